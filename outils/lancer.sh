@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./outils/preparer.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)"
+exec ./build/orvan "$@"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the program and runs the whole test suite. Pass "sanitize" to build and test under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-default}"
+./outils/preparer.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

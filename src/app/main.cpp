@@ -1,0 +1,43 @@
+// Process start: help and version without any display, the headless dump, or the window.
+#include "app/vidage.h"
+#include "qt/lancement.h"
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void aide() {
+    std::cout << "Usage : orvan [1|2]\n"
+                 "        orvan --dump FICHIER.gen\n\n"
+                 "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
+                 "  1                  textes français du fichier de langue\n"
+                 "  2                  textes anglais du fichier de langue\n"
+                 "  --dump FICHIER     rejoue FICHIER sans fenêtre et écrit la famille en JSON\n"
+                 "  --help             cette aide\n"
+                 "  --version          la version\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        aide();
+        return 0;
+    }
+    if (!arguments.empty() && arguments[0] == "--version") {
+        std::cout << "orvan " << ORVAN_VERSION << '\n';
+        return 0;
+    }
+    if (!arguments.empty() && arguments[0] == "--dump") {
+        if (arguments.size() < 2) {
+            std::cerr << "orvan --dump : il manque le nom du fichier\n";
+            return 2;
+        }
+        return orvan::vidage(arguments[1], std::cout, std::cerr);
+    }
+    return orvan::lance_interface(argc, argv, arguments);
+}

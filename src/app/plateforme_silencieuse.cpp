@@ -1,0 +1,33 @@
+#include "app/plateforme_silencieuse.h"
+
+#include "ui/texte.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+
+namespace orvan {
+
+Taille PlateformeSilencieuse::mesure(const std::string& texte, const Police& police) const {
+    // Seven pixels a character at 9 points, growing with the size; one line high.
+    const int largeur_car = std::max(1, police.taille * 7 / 9 + (police.gras ? 1 : 0));
+    return {static_cast<int>(nb_caracteres(texte)) * largeur_car, police.taille + 4};
+}
+
+void PlateformeSilencieuse::erreur(const std::string& texte) { std::cerr << texte << '\n'; }
+
+HeureUTC PlateformeSilencieuse::heure_utc() const {
+    using namespace std::chrono;
+    const auto maintenant = system_clock::now();
+    const auto depuis_minuit = maintenant - floor<days>(maintenant);
+    const auto ms = duration_cast<milliseconds>(depuis_minuit).count();
+    return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
+            static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
+}
+
+std::string PlateformeSilencieuse::repertoire_courant() const {
+    std::error_code ec;
+    return std::filesystem::current_path(ec).string();
+}
+
+} // namespace orvan

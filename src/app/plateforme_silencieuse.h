@@ -1,0 +1,27 @@
+// The platform of the headless mode: no window, no question, fixed text metrics.
+#pragma once
+
+#include "app/plateforme.h"
+
+namespace orvan {
+
+class PlateformeSilencieuse : public Plateforme {
+  public:
+    Taille mesure(const std::string& texte, const Police& police) const override;
+    bool question_oui_non(const std::string&) override { return false; }
+    void avertissement(const std::string&) override {}
+    void erreur(const std::string& texte) override;
+    std::optional<std::string> dialogue_ouvrir(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> dialogue_enregistrer(const std::string&) override {
+        return std::nullopt;
+    }
+    HeureUTC heure_utc() const override;
+    std::string repertoire_courant() const override;
+    Taille taille_ecran() const override { return {1024, 768}; }
+    bool ouvrir_aide(const std::string&, int) override { return false; }
+    void quitter() override {}
+};
+
+} // namespace orvan

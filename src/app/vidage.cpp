@@ -1,0 +1,90 @@
+#include "app/vidage.h"
+
+#include "app/form1.h"
+#include "app/plateforme_silencieuse.h"
+#include "history/fichier_gen.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+namespace orvan {
+
+namespace {
+
+std::string hex(Couleur c) {
+    char t[8];
+    std::snprintf(t, sizeof t, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return t;
+}
+
+} // namespace
+
+std::string etat_json(const TForm1& f) {
+    using nlohmann::json;
+    json individus = json::array();
+    for (int k = 1; k <= max_individus; ++k) {
+        const Forme& s = *f.tab_shape[k];
+        if (!s.visible) continue;
+        const Label& l = *f.tab_label[k];
+        individus.push_back({{"n", k},
+                             {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
+                             {"actif", s.enabled},
+                             {"left", s.left},
+                             {"top", s.top},
+                             {"couleur", hex(s.remplissage)},
+                             {"fond", hex(l.fond)},
+                             {"etiquette", l.caption},
+                             {"bulle", s.hint},
+                             {"geno1", f.ped.geno1[k]},
+                             {"geno2", f.ped.geno2[k]},
+                             {"pheno1", f.ped.pheno1[k]},
+                             {"pheno2", f.ped.pheno2[k]}});
+    }
+    json fratries = json::array();
+    for (int u = 0; u < std::min(f.ped.nb_unions, max_unions + 1); ++u)
+        fratries.push_back(
+            {{"u", u}, {"debut", f.ped.fratrie[u].debut}, {"nb_enfants", f.ped.fratrie[u].nb_enfants}});
+    json legende = json::array();
+    for (int i = 1; i <= std::min(f.modele.nb_phenotypes_total, max_legende); ++i)
+        legende.push_back({{"nom", f.nom_legende[i]->caption},
+                           {"couleur", hex(f.figure_legende[i]->remplissage)}});
+    json relations = json::array();
+    for (int g = 1; g <= 2; ++g) {
+        json gene = json::array();
+        if (g <= f.modele.nb_genes)
+            for (int i = 1; i <= f.modele.nb_relations[g]; ++i)
+                gene.push_back({{"texte", f.modele.relation[g][i]},
+                                {"etat", f.modele.etat_relation[g][i]}});
+        relations.push_back(gene);
+    }
+    const json etat = {{"graine_alea", f.alea.graine_signee()},
+                       {"nb_genes", f.modele.nb_genes},
+                       {"titre", f.titre->caption},
+                       {"dernier_indiv", f.ped.dernier_indiv},
+                       {"nb_unions", f.ped.nb_unions},
+                       {"individus", individus},
+                       {"fratries", fratries},
+                       {"legende", legende},
+                       {"relations", relations},
+                       {"evenements", f.evenements->lignes}};
+    // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
+    return etat.dump(2, ' ', false, json::error_handler_t::replace);
+}
+
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+    PlateformeSilencieuse plateforme;
+    TForm1 f(plateforme);
+    f.FormCreate();
+    f.Timer_debutTimer();
+    auto lignes = lit_fichier_gen(fichier);
+    if (!lignes) {
+        erreurs << "Impossible d'ouvrir le fichier " << fichier << '\n';
+        return 1;
+    }
+    if (!f.ouvre_fichier(fichier)) return 1;
+    sortie << etat_json(f) << '\n';
+    return 0;
+}
+
+} // namespace orvan

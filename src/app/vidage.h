@@ -1,0 +1,15 @@
+// The headless mode: replays a .gen file without any window and prints the family as JSON.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace orvan {
+
+class TForm1;
+
+std::string etat_json(const TForm1& f);
+// Returns the process exit code: 0, or 1 when the file cannot be opened.
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs);
+
+} // namespace orvan

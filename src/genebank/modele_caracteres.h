@@ -1,0 +1,44 @@
+// The working trait model built from the chosen genes.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace orvan {
+
+constexpr int max_genotypes_table = 55;
+constexpr int max_genotypes_gene = 16;
+constexpr int max_relations = 10;
+constexpr int max_legende = 10;
+constexpr int max_maladies = 20;
+
+struct ModeleCaracteres {
+    int nb_genes = 1;
+    std::array<int, 3> nb_phenotypes{};
+    int nb_phenotypes_total = 0;
+    int nb_genotypes = 0;
+    std::array<int, 3> nb_genotypes_gene{};
+    std::array<int, 3> nb_relations{};
+    std::array<std::string, 3> commentaire;
+
+    // Genotype table, 1..55, both genes together, repetitions kept.
+    std::array<std::string, max_genotypes_table + 1> phenotype_du_genotype;
+    std::array<std::string, max_genotypes_table + 1> genotype_texte;
+
+    // Statements per gene, 1..10.
+    std::array<std::array<std::string, max_relations + 1>, 3> relation;
+    std::array<std::array<std::string, max_relations + 1>, 3> etat_relation;
+
+    // Gene list of the bank.
+    int nb_maladies = 0;
+    std::array<std::string, max_maladies + 1> nom_maladie;
+
+    void vide_table_genotypes() {
+        for (int k = 1; k <= max_genotypes_table; ++k) {
+            phenotype_du_genotype[k].clear();
+            genotype_texte[k].clear();
+        }
+    }
+};
+
+} // namespace orvan

@@ -1,0 +1,25 @@
+// Pure rules on genotype and gamete texts.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orvan {
+
+// The characters before the first ","; empty without ",".
+std::string tete(std::string_view s);
+// At most m characters after the first ","; without ",", the first m characters.
+std::string queue(std::string_view s, std::size_t m);
+
+// The four gametes of a parent with genotypes g1 and g2, each at most 20 characters:
+// head1,head2; tail1,tail2; head1,tail2; tail1,head2.
+std::array<std::string, 4> gametes(std::string_view g1, std::string_view g2);
+
+// "homme" when the text holds "Y", else "femme" when it holds "X", else "rien".
+std::string sexe_genotype(std::string_view genotype);
+
+// A sex-linked genotype read as a daughter's: a second "X" after the first one.
+bool deux_x(std::string_view genotype);
+
+} // namespace orvan

@@ -1,0 +1,52 @@
+// The pedigree: parallel arrays by individual (1..40) and by union (0..10).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvan {
+
+constexpr int max_individus = 40;
+constexpr int max_unions = 10;
+
+struct Fratrie {
+    std::int32_t debut = 0;
+    std::int32_t nb_enfants = 0;
+};
+
+struct Pedigree {
+    std::array<std::string, max_individus + 1> geno1, geno2, pheno1, pheno2;
+    std::array<std::uint8_t, max_individus + 1> etat_actif{};
+    std::array<Fratrie, max_unions + 1> fratrie{};
+
+    std::int32_t nb_unions = 0;
+    std::int32_t dernier_indiv = 0;
+    std::int32_t parent_union = 0;
+    std::int32_t indiv_courant = 0;
+    std::int32_t gauche_fondateur1 = 0;
+    std::int32_t demi_ecart = 60;
+    std::int32_t haut_gen1 = 50;
+    std::int32_t haut_gen2 = 150;
+    std::int32_t haut_gen3 = 250;
+    std::uint8_t mode_interro_geno = 0;
+
+    // Gametes of the last crossing's parents, index 0..3.
+    std::array<std::string, 4> gam_parent1, gam_parent2;
+
+    // The individual whose choice panel is open; 0 when none.
+    std::int32_t choix_en_cours = 0;
+    std::uint8_t changement_genotype = 0;
+    std::int32_t indiv_saisi = 0;
+};
+
+// Drag state, shared by the sibship lines and the movable panels.
+struct Glissement {
+    std::uint8_t en_deplacement = 0;
+    std::int32_t souris_x = 0;
+    std::int32_t souris_y = 0;
+    std::int32_t fratrie_deplacee = 0;
+    std::int32_t gauche_depart = 0;
+};
+
+} // namespace orvan

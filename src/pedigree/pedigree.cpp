@@ -1,0 +1,74 @@
+// Reset of the pedigree, label placement, and adding or removing a spouse.
+#include "app/form1.h"
+
+namespace orvan {
+
+void TForm1::init_pedigree() {
+    ped.gauche_fondateur1 = width / 2 - 60;
+    ped.demi_ecart = 60;
+    ped.haut_gen1 = 50;
+    ped.haut_gen2 = 150;
+    ped.haut_gen3 = 250;
+    tab_shape[1]->left = ped.gauche_fondateur1;
+    tab_shape[1]->top = ped.haut_gen1;
+    tab_shape[2]->left = width / 2 + ped.demi_ecart - tab_shape[2]->width;
+    tab_shape[2]->top = ped.haut_gen1;
+    tab_shape[2]->contour = Contour::cercle;
+    tab_shape[1]->visible = tab_shape[2]->visible = true;
+    for (int k = 1; k <= max_individus; ++k) {
+        ped.geno1[k].clear();
+        ped.geno2[k].clear();
+        ped.pheno1[k].clear();
+        ped.pheno2[k].clear();
+        tab_label[k]->set_caption("");
+        if (k > 2) tab_label[k]->visible = tab_shape[k]->visible = false;
+        tab_shape[k]->hint.clear();
+        tab_label[k]->hint.clear();
+        tab_trait[k]->visible = false;
+    }
+    for (int k = 1; k <= max_individus; ++k) tab_shape[k]->enabled = tab_label[k]->enabled = true;
+    ped.indiv_courant = 0;
+    modele.vide_table_genotypes();
+    ped.gam_parent1 = {};
+    ped.gam_parent2 = {};
+    ped.dernier_indiv = 0;
+    ped.parent_union = 0;
+    ped.nb_unions = 0;
+    for (int u = 0; u <= max_unions; ++u) {
+        ped.fratrie[u] = {};
+        tab_union[u]->visible = tab_couple[u]->visible = tab_vertic[u]->visible = false;
+    }
+    // A new family's generation-2 line can be dragged again.
+    tab_union[0]->enabled = true;
+    glisse.fratrie_deplacee = 0;
+    glisse.gauche_depart = 0;
+}
+
+void TForm1::place_label(int k, const std::string& texte) {
+    Label& l = *tab_label[k];
+    const Forme& s = *tab_shape[k];
+    l.set_caption(texte);
+    l.top = s.top + 10;
+    l.left = s.left + s.width / 2 - l.width / 2;
+}
+
+void TForm1::ajout_conjoint(int p) {
+    ped.parent_union = p;
+    ++ped.dernier_indiv;
+    ped.indiv_courant = ped.dernier_indiv;
+    Forme& conjoint = *tab_shape[ped.dernier_indiv];
+    conjoint.left = tab_shape[p]->left + 40;
+    conjoint.top = tab_shape[p]->top;
+    conjoint.visible = true;
+    conjoint.contour = tab_shape[p]->contour == Contour::carre ? Contour::cercle : Contour::carre;
+}
+
+void TForm1::retrait_dernier() {
+    if (ped.dernier_indiv >= 1 && ped.dernier_indiv <= max_individus) {
+        tab_shape[ped.dernier_indiv]->visible = false;
+        tab_label[ped.dernier_indiv]->visible = false;
+    }
+    --ped.dernier_indiv;
+}
+
+} // namespace orvan

@@ -1,0 +1,47 @@
+// A window of the program: its own properties and its controls in creation order.
+#pragma once
+
+#include "ui/controles.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+class Fiche {
+  public:
+    explicit Fiche(std::string nom) : nom_(std::move(nom)) {}
+    virtual ~Fiche() = default;
+    Fiche(const Fiche&) = delete;
+    Fiche& operator=(const Fiche&) = delete;
+
+    const std::string& nom() const { return nom_; }
+    const std::vector<std::unique_ptr<Controle>>& composants() const { return composants_; }
+    Controle* trouve(const std::string& nom) const;
+
+    std::string caption;
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    bool au_premier_plan = false;
+    bool double_buffer = false;
+    Couleur fond = rgb(240, 240, 240);
+    bool show_hint_global = true; // the application-wide hint switch
+    std::string fichier_aide;
+    std::function<void(int)> on_key_down; // key code: 112 for F1
+
+  protected:
+    template <class T, class... A> T& cree(Controle* parent, A&&... args) {
+        auto c = std::make_unique<T>(std::forward<A>(args)...);
+        c->parent = parent;
+        T& ref = *c;
+        composants_.push_back(std::move(c));
+        return ref;
+    }
+
+  private:
+    std::string nom_;
+    std::vector<std::unique_ptr<Controle>> composants_;
+};
+
+} // namespace orvan

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace orvan {
+
+// v x 1.5 rounded to the nearest integer, halves to even.
+constexpr int fois_un_et_demi(int v) {
+    const int t = 3 * v;
+    int q = t / 2;
+    if (t % 2 != 0 && q % 2 != 0) ++q;
+    return q;
+}
+
+} // namespace orvan

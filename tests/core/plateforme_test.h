@@ -1,0 +1,74 @@
+// A scripted platform for the tests: answers queued in advance, a fixed clock and fixed-width
+// text metrics.
+#pragma once
+
+#include "app/form1.h"
+#include "app/plateforme_silencieuse.h"
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvan::test {
+
+class PlateformeTest : public PlateformeSilencieuse {
+  public:
+    bool question_oui_non(const std::string& texte) override {
+        questions.push_back(texte);
+        if (reponses.empty()) return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    void avertissement(const std::string& texte) override { avertissements.push_back(texte); }
+    void erreur(const std::string& texte) override { erreurs.push_back(texte); }
+    std::optional<std::string> dialogue_ouvrir(const std::string& rep,
+                                               const std::string&) override {
+        repertoires_ouverture.push_back(rep);
+        return prochain(fichiers_a_ouvrir);
+    }
+    std::optional<std::string> dialogue_enregistrer(const std::string& initial) override {
+        noms_proposes.push_back(initial);
+        return prochain(fichiers_a_enregistrer);
+    }
+    HeureUTC heure_utc() const override { return heure; }
+    std::string repertoire_courant() const override { return repertoire; }
+    bool ouvrir_aide(const std::string& fichier, int sujet) override {
+        aides.push_back(fichier + "#" + std::to_string(sujet));
+        return false;
+    }
+
+    std::deque<bool> reponses;
+    std::deque<std::optional<std::string>> fichiers_a_ouvrir, fichiers_a_enregistrer;
+    std::vector<std::string> questions, avertissements, erreurs, aides, repertoires_ouverture,
+        noms_proposes;
+    HeureUTC heure{10, 20, 30, 400};
+    std::string repertoire = "/home/eleve";
+
+  private:
+    static std::optional<std::string> prochain(std::deque<std::optional<std::string>>& file) {
+        if (file.empty()) return std::nullopt;
+        auto r = file.front();
+        file.pop_front();
+        return r;
+    }
+};
+
+// A program started as the user starts it: the window created, the start-up timer ticked.
+struct Session {
+    PlateformeTest plateforme;
+    std::unique_ptr<TForm1> f;
+
+    explicit Session(HeureUTC heure = {10, 20, 30, 400}) {
+        plateforme.heure = heure;
+        f = std::make_unique<TForm1>(plateforme);
+        f->FormCreate();
+        f->Timer_debut->tic();
+    }
+    TForm1& operator*() { return *f; }
+    TForm1* operator->() { return f.get(); }
+    const std::vector<std::string>& journal() const { return f->evenements->lignes; }
+};
+
+} // namespace orvan::test
