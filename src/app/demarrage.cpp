@@ -92,10 +92,14 @@ void TForm1::Autrefamille1Click() {
         return;
     init(3);
     BitBtn1Click();
-    // Keep the gene set-up up to its first confirmation: four lines with one gene, five with two.
-    int garde = 4;
+    // Keep the gene set-up up to its confirmation after the last mode choice: four lines
+    // with one gene, five with two.
     const auto& lignes = evenements->lignes;
+    std::size_t mode = 0;
     for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (lignes[i] == "bitbtn4click" || lignes[i] == "bitbtn5click") mode = i;
+    int garde = 4;
+    for (std::size_t i = mode; i < lignes.size(); ++i)
         if (lignes[i] == "bitbtn1click") {
             garde = static_cast<int>(i) + 1;
             break;

@@ -21,7 +21,7 @@ std::string hex(Couleur c) {
 } // namespace
 
 std::string etat_json(const TForm1& f) {
-    using nlohmann::json;
+    using json = nlohmann::ordered_json;
     json individus = json::array();
     for (int k = 1; k <= max_individus; ++k) {
         const Forme& s = *f.tab_shape[k];

@@ -28,6 +28,10 @@ void TForm1::init_pedigree() {
     }
     for (int k = 1; k <= max_individus; ++k) tab_shape[k]->enabled = tab_label[k]->enabled = true;
     ped.indiv_courant = 0;
+    // A replay starts from here: a panel left open before it would swallow the replayed clicks.
+    ped.choix_en_cours = 0;
+    ped.changement_genotype = 0;
+    choix_alleles->visible = Group_choix_geno->visible = false;
     modele.vide_table_genotypes();
     ped.gam_parent1 = {};
     ped.gam_parent2 = {};
