@@ -1,0 +1,57 @@
+// Replay and undo of long logs, headless.
+#include "app/form1.h"
+#include "app/plateforme_silencieuse.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace orvan;
+
+namespace {
+
+// Gene set-up and a three-generation family, then shifts and colour lines up to n lines.
+std::vector<std::string> journal(std::size_t n, std::size_t decalages_en_fin = 0) {
+    std::vector<std::string> l = {"aleat=31415926", "bitbtn4click", "group_premclick.0",
+                                  "bitbtn1click", "choix_all(1,left)", "prem_alleleclick.0",
+                                  "all_okclick", "choix_all(2,left)", "prem_alleleclick.1",
+                                  "nb_desc=5", "all_okclick", "choix_all(3,left)",
+                                  "prem_alleleclick.0", "nb_desc=3", "all_okclick",
+                                  "choix_all(4,left)", "prem_alleleclick.1", "all_okclick"};
+    for (std::size_t i = 0; l.size() < n - decalages_en_fin; ++i)
+        l.push_back(i % 10 == 9 ? "couleur=(13,14,15,15,15,15,15,15,15,15)"
+                                : "decal_fratrie(" + std::to_string(i % 3) + "," +
+                                      std::to_string(i % 2 ? 3 : -3) + ")");
+    if (decalages_en_fin > 0) l.back() = "couleur=(13,14,15,15,15,15,15,15,15,15)";
+    while (l.size() < n) l.push_back("decal_fratrie(1,2)");
+    return l;
+}
+
+void BM_rejeu_10000_lignes(benchmark::State& etat) {
+    PlateformeSilencieuse p;
+    TForm1 f(p);
+    f.FormCreate();
+    f.Timer_debutTimer();
+    f.evenements->lignes = journal(10000);
+    for (auto _ : etat) f.BitBtn12Click();
+    etat.counters["individus"] = f.ped.dernier_indiv;
+}
+BENCHMARK(BM_rejeu_10000_lignes)->Unit(benchmark::kMillisecond);
+
+void BM_annulation_1000_decalages(benchmark::State& etat) {
+    PlateformeSilencieuse p;
+    TForm1 f(p);
+    f.FormCreate();
+    f.Timer_debutTimer();
+    const auto lignes = journal(2000, 1000);
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        f.evenements->lignes = lignes;
+        etat.ResumeTiming();
+        f.ret_arrClick();
+    }
+    etat.counters["lignes_restantes"] = static_cast<double>(f.evenements->lignes.size());
+}
+BENCHMARK(BM_annulation_1000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();
