@@ -10,18 +10,19 @@ namespace {
 
 // Gene set-up and a three-generation family, then shifts and colour lines up to n lines.
 std::vector<std::string> journal(std::size_t n, std::size_t decalages_en_fin = 0) {
-    std::vector<std::string> l = {"aleat=31415926", "bitbtn4click", "group_premclick.0",
-                                  "bitbtn1click", "choix_all(1,left)", "prem_alleleclick.0",
-                                  "all_okclick", "choix_all(2,left)", "prem_alleleclick.1",
-                                  "nb_desc=5", "all_okclick", "choix_all(3,left)",
-                                  "prem_alleleclick.0", "nb_desc=3", "all_okclick",
-                                  "choix_all(4,left)", "prem_alleleclick.1", "all_okclick"};
+    std::vector<std::string> l = {"aleat=31415926",     "bitbtn4click",       "group_premclick.0",
+                                  "bitbtn1click",       "choix_all(1,left)",  "prem_alleleclick.0",
+                                  "all_okclick",        "choix_all(2,left)",  "prem_alleleclick.1",
+                                  "nb_desc=5",          "all_okclick",        "choix_all(3,left)",
+                                  "prem_alleleclick.0", "nb_desc=3",          "all_okclick",
+                                  "choix_all(4,left)",  "prem_alleleclick.1", "all_okclick"};
     for (std::size_t i = 0; l.size() < n - decalages_en_fin; ++i)
         l.push_back(i % 10 == 9 ? "couleur=(13,14,15,15,15,15,15,15,15,15)"
                                 : "decal_fratrie(" + std::to_string(i % 3) + "," +
                                       std::to_string(i % 2 ? 3 : -3) + ")");
     if (decalages_en_fin > 0) l.back() = "couleur=(13,14,15,15,15,15,15,15,15,15)";
-    while (l.size() < n) l.push_back("decal_fratrie(1,2)");
+    while (l.size() < n)
+        l.push_back("decal_fratrie(1,2)");
     return l;
 }
 
@@ -31,7 +32,8 @@ void BM_rejeu_10000_lignes(benchmark::State& etat) {
     f.FormCreate();
     f.Timer_debutTimer();
     f.evenements->lignes = journal(10000);
-    for (auto _ : etat) f.BitBtn12Click();
+    for (auto _ : etat)
+        f.BitBtn12Click();
     etat.counters["individus"] = f.ped.dernier_indiv;
 }
 BENCHMARK(BM_rejeu_10000_lignes)->Unit(benchmark::kMillisecond);

@@ -49,7 +49,8 @@ void TForm1::Timer_debutTimer() {
 void TForm1::init(int a) {
     menu_pheno->checked = true;
     menu_geno->checked = false;
-    for (int i = 1; i <= max_legende; ++i) indice_couleur[i] = 16;
+    for (int i = 1; i <= max_legende; ++i)
+        indice_couleur[i] = 16;
     couleurs = table_couleurs();
     if (a == 1) extrait_maladies();
     choix_nb_desc->index = 0;
@@ -129,7 +130,9 @@ void TForm1::Avecinfognotype1Click() {
     show_hint_global = true;
 }
 
-void TForm1::Aide1Click() { plateforme.ouvrir_aide(fichier_aide, 1); }
+void TForm1::Aide1Click() {
+    plateforme.ouvrir_aide(fichier_aide, 1);
+}
 
 void TForm1::FormKeyDown(int touche) {
     if (touche == 112) Aide1Click();

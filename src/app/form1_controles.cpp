@@ -52,7 +52,7 @@ void TForm1::cree_controles() {
     nom_fichier_lu->couleur_texte = rgb(255, 255, 0);
     nom_fichier_lu->visible = false;
 
-    Panel_info = place(cree<Panel>(nullptr, "Panel_info"), 10, 93, 272, 40);
+    Panel_info = place(cree<Panel>(nullptr, "Panel_info"), 10, 48, 272, 40);
     Panel_info->fond = rgb(255, 255, 225);
     Label45 = place(cree<Label>(Panel_info, "Label45", plateforme), 6, 3, 260, 34);
     Label45->autosize = false;
@@ -147,8 +147,7 @@ void TForm1::cree_controles() {
     Label42->visible = false;
     Label44 = &cree<Label>(nullptr, "Label44", plateforme);
     Label44->tag = 44;
-    Label44->set_caption(
-        "Voulez-vous perdre les données à l'écran pour de nouveaux caractères?");
+    Label44->set_caption("Voulez-vous perdre les données à l'écran pour de nouveaux caractères?");
     Label44->visible = false;
 
     Timer_debut = &cree<Minuterie>(nullptr, "Timer_debut");
@@ -205,9 +204,8 @@ void TForm1::cree_panneaux() {
         (g == 1 ? prem_gene_interro : sec_gene_interro) = &boite;
         for (int i = 1; i <= max_relations; ++i) {
             const int num = (g - 1) * 10 + i;
-            case_relation[g][i] =
-                place(cree<CaseACocher>(&boite, "Check" + std::to_string(num)), 6, 16 + (i - 1) * 18,
-                      90, 17);
+            case_relation[g][i] = place(cree<CaseACocher>(&boite, "Check" + std::to_string(num)), 6,
+                                        16 + (i - 1) * 18, 90, 17);
             const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
             label_correction[g][i] = &cree<Label>(&boite, nom_cor, plateforme);
             label_correction[g][i]->left = 100;
@@ -263,8 +261,8 @@ void TForm1::cree_panneau_genotypes() {
         (g == 1 ? GroupBox2 : GroupBox3) = &boite;
         const char* prefixe = g == 1 ? "pg" : "sg";
         for (int i = 1; i <= max_genotypes_gene; ++i)
-            case_genotype[g][i] = place(
-                cree<CaseACocher>(&boite, prefixe + std::to_string(i)), 6, 16 + (i - 1) * 18, 90, 17);
+            case_genotype[g][i] = place(cree<CaseACocher>(&boite, prefixe + std::to_string(i)), 6,
+                                        16 + (i - 1) * 18, 90, 17);
     }
     choix_gen1 = place(cree<RadioGroupe>(Group_choix_geno, "choix_gen1"), 8, 18, 105, 40);
     choix_gen2 = place(cree<RadioGroupe>(Group_choix_geno, "choix_gen2"), 120, 18, 105, 40);

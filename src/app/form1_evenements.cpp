@@ -4,7 +4,9 @@
 namespace orvan {
 
 void TForm1::relie_evenements() {
-    const auto relie = [this](Controle* c, void (TForm1::*h)()) { c->on_click = [this, h] { (this->*h)(); }; };
+    const auto relie = [this](Controle* c, void (TForm1::*h)()) {
+        c->on_click = [this, h] { (this->*h)(); };
+    };
     relie(Ouvrir1, &TForm1::Ouvrir1Click);
     relie(sauver1, &TForm1::sauver1Click);
     relie(Quitter1, &TForm1::Quitter1Click);

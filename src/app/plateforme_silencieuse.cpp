@@ -14,7 +14,9 @@ Taille PlateformeSilencieuse::mesure(const std::string& texte, const Police& pol
     return {static_cast<int>(nb_caracteres(texte)) * largeur_car, police.taille + 4};
 }
 
-void PlateformeSilencieuse::erreur(const std::string& texte) { std::cerr << texte << '\n'; }
+void PlateformeSilencieuse::erreur(const std::string& texte) {
+    std::cerr << texte << '\n';
+}
 
 HeureUTC PlateformeSilencieuse::heure_utc() const {
     using namespace std::chrono;

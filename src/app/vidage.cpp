@@ -43,8 +43,9 @@ std::string etat_json(const TForm1& f) {
     }
     json fratries = json::array();
     for (int u = 0; u < std::min(f.ped.nb_unions, max_unions + 1); ++u)
-        fratries.push_back(
-            {{"u", u}, {"debut", f.ped.fratrie[u].debut}, {"nb_enfants", f.ped.fratrie[u].nb_enfants}});
+        fratries.push_back({{"u", u},
+                            {"debut", f.ped.fratrie[u].debut},
+                            {"nb_enfants", f.ped.fratrie[u].nb_enfants}});
     json legende = json::array();
     for (int i = 1; i <= std::min(f.modele.nb_phenotypes_total, max_legende); ++i)
         legende.push_back({{"nom", f.nom_legende[i]->caption},
@@ -54,8 +55,8 @@ std::string etat_json(const TForm1& f) {
         json gene = json::array();
         if (g <= f.modele.nb_genes)
             for (int i = 1; i <= f.modele.nb_relations[g]; ++i)
-                gene.push_back({{"texte", f.modele.relation[g][i]},
-                                {"etat", f.modele.etat_relation[g][i]}});
+                gene.push_back(
+                    {{"texte", f.modele.relation[g][i]}, {"etat", f.modele.etat_relation[g][i]}});
         relations.push_back(gene);
     }
     const json etat = {{"graine_alea", f.alea.graine_signee()},

@@ -18,7 +18,9 @@ std::string texte_choix_phenotype(const std::string& ligne) {
     return p == std::string::npos ? std::string() : ligne.substr(0, p + 1);
 }
 
-std::string nom_phenotype(const std::string& ligne) { return avant(ligne, ','); }
+std::string nom_phenotype(const std::string& ligne) {
+    return avant(ligne, ',');
+}
 
 ListeGenotypes decoupe_genotypes(const std::string& ligne) {
     ListeGenotypes r;
@@ -43,8 +45,9 @@ std::vector<Enonce> decoupe_relations(const std::string& ligne) {
         const auto ouvre = reste.find('(');
         const auto ferme = reste.find(')');
         // The group runs to the character after the first ")": its separator, "," or "/".
-        const std::string groupe =
-            ferme == std::string::npos ? reste.substr(ouvre) : reste.substr(ouvre, ferme - ouvre + 2);
+        const std::string groupe = ferme == std::string::npos
+                                       ? reste.substr(ouvre)
+                                       : reste.substr(ouvre, ferme - ouvre + 2);
         const bool statut = vrai;
         if (contient(groupe, "/")) vrai = false;
         std::string texte;
@@ -70,8 +73,9 @@ std::vector<std::pair<std::string, int>> decoupe_couleurs(const std::string& lig
         std::string nombre;
         const auto virgule = reste.find(',');
         if (virgule != std::string::npos)
-            nombre = virgule >= 1 ? reste.substr(std::min<std::size_t>(1, reste.size()), virgule - 1)
-                                  : std::string();
+            nombre = virgule >= 1
+                         ? reste.substr(std::min<std::size_t>(1, reste.size()), virgule - 1)
+                         : std::string();
         else
             nombre = reste.substr(std::min<std::size_t>(1, reste.size()), 10);
         if (auto n = entier_strict(nombre)) r.emplace_back(nom, *n);

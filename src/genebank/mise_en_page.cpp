@@ -27,8 +27,7 @@ void TForm1::mise_en_page_choix() {
     all_OK->left = liste->left;
     all_annul->left = all_OK->right() + 3;
     all_annul->top = all_OK->top;
-    choix_alleles->height =
-        liste->bottom() + 5 + group_nb_desc->height + 5 + all_OK->height + 5;
+    choix_alleles->height = liste->bottom() + 5 + group_nb_desc->height + 5 + all_OK->height + 5;
     sec_gene_interro->visible = deux;
     GroupBox4->width = deux ? 290 : 147;
 

@@ -72,7 +72,8 @@ void TForm1::dimension_choix(int type) {
 void TForm1::BitBtn1Click() {
     const bool deux = modele.nb_genes == 2;
     for (int g = 1; g <= 2; ++g) {
-        for (int i = 1; i <= max_genotypes_gene; ++i) case_genotype[g][i]->caption.clear();
+        for (int i = 1; i <= max_genotypes_gene; ++i)
+            case_genotype[g][i]->caption.clear();
         radio_genotype[g]->vide();
     }
     for (int g = 1; g <= 2; ++g)
@@ -121,7 +122,8 @@ void TForm1::BitBtn1Click() {
             for (const auto& [nom, n] : decoupe_couleurs(lignes[i])) {
                 if (n < 1 || n > 16) continue;
                 for (int e = 1; e <= modele.nb_phenotypes_total; ++e)
-                    if (nom_legende[e]->caption == nom) figure_legende[e]->remplissage = couleurs[n];
+                    if (nom_legende[e]->caption == nom)
+                        figure_legende[e]->remplissage = couleurs[n];
             }
     }
 

@@ -13,8 +13,7 @@ namespace orvan {
 
 std::vector<std::string> lignes_du_texte(std::string_view octets) {
     octets = octets.substr(0, octets.find('\0'));
-    const std::string texte =
-        utf8_valide(octets) ? std::string(octets) : cp1252_vers_utf8(octets);
+    const std::string texte = utf8_valide(octets) ? std::string(octets) : cp1252_vers_utf8(octets);
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     for (std::size_t i = 0; i < texte.size(); ++i) {
@@ -29,7 +28,8 @@ std::vector<std::string> lignes_du_texte(std::string_view octets) {
 
 std::string texte_des_lignes(const std::vector<std::string>& lignes) {
     std::string texte;
-    for (const auto& l : lignes) texte += l + "\r\n";
+    for (const auto& l : lignes)
+        texte += l + "\r\n";
     const std::string simple = utf8_vers_cp1252(texte);
     // A line outside the single-byte code page is kept whole rather than mangled.
     return cp1252_vers_utf8(simple) == texte ? simple : texte;

@@ -22,8 +22,12 @@ void TForm1::init_evenement(int n) {
         lignes[0] = graine;
 }
 
-void TForm1::Evnements1Click() { GroupBox1->visible = true; }
+void TForm1::Evnements1Click() {
+    GroupBox1->visible = true;
+}
 
-void TForm1::ferme_evClick() { GroupBox1->visible = false; }
+void TForm1::ferme_evClick() {
+    GroupBox1->visible = false;
+}
 
 } // namespace orvan

@@ -4,7 +4,8 @@ namespace orvan {
 
 std::int64_t lit_nombre(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
     bool negatif = false;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) negatif = s[i++] == '-';
     std::int64_t v = 0;

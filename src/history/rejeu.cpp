@@ -8,7 +8,9 @@ namespace orvan {
 
 namespace {
 
-bool dans(std::int64_t v, int bas, int haut) { return v >= bas && v <= haut; }
+bool dans(std::int64_t v, int bas, int haut) {
+    return v >= bas && v <= haut;
+}
 
 int vers_int(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, -1'000'000'000, 1'000'000'000));
@@ -84,9 +86,9 @@ void TForm1::BitBtn12Click() {
         if (contient(t, "nb_desc")) {
             supprime_jusqua(t, '=');
             const std::int64_t item = lit_nombre(t);
-            choix_nb_desc->index =
-                dans(item, 0, static_cast<int>(choix_nb_desc->items.size()) - 1) ? vers_int(item)
-                                                                                 : -1;
+            choix_nb_desc->index = dans(item, 0, static_cast<int>(choix_nb_desc->items.size()) - 1)
+                                       ? vers_int(item)
+                                       : -1;
         }
         if (contient(t, "choix_genotype")) {
             const auto [g, k] = deux_nombres(t);

@@ -11,7 +11,9 @@ namespace orvan {
 
 namespace {
 
-bool individu_valide(int k) { return k >= 1 && k <= max_individus; }
+bool individu_valide(int k) {
+    return k >= 1 && k <= max_individus;
+}
 
 // The spouse would take number 39 or more, leaving no room for a sibship.
 constexpr int dernier_avant_conjoint = 38;
@@ -23,7 +25,9 @@ void TForm1::ShapeMouseDown(int k, Bouton bouton) {
     if (k <= 2) Timer_disparait_image->enabled = true;
 }
 
-void TForm1::LabelMouseDown(int k, Bouton bouton) { ShapeMouseDown(k, bouton); }
+void TForm1::LabelMouseDown(int k, Bouton bouton) {
+    ShapeMouseDown(k, bouton);
+}
 
 void TForm1::choix_all(int n, Bouton bouton) {
     if (!individu_valide(n) || ped.choix_en_cours != 0) return;
@@ -49,7 +53,8 @@ void TForm1::choix_all(int n, Bouton bouton) {
         ped.gam_parent2 = gametes(ped.geno1[2], ped.geno2[2]);
         choix_sexe->top = BitBtn8->top;
         choix_sexe->selectionne(tab_shape[n]->contour == Contour::carre ? 0 : 1);
-        for (int g = 1; g <= 2; ++g) offre_genotypes(g, n);
+        for (int g = 1; g <= 2; ++g)
+            offre_genotypes(g, n);
         cadre_choix_all(1);
         return;
     }

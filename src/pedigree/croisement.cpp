@@ -24,9 +24,8 @@ void TForm1::btn_goClick() {
 void TForm1::BitBtn3Click() {
     const int conjoint = ped.dernier_indiv;
     if (conjoint < 1 || conjoint > max_individus || ped.parent_union < 1) return;
-    tab_shape[conjoint]->contour = tab_shape[ped.parent_union]->contour == Contour::cercle
-                                       ? Contour::carre
-                                       : Contour::cercle;
+    tab_shape[conjoint]->contour =
+        tab_shape[ped.parent_union]->contour == Contour::cercle ? Contour::carre : Contour::cercle;
     croisement(ped.parent_union, conjoint, conjoint + 1, ped.haut_gen3);
     tab_union[0]->enabled = false;
 }
@@ -150,7 +149,8 @@ void TForm1::croisement(int p1, int p2, int premier, int rang) {
     vertic.visible = true;
 
     ++ped.nb_unions;
-    for (int p : {p1, p2}) tab_shape[p]->enabled = tab_label[p]->enabled = false;
+    for (int p : {p1, p2})
+        tab_shape[p]->enabled = tab_label[p]->enabled = false;
     btn_ok_couleursClick();
 }
 

@@ -26,7 +26,10 @@ void TForm1::init_pedigree() {
         tab_label[k]->hint.clear();
         tab_trait[k]->visible = false;
     }
-    for (int k = 1; k <= max_individus; ++k) tab_shape[k]->enabled = tab_label[k]->enabled = true;
+    for (int k = 1; k <= max_individus; ++k)
+        tab_shape[k]->enabled = tab_label[k]->enabled = true;
+    for (int k = 1; k <= 2; ++k)
+        place_label(k, "");
     ped.indiv_courant = 0;
     // A replay starts from here: a panel left open before it would swallow the replayed clicks.
     ped.choix_en_cours = 0;

@@ -8,7 +8,9 @@
 
 namespace orvan {
 
-void TForm1::choix_coulClick() { GroupBox5->visible = true; }
+void TForm1::choix_coulClick() {
+    GroupBox5->visible = true;
+}
 
 void TForm1::modif_couleur(Bouton bouton, int i) {
     if (i < 1 || i > max_legende) return;
@@ -45,6 +47,8 @@ void TForm1::btn_ok_couleursClick(bool par_utilisateur) {
     if (par_utilisateur) stock_ev(ligne_couleurs());
 }
 
-void TForm1::btn_annul_couleursClick() { GroupBox5->visible = false; }
+void TForm1::btn_annul_couleursClick() {
+    GroupBox5->visible = false;
+}
 
 } // namespace orvan

@@ -8,7 +8,9 @@ namespace orvan {
 
 namespace {
 
-bool suite(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool suite(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Code points of bytes 0x80..0x9F; the five undefined ones keep their C1 value.
 constexpr std::array<char32_t, 32> haut_cp1252 = {
@@ -58,7 +60,9 @@ bool contient(std::string_view s, std::string_view motif) {
     return s.find(motif) != std::string_view::npos;
 }
 
-std::string avant(std::string_view s, char c) { return std::string(s.substr(0, s.find(c))); }
+std::string avant(std::string_view s, char c) {
+    return std::string(s.substr(0, s.find(c)));
+}
 
 void supprime_jusqua(std::string& s, char c) {
     const auto p = s.find(c);

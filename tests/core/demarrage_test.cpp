@@ -37,5 +37,6 @@ TEST(Demarrage, PlaceLesFondateurs) {
     EXPECT_EQ(f1.top, 50);
     EXPECT_EQ(f1.remplissage, rgb(255, 255, 255));
     EXPECT_TRUE(f1.hint.empty());
-    for (int k = 3; k <= 40; ++k) EXPECT_FALSE(s->tab_shape[k]->visible) << k;
+    for (int k = 3; k <= 40; ++k)
+        EXPECT_FALSE(s->tab_shape[k]->visible) << k;
 }

@@ -10,7 +10,8 @@ namespace {
 std::vector<std::uint32_t> tirages(std::uint32_t graine, std::uint32_t n, int fois) {
     Generateur g{graine};
     std::vector<std::uint32_t> r;
-    for (int i = 0; i < fois; ++i) r.push_back(g.tirage_alea(n));
+    for (int i = 0; i < fois; ++i)
+        r.push_back(g.tirage_alea(n));
     return r;
 }
 

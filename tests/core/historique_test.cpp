@@ -4,11 +4,11 @@
 #include "history/nombre.h"
 #include "plateforme_test.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <csignal>
 
 using namespace orvan;
 using orvan::test::Session;
@@ -144,13 +144,14 @@ TEST(Rejeu, SurvitAUnFichierAbime) {
     Session s;
     famille_de_trois_generations(s);
     auto& l = s->evenements->lignes;
-    l.insert(l.end(), {"choix_all(41,left)", "choix_all(0,right)", "decal_fratrie(11,3)",
-                       "decal_fratrie(-1,3)", "couleur=(1,1,1,1,1,1,1,1,1,99)",
-                       "choix_genotype(3,2)", "choix_genotype(1,0)", "choix_gen(7,0)",
-                       "group_secclick.123456789012", "all_okclick", "bitbtn7click",
-                       "bitbtn7click", "bitbtn7click", std::string(1 << 20, 'y') + "(1,2)",
-                       std::string("\xff\xfe\x80(,,,)=(", 9)});
-    for (int i = 0; i < 50; ++i) l.push_back("choix_all(" + std::to_string(i) + ",left)");
+    l.insert(l.end(),
+             {"choix_all(41,left)", "choix_all(0,right)", "decal_fratrie(11,3)",
+              "decal_fratrie(-1,3)", "couleur=(1,1,1,1,1,1,1,1,1,99)", "choix_genotype(3,2)",
+              "choix_genotype(1,0)", "choix_gen(7,0)", "group_secclick.123456789012", "all_okclick",
+              "bitbtn7click", "bitbtn7click", "bitbtn7click", std::string(1 << 20, 'y') + "(1,2)",
+              std::string("\xff\xfe\x80(,,,)=(", 9)});
+    for (int i = 0; i < 50; ++i)
+        l.push_back("choix_all(" + std::to_string(i) + ",left)");
     s->BitBtn12Click();
     EXPECT_GE(s->ped.dernier_indiv, 0);
     EXPECT_LE(s->ped.dernier_indiv, 40);
@@ -173,7 +174,8 @@ TEST(Rejeu, UnJournalEnregistreApresLeDemarrageRevientALIdentique) {
     t->Ouvrir1->clic();
     famille_de_trois_generations(t);
     EXPECT_EQ(t.journal(), s.journal());
-    for (int k = 1; k <= 40; ++k) EXPECT_EQ(t->ped.geno1[k], s->ped.geno1[k]) << k;
+    for (int k = 1; k <= 40; ++k)
+        EXPECT_EQ(t->ped.geno1[k], s->ped.geno1[k]) << k;
 
     // The whole family opened in a fresh program dumps the same.
     Session u({4, 0, 0, 0});
@@ -193,7 +195,8 @@ TEST(Annulation, RetireUneSerieDeDecalagesEnUneFois) {
     choisit(s, 2, 0, 2);
     const std::string avant = etat_json(*s);
     const std::size_t n = s.journal().size();
-    for (int i = 0; i < 5; ++i) s->decale_fratrie(0, 12);
+    for (int i = 0; i < 5; ++i)
+        s->decale_fratrie(0, 12);
     s->ret_arr->clic();
     EXPECT_EQ(s.journal().size(), n);
     EXPECT_EQ(etat_json(*s), avant);

@@ -1,0 +1,84 @@
+#include "qt/fenetre.h"
+
+#include "qt/conversions_qt.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <exception>
+
+namespace orvan {
+
+FenetrePrincipale::FenetrePrincipale(Fiche& fiche)
+    : fiche_(fiche), surface_(new QWidget(this)), miroir_(fiche, *surface_, menuBar(), *this) {
+    setObjectName(QString::fromStdString(fiche.nom()));
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setAutoFillBackground(true);
+    setCentralWidget(surface_);
+    setWindowFlag(Qt::WindowStaysOnTopHint, fiche.au_premier_plan);
+    premier_plan_ = fiche.au_premier_plan;
+    actualise();
+}
+
+void FenetrePrincipale::traite(const std::function<void()>& gestionnaire) {
+    try {
+        gestionnaire();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, QStringLiteral("Erreur"), texte_qt(e.what()));
+    }
+    actualise();
+    if (apres_evenement) apres_evenement();
+}
+
+void FenetrePrincipale::actualise() {
+    actualise_fenetre();
+    miroir_.actualise();
+    // Shown or hidden last: the window appears with its final look, and a window hidden and
+    // shown again within one handler is never touched.
+    if (isVisible() != fiche_.visible) setVisible(fiche_.visible);
+}
+
+void FenetrePrincipale::actualise_fenetre() {
+    if (premiere_ || fiche_.caption != caption_) {
+        caption_ = fiche_.caption;
+        setWindowTitle(texte_qt(caption_));
+    }
+    const QSize taille(fiche_.width, fiche_.height);
+    if (taille.isValid() && size() != taille) setFixedSize(taille);
+    // The window manager may shift the window: it is moved only when the core moves it.
+    if (premiere_ || fiche_.left != left_ || fiche_.top != top_) {
+        left_ = fiche_.left;
+        top_ = fiche_.top;
+        move(left_, top_);
+    }
+    if (premiere_ || fiche_.fond != fond_) {
+        fond_ = fiche_.fond;
+        QPalette pal = surface_->palette();
+        pal.setColor(QPalette::Window, couleur_qt(fond_));
+        surface_->setPalette(pal);
+    }
+    if (fiche_.au_premier_plan != premier_plan_) {
+        premier_plan_ = fiche_.au_premier_plan;
+        const bool visible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, premier_plan_);
+        if (visible) show();
+    }
+    premiere_ = false;
+}
+
+void FenetrePrincipale::keyPressEvent(QKeyEvent* e) {
+    // Function keys reach the window whatever has the focus; F1 is 112.
+    const int touche = e->key();
+    if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12 && fiche_.on_key_down) {
+        const int code = 112 + (touche - Qt::Key_F1);
+        Fiche& fiche = fiche_;
+        traite([&fiche, code] {
+            if (fiche.on_key_down) fiche.on_key_down(code);
+        });
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+} // namespace orvan

@@ -1,0 +1,44 @@
+// A window of the core shown as a Qt main window: its menu bar, its controls, and the rule that
+// every user action goes to the core and is followed by a refresh of everything.
+#pragma once
+
+#include "qt/miroir.h"
+#include "qt/reflet.h"
+#include "ui/fiche.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale : public QMainWindow, public Relais {
+  public:
+    explicit FenetrePrincipale(Fiche& fiche);
+
+    void traite(const std::function<void()>& gestionnaire) override;
+    // The window's own values, then every control's.
+    void actualise();
+
+    QWidget* surface() const { return surface_; }
+    const Miroir& miroir() const { return miroir_; }
+    // Runs after the refresh that follows each event.
+    std::function<void()> apres_evenement;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void actualise_fenetre();
+    Fiche& fiche_;
+    QWidget* surface_;
+    Miroir miroir_;
+    bool premiere_ = true;
+    std::string caption_;
+    int left_ = 0, top_ = 0;
+    Couleur fond_ = 0;
+    bool premier_plan_ = false;
+};
+
+} // namespace orvan

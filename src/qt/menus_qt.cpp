@@ -1,0 +1,68 @@
+#include "qt/menus_qt.h"
+
+#include "qt/conversions_qt.h"
+
+namespace orvan {
+
+EntreeMenu::EntreeMenu(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent)
+    : QObject(parent), m_(m), action_(sous_menu ? sous_menu->menuAction() : action),
+      sous_menu_(sous_menu) {
+    setObjectName(QString::fromStdString(m.nom));
+    action_->setObjectName(QString::fromStdString(m.nom));
+    caption_ = m.caption;
+    // A separator's caption ("-") would be drawn as a section title.
+    if (m.separateur)
+        action_->setSeparator(true);
+    else
+        action_->setText(texte_qt(m.caption));
+    const Menu& menu = m_;
+    if (sous_menu)
+        // Opening a menu is a click on its entry too: the core may prepare what it shows.
+        connect(sous_menu, &QMenu::aboutToShow, this,
+                [&menu, &relais] { relais.traite([&menu] { menu.clic(); }); });
+    else
+        connect(action_, &QAction::triggered, this,
+                [&menu, &relais] { relais.traite([&menu] { menu.clic(); }); });
+}
+
+void EntreeMenu::actualise() {
+    if (!action_) return;
+    if (m_.caption != caption_) {
+        caption_ = m_.caption;
+        if (!action_->isSeparator()) action_->setText(texte_qt(caption_));
+    }
+    if (action_->isVisible() != m_.visible) action_->setVisible(m_.visible);
+    if (action_->isEnabled() != m_.enabled) action_->setEnabled(m_.enabled);
+    // Only a ticked entry shows a mark; the others are plain entries.
+    if (!sous_menu_ && !m_.separateur) {
+        if (action_->isCheckable() != m_.checked) action_->setCheckable(m_.checked);
+        if (action_->isChecked() != m_.checked) action_->setChecked(m_.checked);
+    }
+    if (m_.raccourci != raccourci_) {
+        raccourci_ = m_.raccourci;
+        action_->setShortcut(raccourci_qt(raccourci_));
+    }
+}
+
+QKeySequence raccourci_qt(int code) {
+    const int touche = code & 0xff;
+    int qt = 0;
+    if (touche >= 112 && touche <= 123)
+        qt = Qt::Key_F1 + (touche - 112);
+    else if ((touche >= 'A' && touche <= 'Z') || (touche >= '0' && touche <= '9'))
+        qt = touche;
+    else if (touche == 46)
+        qt = Qt::Key_Delete;
+    else if (touche == 13)
+        qt = Qt::Key_Return;
+    else if (touche == 27)
+        qt = Qt::Key_Escape;
+    if (qt == 0) return {};
+    int modifiers = 0;
+    if (code & 0x2000) modifiers |= Qt::SHIFT;
+    if (code & 0x4000) modifiers |= Qt::CTRL;
+    if (code & 0x8000) modifiers |= Qt::ALT;
+    return QKeySequence(QKeyCombination::fromCombined(qt | modifiers));
+}
+
+} // namespace orvan

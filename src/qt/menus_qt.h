@@ -1,0 +1,37 @@
+// The menu bar's entries. An entry with entries under it is a menu that drops down; the others
+// are commands. Hidden entries stay in place, hidden, so that the order never changes.
+#pragma once
+
+#include "qt/reflet.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPointer>
+
+#include <string>
+
+namespace orvan {
+
+class EntreeMenu : public QObject, public Reflet {
+  public:
+    // sous_menu: the menu this entry drops down, or nullptr for a command (action then given).
+    EntreeMenu(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent);
+    const Controle& controle() const override { return m_; }
+    QWidget* widget() override { return nullptr; }
+    void actualise() override;
+    QAction* action() const { return action_; }
+    QMenu* sous_menu() const { return sous_menu_; }
+
+  private:
+    const Menu& m_;
+    QPointer<QAction> action_;
+    QPointer<QMenu> sous_menu_;
+    std::string caption_;
+    int raccourci_ = -1;
+};
+
+// A shortcut given as the core gives it: a key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
+QKeySequence raccourci_qt(int code);
+
+} // namespace orvan

@@ -1,0 +1,54 @@
+// The widgets of one window of the core, one per control, and the refresh that brings them all
+// up to the core's state. Most controls wait hidden for the right moment of a session: their
+// widget is made the first time they show, which keeps the program's start quick; timers and
+// menu entries are made at once.
+#pragma once
+
+#include "qt/reflet.h"
+#include "ui/fiche.h"
+
+#include <QMenuBar>
+#include <QWidget>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace orvan {
+
+class Miroir {
+  public:
+    // surface: where the controls stand; barre: where the menu entries go (nullptr: none).
+    Miroir(Fiche& fiche, QWidget& surface, QMenuBar* barre, Relais& relais);
+
+    // Touches a widget only where a value differs from what it shows, so that it is cheap
+    // enough to run after every event.
+    void actualise();
+
+    Reflet* reflet(const Controle& c) const;
+
+  private:
+    struct Entree {
+        Reflet* reflet = nullptr;
+        bool essaye = false; // creation tried: some controls get nothing (no menu bar)
+        bool enabled = true;
+        std::string bulle;
+        Curseur curseur = Curseur::normal;
+        Police police;
+    };
+    void cree(std::size_t i);
+    void range_sous_les_suivants(std::size_t i, QWidget* w);
+    Reflet* cree_widget(Controle& c, QWidget* parent);
+    Reflet* cree_menu(Menu& m);
+    bool a_des_enfants(const Controle& c) const;
+    void actualise_commun(Entree& e, bool premiere);
+
+    Fiche& fiche_;
+    QWidget& surface_;
+    QMenuBar* barre_;
+    Relais& relais_;
+    std::vector<Entree> entrees_; // one per control, in the window's order
+    std::unordered_map<const Controle*, Reflet*> reflets_;
+};
+
+} // namespace orvan

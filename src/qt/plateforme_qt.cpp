@@ -1,0 +1,119 @@
+#include "qt/plateforme_qt.h"
+
+#include "qt/conversions_qt.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace orvan {
+
+namespace {
+
+QString filtre(const std::string& motif) {
+    const QString m = texte_qt(motif.empty() ? std::string("*.gen") : motif);
+    return QStringLiteral("Familles (%1);;Tous les fichiers (*)").arg(m);
+}
+
+} // namespace
+
+Taille QtPlateforme::mesure(const std::string& texte, const Police& police) const {
+    const QFontMetrics fm(police_qt(police));
+    QString t = texte_qt(texte);
+    // An empty caption still takes one line's height.
+    if (t.isEmpty()) t = QStringLiteral(" ");
+    const QSize s = fm.size(0, t);
+    return {s.width(), s.height()};
+}
+
+void QtPlateforme::prepare_dialogue() const {
+    if (avant_dialogue) avant_dialogue();
+}
+
+bool QtPlateforme::question_oui_non(const std::string& texte) {
+    prepare_dialogue();
+    return QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte),
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPlateforme::avertissement(const std::string& texte) {
+    prepare_dialogue();
+    QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte));
+}
+
+void QtPlateforme::erreur(const std::string& texte) {
+    prepare_dialogue();
+    QMessageBox::critical(fenetre_, QStringLiteral("Erreur"), texte_qt(texte));
+}
+
+std::optional<std::string> QtPlateforme::dialogue_ouvrir(const std::string& repertoire,
+                                                         const std::string& motif) {
+    prepare_dialogue();
+    const QString chemin = QFileDialog::getOpenFileName(fenetre_, QStringLiteral("Ouvrir"),
+                                                        texte_qt(repertoire), filtre(motif));
+    if (chemin.isEmpty()) return std::nullopt;
+    return texte_core(QDir::toNativeSeparators(chemin));
+}
+
+std::optional<std::string> QtPlateforme::dialogue_enregistrer(const std::string& nom_initial) {
+    prepare_dialogue();
+    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer"));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setNameFilter(filtre("*.gen"));
+    dialogue.setDefaultSuffix(QStringLiteral("gen"));
+    dialogue.setDirectory(QDir::current());
+    // A wildcard is a filter, not a name to propose.
+    const QString nom = texte_qt(nom_initial);
+    if (!nom.isEmpty() && !nom.contains(QLatin1Char('*')) && !nom.contains(QLatin1Char('?')))
+        dialogue.selectFile(nom);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
+}
+
+HeureUTC QtPlateforme::heure_utc() const {
+    const QTime t = QDateTime::currentDateTimeUtc().time();
+    return {t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+std::string QtPlateforme::repertoire_courant() const {
+    return texte_core(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+Taille QtPlateforme::taille_ecran() const {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (!ecran) return {1024, 768};
+    const QRect r = ecran->geometry();
+    return {r.width(), r.height()};
+}
+
+bool QtPlateforme::ouvrir_aide(const std::string& fichier, int sujet) {
+    // A general viewer cannot be sent to a topic: the file opens at its beginning.
+    (void)sujet;
+    const QFileInfo info(QDir::current(), texte_qt(fichier));
+    if (fichier.empty() || !info.isFile()) {
+        avertissement("Le fichier d'aide " +
+                      (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
+        return false;
+    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) return true;
+    avertissement("Aucun programme ne sait ouvrir le fichier d'aide " + fichier + ".");
+    return false;
+}
+
+void QtPlateforme::quitter() {
+    if (fermeture) fermeture();
+    QCoreApplication::quit();
+}
+
+} // namespace orvan

@@ -1,0 +1,32 @@
+// A widget mirrors one control of the core. The core holds every value; the widget only shows
+// them and hands the user's actions back to the core's handlers.
+#pragma once
+
+#include "ui/controles.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace orvan {
+
+// Runs a handler of the core for a user action, then brings every widget up to date.
+class Relais {
+  public:
+    virtual ~Relais() = default;
+    virtual void traite(const std::function<void()>& gestionnaire) = 0;
+};
+
+class Reflet {
+  public:
+    virtual ~Reflet() = default;
+    virtual const Controle& controle() const = 0;
+    // The widget placed in the window; nullptr for what has none (timers, menu entries), which
+    // then keeps every value of its control up to date itself.
+    virtual QWidget* widget() = 0;
+    // Brings the values proper to this kind of control up to date; position, visibility,
+    // enabling, font, cursor and hint are the mirror's business.
+    virtual void actualise() = 0;
+};
+
+} // namespace orvan

@@ -1,0 +1,56 @@
+#include "qt/session_qt.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace orvan {
+
+// Quits once the watched widget has been painted.
+class GuetteurAffichage : public QObject {
+  public:
+    explicit GuetteurAffichage(QObject* parent) : QObject(parent) {}
+    bool arme = false;
+
+  protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (arme && e->type() == QEvent::Paint) {
+            arme = false;
+            // After this paint has reached the screen.
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(objet, e);
+    }
+};
+
+SessionQt::SessionQt(std::vector<std::string> arguments)
+    : form(plateforme, std::move(arguments)), fenetre(form) {
+    plateforme.set_fenetre(&fenetre);
+    plateforme.avant_dialogue = [this] { fenetre.actualise(); };
+    plateforme.fermeture = [this] { fenetre.close(); };
+    fenetre.apres_evenement = [this] { apres_evenement(); };
+}
+
+void SessionQt::ouvre() {
+    form.FormCreate();
+    form.visible = true;
+    ouverte_ = true;
+    fenetre.actualise();
+}
+
+void SessionQt::apres_evenement() {
+    if (!ouverte_ || demarree_ || form.Timer_debut->enabled) return;
+    demarree_ = true;
+    if (quitter_apres_affichage_) {
+        if (guetteur_) guetteur_->arme = true;
+        fenetre.surface()->update();
+    }
+}
+
+void SessionQt::quitte_apres_premier_affichage() {
+    quitter_apres_affichage_ = true;
+    guetteur_ = new GuetteurAffichage(fenetre.surface());
+    fenetre.surface()->installEventFilter(guetteur_);
+}
+
+} // namespace orvan

@@ -1,0 +1,42 @@
+// The windowed program without its event loop: the platform, the main form and its window.
+// lance_interface runs one; the tests drive one directly.
+#pragma once
+
+#include "app/form1.h"
+#include "qt/fenetre.h"
+#include "qt/plateforme_qt.h"
+
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+class GuetteurAffichage;
+
+class SessionQt {
+  public:
+    // Needs a QApplication already.
+    explicit SessionQt(std::vector<std::string> arguments = {});
+
+    // Creates the form's state, shows the window; the start-up sequence runs on the first tick
+    // of the start timer.
+    void ouvre();
+    // The start-up sequence has run.
+    bool demarree() const { return demarree_; }
+    // Leaves the event loop once the window has been painted after the start-up sequence: how
+    // the start-up time is measured.
+    void quitte_apres_premier_affichage();
+
+    QtPlateforme plateforme;
+    TForm1 form;
+    FenetrePrincipale fenetre;
+
+  private:
+    void apres_evenement();
+    bool ouverte_ = false;
+    bool demarree_ = false;
+    bool quitter_apres_affichage_ = false;
+    GuetteurAffichage* guetteur_ = nullptr; // owned by the window
+};
+
+} // namespace orvan

@@ -1,0 +1,25 @@
+// The look of the program's widgets: the desktop's own style, with group boxes whose caption
+// sits on the frame's top line. The window's panels are laid out tightly in fixed pixels, their
+// first rows a few pixels under the caption; a frame drawn below the caption would run through
+// them.
+#pragma once
+
+#include <QProxyStyle>
+
+namespace orvan {
+
+class StyleOrvan : public QProxyStyle {
+  public:
+    StyleOrvan();
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
+                         const QWidget* w) const override;
+    void drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPainter* p,
+                       const QWidget* w) const override;
+    void drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
+                            const QWidget* w) const override;
+};
+
+// Style, font and translations of the application; once, right after QApplication is made.
+void prepare_application();
+
+} // namespace orvan

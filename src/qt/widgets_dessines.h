@@ -1,0 +1,107 @@
+// The controls that paint themselves: pedigree symbols, labels, panels (the pedigree's lines),
+// group boxes, bevels and pictures.
+#pragma once
+
+#include "qt/reflet.h"
+#include "qt/souris.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QPixmap>
+#include <QWidget>
+
+namespace orvan {
+
+class WidgetForme : public AvecSouris<QWidget>, public Reflet {
+  public:
+    WidgetForme(Forme& f, Relais& relais, QWidget* parent);
+    const Controle& controle() const override { return f_; }
+    QWidget* widget() override { return this; }
+    void actualise() override;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    const Forme& f_;
+    Contour contour_;
+    Couleur remplissage_;
+};
+
+class WidgetLabel : public AvecSouris<QWidget>, public Reflet {
+  public:
+    WidgetLabel(Label& l, Relais& relais, QWidget* parent);
+    const Controle& controle() const override { return l_; }
+    QWidget* widget() override { return this; }
+    void actualise() override;
+    // What is painted, for the tests.
+    const QString& texte() const { return texte_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    const Label& l_;
+    std::string caption_;
+    QString texte_;
+    bool transparent_;
+    Couleur fond_, couleur_texte_;
+    bool centre_, autosize_;
+};
+
+class WidgetPanel : public AvecSouris<QWidget>, public Reflet {
+  public:
+    WidgetPanel(Panel& p, Relais& relais, QWidget* parent);
+    const Controle& controle() const override { return p_; }
+    QWidget* widget() override { return this; }
+    void actualise() override;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    const Panel& p_;
+    Couleur fond_;
+    std::string caption_;
+};
+
+class GroupeQt : public AvecSouris<QGroupBox>, public Reflet {
+  public:
+    GroupeQt(Groupe& g, Relais& relais, QWidget* parent);
+    const Controle& controle() const override { return g_; }
+    QWidget* widget() override { return this; }
+    void actualise() override;
+
+  private:
+    const Groupe& g_;
+    std::string caption_;
+};
+
+class BiseauQt : public QFrame, public Reflet {
+  public:
+    BiseauQt(Biseau& b, QWidget* parent);
+    const Controle& controle() const override { return b_; }
+    QWidget* widget() override { return this; }
+    void actualise() override {}
+
+  private:
+    const Biseau& b_;
+};
+
+class ImageQt : public QWidget, public Reflet {
+  public:
+    ImageQt(Image& i, QWidget* parent);
+    const Controle& controle() const override { return i_; }
+    QWidget* widget() override { return this; }
+    void actualise() override;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    const Image& i_;
+    Dessin dessin_;
+    QPixmap cache_;
+};
+
+} // namespace orvan

@@ -1,0 +1,283 @@
+// The main window as a pupil first sees it, and the way the widgets hand the user's actions to
+// the core and show what the core decided.
+#include "suites.h"
+
+#include "qt/session_qt.h"
+#include "qt/widgets_dessines.h"
+#include "qt/widgets_saisie.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace orvan;
+
+namespace {
+
+QStringList entrees_visibles(QMenuBar* barre) {
+    QStringList noms;
+    for (QAction* a : barre->actions())
+        if (a->isVisible()) noms << a->text();
+    return noms;
+}
+
+// Our widget classes carry no meta-object of their own: find by name, then cast.
+template <class T> T* widget(FenetrePrincipale& f, const char* nom) {
+    return dynamic_cast<T*>(f.findChild<QWidget*>(nom));
+}
+
+// Counts the paintings of the window's widgets.
+class CompteurDessins : public QObject {
+  public:
+    explicit CompteurDessins(QWidget& fenetre) : fenetre_(fenetre) {
+        qApp->installEventFilter(this);
+    }
+    ~CompteurDessins() override { qApp->removeEventFilter(this); }
+    int dessins = 0;
+
+  protected:
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() == QEvent::Paint && fenetre_.isAncestorOf(qobject_cast<QWidget*>(objet)))
+            ++dessins;
+        return false;
+    }
+
+  private:
+    QWidget& fenetre_;
+};
+
+QAction* entree(QMenuBar* barre, const QString& texte) {
+    for (QAction* a : barre->actions())
+        if (a->text() == texte) return a;
+    return nullptr;
+}
+
+} // namespace
+
+class FenetrePrincipaleTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        session_ = std::make_unique<SessionQt>();
+        session_->ouvre();
+        QVERIFY(QTest::qWaitForWindowExposed(&session_->fenetre));
+        QTRY_VERIFY(session_->demarree());
+    }
+    void cleanup() { session_.reset(); }
+
+    void lecran_de_depart_montre_le_titre_et_les_fondateurs() {
+        FenetrePrincipale& f = session_->fenetre;
+        QCOMPARE(f.size(), QSize(698, 559));
+        QCOMPARE(f.windowTitle(), QString::fromStdString(session_->form.caption));
+
+        auto* titre = widget<WidgetLabel>(f, "titre");
+        QVERIFY(titre);
+        QVERIFY(titre->isVisible());
+        QVERIFY(titre->texte().startsWith("Daltonisme d"));
+        // The core sized the label with the very font it is painted in.
+        const Taille t = session_->plateforme.mesure(session_->form.titre->caption,
+                                                     session_->form.titre->police);
+        QCOMPARE(titre->size(), QSize(t.largeur, t.hauteur));
+
+        auto* homme = f.findChild<QWidget*>("Shape1");
+        auto* femme = f.findChild<QWidget*>("Shape2");
+        QVERIFY(homme && femme);
+        QVERIFY(homme->isVisible());
+        QVERIFY(femme->isVisible());
+        QCOMPARE(homme->pos(), QPoint(698 / 2 - 60, 50));
+        QCOMPARE(femme->pos(), QPoint(698 / 2 + 25, 50));
+
+        auto* aide = f.findChild<QWidget*>("Panel_info");
+        QVERIFY(aide && aide->isVisible());
+        QVERIFY(f.findChild<QWidget*>("Label45")->isVisible());
+        QVERIFY(f.findChild<QWidget*>("Image1")->isVisible());
+    }
+
+    void la_barre_de_menus_suit_les_entrees_du_coeur() {
+        QMenuBar* barre = session_->fenetre.menuBar();
+        QCOMPARE(entrees_visibles(barre), QStringList({"Fichier", "Caractère", "Autre famille",
+                                                       "Couleurs", "Historique", "Options"}));
+        for (const char* cachee : {"Exercices", "Calculette", "Saisie phénot./génot.", "Aide"}) {
+            QAction* a = entree(barre, QString::fromUtf8(cachee));
+            QVERIFY2(a, cachee);
+            QVERIFY2(!a->isVisible(), cachee);
+        }
+        QVERIFY(!entree(barre, "Autre famille")->isEnabled());
+        QVERIFY(entree(barre, "Couleurs")->isEnabled());
+
+        // Options: only the ticked entry shows a mark; the separator stays a separator.
+        QMenu* options = entree(barre, "Options")->menu();
+        QVERIFY(options);
+        const QList<QAction*> sous = options->actions();
+        QCOMPARE(sous.size(), 4);
+        QVERIFY(sous[0]->isChecked());
+        QVERIFY(!sous[1]->isChecked());
+        QVERIFY(sous[2]->isSeparator());
+        QVERIFY(sous[2]->text().isEmpty());
+        QVERIFY(sous[3]->menu());
+    }
+
+    void un_choix_de_menu_passe_par_le_coeur_puis_rafraichit() {
+        QMenuBar* barre = session_->fenetre.menuBar();
+        // A panel not shown yet may have no widget at all.
+        auto* couleurs = session_->fenetre.findChild<QWidget*>("GroupBox5");
+        QVERIFY(!couleurs || !couleurs->isVisible());
+        entree(barre, "Couleurs")->trigger();
+        QVERIFY(session_->form.GroupBox5->visible);
+        couleurs = session_->fenetre.findChild<QWidget*>("GroupBox5");
+        QVERIFY(couleurs && couleurs->isVisible());
+
+        // Ticking the other option moves the mark, as the core decides.
+        QMenu* options = entree(barre, "Options")->menu();
+        options->actions()[1]->trigger();
+        QVERIFY(session_->form.Avecinfognotype1->checked);
+        QVERIFY(!options->actions()[0]->isChecked());
+        QVERIFY(options->actions()[1]->isChecked());
+    }
+
+    void un_widget_fait_tard_passe_sous_les_controles_crees_apres() {
+        // The pedigree's lines are created before its symbols: a line shown after a symbol
+        // still passes under it.
+        TForm1& f = session_->form;
+        Forme& symbole = *f.tab_shape[40];
+        Panel& trait = *f.tab_trait[40];
+        QVERIFY(!symbole.visible && !trait.visible);
+        symbole.left = 500;
+        symbole.top = 400;
+        symbole.visible = true;
+        session_->fenetre.actualise();
+        trait.left = 510;
+        trait.top = 380;
+        trait.width = 5;
+        trait.height = 40;
+        trait.visible = true;
+        session_->fenetre.actualise();
+        QWidget* surface = session_->fenetre.surface();
+        QCOMPARE(surface->childAt(512, 410), surface->findChild<QWidget*>("Shape40"));
+        QCOMPARE(surface->childAt(512, 390), surface->findChild<QWidget*>("Panel40"));
+    }
+
+    void la_souris_arrive_au_coeur_en_coordonnees_du_controle() {
+        entree(session_->fenetre.menuBar(), "Couleurs")->trigger();
+        Forme& echantillon = *session_->form.figure_legende[1];
+        auto* widget = session_->fenetre.findChild<QWidget*>("ess_fig1");
+        QVERIFY(widget && widget->isVisible());
+
+        std::vector<std::tuple<Bouton, int, int>> recus;
+        auto ancien = echantillon.on_mouse_down;
+        echantillon.on_mouse_down = [&](Bouton b, int x, int y) {
+            recus.emplace_back(b, x, y);
+            ancien(b, x, y);
+        };
+        const int avant = session_->form.indice_couleur[1];
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 7));
+        QTest::mouseClick(widget, Qt::RightButton, {}, QPoint(9, 3));
+        QCOMPARE(recus.size(), std::size_t(2));
+        QVERIFY(recus[0] == std::make_tuple(Bouton::gauche, 5, 7));
+        QVERIFY(recus[1] == std::make_tuple(Bouton::droit, 9, 3));
+        // One step forward, one back: the sample shows the colour it started from.
+        QCOMPARE(session_->form.indice_couleur[1], avant);
+        QCOMPARE(echantillon.remplissage, session_->form.couleurs[avant]);
+
+        // A disabled control ignores the mouse.
+        echantillon.enabled = false;
+        session_->fenetre.actualise();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 7));
+        QCOMPARE(recus.size(), std::size_t(2));
+    }
+
+    void les_bulles_suivent_le_commutateur_general() {
+        Forme& homme = *session_->form.tab_shape[1];
+        auto* widget = session_->fenetre.findChild<QWidget*>("Shape1");
+        homme.hint = "[AA]";
+        homme.show_hint = true;
+        session_->form.show_hint_global = false;
+        session_->fenetre.actualise();
+        QCOMPARE(widget->toolTip(), QString());
+        session_->form.show_hint_global = true;
+        session_->fenetre.actualise();
+        QCOMPARE(widget->toolTip(), QString("[AA]"));
+        homme.show_hint = false;
+        session_->fenetre.actualise();
+        QCOMPARE(widget->toolTip(), QString());
+    }
+
+    void le_groupe_radio_montre_le_choix_du_coeur() {
+        RadioGroupe& choix = *session_->form.choix_sexe;
+        session_->form.Group_choix_geno->visible = true;
+        choix.index = -1;
+        session_->fenetre.actualise();
+        auto* groupe = widget<RadioGroupeQt>(session_->fenetre, "choix_sexe");
+        QVERIFY(groupe && groupe->isVisible());
+        auto boutons = groupe->boutons();
+        QCOMPARE(boutons.size(), std::size_t(2));
+        QVERIFY(!boutons[0]->isChecked() && !boutons[1]->isChecked());
+
+        int clics = 0;
+        choix.on_click = [&] { ++clics; };
+        boutons[1]->click();
+        QCOMPARE(choix.index, 1);
+        QVERIFY(boutons[1]->isChecked() && !boutons[0]->isChecked());
+        // A click on the item already chosen changes nothing, and the button stays ticked.
+        boutons[1]->click();
+        QCOMPARE(clics, 1);
+        QVERIFY(boutons[1]->isChecked());
+
+        // Items may change under the buttons at any time.
+        choix.items = {"a", "b", "c"};
+        choix.index = 2;
+        session_->fenetre.actualise();
+        boutons = groupe->boutons();
+        QCOMPARE(boutons.size(), std::size_t(3));
+        QCOMPARE(boutons[2]->text(), QString("c"));
+        QVERIFY(boutons[2]->isChecked() && !boutons[1]->isChecked());
+        QVERIFY(boutons[0]->y() < boutons[1]->y() && boutons[1]->y() < boutons[2]->y());
+    }
+
+    void la_liste_ajoute_les_lignes_nouvelles() {
+        Liste& journal = *session_->form.evenements;
+        session_->form.GroupBox1->visible = true;
+        session_->fenetre.actualise();
+        auto* liste = session_->fenetre.findChild<QListWidget*>("evenements");
+        QVERIFY(liste);
+        QCOMPARE(liste->count(), static_cast<int>(journal.lignes.size()));
+        QListWidgetItem* premier = liste->count() > 0 ? liste->item(0) : nullptr;
+        journal.lignes.push_back("essai");
+        session_->fenetre.actualise();
+        QCOMPARE(liste->count(), static_cast<int>(journal.lignes.size()));
+        QCOMPARE(liste->item(liste->count() - 1)->text(), QString("essai"));
+        if (premier) QCOMPARE(liste->item(0), premier);
+        QCOMPARE(liste->visualItemRect(liste->item(0)).height(), 16);
+        journal.lignes = {"un"};
+        session_->fenetre.actualise();
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->text(), QString("un"));
+    }
+
+    void un_rafraichissement_sans_changement_ne_redessine_rien() {
+        // Still: no animation, every panel made once.
+        TForm1& f = session_->form;
+        f.Timer_anim_fleche->enabled = false;
+        f.GroupBox1->visible = f.GroupBox5->visible = true;
+        session_->fenetre.actualise();
+        QTest::qWait(50);
+
+        CompteurDessins compteur(session_->fenetre);
+        for (int i = 0; i < 100; ++i)
+            session_->fenetre.actualise();
+        QTest::qWait(50);
+        QCOMPARE(compteur.dessins, 0);
+
+        // A change repaints what changed.
+        f.tab_shape[1]->remplissage = rgb(255, 0, 0);
+        session_->fenetre.actualise();
+        QTRY_VERIFY(compteur.dessins > 0);
+    }
+
+  private:
+    std::unique_ptr<SessionQt> session_;
+};
+
+static Suite<FenetrePrincipaleTest> suite;
+#include "fenetre_principale_test.moc"

@@ -1,0 +1,153 @@
+// What the core asks of the machine, answered by the Qt platform: dialogs, text measures, clock.
+#include "suites.h"
+
+#include "qt/conversions_qt.h"
+#include "qt/menus_qt.h"
+#include "qt/plateforme_qt.h"
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdlib>
+
+using namespace orvan;
+
+namespace {
+
+// Acts on the next message box as soon as it is up, from inside its modal loop.
+void repond(std::function<void(QMessageBox&)> action) {
+    auto* sonde = new QTimer(qApp);
+    sonde->setInterval(10);
+    QObject::connect(sonde, &QTimer::timeout, [sonde, action] {
+        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            sonde->stop();
+            sonde->deleteLater();
+            action(*boite);
+        }
+    });
+    sonde->start();
+}
+
+} // namespace
+
+class PlateformeQtTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void la_question_montre_lecran_a_jour_et_rend_la_reponse() {
+        QtPlateforme p;
+        bool rafraichi = false;
+        p.avant_dialogue = [&] { rafraichi = true; };
+        QString texte;
+        bool ecran_a_jour = false;
+        repond([&](QMessageBox& b) {
+            texte = b.text();
+            ecran_a_jour = rafraichi;
+            QCOMPARE(b.icon(), QMessageBox::Warning);
+            b.button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(p.question_oui_non("Voulez-vous perdre les données\rdes parents?"));
+        QCOMPARE(texte, QString("Voulez-vous perdre les données\ndes parents?"));
+        QVERIFY(ecran_a_jour);
+
+        repond([](QMessageBox& b) { b.button(QMessageBox::No)->click(); });
+        QVERIFY(!p.question_oui_non("Encore?"));
+    }
+
+    void lerreur_est_une_erreur_et_lavertissement_un_avertissement() {
+        QtPlateforme p;
+        QMessageBox::Icon icone = QMessageBox::NoIcon;
+        repond([&](QMessageBox& b) {
+            icone = b.icon();
+            b.accept();
+        });
+        p.erreur("Impossible de créer le fichier");
+        QCOMPARE(icone, QMessageBox::Critical);
+        repond([&](QMessageBox& b) {
+            icone = b.icon();
+            b.accept();
+        });
+        p.avertissement("Attention");
+        QCOMPARE(icone, QMessageBox::Warning);
+    }
+
+    void laide_absente_est_signalee_en_francais() {
+        const QString avant = QDir::currentPath();
+        QTemporaryDir vide;
+        QVERIFY(QDir::setCurrent(vide.path()));
+        QtPlateforme p;
+        QString texte;
+        repond([&](QMessageBox& b) {
+            texte = b.text();
+            b.accept();
+        });
+        const bool ouverte = p.ouvrir_aide("orvan.hlp", 1);
+        QDir::setCurrent(avant);
+        QVERIFY(!ouverte);
+        QCOMPARE(texte, QString("Le fichier d'aide orvan.hlp est introuvable."));
+    }
+
+    void les_mesures_suivent_la_police_et_les_lignes() {
+        QtPlateforme p;
+        const Police normale{9, false};
+        const Taille une = p.mesure("Daltonisme", normale);
+        QVERIFY(une.largeur > 0 && une.hauteur > 0);
+        // An empty caption keeps the height of a line.
+        const Taille vide = p.mesure("", normale);
+        QCOMPARE(vide.hauteur, une.hauteur);
+        QVERIFY(vide.largeur > 0 && vide.largeur < une.largeur);
+        // The core's line breaks are line breaks.
+        const Taille deux = p.mesure("Daltonisme\rd", normale);
+        QVERIFY(deux.hauteur >= 2 * une.hauteur - 2);
+        QCOMPARE(deux.largeur, une.largeur);
+        QVERIFY(p.mesure("Daltonisme", {9, true}).largeur > une.largeur);
+        QVERIFY(p.mesure("Daltonisme", {12, false}).hauteur > une.hauteur);
+        // What the widgets are drawn with is what was measured.
+        const QFontMetrics fm(police_qt(normale));
+        QCOMPARE(fm.size(0, "Daltonisme").width(), une.largeur);
+    }
+
+    void les_polices_sont_en_pixels_a_96_points_par_pouce() {
+        QCOMPARE(police_qt({9, false}).pixelSize(), 12);
+        QCOMPARE(police_qt({8, true}).pixelSize(), 11);
+        QVERIFY(police_qt({8, true}).bold());
+        QCOMPARE(police_qt({12, true}).pixelSize(), 16);
+    }
+
+    void les_couleurs_ont_le_rouge_dans_loctet_bas() {
+        QCOMPARE(couleur_qt(rgb(255, 0, 0)), QColor(255, 0, 0));
+        QCOMPARE(couleur_qt(0x00123456u), QColor(0x56, 0x34, 0x12));
+        QCOMPARE(texte_qt("é\r\nx\ry"), QString("é\nx\ny"));
+        QCOMPARE(texte_core(QString("génotype")), std::string("génotype"));
+    }
+
+    void les_raccourcis_du_coeur_deviennent_ceux_de_qt() {
+        QCOMPARE(raccourci_qt(112), QKeySequence(Qt::Key_F1));
+        QCOMPARE(raccourci_qt(0x4000 | 'O'), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(raccourci_qt(0x2000 | 0x4000 | 'S'),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        QVERIFY(raccourci_qt(0).isEmpty());
+    }
+
+    void la_machine_repond_a_lheure_au_repertoire_et_a_lecran() {
+        QtPlateforme p;
+        const HeureUTC h = p.heure_utc();
+        const QTime maintenant = QDateTime::currentDateTimeUtc().time();
+        const int ecart = std::abs(maintenant.msecsSinceStartOfDay() -
+                                   ((h.h * 60 + h.m) * 60 + h.s) * 1000 - h.ms);
+        QVERIFY(ecart < 2000 || ecart > 86'398'000);
+        QCOMPARE(QString::fromStdString(p.repertoire_courant()), QDir::currentPath());
+        const QRect ecran = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(p.taille_ecran().largeur, ecran.width());
+        QCOMPARE(p.taille_ecran().hauteur, ecran.height());
+    }
+};
+
+static Suite<PlateformeQtTest> suite;
+#include "plateforme_qt_test.moc"
