@@ -1,5 +1,6 @@
 // The widgets of the other kinds of controls: timers, check boxes, combo boxes, keys, the mouse
 // held down on a control, the window itself and the start picture.
+#include "session_demarree.h"
 #include "suites.h"
 
 #include "qt/session_qt.h"
@@ -15,12 +16,7 @@ class ControlesQtTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        session_ = std::make_unique<SessionQt>();
-        session_->ouvre();
-        QVERIFY(QTest::qWaitForWindowExposed(&session_->fenetre));
-        QTRY_VERIFY(session_->demarree());
-    }
+    void init() { demarre(session_); }
     void cleanup() { session_.reset(); }
 
     void une_minuterie_tique_puis_lecran_suit() {

@@ -1,4 +1,5 @@
 // A pupil builds a family with the mouse on the real widgets.
+#include "session_demarree.h"
 #include "suites.h"
 
 #include "qt/session_qt.h"
@@ -14,12 +15,7 @@ class FamilleTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        session_ = std::make_unique<SessionQt>();
-        session_->ouvre();
-        QVERIFY(QTest::qWaitForWindowExposed(&session_->fenetre));
-        QTRY_VERIFY(session_->demarree());
-    }
+    void init() { demarre(session_); }
     void cleanup() { session_.reset(); }
 
     void les_deux_fondateurs_choisis_donnent_des_enfants() {

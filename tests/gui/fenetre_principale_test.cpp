@@ -1,5 +1,6 @@
 // The main window as a pupil first sees it, and the way the widgets hand the user's actions to
 // the core and show what the core decided.
+#include "session_demarree.h"
 #include "suites.h"
 
 #include "qt/session_qt.h"
@@ -58,12 +59,7 @@ class FenetrePrincipaleTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        session_ = std::make_unique<SessionQt>();
-        session_->ouvre();
-        QVERIFY(QTest::qWaitForWindowExposed(&session_->fenetre));
-        QTRY_VERIFY(session_->demarree());
-    }
+    void init() { demarre(session_); }
     void cleanup() { session_.reset(); }
 
     void lecran_de_depart_montre_le_titre_et_les_fondateurs() {
