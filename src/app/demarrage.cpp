@@ -58,14 +58,19 @@ void TForm1::init(int a) {
     init_pedigree();
 }
 
-void TForm1::Monohybridisme1Click() {
+// The mode choice: a full reset, then the gene lists for one or two genes.
+void TForm1::choix_mode(int genes) {
     init(1);
     Choix_carac->visible = false;
-    Group_sec->enabled = false;
+    Group_sec->enabled = genes == 2;
     Group_prem->enabled = true;
-    dimension_choix(1);
-    modele.nb_genes = 1;
-    stock_ev("bitbtn4click");
+    dimension_choix(genes);
+    modele.nb_genes = genes;
+    stock_ev(genes == 2 ? "bitbtn5click" : "bitbtn4click");
+}
+
+void TForm1::Monohybridisme1Click() {
+    choix_mode(1);
     if (demarrage_direct == 1) {
         Group_prem->selectionne(0);
         BitBtn1->clic();
@@ -73,13 +78,7 @@ void TForm1::Monohybridisme1Click() {
 }
 
 void TForm1::Dihybridisme1Click() {
-    init(1);
-    Choix_carac->visible = false;
-    Group_sec->enabled = true;
-    Group_prem->enabled = true;
-    dimension_choix(2);
-    modele.nb_genes = 2;
-    stock_ev("bitbtn5click");
+    choix_mode(2);
 }
 
 void TForm1::Caractre1Click() {

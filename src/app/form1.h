@@ -178,6 +178,8 @@ class TForm1 : public Fiche {
 
   private:
     void cree_controles();
+    void choix_mode(int genes);
+    void clic_liste_genes(RadioGroupe& liste, const RadioGroupe& autre, const std::string& ligne);
     void cree_menus();
     void cree_pedigree();
     void cree_panneaux();

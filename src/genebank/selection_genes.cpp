@@ -41,22 +41,23 @@ bool choix_complet(const TForm1& f) {
 
 } // namespace
 
-void TForm1::Group_premClick() {
-    if (modele.nb_genes == 2 && Group_sec->index >= 0 && Group_sec->index == Group_prem->index) {
+// A click in one gene list; the other list must not hold the same gene in two-gene mode.
+void TForm1::clic_liste_genes(RadioGroupe& liste, const RadioGroupe& autre,
+                              const std::string& ligne) {
+    if (modele.nb_genes == 2 && autre.index >= 0 && autre.index == liste.index) {
         plateforme.avertissement("Les deux gènes sont semblables");
-        Group_prem->selectionne(-1);
+        liste.selectionne(-1);
     }
     BitBtn1->enabled = choix_complet(*this);
-    stock_ev("group_premclick." + std::to_string(Group_prem->index));
+    stock_ev(ligne + std::to_string(liste.index));
+}
+
+void TForm1::Group_premClick() {
+    clic_liste_genes(*Group_prem, *Group_sec, "group_premclick.");
 }
 
 void TForm1::Group_secClick() {
-    if (modele.nb_genes == 2 && Group_prem->index >= 0 && Group_prem->index == Group_sec->index) {
-        plateforme.avertissement("Les deux gènes sont semblables");
-        Group_sec->selectionne(-1);
-    }
-    BitBtn1->enabled = choix_complet(*this);
-    stock_ev("group_secclick." + std::to_string(Group_sec->index));
+    clic_liste_genes(*Group_sec, *Group_prem, "group_secclick.");
 }
 
 void TForm1::BitBtn2Click() {
