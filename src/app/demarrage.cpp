@@ -2,7 +2,6 @@
 #include "app/form1.h"
 
 #include "ui/couleurs.h"
-#include "ui/texte.h"
 
 namespace orvan {
 

@@ -15,7 +15,7 @@ Taille PlateformeSilencieuse::mesure(const std::string& texte, const Police& pol
 }
 
 void PlateformeSilencieuse::erreur(const std::string& texte) {
-    std::cerr << texte << '\n';
+    (sortie_erreurs ? *sortie_erreurs : std::cerr) << texte << '\n';
 }
 
 HeureUTC PlateformeSilencieuse::heure_utc() const {

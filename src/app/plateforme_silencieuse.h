@@ -3,6 +3,8 @@
 
 #include "app/plateforme.h"
 
+#include <iosfwd>
+
 namespace orvan {
 
 class PlateformeSilencieuse : public Plateforme {
@@ -22,6 +24,9 @@ class PlateformeSilencieuse : public Plateforme {
     Taille taille_ecran() const override { return {1024, 768}; }
     bool ouvrir_aide(const std::string&, int) override { return false; }
     void quitter() override {}
+
+    // Where the platform's error messages go: standard error unless told otherwise.
+    std::ostream* sortie_erreurs = nullptr;
 };
 
 } // namespace orvan

@@ -2,7 +2,6 @@
 
 #include "app/form1.h"
 #include "app/plateforme_silencieuse.h"
-#include "history/fichier_gen.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -75,14 +74,10 @@ std::string etat_json(const TForm1& f) {
 
 int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
     PlateformeSilencieuse plateforme;
+    plateforme.sortie_erreurs = &erreurs;
     TForm1 f(plateforme);
     f.FormCreate();
     f.Timer_debutTimer();
-    auto lignes = lit_fichier_gen(fichier);
-    if (!lignes) {
-        erreurs << "Impossible d'ouvrir le fichier " << fichier << '\n';
-        return 1;
-    }
     if (!f.ouvre_fichier(fichier)) return 1;
     sortie << etat_json(f) << '\n';
     return 0;

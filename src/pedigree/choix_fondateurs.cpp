@@ -221,13 +221,9 @@ void TForm1::BitBtn7Click() {
     stock_ev("bitbtn7click");
     ++ped.dernier_indiv;
     annule_choix();
-    if (ped.dernier_indiv > 2) {
-        if (ped.dernier_indiv <= max_individus + 1) {
-            tab_shape[ped.dernier_indiv]->visible = false;
-            tab_label[ped.dernier_indiv]->visible = false;
-        }
-        --ped.dernier_indiv;
-    } else if (individu_valide(ped.indiv_saisi)) {
+    if (ped.dernier_indiv > 2)
+        retrait_dernier();
+    else if (individu_valide(ped.indiv_saisi)) {
         tab_shape[ped.indiv_saisi]->contour = tab_shape[41]->contour;
     }
     ped.changement_genotype = 0;

@@ -95,14 +95,12 @@ TEST(Rejeu, NAjouteRienEtRefaitLaMemeFamille) {
 TEST(Rejeu, RespecteLaGrammaireDesLignes) {
     Session s;
     auto& l = s->evenements->lignes;
-    const auto graine = s->alea.graine_alea;
     // Lines with an apostrophe, or command lines that are not exact, do nothing.
     l = {"aleat=5'", "bitbtn4click'", "bitbtn4click ", "BITBTN4CLICK"};
     s->tab_shape[1]->left = 7;
     s->BitBtn12Click();
     EXPECT_EQ(s->tab_shape[1]->left, 7);
     EXPECT_NE(s->alea.graine_alea, 5u);
-    (void)graine;
 
     // "choix_all(k,right)" only with exactly "right)".
     l = {"choix_all(2,Right)"};
