@@ -30,7 +30,8 @@ class Fiche {
     std::string fichier_aide;
     std::function<void(int)> on_key_down; // key code: 112 for F1
 
-  protected:
+    // Creates a control of the window; the creation order is the stacking order and the order
+    // in which the language file walks the controls.
     template <class T, class... A> T& cree(Controle* parent, A&&... args) {
         auto c = std::make_unique<T>(std::forward<A>(args)...);
         c->parent = parent;
