@@ -1,5 +1,5 @@
 // Replay and undo of long logs, headless.
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
 
 #include <benchmark/benchmark.h>
@@ -28,29 +28,29 @@ std::vector<std::string> journal(std::size_t n, std::size_t decalages_en_fin = 0
 
 void BM_rejeu_10000_lignes(benchmark::State& etat) {
     PlateformeSilencieuse p;
-    TForm1 f(p);
-    f.FormCreate();
-    f.Timer_debutTimer();
-    f.evenements->lignes = journal(10000);
+    FenetrePrincipale f(p);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
+    f.journal.lignes() = journal(10000);
     for (auto _ : etat)
-        f.BitBtn12Click();
-    etat.counters["individus"] = f.ped.dernier_indiv;
+        f.historique.rejoue_journal();
+    etat.counters["individus"] = f.arbre.ped.dernier_indiv;
 }
 BENCHMARK(BM_rejeu_10000_lignes)->Unit(benchmark::kMillisecond);
 
 void BM_annulation_1000_decalages(benchmark::State& etat) {
     PlateformeSilencieuse p;
-    TForm1 f(p);
-    f.FormCreate();
-    f.Timer_debutTimer();
+    FenetrePrincipale f(p);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
     const auto lignes = journal(2000, 1000);
     for (auto _ : etat) {
         etat.PauseTiming();
-        f.evenements->lignes = lignes;
+        f.journal.lignes() = lignes;
         etat.ResumeTiming();
-        f.ret_arrClick();
+        f.historique.annule_derniere_action();
     }
-    etat.counters["lignes_restantes"] = static_cast<double>(f.evenements->lignes.size());
+    etat.counters["lignes_restantes"] = static_cast<double>(f.journal.lignes().size());
 }
 BENCHMARK(BM_annulation_1000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
 

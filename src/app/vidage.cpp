@@ -1,6 +1,6 @@
 #include "app/vidage.h"
 
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
 
 #include <cstdio>
@@ -19,13 +19,13 @@ std::string hex(Couleur c) {
 
 } // namespace
 
-std::string etat_json(const TForm1& f) {
+std::string etat_json(const FenetrePrincipale& f) {
     using json = nlohmann::ordered_json;
     json individus = json::array();
     for (int k = 1; k <= max_individus; ++k) {
-        const Forme& s = *f.tab_shape[k];
+        const Forme& s = *f.arbre.tab_shape[k];
         if (!s.visible) continue;
-        const Label& l = *f.tab_label[k];
+        const Label& l = *f.arbre.tab_label[k];
         individus.push_back({{"n", k},
                              {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
                              {"actif", s.enabled},
@@ -35,39 +35,39 @@ std::string etat_json(const TForm1& f) {
                              {"fond", hex(l.fond)},
                              {"etiquette", l.caption},
                              {"bulle", s.hint},
-                             {"geno1", f.ped.geno1[k]},
-                             {"geno2", f.ped.geno2[k]},
-                             {"pheno1", f.ped.pheno1[k]},
-                             {"pheno2", f.ped.pheno2[k]}});
+                             {"geno1", f.arbre.ped.geno1[k]},
+                             {"geno2", f.arbre.ped.geno2[k]},
+                             {"pheno1", f.arbre.ped.pheno1[k]},
+                             {"pheno2", f.arbre.ped.pheno2[k]}});
     }
     json fratries = json::array();
-    for (int u = 0; u < std::min(f.ped.nb_unions, max_unions + 1); ++u)
+    for (int u = 0; u < std::min(f.arbre.ped.nb_unions, max_unions + 1); ++u)
         fratries.push_back({{"u", u},
-                            {"debut", f.ped.fratrie[u].debut},
-                            {"nb_enfants", f.ped.fratrie[u].nb_enfants}});
+                            {"debut", f.arbre.ped.fratrie[u].debut},
+                            {"nb_enfants", f.arbre.ped.fratrie[u].nb_enfants}});
     json legende = json::array();
-    for (int i = 1; i <= std::min(f.modele.nb_phenotypes_total, max_legende); ++i)
-        legende.push_back({{"nom", f.nom_legende[i]->caption},
-                           {"couleur", hex(f.figure_legende[i]->remplissage)}});
+    for (int i = 1; i <= std::min(f.genes.modele.nb_phenotypes_total, max_legende); ++i)
+        legende.push_back({{"nom", f.couleurs.nom_legende[i]->caption},
+                           {"couleur", hex(f.couleurs.figure_legende[i]->remplissage)}});
     json relations = json::array();
     for (int g = 1; g <= 2; ++g) {
         json gene = json::array();
-        if (g <= f.modele.nb_genes)
-            for (int i = 1; i <= f.modele.nb_relations[g]; ++i)
-                gene.push_back(
-                    {{"texte", f.modele.relation[g][i]}, {"etat", f.modele.etat_relation[g][i]}});
+        if (g <= f.genes.modele.nb_genes)
+            for (int i = 1; i <= f.genes.modele.nb_relations[g]; ++i)
+                gene.push_back({{"texte", f.genes.modele.relation[g][i]},
+                                {"etat", f.genes.modele.etat_relation[g][i]}});
         relations.push_back(gene);
     }
     const json etat = {{"graine_alea", f.alea.graine_signee()},
-                       {"nb_genes", f.modele.nb_genes},
-                       {"titre", f.titre->caption},
-                       {"dernier_indiv", f.ped.dernier_indiv},
-                       {"nb_unions", f.ped.nb_unions},
+                       {"nb_genes", f.genes.modele.nb_genes},
+                       {"titre", f.coquille.titre->caption},
+                       {"dernier_indiv", f.arbre.ped.dernier_indiv},
+                       {"nb_unions", f.arbre.ped.nb_unions},
                        {"individus", individus},
                        {"fratries", fratries},
                        {"legende", legende},
                        {"relations", relations},
-                       {"evenements", f.evenements->lignes}};
+                       {"evenements", f.journal.lignes()}};
     // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
     return etat.dump(2, ' ', false, json::error_handler_t::replace);
 }
@@ -75,10 +75,10 @@ std::string etat_json(const TForm1& f) {
 int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
-    TForm1 f(plateforme);
-    f.FormCreate();
-    f.Timer_debutTimer();
-    if (!f.ouvre_fichier(fichier)) return 1;
+    FenetrePrincipale f(plateforme);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
+    if (!f.historique.ouvre_fichier(fichier)) return 1;
     sortie << etat_json(f) << '\n';
     return 0;
 }

@@ -6,9 +6,9 @@
 
 namespace orvan {
 
-class TForm1;
+class FenetrePrincipale;
 
-std::string etat_json(const TForm1& f);
+std::string etat_json(const FenetrePrincipale& f);
 // Returns the process exit code: 0, or 1 when the file cannot be opened.
 int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs);
 

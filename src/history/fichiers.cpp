@@ -1,45 +1,42 @@
 // "Ouvrir" and "Enregistrer": the event log to and from a .gen file.
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 
 #include "history/fichier_gen.h"
 
 namespace orvan {
 
-void TForm1::Ouvrir1Click() {
-    const auto chemin = plateforme.dialogue_ouvrir(repertoire_depart, "*.gen");
+void Historique::ouvrir() {
+    const auto chemin = f.plateforme.dialogue_ouvrir(f.coquille.repertoire_depart, "*.gen");
     if (chemin) ouvre_fichier(*chemin);
 }
 
-bool TForm1::ouvre_fichier(const std::string& chemin) {
+bool Historique::ouvre_fichier(const std::string& chemin) {
     auto lignes = lit_fichier_gen(chemin);
     if (!lignes) {
-        plateforme.erreur("Impossible d'ouvrir le fichier " + chemin);
+        f.plateforme.erreur("Impossible d'ouvrir le fichier " + chemin);
         return false;
     }
     evenements->lignes = std::move(*lignes);
-    nom_fichier_lu->set_caption("fichier:" + nom_sans_repertoire(chemin));
-    nom_fichier_lu->left = (width - nom_fichier_lu->width) / 2;
-    nom_fichier_lu->top = titre->bottom();
-    nom_fichier_lu->visible = true;
-    Exercice1->enabled = true;
-    menu_pheno->checked = true;
-    menu_geno->checked = false;
-    BitBtn12Click();
+    f.coquille.montre_nom_fichier(nom_sans_repertoire(chemin));
+    f.menus.exercices->enabled = true;
+    f.menus.saisie_phenotypes->checked = true;
+    f.menus.saisie_genotypes->checked = false;
+    rejoue_journal();
     return true;
 }
 
-void TForm1::sauver1Click() {
-    const auto chemin = plateforme.dialogue_enregistrer(dernier_nom_enregistre);
+void Historique::enregistrer() {
+    const auto chemin = f.plateforme.dialogue_enregistrer(dernier_nom_enregistre);
     if (!chemin) return;
     dernier_nom_enregistre = *chemin;
     switch (ecrit_fichier_gen(*chemin, evenements->lignes)) {
     case Ecriture::reussie:
         break;
     case Ecriture::creation_impossible:
-        plateforme.erreur("Impossible de créer le fichier " + *chemin);
+        f.plateforme.erreur("Impossible de créer le fichier " + *chemin);
         break;
     case Ecriture::erreur_ecriture:
-        plateforme.erreur("Erreur d'écriture dans le flux");
+        f.plateforme.erreur("Erreur d'écriture dans le flux");
         break;
     }
 }

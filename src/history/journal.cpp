@@ -1,33 +1,37 @@
-// The event log: one line per user action, the seed first.
-#include "app/form1.h"
+#include "history/journal.h"
+
+#include "app/generateur.h"
+#include "app/plateforme.h"
 
 namespace orvan {
 
-void TForm1::stock_ev(const std::string& ligne) {
+void Journal::stock_ev(const std::string& ligne) {
     if (rejeu_en_cours == 1) return;
-    evenements->lignes.push_back(ligne);
+    lignes_->push_back(ligne);
 }
 
-void TForm1::init_evenement(int n) {
-    auto& lignes = evenements->lignes;
+void Journal::init_evenement(int n) {
+    auto& l = *lignes_;
     if (n <= 0)
-        lignes.clear();
-    else if (static_cast<std::size_t>(n) < lignes.size())
-        lignes.resize(static_cast<std::size_t>(n));
-    alea.init_alea(plateforme.heure_utc());
-    const std::string graine = "aleat=" + std::to_string(alea.graine_signee());
-    if (lignes.empty())
-        lignes.push_back(graine);
+        l.clear();
+    else if (static_cast<std::size_t>(n) < l.size())
+        l.resize(static_cast<std::size_t>(n));
+    alea_.init_alea(plateforme_.heure_utc());
+    const std::string graine = "aleat=" + std::to_string(alea_.graine_signee());
+    if (l.empty())
+        l.push_back(graine);
     else
-        lignes[0] = graine;
+        l[0] = graine;
 }
 
-void TForm1::Evnements1Click() {
-    GroupBox1->visible = true;
-}
-
-void TForm1::ferme_evClick() {
-    GroupBox1->visible = false;
+int Journal::fin_mise_en_place() const {
+    const auto& l = *lignes_;
+    std::size_t mode = 0;
+    for (std::size_t i = 0; i < l.size(); ++i)
+        if (l[i] == "bitbtn4click" || l[i] == "bitbtn5click") mode = i;
+    for (std::size_t i = mode; i < l.size(); ++i)
+        if (l[i] == "bitbtn1click") return static_cast<int>(i) + 1;
+    return 4;
 }
 
 } // namespace orvan

@@ -1,8 +1,15 @@
-// Replaying the event log through the same handlers, and undo.
-#include "app/form1.h"
+// The event lines as a table: one row per kind of line, its key, how the key is recognised, and
+// what reads its fields and calls its handler. Every row is tried on every line, in the table's
+// order, and each row that recognises the line reads its fields from the text that the rows
+// before it have left: a row cuts the text as it reads it.
+#include "history/rejeu.h"
 
+#include "app/fenetre_principale.h"
 #include "history/nombre.h"
 #include "ui/texte.h"
+
+#include <algorithm>
+#include <array>
 
 namespace orvan {
 
@@ -16,6 +23,12 @@ int vers_int(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, -1'000'000'000, 1'000'000'000));
 }
 
+// ".n" after the key.
+int apres_point(std::string& t) {
+    supprime_jusqua(t, '.');
+    return vers_int(lit_nombre(t));
+}
+
 // "(a,b)" after the key: the first number before the first ",", the second before the ")".
 std::pair<std::int64_t, std::int64_t> deux_nombres(std::string& t) {
     supprime_jusqua(t, '(');
@@ -25,118 +38,114 @@ std::pair<std::int64_t, std::int64_t> deux_nombres(std::string& t) {
     return {a, b};
 }
 
-} // namespace
-
-void TForm1::BitBtn12Click() {
-    visible = false;
-    rejeu_en_cours = 1;
-    const std::size_t nb = evenements->lignes.size();
-    for (std::size_t i = 0; i < nb && i < evenements->lignes.size(); ++i) {
-        std::string t = evenements->lignes[i];
-        if (contient(t, "'")) continue;
-
-        if (contient(t, "aleat=")) {
-            supprime_jusqua(t, '=');
-            alea.graine_alea = static_cast<std::uint32_t>(lit_nombre(t));
-        }
-
-        if (t == "bitbtn4click")
-            Monohybridisme1Click();
-        else if (t == "bitbtn5click")
-            Dihybridisme1Click();
-        else if (t == "bitbtn1click")
-            BitBtn1Click();
-        else if (t == "all_okclick")
-            all_OKClick();
-        else if (t == "all_annulclick")
-            all_annulClick();
-        else if (t == "bitbtn7click")
-            BitBtn7Click();
-
-        if (contient(t, "group_premclick")) {
-            supprime_jusqua(t, '.');
-            Group_prem->selectionne(vers_int(lit_nombre(t)));
-        }
-        if (contient(t, "group_secclick")) {
-            supprime_jusqua(t, '.');
-            Group_sec->selectionne(vers_int(lit_nombre(t)));
-        }
-        if (contient(t, "choix_all")) {
-            supprime_jusqua(t, '(');
-            const std::int64_t k = lit_nombre(avant(t, ','));
-            supprime_jusqua(t, ',');
-            if (dans(k, 1, max_individus))
-                choix_all(static_cast<int>(k), t == "right)" ? Bouton::droit : Bouton::gauche);
-        }
-        if (contient(t, "prem_alleleclick")) {
-            supprime_jusqua(t, '.');
-            prem_allele->selectionne(vers_int(lit_nombre(t)));
-        }
-        if (contient(t, "sec_alleleclick")) {
-            supprime_jusqua(t, '.');
-            sec_allele->selectionne(vers_int(lit_nombre(t)));
-        }
-        if (contient(t, "decal_fratrie")) {
-            const auto [u, dx] = deux_nombres(t);
-            if (dans(u, 0, max_unions) && dans(dx, -100000, 100000)) {
-                decale_fratrie(static_cast<int>(u), static_cast<int>(dx));
-                tab_union[u]->left += static_cast<int>(dx);
-            }
-        }
-        if (contient(t, "nb_desc")) {
-            supprime_jusqua(t, '=');
-            const std::int64_t item = lit_nombre(t);
-            choix_nb_desc->index = dans(item, 0, static_cast<int>(choix_nb_desc->items.size()) - 1)
-                                       ? vers_int(item)
-                                       : -1;
-        }
-        if (contient(t, "choix_genotype")) {
-            const auto [g, k] = deux_nombres(t);
-            if (dans(g, 1, 2) && dans(k, 1, max_genotypes_gene)) {
-                case_genotype[g][k]->coche(true);
-                choix_gen1->selectionne(static_cast<int>(k) - 1);
-            }
-        }
-        if (contient(t, "choix_gen")) {
-            const auto [g, item] = deux_nombres(t);
-            if (dans(g, 1, 2)) radio_genotype[g]->selectionne(vers_int(item));
-        }
-        if (contient(t, "choix_sexeclick")) {
-            supprime_jusqua(t, '.');
-            choix_sexe->selectionne(vers_int(lit_nombre(t)));
-        }
-        if (contient(t, "couleur=")) {
-            supprime_jusqua(t, '(');
-            std::array<std::int64_t, max_legende + 1> c{};
-            bool valide = true;
-            for (int n = 1; n <= max_legende; ++n) {
-                c[n] = lit_nombre(avant(t, n < max_legende ? ',' : ')'));
-                supprime_jusqua(t, ',');
-                valide = valide && dans(c[n], 1, 16);
-            }
-            if (valide)
-                for (int n = 1; n <= max_legende; ++n)
-                    figure_legende[n]->remplissage = couleurs[static_cast<std::size_t>(c[n])];
-        }
-    }
-    btn_ok_couleursClick();
-    rejeu_en_cours = 0;
-    visible = true;
+void graine(FenetrePrincipale& f, std::string& t) {
+    supprime_jusqua(t, '=');
+    f.alea.graine_alea = static_cast<std::uint32_t>(lit_nombre(t));
 }
 
-void TForm1::ret_arrClick() {
-    auto& lignes = evenements->lignes;
-    if (lignes.empty()) return;
-    for (const char* serie : {"choix_genotype", "decal_fratrie"}) {
-        if (!contient(lignes.back(), serie)) continue;
-        do {
-            lignes.pop_back();
-            BitBtn12Click();
-        } while (!lignes.empty() && contient(lignes.back(), serie));
-        return;
+void choix_individu(FenetrePrincipale& f, std::string& t) {
+    supprime_jusqua(t, '(');
+    const std::int64_t k = lit_nombre(avant(t, ','));
+    supprime_jusqua(t, ',');
+    if (dans(k, 1, max_individus))
+        f.phenotypes.choix_all(static_cast<int>(k), t == "right)" ? Bouton::droit : Bouton::gauche);
+}
+
+void decalage(FenetrePrincipale& f, std::string& t) {
+    const auto [u, dx] = deux_nombres(t);
+    if (!dans(u, 0, max_unions) || !dans(dx, -100000, 100000)) return;
+    f.arbre.decale_fratrie(static_cast<int>(u), static_cast<int>(dx));
+    f.arbre.tab_union[u]->left += static_cast<int>(dx);
+}
+
+void nombre_descendants(FenetrePrincipale& f, std::string& t) {
+    supprime_jusqua(t, '=');
+    const std::int64_t item = lit_nombre(t);
+    Combo& c = *f.phenotypes.nb_descendants;
+    c.index = dans(item, 0, static_cast<int>(c.items.size()) - 1) ? vers_int(item) : -1;
+}
+
+void case_genotype(FenetrePrincipale& f, std::string& t) {
+    const auto [g, k] = deux_nombres(t);
+    if (!dans(g, 1, 2) || !dans(k, 1, max_genotypes_gene)) return;
+    f.genotypes.case_genotype[g][k]->coche(true);
+    f.genotypes.radio_genotype[1]->selectionne(static_cast<int>(k) - 1);
+}
+
+void liste_genotypes(FenetrePrincipale& f, std::string& t) {
+    const auto [g, item] = deux_nombres(t);
+    if (dans(g, 1, 2)) f.genotypes.radio_genotype[g]->selectionne(vers_int(item));
+}
+
+void couleurs_legende(FenetrePrincipale& f, std::string& t) {
+    supprime_jusqua(t, '(');
+    std::array<int, max_legende + 1> numeros{};
+    for (int n = 1; n <= max_legende; ++n) {
+        const std::int64_t c = lit_nombre(avant(t, n < max_legende ? ',' : ')'));
+        supprime_jusqua(t, ',');
+        if (!dans(c, 1, 16)) return;
+        numeros[n] = static_cast<int>(c);
     }
-    lignes.pop_back();
-    BitBtn12Click();
+    f.couleurs.applique_numeros(numeros);
+}
+
+enum class Cle { egale, contenue };
+
+struct Ligne {
+    const char* cle;
+    Cle reconnue;
+    void (*rejoue)(FenetrePrincipale&, std::string&);
+};
+
+const std::array<Ligne, 18> lignes_du_journal{{
+    {"aleat=", Cle::contenue, graine},
+    {"bitbtn4click", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.coquille.monohybridisme(); }},
+    {"bitbtn5click", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.coquille.dihybridisme(); }},
+    {"bitbtn1click", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.genes.confirme_genes(); }},
+    {"all_okclick", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.phenotypes.confirme(); }},
+    {"all_annulclick", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.phenotypes.annule(); }},
+    {"bitbtn7click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.annule(); }},
+    {"group_premclick", Cle::contenue,
+     [](FenetrePrincipale& f, std::string& t) {
+         f.genes.premier_gene->selectionne(apres_point(t));
+     }},
+    {"group_secclick", Cle::contenue,
+     [](FenetrePrincipale& f, std::string& t) {
+         f.genes.second_gene->selectionne(apres_point(t));
+     }},
+    {"choix_all", Cle::contenue, choix_individu},
+    {"prem_alleleclick", Cle::contenue,
+     [](FenetrePrincipale& f, std::string& t) {
+         f.phenotypes.premier_phenotype->selectionne(apres_point(t));
+     }},
+    {"sec_alleleclick", Cle::contenue,
+     [](FenetrePrincipale& f, std::string& t) {
+         f.phenotypes.second_phenotype->selectionne(apres_point(t));
+     }},
+    {"decal_fratrie", Cle::contenue, decalage},
+    {"nb_desc", Cle::contenue, nombre_descendants},
+    {"choix_genotype", Cle::contenue, case_genotype},
+    {"choix_gen", Cle::contenue, liste_genotypes},
+    {"choix_sexeclick", Cle::contenue,
+     [](FenetrePrincipale& f, std::string& t) { f.genotypes.sexe->selectionne(apres_point(t)); }},
+    {"couleur=", Cle::contenue, couleurs_legende},
+}};
+
+} // namespace
+
+void rejoue_ligne(FenetrePrincipale& f, const std::string& ligne) {
+    // A line with a quote is a comment.
+    if (contient(ligne, "'")) return;
+    std::string t = ligne;
+    for (const Ligne& l : lignes_du_journal) {
+        const bool reconnue = l.reconnue == Cle::egale ? t == l.cle : contient(t, l.cle);
+        if (reconnue) l.rejoue(f, t);
+    }
 }
 
 } // namespace orvan

@@ -10,6 +10,10 @@ namespace orvan {
 constexpr int max_individus = 40;
 constexpr int max_unions = 10;
 
+constexpr bool individu_valide(int k) {
+    return k >= 1 && k <= max_individus;
+}
+
 struct Fratrie {
     std::int32_t debut = 0;
     std::int32_t nb_enfants = 0;
@@ -17,6 +21,7 @@ struct Fratrie {
 
 struct Pedigree {
     std::array<std::string, max_individus + 1> geno1, geno2, pheno1, pheno2;
+    // Whether each symbol was enabled when the genotype questions began.
     std::array<std::uint8_t, max_individus + 1> etat_actif{};
     std::array<Fratrie, max_unions + 1> fratrie{};
 
@@ -38,15 +43,6 @@ struct Pedigree {
     std::int32_t choix_en_cours = 0;
     std::uint8_t changement_genotype = 0;
     std::int32_t indiv_saisi = 0;
-};
-
-// Drag state, shared by the sibship lines and the movable panels.
-struct Glissement {
-    std::uint8_t en_deplacement = 0;
-    std::int32_t souris_x = 0;
-    std::int32_t souris_y = 0;
-    std::int32_t fratrie_deplacee = 0;
-    std::int32_t gauche_depart = 0;
 };
 
 } // namespace orvan

@@ -1,17 +1,17 @@
 // Reset of the pedigree, label placement, and adding or removing a spouse.
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 
 namespace orvan {
 
-void TForm1::init_pedigree() {
-    ped.gauche_fondateur1 = width / 2 - 60;
+void Arbre::init_pedigree() {
+    ped.gauche_fondateur1 = f.width / 2 - 60;
     ped.demi_ecart = 60;
     ped.haut_gen1 = 50;
     ped.haut_gen2 = 150;
     ped.haut_gen3 = 250;
     tab_shape[1]->left = ped.gauche_fondateur1;
     tab_shape[1]->top = ped.haut_gen1;
-    tab_shape[2]->left = width / 2 + ped.demi_ecart - tab_shape[2]->width;
+    tab_shape[2]->left = f.width / 2 + ped.demi_ecart - tab_shape[2]->width;
     tab_shape[2]->top = ped.haut_gen1;
     tab_shape[2]->contour = Contour::cercle;
     tab_shape[1]->visible = tab_shape[2]->visible = true;
@@ -34,8 +34,8 @@ void TForm1::init_pedigree() {
     // A replay starts from here: a panel left open before it would swallow the replayed clicks.
     ped.choix_en_cours = 0;
     ped.changement_genotype = 0;
-    choix_alleles->visible = Group_choix_geno->visible = false;
-    modele.vide_table_genotypes();
+    f.phenotypes.panneau->visible = f.genotypes.panneau->visible = false;
+    f.genes.modele.vide_table_genotypes();
     ped.gam_parent1 = {};
     ped.gam_parent2 = {};
     ped.dernier_indiv = 0;
@@ -47,11 +47,9 @@ void TForm1::init_pedigree() {
     }
     // A new family's generation-2 line can be dragged again.
     tab_union[0]->enabled = true;
-    glisse.fratrie_deplacee = 0;
-    glisse.gauche_depart = 0;
 }
 
-void TForm1::place_label(int k, const std::string& texte) {
+void Arbre::place_label(int k, const std::string& texte) {
     Label& l = *tab_label[k];
     const Forme& s = *tab_shape[k];
     l.set_caption(texte);
@@ -59,7 +57,7 @@ void TForm1::place_label(int k, const std::string& texte) {
     l.left = s.left + s.width / 2 - l.width / 2;
 }
 
-void TForm1::ajout_conjoint(int p) {
+void Arbre::ajout_conjoint(int p) {
     ped.parent_union = p;
     ++ped.dernier_indiv;
     ped.indiv_courant = ped.dernier_indiv;
@@ -70,12 +68,40 @@ void TForm1::ajout_conjoint(int p) {
     conjoint.contour = tab_shape[p]->contour == Contour::carre ? Contour::cercle : Contour::carre;
 }
 
-void TForm1::retrait_dernier() {
+void Arbre::retrait_dernier() {
     if (ped.dernier_indiv >= 1 && ped.dernier_indiv <= max_individus) {
         tab_shape[ped.dernier_indiv]->visible = false;
         tab_label[ped.dernier_indiv]->visible = false;
     }
     --ped.dernier_indiv;
+}
+
+void Arbre::clic_individu(int k, Bouton bouton) {
+    f.phenotypes.choix_all(k, bouton);
+    if (k <= 2) f.depart.lance_disparition();
+}
+
+void Arbre::montre_fondateurs() {
+    for (int k = 1; k <= 2; ++k) {
+        tab_shape[k]->enabled = tab_shape[k]->visible = true;
+        tab_label[k]->enabled = tab_label[k]->visible = true;
+    }
+}
+
+void Arbre::cache_fondateurs() {
+    for (int k = 1; k <= 2; ++k)
+        tab_shape[k]->visible = tab_label[k]->visible = false;
+}
+
+void Arbre::remet_couleurs(Couleur c) {
+    for (int k = 1; k <= max_individus; ++k) {
+        tab_shape[k]->remplissage = c;
+        tab_label[k]->fond = c;
+    }
+}
+
+void Arbre::ecrit_bulle(int k) {
+    tab_shape[k]->hint = tab_label[k]->hint = ped.geno1[k] + "//" + ped.geno2[k];
 }
 
 } // namespace orvan

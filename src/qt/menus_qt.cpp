@@ -4,7 +4,7 @@
 
 namespace orvan {
 
-EntreeMenu::EntreeMenu(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent)
+MenuQt::MenuQt(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent)
     : QObject(parent), m_(m), action_(sous_menu ? sous_menu->menuAction() : action),
       sous_menu_(sous_menu) {
     setObjectName(QString::fromStdString(m.nom));
@@ -25,7 +25,7 @@ EntreeMenu::EntreeMenu(Menu& m, Relais& relais, QAction* action, QMenu* sous_men
                 [&menu, &relais] { relais.traite([&menu] { menu.clic(); }); });
 }
 
-void EntreeMenu::actualise() {
+void MenuQt::actualise() {
     if (!action_) return;
     if (m_.caption != caption_) {
         caption_ = m_.caption;

@@ -13,10 +13,10 @@
 
 namespace orvan {
 
-class EntreeMenu : public QObject, public Reflet {
+class MenuQt : public QObject, public Reflet {
   public:
     // sous_menu: the menu this entry drops down, or nullptr for a command (action then given).
-    EntreeMenu(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent);
+    MenuQt(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent);
     const Controle& controle() const override { return m_; }
     QWidget* widget() override { return nullptr; }
     void actualise() override;

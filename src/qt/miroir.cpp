@@ -60,13 +60,13 @@ void Miroir::range_sous_les_suivants(std::size_t i, QWidget* w) {
 Reflet* Miroir::cree_widget(Controle& c, QWidget* parent) {
     switch (c.genre) {
     case Genre::forme:
-        if (auto* f = dynamic_cast<Forme*>(&c)) return new WidgetForme(*f, relais_, parent);
+        if (auto* f = dynamic_cast<Forme*>(&c)) return new FormeQt(*f, relais_, parent);
         break;
     case Genre::label:
-        if (auto* l = dynamic_cast<Label*>(&c)) return new WidgetLabel(*l, relais_, parent);
+        if (auto* l = dynamic_cast<Label*>(&c)) return new LabelQt(*l, relais_, parent);
         break;
     case Genre::panel:
-        if (auto* p = dynamic_cast<Panel*>(&c)) return new WidgetPanel(*p, relais_, parent);
+        if (auto* p = dynamic_cast<Panel*>(&c)) return new PanelQt(*p, relais_, parent);
         break;
     case Genre::groupe:
         if (auto* g = dynamic_cast<Groupe*>(&c)) return new GroupeQt(*g, relais_, parent);
@@ -121,7 +121,7 @@ Reflet* Miroir::cree_menu(Menu& m) {
         else
             action = barre_->addAction(texte_qt(m.caption));
     } else {
-        auto* parent = dynamic_cast<EntreeMenu*>(reflet(*m.parent));
+        auto* parent = dynamic_cast<MenuQt*>(reflet(*m.parent));
         if (!parent || !parent->sous_menu()) return nullptr;
         if (deroulant)
             sous_menu = parent->sous_menu()->addMenu(texte_qt(m.caption));
@@ -131,7 +131,7 @@ Reflet* Miroir::cree_menu(Menu& m) {
             action = parent->sous_menu()->addAction(texte_qt(m.caption));
     }
     if (sous_menu) sous_menu->setObjectName(QString::fromStdString(m.nom));
-    return new EntreeMenu(m, relais_, action, sous_menu, barre_);
+    return new MenuQt(m, relais_, action, sous_menu, barre_);
 }
 
 void Miroir::actualise() {

@@ -25,7 +25,7 @@ QString filtre(const std::string& motif) {
 
 } // namespace
 
-Taille QtPlateforme::mesure(const std::string& texte, const Police& police) const {
+Taille PlateformeQt::mesure(const std::string& texte, const Police& police) const {
     const QFontMetrics fm(police_qt(police));
     QString t = texte_qt(texte);
     // An empty caption still takes one line's height.
@@ -34,28 +34,28 @@ Taille QtPlateforme::mesure(const std::string& texte, const Police& police) cons
     return {s.width(), s.height()};
 }
 
-void QtPlateforme::prepare_dialogue() const {
+void PlateformeQt::prepare_dialogue() const {
     if (avant_dialogue) avant_dialogue();
 }
 
-bool QtPlateforme::question_oui_non(const std::string& texte) {
+bool PlateformeQt::question_oui_non(const std::string& texte) {
     prepare_dialogue();
     return QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte),
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void QtPlateforme::avertissement(const std::string& texte) {
+void PlateformeQt::avertissement(const std::string& texte) {
     prepare_dialogue();
     QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte));
 }
 
-void QtPlateforme::erreur(const std::string& texte) {
+void PlateformeQt::erreur(const std::string& texte) {
     prepare_dialogue();
     QMessageBox::critical(fenetre_, QStringLiteral("Erreur"), texte_qt(texte));
 }
 
-std::optional<std::string> QtPlateforme::dialogue_ouvrir(const std::string& repertoire,
+std::optional<std::string> PlateformeQt::dialogue_ouvrir(const std::string& repertoire,
                                                          const std::string& motif) {
     prepare_dialogue();
     const QString chemin = QFileDialog::getOpenFileName(fenetre_, QStringLiteral("Ouvrir"),
@@ -64,7 +64,7 @@ std::optional<std::string> QtPlateforme::dialogue_ouvrir(const std::string& repe
     return texte_core(QDir::toNativeSeparators(chemin));
 }
 
-std::optional<std::string> QtPlateforme::dialogue_enregistrer(const std::string& nom_initial) {
+std::optional<std::string> PlateformeQt::dialogue_enregistrer(const std::string& nom_initial) {
     prepare_dialogue();
     QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
@@ -81,23 +81,23 @@ std::optional<std::string> QtPlateforme::dialogue_enregistrer(const std::string&
     return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
 }
 
-HeureUTC QtPlateforme::heure_utc() const {
+HeureUTC PlateformeQt::heure_utc() const {
     const QTime t = QDateTime::currentDateTimeUtc().time();
     return {t.hour(), t.minute(), t.second(), t.msec()};
 }
 
-std::string QtPlateforme::repertoire_courant() const {
+std::string PlateformeQt::repertoire_courant() const {
     return texte_core(QDir::toNativeSeparators(QDir::currentPath()));
 }
 
-Taille QtPlateforme::taille_ecran() const {
+Taille PlateformeQt::taille_ecran() const {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (!ecran) return {1024, 768};
     const QRect r = ecran->geometry();
     return {r.width(), r.height()};
 }
 
-bool QtPlateforme::ouvrir_aide(const std::string& fichier, int sujet) {
+bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     // A general viewer cannot be sent to a topic: the file opens at its beginning.
     (void)sujet;
     const QFileInfo info(QDir::current(), texte_qt(fichier));
@@ -111,7 +111,7 @@ bool QtPlateforme::ouvrir_aide(const std::string& fichier, int sujet) {
     return false;
 }
 
-void QtPlateforme::quitter() {
+void PlateformeQt::quitter() {
     if (fermeture) fermeture();
     QCoreApplication::quit();
 }

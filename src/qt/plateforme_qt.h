@@ -11,7 +11,7 @@
 
 namespace orvan {
 
-class QtPlateforme : public Plateforme {
+class PlateformeQt : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
     bool question_oui_non(const std::string& texte) override;

@@ -32,14 +32,14 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
 }
 
 void SessionQt::ouvre() {
-    form.FormCreate();
+    form.coquille.demarre();
     form.visible = true;
     ouverte_ = true;
     fenetre.actualise();
 }
 
 void SessionQt::apres_evenement() {
-    if (!ouverte_ || demarree_ || form.Timer_debut->enabled) return;
+    if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {
         if (guetteur_) guetteur_->arme = true;

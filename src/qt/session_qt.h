@@ -2,8 +2,8 @@
 // lance_interface runs one; the tests drive one directly.
 #pragma once
 
-#include "app/form1.h"
-#include "qt/fenetre.h"
+#include "app/fenetre_principale.h"
+#include "qt/fenetre_qt.h"
 #include "qt/plateforme_qt.h"
 
 #include <string>
@@ -27,9 +27,9 @@ class SessionQt {
     // the start-up time is measured.
     void quitte_apres_premier_affichage();
 
-    QtPlateforme plateforme;
-    TForm1 form;
-    FenetrePrincipale fenetre;
+    PlateformeQt plateforme;
+    FenetrePrincipale form;
+    FenetreQt fenetre;
 
   private:
     void apres_evenement();

@@ -6,18 +6,18 @@
 
 namespace orvan {
 
-WidgetForme::WidgetForme(Forme& f, Relais& relais, QWidget* parent)
+FormeQt::FormeQt(Forme& f, Relais& relais, QWidget* parent)
     : AvecSouris<QWidget>(f, relais, parent), f_(f), contour_(f.contour),
       remplissage_(f.remplissage) {}
 
-void WidgetForme::actualise() {
+void FormeQt::actualise() {
     if (f_.contour == contour_ && f_.remplissage == remplissage_) return;
     contour_ = f_.contour;
     remplissage_ = f_.remplissage;
     update();
 }
 
-void WidgetForme::paintEvent(QPaintEvent*) {
+void FormeQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -30,12 +30,12 @@ void WidgetForme::paintEvent(QPaintEvent*) {
         p.drawRect(r);
 }
 
-WidgetLabel::WidgetLabel(Label& l, Relais& relais, QWidget* parent)
+LabelQt::LabelQt(Label& l, Relais& relais, QWidget* parent)
     : AvecSouris<QWidget>(l, relais, parent), l_(l), caption_(l.caption),
       texte_(texte_qt(l.caption)), transparent_(l.transparent), fond_(l.fond),
       couleur_texte_(l.couleur_texte), centre_(l.centre), autosize_(l.autosize) {}
 
-void WidgetLabel::actualise() {
+void LabelQt::actualise() {
     if (l_.caption == caption_ && l_.transparent == transparent_ && l_.fond == fond_ &&
         l_.couleur_texte == couleur_texte_ && l_.centre == centre_ && l_.autosize == autosize_)
         return;
@@ -51,7 +51,7 @@ void WidgetLabel::actualise() {
     update();
 }
 
-void WidgetLabel::paintEvent(QPaintEvent*) {
+void LabelQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!transparent_) p.fillRect(rect(), couleur_qt(fond_));
     p.setFont(font());
@@ -69,17 +69,17 @@ void WidgetLabel::paintEvent(QPaintEvent*) {
     p.drawText(rect(), alignement, texte_);
 }
 
-WidgetPanel::WidgetPanel(Panel& pa, Relais& relais, QWidget* parent)
+PanelQt::PanelQt(Panel& pa, Relais& relais, QWidget* parent)
     : AvecSouris<QWidget>(pa, relais, parent), p_(pa), fond_(pa.fond), caption_(pa.caption) {}
 
-void WidgetPanel::actualise() {
+void PanelQt::actualise() {
     if (p_.fond == fond_ && p_.caption == caption_) return;
     fond_ = p_.fond;
     caption_ = p_.caption;
     update();
 }
 
-void WidgetPanel::paintEvent(QPaintEvent*) {
+void PanelQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), couleur_qt(fond_));
     // A panel large enough to hold something gets a fine edge; a line stays a plain line.

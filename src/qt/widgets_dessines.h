@@ -12,9 +12,9 @@
 
 namespace orvan {
 
-class WidgetForme : public AvecSouris<QWidget>, public Reflet {
+class FormeQt : public AvecSouris<QWidget>, public Reflet {
   public:
-    WidgetForme(Forme& f, Relais& relais, QWidget* parent);
+    FormeQt(Forme& f, Relais& relais, QWidget* parent);
     const Controle& controle() const override { return f_; }
     QWidget* widget() override { return this; }
     void actualise() override;
@@ -28,9 +28,9 @@ class WidgetForme : public AvecSouris<QWidget>, public Reflet {
     Couleur remplissage_;
 };
 
-class WidgetLabel : public AvecSouris<QWidget>, public Reflet {
+class LabelQt : public AvecSouris<QWidget>, public Reflet {
   public:
-    WidgetLabel(Label& l, Relais& relais, QWidget* parent);
+    LabelQt(Label& l, Relais& relais, QWidget* parent);
     const Controle& controle() const override { return l_; }
     QWidget* widget() override { return this; }
     void actualise() override;
@@ -49,9 +49,9 @@ class WidgetLabel : public AvecSouris<QWidget>, public Reflet {
     bool centre_, autosize_;
 };
 
-class WidgetPanel : public AvecSouris<QWidget>, public Reflet {
+class PanelQt : public AvecSouris<QWidget>, public Reflet {
   public:
-    WidgetPanel(Panel& p, Relais& relais, QWidget* parent);
+    PanelQt(Panel& p, Relais& relais, QWidget* parent);
     const Controle& controle() const override { return p_; }
     QWidget* widget() override { return this; }
     void actualise() override;

@@ -171,7 +171,7 @@ struct Menu : Controle {
     explicit Menu(std::string n) : Controle(std::move(n), Genre::menu) {}
     bool checked = false;
     bool separateur = false;
-    int raccourci = 0; // key code, 0 for none
+    int raccourci = 0; // key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt; 0 for none
 };
 
 struct Minuterie : Controle {

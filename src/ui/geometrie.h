@@ -10,4 +10,13 @@ constexpr int fois_un_et_demi(int v) {
     return q;
 }
 
+// Gives a control its place and size as it is created.
+template <class T> T& place(T& c, int left, int top, int width, int height) {
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    return c;
+}
+
 } // namespace orvan

@@ -1,18 +1,48 @@
-// The colour panel and the recolouring of the pedigree by phenotype.
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 
+#include "ui/boutons.h"
 #include "ui/couleurs.h"
+#include "ui/geometrie.h"
 #include "ui/texte.h"
 
 #include <algorithm>
 
 namespace orvan {
 
-void TForm1::choix_coulClick() {
-    GroupBox5->visible = true;
+void PanneauCouleurs::cree_controles() {
+    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox5"), 10, 40, 150, 200);
+    panneau->caption = "Choix des couleurs";
+    panneau->tag = 5;
+    panneau->visible = false;
+    panneau->curseur = Curseur::deplacement;
+    for (int i = 1; i <= max_legende; ++i) {
+        const bool carre = i % 2 == 1;
+        figure_legende[i] = &place(f.cree<Forme>(panneau, "ess_fig" + std::to_string(i)), 12,
+                                   20 + (i - 1) * 32, 26, carre ? 26 : 29);
+        figure_legende[i]->contour = carre ? Contour::carre : Contour::cercle;
+        figure_legende[i]->remplissage = rgb(0, 255, 255);
+        figure_legende[i]->on_mouse_down = [this, i](Bouton b, int, int) { modif_couleur(b, i); };
+        nom_legende[i] = &f.cree<Label>(panneau, "np" + std::to_string(i), f.plateforme);
+        nom_legende[i]->left = 48;
+        nom_legende[i]->top = 26 + (i - 1) * 32;
+    }
+    ok = &cree_bouton(f, panneau, "btn_ok_couleurs", "OK", {8, 100, 64}, Glyphe::ok);
+    fermer =
+        &cree_bouton(f, panneau, "btn_annul_couleurs", "Fermer", {76, 100, 66}, Glyphe::fermer);
+    fermer->tag = 2;
+    ok->on_click = [this] { recolore(true); };
+    fermer->on_click = [this] { ferme(); };
 }
 
-void TForm1::modif_couleur(Bouton bouton, int i) {
+void PanneauCouleurs::montre() {
+    panneau->visible = true;
+}
+
+void PanneauCouleurs::ferme() {
+    panneau->visible = false;
+}
+
+void PanneauCouleurs::modif_couleur(Bouton bouton, int i) {
     if (i < 1 || i > max_legende) return;
     int& c = indice_couleur[i];
     if (bouton == Bouton::gauche) {
@@ -20,10 +50,10 @@ void TForm1::modif_couleur(Bouton bouton, int i) {
     } else {
         if (--c < 1) c = 16;
     }
-    figure_legende[i]->remplissage = couleurs[c];
+    figure_legende[i]->remplissage = table[c];
 }
 
-std::string TForm1::ligne_couleurs() const {
+std::string PanneauCouleurs::ligne_couleurs() const {
     std::string ligne = "couleur=(";
     for (int i = 1; i <= max_legende; ++i) {
         ligne += std::to_string(numero_couleur(figure_legende[i]->remplissage));
@@ -32,23 +62,61 @@ std::string TForm1::ligne_couleurs() const {
     return ligne;
 }
 
-void TForm1::btn_ok_couleursClick(bool par_utilisateur) {
-    const int n = std::max(2, ped.dernier_indiv);
-    const int total = std::min(modele.nb_phenotypes_total, max_legende);
+void PanneauCouleurs::recolore(bool par_utilisateur) {
+    const Arbre& arbre = f.arbre;
+    const int n = std::max(2, arbre.ped.dernier_indiv);
+    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
     for (int k = 1; k <= std::min(n, max_individus); ++k) {
-        const std::string& cap = tab_label[k]->caption;
+        const std::string& cap = arbre.tab_label[k]->caption;
         for (int j = 1; j <= total; ++j) {
             const std::string& nom = nom_legende[j]->caption;
             if (contient(cap, "[" + nom + "]") || contient(cap, "[" + nom + ","))
-                tab_shape[k]->remplissage = figure_legende[j]->remplissage;
-            if (contient(cap, "," + nom + "]")) tab_label[k]->fond = figure_legende[j]->remplissage;
+                arbre.tab_shape[k]->remplissage = figure_legende[j]->remplissage;
+            if (contient(cap, "," + nom + "]"))
+                arbre.tab_label[k]->fond = figure_legende[j]->remplissage;
         }
     }
-    if (par_utilisateur) stock_ev(ligne_couleurs());
+    if (par_utilisateur) f.journal.stock_ev(ligne_couleurs());
 }
 
-void TForm1::btn_annul_couleursClick() {
-    GroupBox5->visible = false;
+void PanneauCouleurs::applique_numeros(const std::array<int, max_legende + 1>& numeros) {
+    for (int i = 1; i <= max_legende; ++i)
+        figure_legende[i]->remplissage = table[static_cast<std::size_t>(numeros[i])];
+}
+
+void PanneauCouleurs::remet_indices() {
+    for (int i = 1; i <= max_legende; ++i)
+        indice_couleur[i] = 16;
+    table = table_couleurs();
+}
+
+void PanneauCouleurs::nomme(int i, const std::string& nom) {
+    nom_legende[i]->set_caption(nom);
+}
+
+void PanneauCouleurs::colore_legende(const std::string& nom, int numero, int nb_phenotypes) {
+    for (int e = 1; e <= nb_phenotypes; ++e)
+        if (nom_legende[e]->caption == nom) figure_legende[e]->remplissage = table[numero];
+}
+
+const Couleur* PanneauCouleurs::couleur_du_phenotype(const std::string& nom) const {
+    const Couleur* c = nullptr;
+    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
+    for (int j = 1; j <= total; ++j)
+        if (nom_legende[j]->caption == nom) c = &figure_legende[j]->remplissage;
+    return c;
+}
+
+void PanneauCouleurs::montre_legende(int nb_phenotypes) {
+    for (int i = 1; i <= max_legende; ++i)
+        nom_legende[i]->visible = figure_legende[i]->visible = i <= nb_phenotypes;
+}
+
+void PanneauCouleurs::mise_en_page(int total) {
+    const int bas_legende = total >= 1 ? nom_legende[total]->bottom() : 20;
+    panneau->height = bas_legende + ok->height + 10;
+    ok->top = bas_legende + 5;
+    fermer->top = bas_legende + 5;
 }
 
 } // namespace orvan

@@ -10,47 +10,47 @@ using namespace orvan::test;
 
 TEST(Couleurs, EchantillonsEtLigneDuJournal) {
     Session s;
-    s->choix_coul->clic();
-    EXPECT_TRUE(s->GroupBox5->visible);
-    s->btn_ok_couleurs->clic();
+    s->menus.couleurs->clic();
+    EXPECT_TRUE(s->couleurs.panneau->visible);
+    s->couleurs.ok->clic();
     EXPECT_EQ(s.journal().back(), "couleur=(15,10,15,15,15,15,15,15,15,15)");
 
     // Every sample starts from 16: a left click gives black, a right click from 1 wraps to 16.
-    s->modif_couleur(Bouton::gauche, 1);
-    EXPECT_EQ(s->figure_legende[1]->remplissage, rgb(0, 0, 0));
-    s->modif_couleur(Bouton::droit, 1);
-    EXPECT_EQ(s->figure_legende[1]->remplissage, rgb(255, 255, 255));
-    s->modif_couleur(Bouton::droit, 1);
-    s->modif_couleur(Bouton::droit, 2);
-    EXPECT_EQ(s->figure_legende[2]->remplissage, rgb(0, 255, 255));
-    s->figure_legende[3]->on_mouse_down(Bouton::gauche, 3, 3);
-    s->modif_couleur(Bouton::gauche, 3);
-    EXPECT_EQ(s->figure_legende[3]->remplissage, rgb(128, 0, 0));
+    s->couleurs.modif_couleur(Bouton::gauche, 1);
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, rgb(0, 0, 0));
+    s->couleurs.modif_couleur(Bouton::droit, 1);
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, rgb(255, 255, 255));
+    s->couleurs.modif_couleur(Bouton::droit, 1);
+    s->couleurs.modif_couleur(Bouton::droit, 2);
+    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, rgb(0, 255, 255));
+    s->couleurs.figure_legende[3]->on_mouse_down(Bouton::gauche, 3, 3);
+    s->couleurs.modif_couleur(Bouton::gauche, 3);
+    EXPECT_EQ(s->couleurs.figure_legende[3]->remplissage, rgb(128, 0, 0));
     const auto n = s.journal().size();
-    s->btn_ok_couleurs->clic();
+    s->couleurs.ok->clic();
     EXPECT_EQ(s.journal().size(), n + 1);
     EXPECT_EQ(s.journal().back(), "couleur=(15,15,2,15,15,15,15,15,15,15)");
 }
 
 TEST(Couleurs, FermerNeRecolorePas) {
     Session s;
-    s->choix_nb_desc->choix_utilisateur(1);
+    s->phenotypes.nb_descendants->choix_utilisateur(1);
     choisit(s, 1, 0);
     choisit(s, 2, 1);
-    ASSERT_EQ(s->tab_shape[1]->remplissage, rgb(0, 255, 255));
+    ASSERT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
     const auto lignes = s.journal();
-    s->choix_coulClick();
-    s->modif_couleur(Bouton::gauche, 1);
-    s->btn_annul_couleurs->clic();
-    EXPECT_FALSE(s->GroupBox5->visible);
+    s->couleurs.montre();
+    s->couleurs.modif_couleur(Bouton::gauche, 1);
+    s->couleurs.fermer->clic();
+    EXPECT_FALSE(s->couleurs.panneau->visible);
     EXPECT_EQ(s.journal(), lignes);
-    EXPECT_EQ(s->tab_shape[1]->remplissage, rgb(0, 255, 255));
+    EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
 
     // The next recolouring, here after a crossing, takes the new sample and logs no colours.
     choisit(s, 3, 0);
-    for (int k = 1; k <= s->ped.dernier_indiv; ++k)
-        EXPECT_EQ(s->tab_shape[k]->remplissage,
-                  s->tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
+    for (int k = 1; k <= s->arbre.ped.dernier_indiv; ++k)
+        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
+                  s->arbre.tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
             << k;
     EXPECT_TRUE(std::none_of(s.journal().begin(), s.journal().end(),
                              [](const std::string& l) { return l.starts_with("couleur="); }));
@@ -59,23 +59,24 @@ TEST(Couleurs, FermerNeRecolorePas) {
 TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
     Session s;
     choisit_genes(s, 0, 1);
-    s->modif_couleur(Bouton::gauche, 3); // A in black
+    s->couleurs.modif_couleur(Bouton::gauche, 3); // A in black
     choisit(s, 1, 0, 0);
-    EXPECT_EQ(s->tab_label[1]->caption, "[D,A]");
-    EXPECT_EQ(s->tab_shape[1]->remplissage, s->couleurs[15]);
-    EXPECT_EQ(s->tab_label[1]->fond, s->couleurs[1]);
-    EXPECT_EQ(s->tab_shape[1]->hint, s->ped.geno1[1] + "//" + s->ped.geno2[1]);
+    EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,A]");
+    EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, s->couleurs.table[15]);
+    EXPECT_EQ(s->arbre.tab_label[1]->fond, s->couleurs.table[1]);
+    EXPECT_EQ(s->arbre.tab_shape[1]->hint, s->arbre.ped.geno1[1] + "//" + s->arbre.ped.geno2[1]);
     choisit(s, 2, 1, 3);
-    EXPECT_EQ(s->tab_label[2]->caption, "[d,O]");
-    EXPECT_EQ(s->tab_shape[2]->remplissage, s->couleurs[10]);
-    EXPECT_EQ(s->tab_label[2]->fond, s->couleurs[13]);
+    EXPECT_EQ(s->arbre.tab_label[2]->caption, "[d,O]");
+    EXPECT_EQ(s->arbre.tab_shape[2]->remplissage, s->couleurs.table[10]);
+    EXPECT_EQ(s->arbre.tab_label[2]->fond, s->couleurs.table[13]);
 
     std::map<std::string, Couleur> echantillon;
     for (int i = 1; i <= 6; ++i)
-        echantillon[s->nom_legende[i]->caption] = s->figure_legende[i]->remplissage;
-    ASSERT_GE(s->ped.dernier_indiv, 5);
-    for (int k = 3; k <= s->ped.dernier_indiv; ++k) {
-        EXPECT_EQ(s->tab_shape[k]->remplissage, echantillon.at(s->ped.pheno1[k])) << k;
-        EXPECT_EQ(s->tab_label[k]->fond, echantillon.at(s->ped.pheno2[k])) << k;
+        echantillon[s->couleurs.nom_legende[i]->caption] =
+            s->couleurs.figure_legende[i]->remplissage;
+    ASSERT_GE(s->arbre.ped.dernier_indiv, 5);
+    for (int k = 3; k <= s->arbre.ped.dernier_indiv; ++k) {
+        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, echantillon.at(s->arbre.ped.pheno1[k])) << k;
+        EXPECT_EQ(s->arbre.tab_label[k]->fond, echantillon.at(s->arbre.ped.pheno2[k])) << k;
     }
 }

@@ -12,18 +12,18 @@ namespace {
 // Founders given their genotypes directly, six children a sibship.
 void fondateurs(Session& s, const std::string& a1, const std::string& a2,
                 const std::string& b1 = "", const std::string& b2 = "") {
-    s->ped.geno1[1] = a1;
-    s->ped.geno2[1] = b1;
-    s->ped.geno1[2] = a2;
-    s->ped.geno2[2] = b2;
-    s->choix_nb_desc->index = 5;
+    s->arbre.ped.geno1[1] = a1;
+    s->arbre.ped.geno2[1] = b1;
+    s->arbre.ped.geno1[2] = a2;
+    s->arbre.ped.geno2[2] = b2;
+    s->phenotypes.nb_descendants->index = 5;
 }
 
 // The founders' crossing, again on a clean slate.
 void recroise(Session& s) {
-    s->ped.nb_unions = 0;
-    s->ped.dernier_indiv = 0;
-    s->croisement(1, 2, 3, s->ped.haut_gen2);
+    s->arbre.ped.nb_unions = 0;
+    s->arbre.ped.dernier_indiv = 0;
+    s->arbre.croisement(1, 2, 3, s->arbre.ped.haut_gen2);
 }
 
 } // namespace
@@ -38,18 +38,18 @@ TEST(Croisement, FilsEtFillesDUnGeneSurX) {
         g.tirage_alea(i % 3 == 2 ? 2 : 4);
     EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
     for (int k = 3; k <= 8; ++k) {
-        const bool fils = s->tab_shape[k]->contour == Contour::carre;
-        EXPECT_EQ(s->ped.geno1[k], fils ? "Y,Xd" : "XD,Xd") << k;
-        EXPECT_EQ(s->ped.geno2[k], ",") << k;
-        EXPECT_EQ(s->tab_label[k]->caption, fils ? "[d]" : "[D]") << k;
-        EXPECT_EQ(s->tab_shape[k]->remplissage, s->couleurs[fils ? 10 : 15]) << k;
+        const bool fils = s->arbre.tab_shape[k]->contour == Contour::carre;
+        EXPECT_EQ(s->arbre.ped.geno1[k], fils ? "Y,Xd" : "XD,Xd") << k;
+        EXPECT_EQ(s->arbre.ped.geno2[k], ",") << k;
+        EXPECT_EQ(s->arbre.tab_label[k]->caption, fils ? "[d]" : "[D]") << k;
+        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, s->couleurs.table[fils ? 10 : 15]) << k;
     }
 
     // A genotype the table does not know: empty brackets, and the yellow stays.
     fondateurs(s, "XQ,Y", "XQ,XQ");
     recroise(s);
-    EXPECT_EQ(s->tab_label[3]->caption, "[]");
-    EXPECT_EQ(s->tab_shape[3]->remplissage, rgb(255, 255, 0));
+    EXPECT_EQ(s->arbre.tab_label[3]->caption, "[]");
+    EXPECT_EQ(s->arbre.tab_shape[3]->remplissage, rgb(255, 255, 0));
 }
 
 TEST(Croisement, DeuxGenesSurXAvecUnPere) {
@@ -61,16 +61,17 @@ TEST(Croisement, DeuxGenesSurXAvecUnPere) {
     for (int c = 0; c < 300; ++c) {
         recroise(s);
         // Each son costs one more draw of his mother's gamete.
-        const auto attendus = fratrie_tiree(g, s->ped, 1, 2, 5, true);
+        const auto attendus = fratrie_tiree(g, s->arbre.ped, 1, 2, 5, true);
         ASSERT_EQ(s->alea.graine_alea, g.graine_alea) << c;
         for (int k = 3; k <= 8; ++k) {
-            EXPECT_EQ(s->ped.geno2[k], attendus[k - 3].geno2);
-            fils += s->tab_shape[k]->contour == Contour::carre;
+            EXPECT_EQ(s->arbre.ped.geno2[k], attendus[k - 3].geno2);
+            fils += s->arbre.tab_shape[k]->contour == Contour::carre;
         }
     }
     // Three of the father's four gametes make sons.
     EXPECT_NEAR(fils / 1800.0, 0.75, 0.04);
-    EXPECT_EQ(s->tab_label[3]->caption, "[" + s->ped.pheno1[3] + "," + s->ped.pheno2[3] + "]");
+    EXPECT_EQ(s->arbre.tab_label[3]->caption,
+              "[" + s->arbre.ped.pheno1[3] + "," + s->arbre.ped.pheno2[3] + "]");
 }
 
 TEST(Croisement, ProportionsSurTroisMilleEnfants) {
@@ -85,12 +86,12 @@ TEST(Croisement, ProportionsSurTroisMilleEnfants) {
     for (int c = 0; c < 500; ++c) {
         recroise(s);
         for (int k = 3; k <= 8; ++k) {
-            const std::string& geno = s->ped.geno1[k];
+            const std::string& geno = s->arbre.ped.geno1[k];
             ++nb[geno];
             ASSERT_TRUE(phenotype.count(geno)) << geno;
             // "O,B" reads its own table entry: the first parent's allele comes first.
-            EXPECT_EQ(s->tab_label[k]->caption, "[" + phenotype.at(geno) + "]");
-            fils += s->tab_shape[k]->contour == Contour::carre;
+            EXPECT_EQ(s->arbre.tab_label[k]->caption, "[" + phenotype.at(geno) + "]");
+            fils += s->arbre.tab_shape[k]->contour == Contour::carre;
         }
     }
     for (const auto& [geno, n] : nb)
@@ -104,7 +105,7 @@ TEST(Croisement, ProportionsSurTroisMilleEnfants) {
     for (int c = 0; c < 500; ++c) {
         recroise(s);
         for (int k = 3; k <= 8; ++k)
-            ++x[s->ped.geno1[k]];
+            ++x[s->arbre.ped.geno1[k]];
     }
     EXPECT_NEAR(x["Y,Xd"] / 3000.0, 0.25, 0.03);
     EXPECT_NEAR(x["Y,XD"] / 3000.0, 0.25, 0.03);

@@ -12,23 +12,23 @@ TEST(Demarrage, LaissePremierGeneConfirmeEtQuatreLignes) {
     EXPECT_EQ(s.journal()[1], "bitbtn4click");
     EXPECT_EQ(s.journal()[2], "group_premclick.0");
     EXPECT_EQ(s.journal()[3], "bitbtn1click");
-    EXPECT_EQ(s->titre->caption, "Daltonisme d");
-    EXPECT_TRUE(s->titre->visible);
-    EXPECT_EQ(s->titre->left, s->width / 2 - s->titre->width / 2);
-    EXPECT_EQ(s->titre->hint, "Mauvaise vision des couleurs ");
-    EXPECT_EQ(s->modele.nb_genes, 1);
-    EXPECT_TRUE(s->choix_coul->enabled);
-    EXPECT_FALSE(s->Autrefamille1->enabled);
-    EXPECT_FALSE(s->Exercice1->enabled);
-    EXPECT_TRUE(s->Sansinfognotype1->checked);
+    EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
+    EXPECT_TRUE(s->coquille.titre->visible);
+    EXPECT_EQ(s->coquille.titre->left, s->width / 2 - s->coquille.titre->width / 2);
+    EXPECT_EQ(s->coquille.titre->hint, "Mauvaise vision des couleurs ");
+    EXPECT_EQ(s->genes.modele.nb_genes, 1);
+    EXPECT_TRUE(s->menus.couleurs->enabled);
+    EXPECT_FALSE(s->menus.autre_famille->enabled);
+    EXPECT_FALSE(s->menus.exercices->enabled);
+    EXPECT_TRUE(s->menus.sans_info_genotype->checked);
     EXPECT_FALSE(s->show_hint_global);
-    EXPECT_EQ(s->repertoire_depart, "/home/eleve/");
+    EXPECT_EQ(s->coquille.repertoire_depart, "/home/eleve/");
 }
 
 TEST(Demarrage, PlaceLesFondateurs) {
     Session s;
-    const Forme& f1 = *s->tab_shape[1];
-    const Forme& f2 = *s->tab_shape[2];
+    const Forme& f1 = *s->arbre.tab_shape[1];
+    const Forme& f2 = *s->arbre.tab_shape[2];
     EXPECT_TRUE(f1.visible && f2.visible && f1.enabled && f2.enabled);
     EXPECT_EQ(f1.contour, Contour::carre);
     EXPECT_EQ(f2.contour, Contour::cercle);
@@ -38,5 +38,5 @@ TEST(Demarrage, PlaceLesFondateurs) {
     EXPECT_EQ(f1.remplissage, rgb(255, 255, 255));
     EXPECT_TRUE(f1.hint.empty());
     for (int k = 3; k <= 40; ++k)
-        EXPECT_FALSE(s->tab_shape[k]->visible) << k;
+        EXPECT_FALSE(s->arbre.tab_shape[k]->visible) << k;
 }

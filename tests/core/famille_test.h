@@ -14,19 +14,19 @@ namespace orvan::test {
 
 // Left click on individual k, click on the phenotype item of each gene in use, OK.
 inline void choisit(Session& s, int k, int item, int item2 = -1) {
-    s->ShapeMouseDown(k, Bouton::gauche);
-    s->prem_allele->selectionne(item);
-    if (item2 >= 0) s->sec_allele->selectionne(item2);
-    s->all_OK->clic();
+    s->arbre.clic_individu(k, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(item);
+    if (item2 >= 0) s->phenotypes.second_phenotype->selectionne(item2);
+    s->phenotypes.ok->clic();
 }
 
 // One gene, or two when second is given, chosen and confirmed as the replay does it.
 inline void choisit_genes(Session& s, int premier, int second = -1) {
-    if (second < 0) s->Monohybridisme1Click();
-    if (second >= 0) s->Dihybridisme1Click();
-    s->Group_prem->selectionne(premier);
-    if (second >= 0) s->Group_sec->selectionne(second);
-    s->BitBtn1->clic();
+    if (second < 0) s->coquille.monohybridisme();
+    if (second >= 0) s->coquille.dihybridisme();
+    s->genes.premier_gene->selectionne(premier);
+    if (second >= 0) s->genes.second_gene->selectionne(second);
+    s->genes.ok->clic();
 }
 
 // The genotype that a confirmed phenotype gets: one draw among the table entries of the

@@ -18,17 +18,17 @@ namespace {
 
 // The pupil clicks individual k, picks phenotype item, optionally a number of children, and OK.
 void choisit(Session& s, int k, int item, int nb_desc = -1) {
-    s->ShapeMouseDown(k, Bouton::gauche);
-    s->prem_allele->selectionne(item);
-    if (nb_desc >= 0) s->choix_nb_desc->choix_utilisateur(nb_desc);
-    s->all_OK->clic();
+    s->arbre.clic_individu(k, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(item);
+    if (nb_desc >= 0) s->phenotypes.nb_descendants->choix_utilisateur(nb_desc);
+    s->phenotypes.ok->clic();
 }
 
 void famille_de_trois_generations(Session& s) {
     choisit(s, 1, 0);
     choisit(s, 2, 1, 3);
     choisit(s, 3, 0, 2);
-    s->decale_fratrie(1, 25);
+    s->arbre.decale_fratrie(1, 25);
 }
 
 struct Dossier {
@@ -69,14 +69,14 @@ TEST(Journal, LectureDesNombres) {
 
 TEST(Journal, InitEvenementGardeLesPremieresLignesEtResemme) {
     Session s;
-    s->evenements->lignes.resize(10, "x");
+    s->journal.lignes().resize(10, "x");
     s.plateforme.heure = {1, 2, 3, 4};
-    s->init_evenement(4);
+    s->journal.init_evenement(4);
     ASSERT_EQ(s.journal().size(), 4u);
     EXPECT_EQ(s.journal()[0], "aleat=3723004");
     EXPECT_EQ(s.journal()[1], "bitbtn4click");
-    s->evenements->lignes.clear();
-    s->init_evenement(4);
+    s->journal.lignes().clear();
+    s->journal.init_evenement(4);
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=3723004"}));
 }
 
@@ -85,63 +85,63 @@ TEST(Rejeu, NAjouteRienEtRefaitLaMemeFamille) {
     famille_de_trois_generations(s);
     const auto journal = s.journal();
     const std::string avant = etat_json(*s);
-    s->BitBtn12->clic();
+    s->historique.lancer->clic();
     EXPECT_EQ(s.journal(), journal);
     EXPECT_EQ(etat_json(*s), avant);
     EXPECT_TRUE(s->visible);
-    EXPECT_EQ(s->rejeu_en_cours, 0);
+    EXPECT_EQ(s->journal.rejeu_en_cours, 0);
 }
 
 TEST(Rejeu, RespecteLaGrammaireDesLignes) {
     Session s;
-    auto& l = s->evenements->lignes;
+    auto& l = s->journal.lignes();
     // Lines with an apostrophe, or command lines that are not exact, do nothing.
     l = {"aleat=5'", "bitbtn4click'", "bitbtn4click ", "BITBTN4CLICK"};
-    s->tab_shape[1]->left = 7;
-    s->BitBtn12Click();
-    EXPECT_EQ(s->tab_shape[1]->left, 7);
+    s->arbre.tab_shape[1]->left = 7;
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->arbre.tab_shape[1]->left, 7);
     EXPECT_NE(s->alea.graine_alea, 5u);
 
     // "choix_all(k,right)" only with exactly "right)".
     l = {"choix_all(2,Right)"};
-    s->BitBtn12Click();
-    EXPECT_TRUE(s->choix_alleles->visible);
-    EXPECT_EQ(s->ped.changement_genotype, 0);
-    s->all_annulClick();
+    s->historique.rejoue_journal();
+    EXPECT_TRUE(s->phenotypes.panneau->visible);
+    EXPECT_EQ(s->arbre.ped.changement_genotype, 0);
+    s->phenotypes.annule();
     l = {"choix_all(2,right)"};
-    s->BitBtn12Click();
-    EXPECT_TRUE(s->Group_choix_geno->visible);
-    EXPECT_EQ(s->Group_choix_geno->caption, "Changement de génotype");
-    s->BitBtn7Click();
+    s->historique.rejoue_journal();
+    EXPECT_TRUE(s->genotypes.panneau->visible);
+    EXPECT_EQ(s->genotypes.panneau->caption, "Changement de génotype");
+    s->alleles.annule();
 
     // Selecting the selected item runs nothing; -1 only clears.
-    s->Group_prem->on_click = [] { FAIL() << "no handler expected"; };
+    s->genes.premier_gene->on_click = [] { FAIL() << "no handler expected"; };
     l = {"group_premclick.0", "group_premclick.-1"};
-    s->BitBtn12Click();
-    EXPECT_EQ(s->Group_prem->index, -1);
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->genes.premier_gene->index, -1);
 
     // "nb_desc=" sets the item without a handler; a shift moves children and their line.
     l = {"nb_desc=4"};
-    s->BitBtn12Click();
-    EXPECT_EQ(s->choix_nb_desc->index, 4);
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->phenotypes.nb_descendants->index, 4);
 }
 
 TEST(Rejeu, DecalageDeplaceEnfantsEtLigne) {
     Session s;
     choisit(s, 1, 0);
     choisit(s, 2, 0, 2);
-    const int enfant = s->tab_shape[3]->left;
-    const int ligne = s->tab_union[0]->left;
-    s->evenements->lignes.push_back("decal_fratrie(0,-40)");
-    s->BitBtn12Click();
-    EXPECT_EQ(s->tab_shape[3]->left, enfant - 40);
-    EXPECT_EQ(s->tab_union[0]->left, ligne - 40);
+    const int enfant = s->arbre.tab_shape[3]->left;
+    const int ligne = s->arbre.tab_union[0]->left;
+    s->journal.lignes().push_back("decal_fratrie(0,-40)");
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->arbre.tab_shape[3]->left, enfant - 40);
+    EXPECT_EQ(s->arbre.tab_union[0]->left, ligne - 40);
 }
 
 TEST(Rejeu, SurvitAUnFichierAbime) {
     Session s;
     famille_de_trois_generations(s);
-    auto& l = s->evenements->lignes;
+    auto& l = s->journal.lignes();
     l.insert(l.end(),
              {"choix_all(41,left)", "choix_all(0,right)", "decal_fratrie(11,3)",
               "decal_fratrie(-1,3)", "couleur=(1,1,1,1,1,1,1,1,1,99)", "choix_genotype(3,2)",
@@ -150,40 +150,40 @@ TEST(Rejeu, SurvitAUnFichierAbime) {
               std::string("\xff\xfe\x80(,,,)=(", 9)});
     for (int i = 0; i < 50; ++i)
         l.push_back("choix_all(" + std::to_string(i) + ",left)");
-    s->BitBtn12Click();
-    EXPECT_GE(s->ped.dernier_indiv, 0);
-    EXPECT_LE(s->ped.dernier_indiv, 40);
-    EXPECT_EQ(s->figure_legende[1]->remplissage, rgb(0, 255, 255));
+    s->historique.rejoue_journal();
+    EXPECT_GE(s->arbre.ped.dernier_indiv, 0);
+    EXPECT_LE(s->arbre.ped.dernier_indiv, 40);
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, rgb(0, 255, 255));
 }
 
 TEST(Rejeu, UnJournalEnregistreApresLeDemarrageRevientALIdentique) {
     Dossier d;
     Session s;
     s.plateforme.fichiers_a_enregistrer.push_back(d / "debut.gen");
-    s->sauver1->clic();
+    s->menus.enregistrer->clic();
     famille_de_trois_generations(s);
     s.plateforme.fichiers_a_enregistrer.push_back(d / "famille.gen");
-    s->sauver1->clic();
+    s->menus.enregistrer->clic();
     EXPECT_EQ(contenu(d / "debut.gen").substr(0, 6), "aleat=");
 
     // The start-up log alone, then the same clicks in a new program.
     Session t({3, 0, 0, 0});
     t.plateforme.fichiers_a_ouvrir.push_back(d / "debut.gen");
-    t->Ouvrir1->clic();
+    t->menus.ouvrir->clic();
     famille_de_trois_generations(t);
     EXPECT_EQ(t.journal(), s.journal());
     for (int k = 1; k <= 40; ++k)
-        EXPECT_EQ(t->ped.geno1[k], s->ped.geno1[k]) << k;
+        EXPECT_EQ(t->arbre.ped.geno1[k], s->arbre.ped.geno1[k]) << k;
 
     // The whole family opened in a fresh program dumps the same.
     Session u({4, 0, 0, 0});
     u.plateforme.fichiers_a_ouvrir.push_back(d / "famille.gen");
-    u->Ouvrir1->clic();
+    u->menus.ouvrir->clic();
     EXPECT_EQ(etat_json(*u), etat_json(*s));
-    EXPECT_EQ(u->nom_fichier_lu->caption, "fichier:famille.gen");
-    EXPECT_TRUE(u->nom_fichier_lu->visible);
-    EXPECT_EQ(u->nom_fichier_lu->top, u->titre->bottom());
-    EXPECT_TRUE(u->Exercice1->enabled);
+    EXPECT_EQ(u->coquille.nom_fichier_lu->caption, "fichier:famille.gen");
+    EXPECT_TRUE(u->coquille.nom_fichier_lu->visible);
+    EXPECT_EQ(u->coquille.nom_fichier_lu->top, u->coquille.titre->bottom());
+    EXPECT_TRUE(u->menus.exercices->enabled);
     EXPECT_EQ(u.plateforme.repertoires_ouverture.back(), "/home/eleve/");
 }
 
@@ -194,25 +194,25 @@ TEST(Annulation, RetireUneSerieDeDecalagesEnUneFois) {
     const std::string avant = etat_json(*s);
     const std::size_t n = s.journal().size();
     for (int i = 0; i < 5; ++i)
-        s->decale_fratrie(0, 12);
-    s->ret_arr->clic();
+        s->arbre.decale_fratrie(0, 12);
+    s->historique.annuler->clic();
     EXPECT_EQ(s.journal().size(), n);
     EXPECT_EQ(etat_json(*s), avant);
 
-    s->evenements->lignes = {s.journal()[0]};
-    s->ret_arrClick();
+    s->journal.lignes() = {s.journal()[0]};
+    s->historique.annule_derniere_action();
     EXPECT_TRUE(s.journal().empty());
-    s->ret_arrClick();
+    s->historique.annule_derniere_action();
     EXPECT_TRUE(s.journal().empty());
 }
 
 TEST(Annulation, RetireLaDerniereAction) {
     Session s;
     choisit(s, 1, 0);
-    s->ShapeMouseDown(2, Bouton::gauche);
+    s->arbre.clic_individu(2, Bouton::gauche);
     const std::string avant = etat_json(*s);
-    s->prem_allele->selectionne(1);
-    s->ret_arr->clic();
+    s->phenotypes.premier_phenotype->selectionne(1);
+    s->historique.annuler->clic();
     EXPECT_EQ(s.journal().back(), "choix_all(2,left)");
     EXPECT_EQ(etat_json(*s), avant);
 }
@@ -220,40 +220,40 @@ TEST(Annulation, RetireLaDerniereAction) {
 TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     Session s;
     famille_de_trois_generations(s);
-    ASSERT_TRUE(s->Autrefamille1->enabled);
+    ASSERT_TRUE(s->menus.autre_famille->enabled);
     s.plateforme.reponses = {false};
     const auto journal = s.journal();
-    s->Autrefamille1->clic();
+    s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), journal);
     EXPECT_EQ(s.plateforme.questions.back(),
               "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?");
 
     s.plateforme.heure = {5, 6, 7, 8};
     s.plateforme.reponses = {true};
-    s->Autrefamille1->clic();
+    s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=18367008", "bitbtn4click",
                                                      "group_premclick.0", "bitbtn1click"}));
-    EXPECT_EQ(s->ped.dernier_indiv, 0);
-    EXPECT_TRUE(s->tab_shape[1]->visible && s->tab_shape[1]->enabled);
-    EXPECT_EQ(s->titre->caption, "Daltonisme d");
+    EXPECT_EQ(s->arbre.ped.dernier_indiv, 0);
+    EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[1]->enabled);
+    EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
 }
 
 TEST(AutreFamille, GardeLaConfirmationDesDeuxGenes) {
     Session s;
-    s->evenements->lignes = {"aleat=1", "bitbtn5click", "group_premclick.0", "group_secclick.1",
-                             "bitbtn1click"};
-    s->BitBtn12Click();
-    s->ShapeMouseDown(1, Bouton::gauche);
-    s->prem_allele->selectionne(0);
-    s->sec_allele->selectionne(0);
-    s->all_OK->clic();
+    s->journal.lignes() = {"aleat=1", "bitbtn5click", "group_premclick.0", "group_secclick.1",
+                           "bitbtn1click"};
+    s->historique.rejoue_journal();
+    s->arbre.clic_individu(1, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(0);
+    s->phenotypes.second_phenotype->selectionne(0);
+    s->phenotypes.ok->clic();
     s.plateforme.reponses = {true};
-    s->Autrefamille1Click();
+    s->coquille.autre_famille();
     ASSERT_EQ(s.journal().size(), 5u);
     EXPECT_EQ(s.journal()[4], "bitbtn1click");
-    EXPECT_EQ(s->titre->caption, "Daltonisme d et Groupes ABO");
-    EXPECT_TRUE(s->tab_shape[1]->visible && s->tab_shape[2]->visible);
-    EXPECT_EQ(s->modele.nb_phenotypes_total, 6);
+    EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d et Groupes ABO");
+    EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[2]->visible);
+    EXPECT_EQ(s->genes.modele.nb_phenotypes_total, 6);
 }
 
 TEST(Fichiers, DecoupeLesLignesCommeUnTexte) {
@@ -292,17 +292,17 @@ TEST(Fichiers, OuvrirGereAnnulationEtErreurs) {
     Dossier d;
     Session s;
     const auto journal = s.journal();
-    s->Ouvrir1->clic(); // cancelled
+    s->menus.ouvrir->clic(); // cancelled
     s.plateforme.fichiers_a_ouvrir.push_back(d / "absent.gen");
-    s->Ouvrir1->clic();
+    s->menus.ouvrir->clic();
     EXPECT_EQ(s.journal(), journal);
     ASSERT_EQ(s.plateforme.erreurs.size(), 1u);
     EXPECT_EQ(s.plateforme.erreurs[0], "Impossible d'ouvrir le fichier " + (d / "absent.gen"));
-    EXPECT_FALSE(s->nom_fichier_lu->visible);
+    EXPECT_FALSE(s->coquille.nom_fichier_lu->visible);
 
     ecrit(d / "vide.gen", "");
     s.plateforme.fichiers_a_ouvrir.push_back(d / "vide.gen");
-    s->Ouvrir1->clic();
+    s->menus.ouvrir->clic();
     EXPECT_TRUE(s.journal().empty());
 }
 
@@ -311,12 +311,12 @@ TEST(Fichiers, EnregistrerNeDetruitJamaisLAncienFichier) {
     Session s;
     ecrit(d / "bon.gen", "aleat=1\r\n");
     s.plateforme.fichiers_a_enregistrer.push_back(d / "sans_dossier/x.gen");
-    s->sauver1->clic();
+    s->menus.enregistrer->clic();
     EXPECT_EQ(s.plateforme.erreurs.back(),
               "Impossible de créer le fichier " + (d / "sans_dossier/x.gen"));
 
     // A write that fails half way (file size limit) leaves the old file whole.
-    s->evenements->lignes.assign(2000, std::string(100, 'z'));
+    s->journal.lignes().assign(2000, std::string(100, 'z'));
     rlimit ancienne{};
     getrlimit(RLIMIT_FSIZE, &ancienne);
     auto ancien_signal = std::signal(SIGXFSZ, SIG_IGN);
@@ -324,7 +324,7 @@ TEST(Fichiers, EnregistrerNeDetruitJamaisLAncienFichier) {
     petite.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &petite);
     s.plateforme.fichiers_a_enregistrer.push_back(d / "bon.gen");
-    s->sauver1->clic();
+    s->menus.enregistrer->clic();
     setrlimit(RLIMIT_FSIZE, &ancienne);
     std::signal(SIGXFSZ, ancien_signal);
     EXPECT_EQ(s.plateforme.erreurs.back(), "Erreur d'écriture dans le flux");
@@ -334,14 +334,14 @@ TEST(Fichiers, EnregistrerNeDetruitJamaisLAncienFichier) {
     if (::geteuid() != 0) {
         fs::permissions(d.chemin, fs::perms::owner_read | fs::perms::owner_exec);
         s.plateforme.fichiers_a_enregistrer.push_back(d / "bon.gen");
-        s->sauver1->clic();
+        s->menus.enregistrer->clic();
         EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
     }
 
     // The name is used as typed; the dialog proposes the last one.
-    s->evenements->lignes = {"aleat=3"};
+    s->journal.lignes() = {"aleat=3"};
     s.plateforme.fichiers_a_enregistrer.push_back(d / "sans_extension");
-    s->sauver1->clic();
+    s->menus.enregistrer->clic();
     EXPECT_EQ(contenu(d / "sans_extension"), "aleat=3\r\n");
     EXPECT_EQ(s.plateforme.noms_proposes.front(), "*.gen");
     EXPECT_EQ(s.plateforme.noms_proposes.back(), d / "bon.gen");

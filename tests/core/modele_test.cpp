@@ -28,17 +28,18 @@ Enonces melange(Generateur& g, Enonces e) {
     return e;
 }
 
-Enonces enonces(const TForm1& f, int g) {
+Enonces enonces(const FenetrePrincipale& f, int g) {
     Enonces r;
-    for (int i = 1; i <= f.modele.nb_relations[g]; ++i)
-        r.emplace_back(f.modele.relation[g][i], f.modele.etat_relation[g][i]);
+    for (int i = 1; i <= f.genes.modele.nb_relations[g]; ++i)
+        r.emplace_back(f.genes.modele.relation[g][i], f.genes.modele.etat_relation[g][i]);
     return r;
 }
 
-Textes cases(const TForm1& f, int g) {
+Textes cases(const FenetrePrincipale& f, int g) {
     Textes r;
     for (int i = 1; i <= 16; ++i)
-        if (f.case_genotype[g][i]->visible) r.push_back(f.case_genotype[g][i]->caption);
+        if (f.genotypes.case_genotype[g][i]->visible)
+            r.push_back(f.genotypes.case_genotype[g][i]->caption);
     return r;
 }
 
@@ -46,48 +47,50 @@ Textes cases(const TForm1& f, int g) {
 
 TEST(ModeleCaracteres, DaltonismeSeul) {
     Session s;
-    EXPECT_EQ(s->prem_allele->items, (Textes{"D,", "d,"}));
-    EXPECT_EQ(s->nom_legende[1]->caption, "D");
-    EXPECT_EQ(s->nom_legende[2]->caption, "d");
-    EXPECT_EQ(s->figure_legende[1]->remplissage, s->couleurs[15]);
-    EXPECT_EQ(s->figure_legende[2]->remplissage, s->couleurs[10]);
-    EXPECT_TRUE(s->nom_legende[2]->visible && !s->nom_legende[3]->visible);
+    EXPECT_EQ(s->phenotypes.premier_phenotype->items, (Textes{"D,", "d,"}));
+    EXPECT_EQ(s->couleurs.nom_legende[1]->caption, "D");
+    EXPECT_EQ(s->couleurs.nom_legende[2]->caption, "d");
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, s->couleurs.table[15]);
+    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, s->couleurs.table[10]);
+    EXPECT_TRUE(s->couleurs.nom_legende[2]->visible && !s->couleurs.nom_legende[3]->visible);
 
     const Textes table = {"XD,XD", "XD,Xd", "Xd,XD", "XD,Y", "Y,XD",
                           "XD,Y",  "Xd,Xd", "Xd,Xd", "Xd,Y", "Y,Xd"};
-    ASSERT_EQ(s->modele.nb_genotypes, 10);
+    ASSERT_EQ(s->genes.modele.nb_genotypes, 10);
     for (int k = 1; k <= 10; ++k) {
-        EXPECT_EQ(s->modele.genotype_texte[k], table[k - 1]) << k;
-        EXPECT_EQ(s->modele.phenotype_du_genotype[k], k <= 6 ? "[D]" : "[d]") << k;
+        EXPECT_EQ(s->genes.modele.genotype_texte[k], table[k - 1]) << k;
+        EXPECT_EQ(s->genes.modele.phenotype_du_genotype[k], k <= 6 ? "[D]" : "[d]") << k;
     }
     EXPECT_EQ(cases(*s, 1),
               (Textes{"XD,XD", "XD,Xd", "Xd,XD", "XD,Y", "Y,XD", "Xd,Xd", "Xd,Y", "Y,Xd"}));
     EXPECT_TRUE(cases(*s, 2).empty());
-    EXPECT_EQ(s->choix_gen1->items, Textes(table.begin() + 1, table.end()));
+    EXPECT_EQ(s->genotypes.radio_genotype[1]->items, Textes(table.begin() + 1, table.end()));
 
     // A new confirmation shuffles the six statements again with exactly 1000 draws.
     Generateur g{s->alea.graine_alea};
-    s->BitBtn1Click();
+    s->genes.confirme_genes();
     EXPECT_EQ(enonces(*s, 1), melange(g, daltonisme));
     EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
     for (int i = 1; i <= 6; ++i) {
-        const CaseACocher& c = *s->case_relation[1][i];
+        const CaseACocher& c = *s->alleles.case_relation[1][i];
         EXPECT_TRUE(c.visible && c.checked);
-        EXPECT_EQ(c.caption, s->modele.relation[1][i]);
-        EXPECT_EQ(c.width, s.plateforme.mesure(c.caption, s->Label41->police).largeur + 14);
+        EXPECT_EQ(c.caption, s->genes.modele.relation[1][i]);
+        EXPECT_EQ(c.width,
+                  s.plateforme.mesure(c.caption, s->coquille.mesure_relation->police).largeur + 14);
     }
-    EXPECT_FALSE(s->case_relation[1][7]->visible || s->case_relation[2][1]->visible);
+    EXPECT_FALSE(s->alleles.case_relation[1][7]->visible ||
+                 s->alleles.case_relation[2][1]->visible);
 }
 
 TEST(ModeleCaracteres, GroupesABOEtPanneauDesPhenotypes) {
     Session s;
     choisit_genes(s, 1);
-    EXPECT_EQ(s->prem_allele->items, (Textes{"A,", "B,", "AB,", "O,"}));
-    EXPECT_FALSE(s->nom_legende[5]->visible);
+    EXPECT_EQ(s->phenotypes.premier_phenotype->items, (Textes{"A,", "B,", "AB,", "O,"}));
+    EXPECT_FALSE(s->couleurs.nom_legende[5]->visible);
     // O from the rhesus entry's colour line; B keeps the red that d had.
-    EXPECT_EQ(s->figure_legende[4]->remplissage, s->couleurs[13]);
-    EXPECT_EQ(s->figure_legende[2]->remplissage, s->couleurs[10]);
-    EXPECT_EQ(s->modele.nb_genotypes, 11);
+    EXPECT_EQ(s->couleurs.figure_legende[4]->remplissage, s->couleurs.table[13]);
+    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, s->couleurs.table[10]);
+    EXPECT_EQ(s->genes.modele.nb_genotypes, 11);
     EXPECT_EQ(cases(*s, 1),
               (Textes{"A,A", "A,O", "O,A", "B,B", "B,O", "O,B", "A,B", "B,A", "O,O"}));
     const Enonces lus = enonces(*s, 1);
@@ -95,15 +98,16 @@ TEST(ModeleCaracteres, GroupesABOEtPanneauDesPhenotypes) {
     EXPECT_EQ(std::count_if(lus.begin(), lus.end(), [](auto& e) { return e.second == "bon"; }), 4);
 
     // One and a half line heights a phenotype, rounded before the product: 4 x 20.
-    EXPECT_EQ(s->prem_allele->height, 80);
-    EXPECT_EQ(s->group_nb_desc->top, s->prem_allele->bottom() + 5);
-    EXPECT_EQ(s->group_nb_desc->left, s->prem_allele->left);
-    EXPECT_EQ(s->all_OK->top, s->group_nb_desc->bottom() + 5);
-    EXPECT_EQ(s->all_annul->left, s->all_OK->right() + 3);
-    EXPECT_EQ(s->choix_alleles->height, s->all_OK->bottom() + 5);
-    EXPECT_EQ(s->choix_alleles->width, s->prem_allele->right() + 7);
-    EXPECT_EQ(s->GroupBox4->width, 147);
-    EXPECT_EQ(s->btn_ok_couleurs->top, s->nom_legende[4]->bottom() + 5);
+    EXPECT_EQ(s->phenotypes.premier_phenotype->height, 80);
+    EXPECT_EQ(s->phenotypes.groupe_nb_descendants->top,
+              s->phenotypes.premier_phenotype->bottom() + 5);
+    EXPECT_EQ(s->phenotypes.groupe_nb_descendants->left, s->phenotypes.premier_phenotype->left);
+    EXPECT_EQ(s->phenotypes.ok->top, s->phenotypes.groupe_nb_descendants->bottom() + 5);
+    EXPECT_EQ(s->phenotypes.annuler->left, s->phenotypes.ok->right() + 3);
+    EXPECT_EQ(s->phenotypes.panneau->height, s->phenotypes.ok->bottom() + 5);
+    EXPECT_EQ(s->phenotypes.panneau->width, s->phenotypes.premier_phenotype->right() + 7);
+    EXPECT_EQ(s->alleles.panneau->width, 147);
+    EXPECT_EQ(s->couleurs.ok->top, s->couleurs.nom_legende[4]->bottom() + 5);
 }
 
 TEST(ModeleCaracteres, DeuxGenes) {
@@ -112,37 +116,38 @@ TEST(ModeleCaracteres, DeuxGenes) {
     choisit_genes(s, 0, 1);
     EXPECT_EQ(Textes(s.journal().end() - 4, s.journal().end()),
               (Textes{"bitbtn5click", "group_premclick.0", "group_secclick.1", "bitbtn1click"}));
-    EXPECT_EQ(s->titre->caption, "Daltonisme d et Groupes ABO");
-    EXPECT_EQ(s->titre->hint, "Mauvaise vision des couleurs Exprimé à la surface des hématies");
+    EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d et Groupes ABO");
+    EXPECT_EQ(s->coquille.titre->hint,
+              "Mauvaise vision des couleurs Exprimé à la surface des hématies");
     const Textes noms = {"D", "d", "A", "B", "AB", "O"};
     for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(s->nom_legende[i]->caption, noms[i - 1]);
-    EXPECT_FALSE(s->nom_legende[7]->visible);
-    EXPECT_EQ(s->modele.nb_genotypes, 21);
+        EXPECT_EQ(s->couleurs.nom_legende[i]->caption, noms[i - 1]);
+    EXPECT_FALSE(s->couleurs.nom_legende[7]->visible);
+    EXPECT_EQ(s->genes.modele.nb_genotypes, 21);
     // Gene 1 stands first in the bank and is shuffled first.
     EXPECT_EQ(enonces(*s, 1), melange(g, daltonisme));
     EXPECT_EQ(enonces(*s, 2), melange(g, abo));
     EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
     // The number box and buttons go under the shorter list.
-    EXPECT_EQ(s->group_nb_desc->left, s->prem_allele->left);
-    EXPECT_EQ(s->choix_alleles->width, s->sec_allele->right() + 7);
-    EXPECT_EQ(s->GroupBox4->width, 290);
-    EXPECT_TRUE(s->sec_gene_interro->visible);
+    EXPECT_EQ(s->phenotypes.groupe_nb_descendants->left, s->phenotypes.premier_phenotype->left);
+    EXPECT_EQ(s->phenotypes.panneau->width, s->phenotypes.second_phenotype->right() + 7);
+    EXPECT_EQ(s->alleles.panneau->width, 290);
+    EXPECT_TRUE(s->alleles.boites[2]->visible);
 }
 
 TEST(ModeleCaracteres, LeMemeGeneDeuxFois) {
     Session s;
-    s->Dihybridisme1Click();
-    s->Group_prem->selectionne(0);
-    EXPECT_FALSE(s->BitBtn1->enabled);
-    s->Group_sec->selectionne(0);
+    s->coquille.dihybridisme();
+    s->genes.premier_gene->selectionne(0);
+    EXPECT_FALSE(s->genes.ok->enabled);
+    s->genes.second_gene->selectionne(0);
     EXPECT_EQ(s.plateforme.avertissements, Textes{"Les deux gènes sont semblables"});
-    EXPECT_EQ(s->Group_sec->index, -1);
+    EXPECT_EQ(s->genes.second_gene->index, -1);
     EXPECT_EQ(s.journal().back(), "group_secclick.-1");
-    EXPECT_FALSE(s->BitBtn1->enabled);
+    EXPECT_FALSE(s->genes.ok->enabled);
     // The same from the first list.
-    s->Group_sec->selectionne(2);
-    s->Group_prem->selectionne(2);
+    s->genes.second_gene->selectionne(2);
+    s->genes.premier_gene->selectionne(2);
     EXPECT_EQ(s.journal().back(), "group_premclick.-1");
-    EXPECT_FALSE(s->BitBtn1->enabled);
+    EXPECT_FALSE(s->genes.ok->enabled);
 }

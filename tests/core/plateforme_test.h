@@ -2,7 +2,7 @@
 // text metrics.
 #pragma once
 
-#include "app/form1.h"
+#include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
 
 #include <deque>
@@ -58,17 +58,17 @@ class PlateformeTest : public PlateformeSilencieuse {
 // A program started as the user starts it: the window created, the start-up timer ticked.
 struct Session {
     PlateformeTest plateforme;
-    std::unique_ptr<TForm1> f;
+    std::unique_ptr<FenetrePrincipale> f;
 
     explicit Session(HeureUTC heure = {10, 20, 30, 400}) {
         plateforme.heure = heure;
-        f = std::make_unique<TForm1>(plateforme);
-        f->FormCreate();
-        f->Timer_debut->tic();
+        f = std::make_unique<FenetrePrincipale>(plateforme);
+        f->coquille.demarre();
+        f->coquille.minuterie_demarrage->tic();
     }
-    TForm1& operator*() { return *f; }
-    TForm1* operator->() { return f.get(); }
-    const std::vector<std::string>& journal() const { return f->evenements->lignes; }
+    FenetrePrincipale& operator*() { return *f; }
+    FenetrePrincipale* operator->() { return f.get(); }
+    const std::vector<std::string>& journal() const { return f->journal.lignes(); }
 };
 
 } // namespace orvan::test

@@ -20,33 +20,33 @@ class ControlesQtTest : public QObject {
     void cleanup() { session_.reset(); }
 
     void une_minuterie_tique_puis_lecran_suit() {
-        TForm1& f = session_->form;
+        FenetrePrincipale& f = session_->form;
         int tics = 0;
-        f.Timer_debut->on_timer = [&] {
+        f.coquille.minuterie_demarrage->on_timer = [&] {
             ++tics;
-            f.Timer_debut->enabled = false;
-            f.titre->set_caption("Après le tic");
+            f.coquille.minuterie_demarrage->enabled = false;
+            f.coquille.titre->set_caption("Après le tic");
         };
         auto* minuterie = session_->fenetre.findChild<QTimer*>("Timer_debut");
         QVERIFY(minuterie && !minuterie->isActive());
-        f.Timer_debut->enabled = true;
+        f.coquille.minuterie_demarrage->enabled = true;
         session_->fenetre.actualise();
         QVERIFY(minuterie->isActive());
         QCOMPARE(minuterie->interval(), 10);
         QTRY_COMPARE(tics, 1);
         QVERIFY(!minuterie->isActive());
         auto* titre = session_->fenetre.findChild<QWidget*>("titre");
-        const Taille t = session_->plateforme.mesure("Après le tic", f.titre->police);
+        const Taille t = session_->plateforme.mesure("Après le tic", f.coquille.titre->police);
         QCOMPARE(titre->width(), t.largeur);
         QTest::qWait(50);
         QCOMPARE(tics, 1);
     }
 
     void une_case_cochee_passe_par_le_coeur() {
-        TForm1& f = session_->form;
-        f.Group_choix_geno->visible = true;
-        f.GroupBox2->visible = true;
-        CaseACocher& c = *f.case_genotype[1][1];
+        FenetrePrincipale& f = session_->form;
+        f.genotypes.panneau->visible = true;
+        f.genotypes.boites[1]->visible = true;
+        CaseACocher& c = *f.genotypes.case_genotype[1][1];
         c.caption = "AA";
         c.checked = false;
         int clics = 0;
@@ -68,9 +68,9 @@ class ControlesQtTest : public QObject {
     }
 
     void seul_le_choix_de_lutilisateur_dans_une_liste_deroulante_appelle_le_coeur() {
-        TForm1& f = session_->form;
-        f.Group_choix_geno->visible = true;
-        Combo& c = *f.choix_nb_desc2;
+        FenetrePrincipale& f = session_->form;
+        f.genotypes.panneau->visible = true;
+        Combo& c = *f.genotypes.nb_descendants;
         int changements = 0;
         c.on_change = [&] { ++changements; };
         session_->fenetre.actualise();
@@ -100,7 +100,7 @@ class ControlesQtTest : public QObject {
     }
 
     void le_controle_presse_garde_la_souris_jusquau_relachement() {
-        Panel& panneau = *session_->form.Panel_info;
+        Panel& panneau = *session_->form.depart.panneau_consigne;
         std::vector<std::string> recu;
         const auto nom = [](Bouton b) { return b == Bouton::gauche ? "g" : "autre"; };
         panneau.on_mouse_down = [&](Bouton b, int x, int y) {
@@ -129,8 +129,8 @@ class ControlesQtTest : public QObject {
     }
 
     void la_fenetre_suit_le_coeur() {
-        TForm1& f = session_->form;
-        FenetrePrincipale& fenetre = session_->fenetre;
+        FenetrePrincipale& f = session_->form;
+        FenetreQt& fenetre = session_->fenetre;
         QVERIFY(fenetre.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(fenetre.surface()->palette().color(QPalette::Window), QColor(237, 236, 211));
         f.caption = "Famille de Paul";

@@ -20,18 +20,18 @@ class FamilleTest : public QObject {
 
     void les_deux_fondateurs_choisis_donnent_des_enfants() {
         choisit_fondateur("Shape1", 0);
-        QCOMPARE(session_->form.tab_label[1]->caption, std::string("[D]"));
+        QCOMPARE(session_->form.arbre.tab_label[1]->caption, std::string("[D]"));
         QVERIFY(!enfant_visible(3));
         QTRY_VERIFY(!trouve("Image1")->isVisible());
 
         // The label lies over the symbol: a click on it opens the founder as well.
         choisit_fondateur("Label2", 1);
-        const int n = session_->form.ped.dernier_indiv - 2;
+        const int n = session_->form.arbre.ped.dernier_indiv - 2;
         QVERIFY(n >= 3 && n <= 6);
         for (int k = 3; k <= 2 + n; ++k)
             QVERIFY(enfant_visible(k));
         QVERIFY(trouve("union_enfant0")->isVisible());
-        QCOMPARE(session_->form.evenements->lignes.back(), std::string("all_okclick"));
+        QCOMPARE(session_->form.journal.lignes().back(), std::string("all_okclick"));
     }
 
   private:

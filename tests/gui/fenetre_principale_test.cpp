@@ -23,7 +23,7 @@ QStringList entrees_visibles(QMenuBar* barre) {
 }
 
 // Our widget classes carry no meta-object of their own: find by name, then cast.
-template <class T> T* widget(FenetrePrincipale& f, const char* nom) {
+template <class T> T* widget(FenetreQt& f, const char* nom) {
     return dynamic_cast<T*>(f.findChild<QWidget*>(nom));
 }
 
@@ -63,17 +63,17 @@ class FenetrePrincipaleTest : public QObject {
     void cleanup() { session_.reset(); }
 
     void lecran_de_depart_montre_le_titre_et_les_fondateurs() {
-        FenetrePrincipale& f = session_->fenetre;
+        FenetreQt& f = session_->fenetre;
         QCOMPARE(f.size(), QSize(698, 559));
         QCOMPARE(f.windowTitle(), QString::fromStdString(session_->form.caption));
 
-        auto* titre = widget<WidgetLabel>(f, "titre");
+        auto* titre = widget<LabelQt>(f, "titre");
         QVERIFY(titre);
         QVERIFY(titre->isVisible());
         QVERIFY(titre->texte().startsWith("Daltonisme d"));
         // The core sized the label with the very font it is painted in.
-        const Taille t = session_->plateforme.mesure(session_->form.titre->caption,
-                                                     session_->form.titre->police);
+        const Taille t = session_->plateforme.mesure(session_->form.coquille.titre->caption,
+                                                     session_->form.coquille.titre->police);
         QCOMPARE(titre->size(), QSize(t.largeur, t.hauteur));
 
         auto* homme = f.findChild<QWidget*>("Shape1");
@@ -120,14 +120,14 @@ class FenetrePrincipaleTest : public QObject {
         auto* couleurs = session_->fenetre.findChild<QWidget*>("GroupBox5");
         QVERIFY(!couleurs || !couleurs->isVisible());
         entree(barre, "Couleurs")->trigger();
-        QVERIFY(session_->form.GroupBox5->visible);
+        QVERIFY(session_->form.couleurs.panneau->visible);
         couleurs = session_->fenetre.findChild<QWidget*>("GroupBox5");
         QVERIFY(couleurs && couleurs->isVisible());
 
         // Ticking the other option moves the mark, as the core decides.
         QMenu* options = entree(barre, "Options")->menu();
         options->actions()[1]->trigger();
-        QVERIFY(session_->form.Avecinfognotype1->checked);
+        QVERIFY(session_->form.menus.avec_info_genotype->checked);
         QVERIFY(!options->actions()[0]->isChecked());
         QVERIFY(options->actions()[1]->isChecked());
     }
@@ -135,9 +135,9 @@ class FenetrePrincipaleTest : public QObject {
     void un_widget_fait_tard_passe_sous_les_controles_crees_apres() {
         // The pedigree's lines are created before its symbols: a line shown after a symbol
         // still passes under it.
-        TForm1& f = session_->form;
-        Forme& symbole = *f.tab_shape[40];
-        Panel& trait = *f.tab_trait[40];
+        FenetrePrincipale& f = session_->form;
+        Forme& symbole = *f.arbre.tab_shape[40];
+        Panel& trait = *f.arbre.tab_trait[40];
         QVERIFY(!symbole.visible && !trait.visible);
         symbole.left = 500;
         symbole.top = 400;
@@ -156,7 +156,7 @@ class FenetrePrincipaleTest : public QObject {
 
     void la_souris_arrive_au_coeur_en_coordonnees_du_controle() {
         entree(session_->fenetre.menuBar(), "Couleurs")->trigger();
-        Forme& echantillon = *session_->form.figure_legende[1];
+        Forme& echantillon = *session_->form.couleurs.figure_legende[1];
         auto* widget = session_->fenetre.findChild<QWidget*>("ess_fig1");
         QVERIFY(widget && widget->isVisible());
 
@@ -166,15 +166,15 @@ class FenetrePrincipaleTest : public QObject {
             recus.emplace_back(b, x, y);
             ancien(b, x, y);
         };
-        const int avant = session_->form.indice_couleur[1];
+        const int avant = session_->form.couleurs.indice_couleur[1];
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 7));
         QTest::mouseClick(widget, Qt::RightButton, {}, QPoint(9, 3));
         QCOMPARE(recus.size(), std::size_t(2));
         QVERIFY(recus[0] == std::make_tuple(Bouton::gauche, 5, 7));
         QVERIFY(recus[1] == std::make_tuple(Bouton::droit, 9, 3));
         // One step forward, one back: the sample shows the colour it started from.
-        QCOMPARE(session_->form.indice_couleur[1], avant);
-        QCOMPARE(echantillon.remplissage, session_->form.couleurs[avant]);
+        QCOMPARE(session_->form.couleurs.indice_couleur[1], avant);
+        QCOMPARE(echantillon.remplissage, session_->form.couleurs.table[avant]);
 
         // A disabled control ignores the mouse.
         echantillon.enabled = false;
@@ -184,7 +184,7 @@ class FenetrePrincipaleTest : public QObject {
     }
 
     void les_bulles_suivent_le_commutateur_general() {
-        Forme& homme = *session_->form.tab_shape[1];
+        Forme& homme = *session_->form.arbre.tab_shape[1];
         auto* widget = session_->fenetre.findChild<QWidget*>("Shape1");
         homme.hint = "[AA]";
         homme.show_hint = true;
@@ -200,8 +200,8 @@ class FenetrePrincipaleTest : public QObject {
     }
 
     void le_groupe_radio_montre_le_choix_du_coeur() {
-        RadioGroupe& choix = *session_->form.choix_sexe;
-        session_->form.Group_choix_geno->visible = true;
+        RadioGroupe& choix = *session_->form.genotypes.sexe;
+        session_->form.genotypes.panneau->visible = true;
         choix.index = -1;
         session_->fenetre.actualise();
         auto* groupe = widget<RadioGroupeQt>(session_->fenetre, "choix_sexe");
@@ -232,8 +232,8 @@ class FenetrePrincipaleTest : public QObject {
     }
 
     void la_liste_ajoute_les_lignes_nouvelles() {
-        Liste& journal = *session_->form.evenements;
-        session_->form.GroupBox1->visible = true;
+        Liste& journal = *session_->form.historique.evenements;
+        session_->form.historique.panneau->visible = true;
         session_->fenetre.actualise();
         auto* liste = session_->fenetre.findChild<QListWidget*>("evenements");
         QVERIFY(liste);
@@ -253,9 +253,9 @@ class FenetrePrincipaleTest : public QObject {
 
     void un_rafraichissement_sans_changement_ne_redessine_rien() {
         // Still: no animation, every panel made once.
-        TForm1& f = session_->form;
-        f.Timer_anim_fleche->enabled = false;
-        f.GroupBox1->visible = f.GroupBox5->visible = true;
+        FenetrePrincipale& f = session_->form;
+        f.depart.minuterie_fleche->enabled = false;
+        f.historique.panneau->visible = f.couleurs.panneau->visible = true;
         session_->fenetre.actualise();
         QTest::qWait(50);
 
@@ -266,7 +266,7 @@ class FenetrePrincipaleTest : public QObject {
         QCOMPARE(compteur.dessins, 0);
 
         // A change repaints what changed.
-        f.tab_shape[1]->remplissage = rgb(255, 0, 0);
+        f.arbre.tab_shape[1]->remplissage = rgb(255, 0, 0);
         session_->fenetre.actualise();
         QTRY_VERIFY(compteur.dessins > 0);
     }

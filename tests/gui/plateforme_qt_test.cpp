@@ -41,7 +41,7 @@ class PlateformeQtTest : public QObject {
 
   private slots:
     void la_question_montre_lecran_a_jour_et_rend_la_reponse() {
-        QtPlateforme p;
+        PlateformeQt p;
         bool rafraichi = false;
         p.avant_dialogue = [&] { rafraichi = true; };
         QString texte;
@@ -61,7 +61,7 @@ class PlateformeQtTest : public QObject {
     }
 
     void lerreur_est_une_erreur_et_lavertissement_un_avertissement() {
-        QtPlateforme p;
+        PlateformeQt p;
         QMessageBox::Icon icone = QMessageBox::NoIcon;
         repond([&](QMessageBox& b) {
             icone = b.icon();
@@ -81,7 +81,7 @@ class PlateformeQtTest : public QObject {
         const QString avant = QDir::currentPath();
         QTemporaryDir vide;
         QVERIFY(QDir::setCurrent(vide.path()));
-        QtPlateforme p;
+        PlateformeQt p;
         QString texte;
         repond([&](QMessageBox& b) {
             texte = b.text();
@@ -94,7 +94,7 @@ class PlateformeQtTest : public QObject {
     }
 
     void les_mesures_suivent_la_police_et_les_lignes() {
-        QtPlateforme p;
+        PlateformeQt p;
         const Police normale{9, false};
         const Taille une = p.mesure("Daltonisme", normale);
         QVERIFY(une.largeur > 0 && une.hauteur > 0);
@@ -136,7 +136,7 @@ class PlateformeQtTest : public QObject {
     }
 
     void la_machine_repond_a_lheure_au_repertoire_et_a_lecran() {
-        QtPlateforme p;
+        PlateformeQt p;
         const HeureUTC h = p.heure_utc();
         const QTime maintenant = QDateTime::currentDateTimeUtc().time();
         const int ecart = std::abs(maintenant.msecsSinceStartOfDay() -

@@ -1,4 +1,4 @@
-#include "qt/fenetre.h"
+#include "qt/fenetre_qt.h"
 
 #include "qt/conversions_qt.h"
 
@@ -10,7 +10,7 @@
 
 namespace orvan {
 
-FenetrePrincipale::FenetrePrincipale(Fiche& fiche)
+FenetreQt::FenetreQt(Fiche& fiche)
     : fiche_(fiche), surface_(new QWidget(this)), miroir_(fiche, *surface_, menuBar(), *this) {
     setObjectName(QString::fromStdString(fiche.nom()));
     surface_->setObjectName(QStringLiteral("surface"));
@@ -21,7 +21,7 @@ FenetrePrincipale::FenetrePrincipale(Fiche& fiche)
     actualise();
 }
 
-void FenetrePrincipale::traite(const std::function<void()>& gestionnaire) {
+void FenetreQt::traite(const std::function<void()>& gestionnaire) {
     try {
         gestionnaire();
     } catch (const std::exception& e) {
@@ -31,7 +31,7 @@ void FenetrePrincipale::traite(const std::function<void()>& gestionnaire) {
     if (apres_evenement) apres_evenement();
 }
 
-void FenetrePrincipale::actualise() {
+void FenetreQt::actualise() {
     actualise_fenetre();
     miroir_.actualise();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
@@ -39,7 +39,7 @@ void FenetrePrincipale::actualise() {
     if (isVisible() != fiche_.visible) setVisible(fiche_.visible);
 }
 
-void FenetrePrincipale::actualise_fenetre() {
+void FenetreQt::actualise_fenetre() {
     if (premiere_ || fiche_.caption != caption_) {
         caption_ = fiche_.caption;
         setWindowTitle(texte_qt(caption_));
@@ -67,7 +67,7 @@ void FenetrePrincipale::actualise_fenetre() {
     premiere_ = false;
 }
 
-void FenetrePrincipale::keyPressEvent(QKeyEvent* e) {
+void FenetreQt::keyPressEvent(QKeyEvent* e) {
     // Function keys reach the window whatever has the focus; F1 is 112.
     const int touche = e->key();
     if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12 && fiche_.on_key_down) {

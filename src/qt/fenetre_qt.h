@@ -13,9 +13,9 @@
 
 namespace orvan {
 
-class FenetrePrincipale : public QMainWindow, public Relais {
+class FenetreQt : public QMainWindow, public Relais {
   public:
-    explicit FenetrePrincipale(Fiche& fiche);
+    explicit FenetreQt(Fiche& fiche);
 
     void traite(const std::function<void()>& gestionnaire) override;
     // The window's own values, then every control's.

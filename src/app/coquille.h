@@ -1,0 +1,60 @@
+// The application shell: the start-up sequence and the full reset, the choice of one or two
+// genes, the restarts, the title, and the options and help of the menu bar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale;
+struct BoutonGlyphe;
+struct Groupe;
+struct Label;
+struct Minuterie;
+
+class Coquille {
+  public:
+    explicit Coquille(FenetrePrincipale& fenetre) : f(fenetre) {}
+    void cree_titres();
+    void cree_panneau_mode();
+    void cree_mesures();
+    void cree_minuterie();
+
+    // The window's creation: centred on the screen, the start-up sequence on the first tick.
+    void demarre();
+    void sequence_demarrage();
+    // The full reset; a == 1 also lists the genes of the bank again.
+    void init(int a);
+    void monohybridisme();
+    void dihybridisme();
+    void nouveau_caractere();
+    void autre_famille();
+    void ouvre_menu_fichier();
+    void quitter();
+    void sans_info_genotype();
+    void avec_info_genotype();
+    void aide();
+    void touche(int code);
+
+    // The file name under the title, once a family has been read from a file.
+    void montre_nom_fichier(const std::string& nom);
+
+    Label* titre;
+    Label* nom_fichier_lu;
+    Groupe* panneau_mode; // Choix_carac
+    Label* presentation;
+    BoutonGlyphe *bouton_mono, *bouton_di, *bouton_ouvrir, *bouton_quitter;
+    // Hidden labels that measure the fonts, and the question of "Caractère".
+    Label *mesure_hauteur, *mesure_relation, *mesure_genotype, *question_caractere;
+    Minuterie* minuterie_demarrage;
+
+    std::string repertoire_depart;
+    std::uint8_t demarrage_direct = 0;
+
+  private:
+    void choix_mode(int genes);
+    FenetrePrincipale& f;
+};
+
+} // namespace orvan

@@ -1,0 +1,57 @@
+// The main window: its controls are created in the order in which they stack on it (pedigree
+// lines first, then symbols and labels, then the floating panels above the pedigree), and the
+// menu entries handed to the subsystems that serve them.
+#include "app/fenetre_principale.h"
+
+namespace orvan {
+
+FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
+    : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
+      arbre(*this), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
+      couleurs(*this), genotypes(*this), historique(*this) {
+    caption = "Daltonisme";
+    width = 698;
+    height = 559;
+    fond = rgb(237, 236, 211);
+    au_premier_plan = true;
+    cree_controles();
+    relie_menus();
+}
+
+void FenetrePrincipale::cree_controles() {
+    menus.cree(*this);
+    depart.cree_images();
+    arbre.cree_controles();
+    coquille.cree_titres();
+    depart.cree_consigne();
+    coquille.cree_panneau_mode();
+    genes.cree_controles();
+    phenotypes.cree_controles();
+    arbre.cree_boutons_croisement();
+    alleles.cree_controles();
+    couleurs.cree_controles();
+    genotypes.cree_controles();
+    historique.cree_controles();
+    journal.relie(historique.evenements->lignes);
+    coquille.cree_mesures();
+    coquille.cree_minuterie();
+    depart.cree_minuteries();
+    on_key_down = [this](int touche) { coquille.touche(touche); };
+}
+
+void FenetrePrincipale::relie_menus() {
+    const auto relie = [](Menu* m, std::function<void()> h) { m->on_click = std::move(h); };
+    relie(menus.ouvrir, [this] { historique.ouvrir(); });
+    relie(menus.enregistrer, [this] { historique.enregistrer(); });
+    relie(menus.quitter, [this] { coquille.quitter(); });
+    relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });
+    relie(menus.caractere, [this] { coquille.nouveau_caractere(); });
+    relie(menus.autre_famille, [this] { coquille.autre_famille(); });
+    relie(menus.couleurs, [this] { couleurs.montre(); });
+    relie(menus.historique, [this] { historique.montre(); });
+    relie(menus.aide, [this] { coquille.aide(); });
+    relie(menus.sans_info_genotype, [this] { coquille.sans_info_genotype(); });
+    relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
+}
+
+} // namespace orvan

@@ -1,0 +1,51 @@
+// The main window: one object per subsystem, and the things they share (the generator, the
+// event log and the platform). A handler reaches another subsystem through the window.
+#pragma once
+
+#include "app/coquille.h"
+#include "app/generateur.h"
+#include "app/image_depart.h"
+#include "app/menus.h"
+#include "app/plateforme.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/saisie_genotypes.h"
+#include "genebank/choix_genes.h"
+#include "history/historique.h"
+#include "history/journal.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "ui/fiche.h"
+#include "ui/panneau_couleurs.h"
+
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+class FenetrePrincipale : public Fiche {
+  public:
+    // arguments: the command line after the program name (the first one picks the language).
+    explicit FenetrePrincipale(Plateforme& plateforme, std::vector<std::string> arguments = {});
+
+    Plateforme& plateforme;
+    std::vector<std::string> arguments;
+    Generateur alea;
+    Journal journal;
+
+    Menus menus;
+    ImageDepart depart;
+    Arbre arbre;
+    Coquille coquille;
+    ChoixGenes genes;
+    ChoixPhenotypes phenotypes;
+    ExerciceAlleles alleles;
+    PanneauCouleurs couleurs;
+    SaisieGenotypes genotypes;
+    Historique historique;
+
+  private:
+    void cree_controles();
+    void relie_menus();
+};
+
+} // namespace orvan

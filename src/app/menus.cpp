@@ -1,0 +1,57 @@
+#include "app/menus.h"
+
+#include "ui/fiche.h"
+
+namespace orvan {
+
+namespace {
+
+constexpr int ctrl = 0x4000;
+
+} // namespace
+
+void Menus::cree(Fiche& f) {
+    const auto menu = [&f](Menu* parent, const char* nom, const char* texte, int tag) {
+        Menu& m = f.cree<Menu>(parent, nom);
+        m.caption = texte;
+        m.tag = tag;
+        return &m;
+    };
+    fichier = menu(nullptr, "Fichier1", "Fichier", 1);
+    ouvrir = menu(fichier, "Ouvrir1", "Ouvrir", 11);
+    enregistrer = menu(fichier, "sauver1", "Enregistrer", 12);
+    imprimer = menu(fichier, "Imprimer1", "Imprimer", 13);
+    quitter = menu(fichier, "Quitter1", "Quitter", 14);
+    ouvrir->raccourci = ctrl | 'O';
+    enregistrer->raccourci = ctrl | 'S';
+    imprimer->raccourci = ctrl | 'P';
+    quitter->raccourci = ctrl | 'Q';
+    caractere = menu(nullptr, "Caractre1", "Caractère", 2);
+    exercices = menu(nullptr, "Exercice1", "Exercices", 3);
+    exercices->visible = false;
+    exercice_alleles = menu(exercices, "Gnotypes1", "Allèles", 31);
+    exercice_genotypes = menu(exercices, "Gnotypes2", "Génotypes", 32);
+    autre_famille = menu(nullptr, "Autrefamille1", "Autre famille", 4);
+    autre_famille->enabled = false;
+    couleurs = menu(nullptr, "choix_coul", "Couleurs", 5);
+    couleurs->enabled = false;
+    calculette = menu(nullptr, "Calculette1", "Calculette", 6);
+    calculette->visible = false;
+    saisie = menu(nullptr, "Choix1", "Saisie phénot./génot.", 7);
+    saisie->visible = false;
+    saisie_phenotypes = menu(saisie, "menu_pheno", "Phénotypes", 71);
+    saisie_genotypes = menu(saisie, "menu_geno", "Génotypes", 72);
+    historique = menu(nullptr, "Evnements1", "Historique", 8);
+    aide = menu(nullptr, "Aide1", "Aide", 9);
+    aide->visible = false;
+    options = menu(nullptr, "options", "Options", 10);
+    sans_info_genotype = menu(options, "Sansinfognotype1", "Sans info génotype", 101);
+    avec_info_genotype = menu(options, "Avecinfognotype1", "Avec info génotype", 102);
+    separateur = menu(options, "N1", "-", 0);
+    separateur->separateur = true;
+    langue = menu(options, "Langue1", "Langue", 103);
+    francais = menu(langue, "Franais1", "Français", 351);
+    anglais = menu(langue, "Anglais1", "Anglais", 352);
+}
+
+} // namespace orvan

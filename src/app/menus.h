@@ -1,0 +1,25 @@
+// The main menu of the main window, in its order, with the tags the language file uses.
+#pragma once
+
+namespace orvan {
+
+class Fiche;
+struct Menu;
+
+struct Menus {
+    void cree(Fiche& fenetre);
+
+    Menu *fichier, *ouvrir, *enregistrer, *imprimer, *quitter;
+    Menu* caractere;
+    Menu *exercices, *exercice_alleles, *exercice_genotypes;
+    Menu* autre_famille;
+    Menu* couleurs;
+    Menu* calculette;
+    Menu *saisie, *saisie_phenotypes, *saisie_genotypes;
+    Menu* historique;
+    Menu* aide;
+    Menu *options, *sans_info_genotype, *avec_info_genotype, *separateur;
+    Menu *langue, *francais, *anglais;
+};
+
+} // namespace orvan

@@ -1,0 +1,41 @@
+// The menu bar's options, help, the key of the help and quitting.
+#include "app/fenetre_principale.h"
+
+namespace orvan {
+
+namespace {
+
+constexpr int touche_f1 = 112;
+
+} // namespace
+
+void Coquille::ouvre_menu_fichier() {
+    if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+}
+
+void Coquille::quitter() {
+    f.visible = false;
+    f.plateforme.quitter();
+}
+
+void Coquille::sans_info_genotype() {
+    f.menus.sans_info_genotype->checked = true;
+    f.menus.avec_info_genotype->checked = false;
+    f.show_hint_global = false;
+}
+
+void Coquille::avec_info_genotype() {
+    f.menus.sans_info_genotype->checked = false;
+    f.menus.avec_info_genotype->checked = true;
+    f.show_hint_global = true;
+}
+
+void Coquille::aide() {
+    f.plateforme.ouvrir_aide(f.fichier_aide, 1);
+}
+
+void Coquille::touche(int code) {
+    if (code == touche_f1) aide();
+}
+
+} // namespace orvan

@@ -1,0 +1,83 @@
+#include "app/fenetre_principale.h"
+#include "ui/boutons.h"
+#include "ui/geometrie.h"
+
+namespace orvan {
+
+void ExerciceAlleles::cree_controles() {
+    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 300, 147, 250);
+    panneau->caption = "Réponses  ";
+    panneau->visible = false;
+    panneau->curseur = Curseur::deplacement;
+    for (int g = 1; g <= 2; ++g) {
+        Groupe& boite = f.cree<Groupe>(panneau, g == 1 ? "prem_gene_interro" : "sec_gene_interro");
+        place(boite, g == 1 ? 6 : 149, 16, 136, 224);
+        boite.curseur = Curseur::deplacement;
+        boites[g] = &boite;
+        for (int i = 1; i <= max_relations; ++i) {
+            const int num = (g - 1) * 10 + i;
+            case_relation[g][i] = &place(f.cree<CaseACocher>(&boite, "Check" + std::to_string(num)),
+                                         6, 16 + (i - 1) * 18, 90, 17);
+            const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
+            label_correction[g][i] = &f.cree<Label>(&boite, nom_cor, f.plateforme);
+            label_correction[g][i]->left = 100;
+            label_correction[g][i]->top = 18 + (i - 1) * 18;
+        }
+    }
+    boites[2]->visible = false;
+    ok = &cree_bouton(f, panneau, "BitBtn6", "OK", {6, 244, 64}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn7", "Annuler", {74, 244, 68}, Glyphe::annuler);
+    panneau->height = 275;
+    annuler->on_click = [this] { annule(); };
+}
+
+void ExerciceAlleles::annule() {
+    Pedigree& ped = f.arbre.ped;
+    ped.choix_en_cours = 0;
+    panneau->visible = false;
+    f.journal.stock_ev("bitbtn7click");
+    ++ped.dernier_indiv;
+    f.phenotypes.ferme_choix();
+    if (ped.dernier_indiv > 2)
+        f.arbre.retrait_dernier();
+    else if (individu_valide(ped.indiv_saisi))
+        f.arbre.tab_shape[ped.indiv_saisi]->contour = f.arbre.tab_shape[41]->contour;
+    ped.changement_genotype = 0;
+}
+
+void ExerciceAlleles::remet_reponses() {
+    for (int g = 1; g <= 2; ++g)
+        for (int i = 1; i <= max_relations; ++i) {
+            case_relation[g][i]->coche(true);
+            label_correction[g][i]->set_caption("");
+        }
+}
+
+void ExerciceAlleles::vide_enonces() {
+    for (int g = 1; g <= 2; ++g)
+        for (int i = 1; i <= max_relations; ++i) {
+            case_relation[g][i]->caption.clear();
+            case_relation[g][i]->visible = false;
+        }
+}
+
+void ExerciceAlleles::nomme_genes(const std::string& nom1, const std::string& nom2, bool deux) {
+    boites[1]->caption = nom1;
+    if (deux) boites[2]->caption = nom2;
+}
+
+void ExerciceAlleles::montre_relations(int g, const ModeleCaracteres& modele) {
+    for (int i = 1; i <= modele.nb_relations[g]; ++i) {
+        CaseACocher& c = *case_relation[g][i];
+        c.caption = modele.relation[g][i];
+        c.width = f.plateforme.mesure(c.caption, f.coquille.mesure_relation->police).largeur + 14;
+        c.visible = true;
+    }
+}
+
+void ExerciceAlleles::mise_en_page(bool deux_genes) {
+    boites[2]->visible = deux_genes;
+    panneau->width = deux_genes ? 290 : 147;
+}
+
+} // namespace orvan

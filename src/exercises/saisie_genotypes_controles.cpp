@@ -1,0 +1,66 @@
+// The genotype panel's controls and its layout once the genes are known.
+#include "app/fenetre_principale.h"
+#include "ui/boutons.h"
+#include "ui/geometrie.h"
+
+namespace orvan {
+
+void SaisieGenotypes::cree_controles() {
+    panneau = &place(f.cree<Groupe>(nullptr, "Group_choix_geno"), 0, 0, 284, 200);
+    panneau->caption = "Choix des génotypes";
+    panneau->visible = false;
+    panneau->curseur = Curseur::deplacement;
+    for (int g = 1; g <= 2; ++g) {
+        Groupe& boite = f.cree<Groupe>(panneau, g == 1 ? "GroupBox2" : "GroupBox3");
+        place(boite, g == 1 ? 8 : 120, 18, 105, 60);
+        boite.caption = g == 1 ? "premier gène" : "deuxième gène";
+        boite.visible = false;
+        boite.curseur = Curseur::deplacement;
+        boites[g] = &boite;
+        const char* prefixe = g == 1 ? "pg" : "sg";
+        for (int i = 1; i <= max_genotypes_gene; ++i)
+            case_genotype[g][i] = &place(f.cree<CaseACocher>(&boite, prefixe + std::to_string(i)),
+                                         6, 16 + (i - 1) * 18, 90, 17);
+    }
+    radio_genotype[1] = &place(f.cree<RadioGroupe>(panneau, "choix_gen1"), 8, 18, 105, 40);
+    radio_genotype[2] = &place(f.cree<RadioGroupe>(panneau, "choix_gen2"), 120, 18, 105, 40);
+    sexe = &place(f.cree<RadioGroupe>(panneau, "choix_sexe"), 166, 80, 110, 58);
+    sexe->caption = "Choix sexe";
+    sexe->items = {"masculin", "féminin"};
+    ok = &cree_bouton(f, panneau, "BitBtn8", "Ok", {8, 80, 70}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn9", "Annuler", {82, 80, 77}, Glyphe::annuler);
+    groupe_nb_descendants = &place(f.cree<Groupe>(panneau, "gr_nb_desc2"), 8, 110, 150, 48);
+    groupe_nb_descendants->caption = "Nb descendants";
+    nb_descendants = &place(f.cree<Combo>(groupe_nb_descendants, "choix_nb_desc2"), 8, 18, 100, 22);
+    nb_descendants->items = {"hasard", "2", "3", "4", "5", "6"};
+    nb_descendants->index = 0;
+
+    annuler->on_click = [this] { f.alleles.annule(); };
+}
+
+void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
+    const int g_plus = modele.nb_genotypes_gene[1] > modele.nb_genotypes_gene[2] ? 1 : 2;
+    const int n = modele.nb_genotypes_gene[g_plus];
+    const int bas_cases = n >= 1 ? case_genotype[g_plus][n]->bottom() : 16;
+    boites[1]->height = boites[2]->height = bas_cases + 5;
+    const int ligne = f.coquille.mesure_genotype->height + 4;
+    for (int g = 1; g <= 2; ++g)
+        radio_genotype[g]->height = static_cast<int>(radio_genotype[g]->items.size()) * ligne + 1;
+    ok->top = annuler->top = boites[1]->bottom() + 5;
+    groupe_nb_descendants->top = annuler->bottom() + 5;
+    panneau->height = groupe_nb_descendants->bottom() + 5;
+}
+
+void SaisieGenotypes::cadre(int montre) {
+    const int ligne = f.coquille.mesure_genotype->height + 4;
+    for (int g = 1; g <= 2; ++g)
+        radio_genotype[g]->height = (static_cast<int>(radio_genotype[g]->items.size()) + 1) * ligne;
+    ok->top =
+        std::max(radio_genotype[1]->height, radio_genotype[2]->height) + radio_genotype[1]->top + 5;
+    annuler->top = sexe->top = ok->top;
+    groupe_nb_descendants->top = ok->bottom() + 2;
+    panneau->height = groupe_nb_descendants->bottom() + 5;
+    if (montre == 1) panneau->visible = true;
+}
+
+} // namespace orvan

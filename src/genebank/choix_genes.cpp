@@ -1,0 +1,97 @@
+// Listing the genes of the bank and choosing one or two of them.
+#include "app/fenetre_principale.h"
+
+#include "genebank/banque_integree.h"
+#include "genebank/decoupage.h"
+#include "ui/boutons.h"
+#include "ui/geometrie.h"
+#include "ui/texte.h"
+
+namespace orvan {
+
+void ChoixGenes::cree_controles() {
+    panneau = &place(f.cree<Groupe>(nullptr, "group_choix"), 0, 110, 370, 120);
+    panneau->caption = "Choix des gènes";
+    panneau->visible = false;
+    premier_gene = &place(f.cree<RadioGroupe>(panneau, "Group_prem"), 8, 20, 175, 60);
+    premier_gene->caption = "Premier gène";
+    second_gene = &place(f.cree<RadioGroupe>(panneau, "Group_sec"), 188, 20, 175, 60);
+    second_gene->caption = "Deuxième gène";
+    ok = &cree_bouton(f, panneau, "BitBtn1", "OK", {8, 85, 75}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn2", "Annuler", {88, 85, 75}, Glyphe::annuler);
+    banque = &place(f.cree<Memo>(nullptr, "banque_genes"), 0, 0, 100, 50);
+    banque->visible = false;
+    banque->lignes = banque_integree();
+
+    premier_gene->on_click = [this] { clic_premier_gene(); };
+    second_gene->on_click = [this] { clic_second_gene(); };
+    ok->on_click = [this] { confirme_genes(); };
+    annuler->on_click = [this] { annule(); };
+}
+
+void ChoixGenes::extrait_maladies() {
+    modele.nb_maladies = 0;
+    premier_gene->vide();
+    second_gene->vide();
+    f.phenotypes.vide_listes();
+    ok->enabled = false;
+    const auto& lignes = banque->lignes;
+    for (std::size_t i = 1; i < lignes.size(); ++i) {
+        // The name table holds 20 genes; later headers are not listed.
+        if (!contient(lignes[i], "{") || modele.nb_maladies >= max_maladies) continue;
+        ++modele.nb_maladies;
+        const std::string nom = nom_gene(lignes[i]);
+        modele.nom_maladie[modele.nb_maladies] = nom;
+        premier_gene->items.push_back(nom);
+        second_gene->items.push_back(nom);
+    }
+    const int h = f.coquille.mesure_hauteur->height;
+    premier_gene->height = fois_un_et_demi(modele.nb_maladies * h);
+    second_gene->height = premier_gene->height;
+    ok->top = premier_gene->bottom() + 5;
+    annuler->top = ok->top;
+    panneau->height = ok->bottom() + 5;
+}
+
+void ChoixGenes::prepare_choix(int nb_genes) {
+    second_gene->enabled = nb_genes == 2;
+    premier_gene->enabled = true;
+    dimension_choix(nb_genes);
+    modele.nb_genes = nb_genes;
+}
+
+bool ChoixGenes::choix_complet() const {
+    return modele.nb_genes == 2 ? premier_gene->index >= 0 && second_gene->index >= 0
+                                : premier_gene->index >= 0;
+}
+
+// A click in one gene list; the other list must not hold the same gene in two-gene mode.
+void ChoixGenes::clic_liste(RadioGroupe& liste, const RadioGroupe& autre,
+                            const std::string& ligne) {
+    if (modele.nb_genes == 2 && autre.index >= 0 && autre.index == liste.index) {
+        f.plateforme.avertissement("Les deux gènes sont semblables");
+        liste.selectionne(-1);
+    }
+    ok->enabled = choix_complet();
+    f.journal.stock_ev(ligne + std::to_string(liste.index));
+}
+
+void ChoixGenes::clic_premier_gene() {
+    clic_liste(*premier_gene, *second_gene, "group_premclick.");
+}
+
+void ChoixGenes::clic_second_gene() {
+    clic_liste(*second_gene, *premier_gene, "group_secclick.");
+}
+
+void ChoixGenes::annule() {
+    panneau->visible = false;
+    f.coquille.minuterie_demarrage->enabled = true;
+}
+
+void ChoixGenes::dimension_choix(int type) {
+    panneau->width = (type == 1 ? premier_gene->right() : second_gene->right()) + 7;
+    panneau->left = f.width / 2 - panneau->width / 2;
+}
+
+} // namespace orvan

@@ -1,0 +1,61 @@
+#include "app/fenetre_principale.h"
+
+#include "history/rejeu.h"
+#include "ui/boutons.h"
+#include "ui/geometrie.h"
+#include "ui/texte.h"
+
+namespace orvan {
+
+void Historique::cree_controles() {
+    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox1"), 452, 40, 236, 262);
+    panneau->caption = "Historique";
+    panneau->tag = 1;
+    panneau->visible = false;
+    evenements = &place(f.cree<Liste>(panneau, "evenements"), 8, 18, 220, 204);
+    evenements->police = {9, true};
+    lancer = &cree_bouton(f, panneau, "BitBtn12", "lancer", {8, 228, 80});
+    lancer->tag = 3;
+    annuler = &cree_bouton(f, panneau, "ret_arr", "<---", {94, 228, 80});
+    fermer = &cree_bouton(f, panneau, "ferme_ev", "X", {180, 228, 48});
+    lancer->on_click = [this] { rejoue_journal(); };
+    annuler->on_click = [this] { annule_derniere_action(); };
+    fermer->on_click = [this] { ferme(); };
+}
+
+void Historique::rejoue_journal() {
+    f.visible = false;
+    f.journal.rejeu_en_cours = 1;
+    const auto& lignes = f.journal.lignes();
+    const std::size_t nb = lignes.size();
+    for (std::size_t i = 0; i < nb && i < lignes.size(); ++i)
+        rejoue_ligne(f, lignes[i]);
+    f.couleurs.recolore();
+    f.journal.rejeu_en_cours = 0;
+    f.visible = true;
+}
+
+void Historique::annule_derniere_action() {
+    auto& lignes = f.journal.lignes();
+    if (lignes.empty()) return;
+    for (const char* serie : {"choix_genotype", "decal_fratrie"}) {
+        if (!contient(lignes.back(), serie)) continue;
+        do {
+            lignes.pop_back();
+            rejoue_journal();
+        } while (!lignes.empty() && contient(lignes.back(), serie));
+        return;
+    }
+    lignes.pop_back();
+    rejoue_journal();
+}
+
+void Historique::montre() {
+    panneau->visible = true;
+}
+
+void Historique::ferme() {
+    panneau->visible = false;
+}
+
+} // namespace orvan

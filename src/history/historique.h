@@ -1,0 +1,39 @@
+// The history panel: the event log shown as a list, its replay ("lancer"), undo ("<---"), and
+// the log read from and written to .gen files.
+#pragma once
+
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale;
+struct BoutonGlyphe;
+struct Groupe;
+struct Liste;
+
+class Historique {
+  public:
+    explicit Historique(FenetrePrincipale& fenetre) : f(fenetre) {}
+    void cree_controles();
+
+    // Replays the whole log through the same handlers, with the window hidden.
+    void rejoue_journal();
+    // Removes the last action (a whole run of shifts or of genotype choices) and replays.
+    void annule_derniere_action();
+    void montre();
+    void ferme();
+    void ouvrir();
+    void enregistrer();
+    // Reads a .gen file into the log and replays it, as "Ouvrir" does once a file is chosen.
+    bool ouvre_fichier(const std::string& chemin);
+
+    Groupe* panneau; // GroupBox1
+    Liste* evenements;
+    BoutonGlyphe *lancer, *annuler, *fermer;
+
+  private:
+    FenetrePrincipale& f;
+    std::string dernier_nom_enregistre = "*.gen";
+};
+
+} // namespace orvan

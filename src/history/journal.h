@@ -1,0 +1,39 @@
+// The event log: one line per user action, the seed of the generator first.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+class Plateforme;
+struct Generateur;
+
+class Journal {
+  public:
+    Journal(Generateur& alea, Plateforme& plateforme) : alea_(alea), plateforme_(plateforme) {}
+    // The lines are those of the history list.
+    void relie(std::vector<std::string>& lignes) { lignes_ = &lignes; }
+
+    // Appends a line, except while a replay runs.
+    void stock_ev(const std::string& ligne);
+    // Keeps the first n lines (none for n <= 0), seeds the generator from the clock and writes
+    // the new seed as the first line.
+    void init_evenement(int n);
+    // The number of lines of the gene set-up: up to the confirmation after the last mode
+    // choice (four lines with one gene, five with two).
+    int fin_mise_en_place() const;
+
+    std::vector<std::string>& lignes() { return *lignes_; }
+    const std::vector<std::string>& lignes() const { return *lignes_; }
+
+    std::uint8_t rejeu_en_cours = 0;
+
+  private:
+    Generateur& alea_;
+    Plateforme& plateforme_;
+    std::vector<std::string>* lignes_ = nullptr;
+};
+
+} // namespace orvan

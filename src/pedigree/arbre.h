@@ -1,0 +1,66 @@
+// The pedigree on screen: the symbols, labels and lines of the individuals and unions, the
+// model behind them, and the crossings that draw the sibships.
+#pragma once
+
+#include "pedigree/modele_pedigree.h"
+#include "ui/controles.h"
+
+#include <array>
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale;
+struct ModeleCaracteres;
+
+class Arbre {
+  public:
+    explicit Arbre(FenetrePrincipale& fenetre) : f(fenetre) {}
+    void cree_controles();
+    void cree_boutons_croisement();
+
+    void init_pedigree();
+    void place_label(int k, const std::string& texte);
+    void ajout_conjoint(int p);
+    void retrait_dernier();
+    // A click on individual k's symbol or label.
+    void clic_individu(int k, Bouton bouton);
+    // Draws the sibship of p1 and p2 as individuals premier.. on the row at height rang.
+    void croisement(int p1, int p2, int premier, int rang);
+    void croise_fondateurs();
+    void croise_conjoint();
+    void decale_fratrie(int u, int delta);
+    void regen_shape();
+
+    void montre_fondateurs();
+    void cache_fondateurs();
+    void remet_couleurs(Couleur c);
+    // The genotype text of individual k as its tooltip: geno1 + "//" + geno2.
+    void ecrit_bulle(int k);
+
+    Pedigree ped;
+
+    // Individuals 1..41 (41 is the spare slot that keeps an outline), unions 0..10.
+    std::array<Forme*, max_individus + 2> tab_shape{};
+    std::array<Label*, max_individus + 2> tab_label{};
+    std::array<Panel*, max_individus + 2> tab_trait{};
+    std::array<Panel*, max_unions + 1> tab_couple{};
+    std::array<Panel*, max_unions + 1> tab_union{};
+    std::array<Panel*, max_unions + 1> tab_vertic{};
+    // Hidden buttons whose clicks run the two crossings.
+    BoutonGlyphe *bouton_croisement_fondateurs, *bouton_croisement_conjoint;
+
+  private:
+    void cree_lignes();
+    void cree_individus();
+    int nb_enfants(bool gen2, int premier);
+    void place_couple(int u, int p1, int p2);
+    void place_enfant(int k, int rang_enfant, int n, int ecart, int rang, bool gen2);
+    void tire_enfant(int k);
+    void etiquette_enfant(int k);
+    void place_ligne_fratrie(int u, int premier, int n, int rang);
+    void place_verticale(int u);
+    FenetrePrincipale& f;
+};
+
+} // namespace orvan

@@ -1,0 +1,199 @@
+// A click on an individual opens its choice panel; a confirmed choice draws its genotype and
+// hands over to the crossing.
+#include "app/fenetre_principale.h"
+
+#include "pedigree/gametes.h"
+#include "ui/texte.h"
+
+#include <algorithm>
+
+namespace orvan {
+
+namespace {
+
+// The spouse would take number 39 or more, leaving no room for a sibship.
+constexpr int dernier_avant_conjoint = 38;
+
+void preselectionne(RadioGroupe& groupe, const std::string& pheno) {
+    groupe.selectionne(-1);
+    for (std::size_t i = 0; i < groupe.items.size(); ++i)
+        if (avant(pheno, ',') == avant(groupe.items[i], ',') && !pheno.empty())
+            groupe.selectionne(static_cast<int>(i));
+}
+
+} // namespace
+
+void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
+    Pedigree& ped = f.arbre.ped;
+    if (!individu_valide(n) || ped.choix_en_cours != 0) return;
+    ped.choix_en_cours = n;
+    f.genotypes.panneau->caption = "Génotype du conjoint";
+    f.genotypes.groupe_nb_descendants->visible = true;
+    ped.indiv_saisi = n;
+    if (bouton != Bouton::gauche)
+        ouvre_changement(n);
+    else
+        ouvre_choix(n);
+}
+
+// The panel under individual k's symbol, within the window.
+void ChoixPhenotypes::place_sous(Controle& p, int k) {
+    const Forme& s = *f.arbre.tab_shape[k];
+    p.top = s.bottom() + 5;
+    p.left = std::max(5, s.left + s.width / 2 - f.genes.panneau->width / 2);
+    if (p.right() > f.width - 10) p.left = f.width - 10 - p.width;
+}
+
+void ChoixPhenotypes::ouvre_changement(int n) {
+    Pedigree& ped = f.arbre.ped;
+    SaisieGenotypes& g = f.genotypes;
+    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",right)");
+    g.panneau->caption = "Changement de génotype";
+    f.arbre.tab_shape[41]->contour = f.arbre.tab_shape[n]->contour;
+    ped.changement_genotype = 1;
+    place_sous(*g.panneau, n);
+    ped.gam_parent1 = gametes(ped.geno1[1], ped.geno2[1]);
+    ped.gam_parent2 = gametes(ped.geno1[2], ped.geno2[2]);
+    g.sexe->top = g.ok->top;
+    g.sexe->selectionne(f.arbre.tab_shape[n]->contour == Contour::carre ? 0 : 1);
+    for (int gene = 1; gene <= 2; ++gene)
+        g.offre_genotypes(gene, n);
+    g.cadre(1);
+}
+
+void ChoixPhenotypes::ouvre_choix(int n) {
+    Pedigree& ped = f.arbre.ped;
+    f.genotypes.radio_genotype[1]->selectionne(-1);
+    f.genotypes.radio_genotype[2]->selectionne(-1);
+    ped.changement_genotype = 0;
+    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",left)");
+    ped.indiv_courant = n;
+    if (ped.dernier_indiv > 2) {
+        if (ped.dernier_indiv >= dernier_avant_conjoint) {
+            ped.choix_en_cours = 0;
+            f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
+                                       "conjoint.");
+            return;
+        }
+        f.arbre.ajout_conjoint(n);
+        n = ped.dernier_indiv;
+    }
+    place_sous(*panneau, n);
+    f.genotypes.panneau->top = panneau->top;
+    f.genotypes.panneau->left = panneau->left;
+    preselectionne(*premier_phenotype, ped.pheno1[n]);
+    preselectionne(*second_phenotype, ped.pheno2[n]);
+    affich_all(n);
+    f.genotypes.cadre(0);
+}
+
+void ChoixPhenotypes::affich_all(int n) {
+    std::string texte;
+    if (premier_phenotype->index >= 0)
+        texte = "[" + avant(premier_phenotype->texte_choisi(), ',') + "]";
+    if (f.genes.modele.nb_genes == 2 && second_phenotype->index >= 0) {
+        const std::string ajout = "," + avant(second_phenotype->texte_choisi(), ',');
+        texte.insert(texte.empty() ? 0 : texte.size() - 1, ajout);
+    }
+    f.arbre.place_label(n, texte);
+    f.arbre.tab_label[n]->visible = true;
+
+    if (f.menus.saisie_phenotypes->checked) panneau->visible = true;
+    if (f.menus.saisie_genotypes->checked) f.genotypes.prepare_saisie(n);
+    ok->enabled = false;
+    f.genotypes.ok->enabled = false;
+}
+
+void ChoixPhenotypes::clic_premier_phenotype() {
+    if (f.genes.modele.nb_genes == 1 || second_phenotype->index >= 0) ok->enabled = true;
+    f.journal.stock_ev("prem_alleleclick." + std::to_string(premier_phenotype->index));
+}
+
+void ChoixPhenotypes::clic_second_phenotype() {
+    if (premier_phenotype->index >= 0) ok->enabled = true;
+    f.journal.stock_ev("sec_alleleclick." + std::to_string(second_phenotype->index));
+}
+
+void ChoixPhenotypes::change_nb_descendants() {
+    f.journal.stock_ev("nb_desc=" + std::to_string(nb_descendants->index));
+}
+
+// Draws a genotype of the chosen phenotype that fits the individual's sex. When the table
+// offers none, no draw is made and the former genotype stays.
+void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, std::string& genotype) {
+    const ModeleCaracteres& modele = f.genes.modele;
+    const std::string cle = "[" + avant(pheno, ',') + "]";
+    std::vector<int> candidats;
+    for (int k = 1; k <= modele.nb_genotypes; ++k)
+        if (modele.phenotype_du_genotype[k] == cle) candidats.push_back(k);
+    if (candidats.empty()) return;
+    const auto tire = [&] {
+        return modele.genotype_texte[candidats[f.alea.tirage_alea(
+            static_cast<std::uint32_t>(candidats.size()))]];
+    };
+    if (!contient(modele.genotype_texte[candidats[0]], "X")) {
+        genotype = coupe(tire(), 40);
+        return;
+    }
+    const bool cercle = f.arbre.tab_shape[m]->contour == Contour::cercle;
+    const auto convient = [cercle](const std::string& g) {
+        return cercle ? compte(g, 'X') >= 2 : compte(g, 'X') == 1;
+    };
+    if (std::none_of(candidats.begin(), candidats.end(),
+                     [&](int k) { return convient(modele.genotype_texte[k]); }))
+        return;
+    std::string g;
+    do
+        g = tire();
+    while (!convient(g));
+    genotype = coupe(g, 40);
+}
+
+void ChoixPhenotypes::confirme() {
+    Pedigree& ped = f.arbre.ped;
+    ped.choix_en_cours = 0;
+    const int m = ped.indiv_courant;
+    if (!individu_valide(m)) {
+        panneau->visible = f.genotypes.panneau->visible = false;
+        return;
+    }
+    if (premier_phenotype->index >= 0) {
+        ped.pheno1[m] = coupe(premier_phenotype->texte_choisi(), 40);
+        tire_genotype(m, ped.pheno1[m], ped.geno1[m]);
+    }
+    if (second_phenotype->index >= 0) {
+        ped.pheno2[m] = coupe(second_phenotype->texte_choisi(), 40);
+        tire_genotype(m, ped.pheno2[m], ped.geno2[m]);
+    }
+    f.arbre.ecrit_bulle(m);
+    affich_all(m);
+    panneau->visible = f.genotypes.panneau->visible = false;
+    if (m > 2)
+        f.arbre.croise_conjoint();
+    else if (!f.arbre.tab_shape[1]->hint.empty() && !f.arbre.tab_shape[2]->hint.empty())
+        f.arbre.croise_fondateurs();
+    f.couleurs.recolore();
+    f.journal.stock_ev("all_okclick");
+}
+
+void ChoixPhenotypes::ferme_choix() {
+    Pedigree& ped = f.arbre.ped;
+    ped.choix_en_cours = 0;
+    panneau->visible = f.genotypes.panneau->visible = false;
+    if (ped.dernier_indiv > 2 && ped.changement_genotype == 0) {
+        f.arbre.retrait_dernier();
+    } else if (individu_valide(ped.indiv_saisi)) {
+        Forme& s = *f.arbre.tab_shape[ped.indiv_saisi];
+        const bool carre = s.contour == Contour::carre;
+        s.contour = f.arbre.tab_shape[41]->contour;
+        if (!carre) s.contour = Contour::cercle;
+    }
+    ped.changement_genotype = 0;
+}
+
+void ChoixPhenotypes::annule(bool par_utilisateur) {
+    ferme_choix();
+    if (par_utilisateur) f.journal.stock_ev("all_annulclick");
+}
+
+} // namespace orvan

@@ -1,0 +1,52 @@
+// The choice of an individual's phenotypes: a click on a founder or a child opens the panel,
+// "OK" draws the genotypes that fit and hands over to the crossing.
+#pragma once
+
+#include "ui/controles.h"
+
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale;
+struct ModeleCaracteres;
+
+class ChoixPhenotypes {
+  public:
+    explicit ChoixPhenotypes(FenetrePrincipale& fenetre) : f(fenetre) {}
+    void cree_controles();
+
+    // A click on individual n: the left button chooses phenotypes (a child gets a spouse
+    // first), the right button offers a change of genotype.
+    void choix_all(int n, Bouton bouton);
+    void clic_premier_phenotype();
+    void clic_second_phenotype();
+    void change_nb_descendants();
+    void confirme();
+    // The panel's cancel; only the user's press writes its line.
+    void annule(bool par_utilisateur = false);
+    // What every cancel shares: the panels close and a spouse not yet confirmed goes.
+    void ferme_choix();
+    // Writes the label of the phenotypes being chosen and shows the panel of the entry mode.
+    void affich_all(int n);
+
+    void vide_listes();
+    void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
+    RadioGroupe& liste(int g) { return g == 1 ? *premier_phenotype : *second_phenotype; }
+    void mise_en_page(const ModeleCaracteres& modele);
+
+    Groupe* panneau; // choix_alleles
+    RadioGroupe *premier_phenotype, *second_phenotype;
+    Groupe* groupe_nb_descendants;
+    Combo* nb_descendants;
+    BoutonGlyphe *ok, *annuler;
+
+  private:
+    void ouvre_changement(int n);
+    void ouvre_choix(int n);
+    void place_sous(Controle& panneau, int k);
+    void tire_genotype(int m, const std::string& pheno, std::string& genotype);
+    FenetrePrincipale& f;
+};
+
+} // namespace orvan

@@ -1,0 +1,36 @@
+// The draw of one child from its parents' gametes, and the phenotype a genotype reads as.
+// The order and range of every draw is part of the saved files' format.
+#pragma once
+
+#include "genebank/modele_caracteres.h"
+#include "ui/controles.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace orvan {
+
+// A draw in 0..n-1.
+using Tirage = std::function<std::uint32_t(std::uint32_t)>;
+
+struct Enfant {
+    std::string geno1, geno2;
+    Contour contour = Contour::carre;
+};
+
+// The number of children of a crossing. item: the item of the number box ("hasard" is 0).
+// The founders' crossing takes two draws for a number left to chance.
+int nb_enfants_tire(int item, bool fondateurs, const Tirage& tirage);
+
+// One child: a gamete of each parent, a draw for the outline, and the sex that an X-linked gene
+// fixes, or a second draw for it.
+Enfant tire_enfant(const std::array<std::string, 4>& gametes1,
+                   const std::array<std::string, 4>& gametes2, const Tirage& tirage);
+
+// The phenotype name (without brackets) of the last table entry of the genotype; empty when
+// the table has none.
+std::string phenotype_du_genotype(const ModeleCaracteres& modele, const std::string& genotype);
+
+} // namespace orvan
