@@ -12,6 +12,12 @@ namespace orvan {
 
 namespace {
 
+#ifdef ORVAN_DATA_DIR
+const std::string repertoire_installe = ORVAN_DATA_DIR;
+#else
+const std::string repertoire_installe;
+#endif
+
 // A list keeps its item count and its selection: the number of children that the pupil chose,
 // and that the log holds, must stay the one the next crossing uses.
 void renomme_items(Combo& liste, const std::string& texte) {
@@ -63,13 +69,7 @@ int langue_du_menu(const Controle& entree) {
 std::vector<std::string> repertoires_langue(const std::string& repertoire_depart,
                                             const std::string& repertoire_programme) {
     std::vector<std::string> repertoires;
-    for (const std::string& r : {repertoire_depart, repertoire_programme,
-#ifdef ORVAN_DATA_DIR
-                                 std::string(ORVAN_DATA_DIR)
-#else
-                                 std::string()
-#endif
-         })
+    for (const std::string& r : {repertoire_depart, repertoire_programme, repertoire_installe})
         if (!r.empty()) repertoires.push_back(r);
     return repertoires;
 }
