@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace orvan {
@@ -11,6 +12,7 @@ class FenetrePrincipale;
 struct BoutonGlyphe;
 struct Groupe;
 struct Label;
+struct Menu;
 struct Minuterie;
 
 class Coquille {
@@ -36,6 +38,8 @@ class Coquille {
     void avec_info_genotype();
     void aide();
     void touche(int code);
+    // "Français" or "Anglais": the texts of that column of the language file.
+    void change_langue(const Menu& entree);
 
     // The file name under the title, once a family has been read from a file.
     void montre_nom_fichier(const std::string& nom);
@@ -51,9 +55,14 @@ class Coquille {
 
     std::string repertoire_depart;
     std::uint8_t demarrage_direct = 0;
+    // Where the program itself lies: the language file is also looked for there.
+    std::string repertoire_programme;
+    // Runs after each change of language (the front end's own texts follow it).
+    std::function<void(int langue)> apres_changement_langue;
 
   private:
     void choix_mode(int genes);
+    void langue_de_la_ligne_de_commande();
     FenetrePrincipale& f;
 };
 

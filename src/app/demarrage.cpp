@@ -40,11 +40,19 @@ void Coquille::sequence_demarrage() {
     // twice. Replaying our own log leaves the generator where any later replay of it will, so
     // a family saved from here on comes back draw for draw.
     f.historique.rejoue_journal();
+    langue_de_la_ligne_de_commande();
+}
+
+void Coquille::langue_de_la_ligne_de_commande() {
+    if (f.arguments.empty()) return;
+    if (f.arguments[0] == "1") change_langue(*f.menus.francais);
+    if (f.arguments[0] == "2") change_langue(*f.menus.anglais);
 }
 
 void Coquille::init(int a) {
     f.menus.saisie_phenotypes->checked = true;
     f.menus.saisie_genotypes->checked = false;
+    f.calculette.efface();
     f.couleurs.remet_indices();
     if (a == 1) f.genes.extrait_maladies();
     f.phenotypes.nb_descendants->index = 0;

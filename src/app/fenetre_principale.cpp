@@ -8,7 +8,7 @@ namespace orvan {
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
       arbre(*this), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
-      couleurs(*this), genotypes(*this), historique(*this) {
+      couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this) {
     caption = "Daltonisme";
     width = 698;
     height = 559;
@@ -30,6 +30,7 @@ void FenetrePrincipale::cree_controles() {
     arbre.cree_boutons_croisement();
     alleles.cree_controles();
     couleurs.cree_controles();
+    calculette.cree_controles();
     genotypes.cree_controles();
     historique.cree_controles();
     journal.relie(historique.evenements->lignes);
@@ -50,6 +51,9 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.couleurs, [this] { couleurs.montre(); });
     relie(menus.historique, [this] { historique.montre(); });
     relie(menus.aide, [this] { coquille.aide(); });
+    relie(menus.calculette, [this] { calculette.montre(); });
+    relie(menus.francais, [this] { coquille.change_langue(*menus.francais); });
+    relie(menus.anglais, [this] { coquille.change_langue(*menus.anglais); });
     relie(menus.sans_info_genotype, [this] { coquille.sans_info_genotype(); });
     relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
 }

@@ -14,6 +14,7 @@
 #include "history/journal.h"
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
+#include "ui/calculette.h"
 #include "ui/fiche.h"
 #include "ui/panneau_couleurs.h"
 
@@ -40,6 +41,7 @@ class FenetrePrincipale : public Fiche {
     ChoixPhenotypes phenotypes;
     ExerciceAlleles alleles;
     PanneauCouleurs couleurs;
+    Calculette calculette;
     SaisieGenotypes genotypes;
     Historique historique;
 

@@ -1,6 +1,8 @@
 // The menu bar's options, help, the key of the help and quitting.
 #include "app/fenetre_principale.h"
 
+#include "ui/langue_fiche.h"
+
 namespace orvan {
 
 namespace {
@@ -36,6 +38,13 @@ void Coquille::aide() {
 
 void Coquille::touche(int code) {
     if (code == touche_f1) aide();
+}
+
+void Coquille::change_langue(const Menu& entree) {
+    const int langue = langue_du_menu(entree);
+    const auto repertoires = repertoires_langue(repertoire_depart, repertoire_programme);
+    orvan::change_langue(f, langue, repertoires, f.plateforme);
+    if (apres_changement_langue) apres_changement_langue(langue);
 }
 
 } // namespace orvan

@@ -2,6 +2,7 @@
 
 #include "qt/session_qt.h"
 #include "qt/style_orvan.h"
+#include "qt/traductions_qt.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int lance_interface(int argc, char** argv, const std::vector<std::string>& argum
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvan"));
     prepare_application();
+    installe_traductions_qt("fr");
 
     SessionQt session(arguments);
     if (qEnvironmentVariableIsSet("ORVAN_QUITTER_APRES_AFFICHAGE"))

@@ -1,5 +1,7 @@
 #include "qt/session_qt.h"
 
+#include "qt/traductions_qt.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -29,6 +31,10 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     plateforme.avant_dialogue = [this] { fenetre.actualise(); };
     plateforme.fermeture = [this] { fenetre.close(); };
     fenetre.apres_evenement = [this] { apres_evenement(); };
+    form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
+    form.coquille.apres_changement_langue = [](int langue) {
+        installe_traductions_qt(langue == 2 ? "en" : "fr");
+    };
 }
 
 void SessionQt::ouvre() {

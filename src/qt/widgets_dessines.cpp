@@ -102,6 +102,15 @@ GroupeQt::GroupeQt(Groupe& g, Relais& relais, QWidget* parent)
 }
 
 void GroupeQt::actualise() {
+    if (g_.fond != fond_) {
+        fond_ = g_.fond;
+        QPalette p = palette();
+        if (fond_)
+            p.setColor(QPalette::Window, couleur_qt(*fond_));
+        else
+            p = parentWidget() ? parentWidget()->palette() : QPalette();
+        setPalette(p);
+    }
     if (g_.caption == caption_) return;
     caption_ = g_.caption;
     setTitle(texte_qt(caption_));

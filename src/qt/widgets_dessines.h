@@ -75,6 +75,7 @@ class GroupeQt : public AvecSouris<QGroupBox>, public Reflet {
   private:
     const Groupe& g_;
     std::string caption_;
+    std::optional<Couleur> fond_;
 };
 
 class BiseauQt : public QFrame, public Reflet {

@@ -51,6 +51,7 @@ BoutonGlyphe* Calculette::touche(const std::string& nom, const std::string& text
 void Calculette::cree_controles() {
     boite = &fenetre.cree<Groupe>(nullptr, "calculette");
     boite->caption = " Calculette";
+    boite->fond = rgb(255, 255, 0);
     boite->left = 524;
     boite->top = 306;
     boite->width = largeur_utile + 2 * marge;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,7 @@ struct Panel : Controle {
 
 struct Groupe : Controle {
     explicit Groupe(std::string n) : Controle(std::move(n), Genre::groupe) {}
+    std::optional<Couleur> fond; // none: the window's colour
 };
 
 struct RadioGroupe : Controle {

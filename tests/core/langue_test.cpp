@@ -106,41 +106,41 @@ TEST(LangueDeLaFenetre, QuestionCaractereSurDeuxLignes) {
     const auto l = lignes({"Label_44:Voulez-vous tout perdre ?;Lose the data on screen_for new "
                            "traits?"});
     applique_langue(*s, l, langue_anglais);
-    EXPECT_EQ(s->Label44->caption, "Lose the data on screen\rfor new traits?");
+    EXPECT_EQ(s->coquille.question_caractere->caption, "Lose the data on screen\rfor new traits?");
     s.plateforme.reponses.push_back(false);
-    s->Caractre1->clic();
+    s->menus.caractere->clic();
     EXPECT_EQ(s.plateforme.questions.back(), "Lose the data on screen\rfor new traits?");
     applique_langue(*s, l, langue_francais);
-    EXPECT_EQ(s->Label44->caption, "Voulez-vous tout perdre ?");
+    EXPECT_EQ(s->coquille.question_caractere->caption, "Voulez-vous tout perdre ?");
 }
 
 TEST(LangueDeLaFenetre, GenreExactEtTagZero) {
     Session s;
     applique_langue(*s, lignes({"Bitbtn_0:Bouton;Button", "Groupe_5:Couleurs"}), langue_anglais);
     // Every untagged button of the exact kind, and only those.
-    EXPECT_EQ(s->BitBtn4->caption, "Button");
-    EXPECT_EQ(s->all_OK->caption, "Button");
-    EXPECT_EQ(s->all_annul->caption, "Annuler");
-    EXPECT_EQ(s->BitBtn12->caption, "lancer");
-    EXPECT_EQ(s->speed_fleche->caption, "");
-    EXPECT_EQ(s->GroupBox5->caption, "Couleurs");
+    EXPECT_EQ(s->coquille.bouton_mono->caption, "Button");
+    EXPECT_EQ(s->phenotypes.ok->caption, "Button");
+    EXPECT_EQ(s->phenotypes.annuler->caption, "Annuler");
+    EXPECT_EQ(s->historique.lancer->caption, "lancer");
+    EXPECT_EQ(s->depart.fleche->caption, "");
+    EXPECT_EQ(s->couleurs.panneau->caption, "Couleurs");
     // Language 3 asks for nothing.
     applique_langue(*s, lignes({"Groupe_5:Couleurs;Colours"}), 3);
-    EXPECT_EQ(s->GroupBox5->caption, "Couleurs");
-    EXPECT_EQ(langue_du_menu(*s->Franais1), 1);
-    EXPECT_EQ(langue_du_menu(*s->Anglais1), 2);
+    EXPECT_EQ(s->couleurs.panneau->caption, "Couleurs");
+    EXPECT_EQ(langue_du_menu(*s->menus.francais), 1);
+    EXPECT_EQ(langue_du_menu(*s->menus.anglais), 2);
 }
 
 TEST(LangueDeLaFenetre, ListeRenommeeSansPerdreLeChoix) {
     Session s;
-    s->choix_nb_desc->choix_utilisateur(3);
+    s->phenotypes.nb_descendants->choix_utilisateur(3);
     const auto journal = s.journal();
     applique_langue(*s, lignes({"Combo_1:hasard/deux;random/two/three/four/five/six/seven"}),
                     langue_anglais);
-    EXPECT_EQ(s->choix_nb_desc->items,
+    EXPECT_EQ(s->phenotypes.nb_descendants->items,
               (std::vector<std::string>{"random", "two", "three", "four", "five", "six"}));
-    EXPECT_EQ(s->choix_nb_desc->index, 3);
-    EXPECT_EQ(s->choix_nb_desc2->items[0], "hasard");
+    EXPECT_EQ(s->phenotypes.nb_descendants->index, 3);
+    EXPECT_EQ(s->genotypes.nb_descendants->items[0], "hasard");
     EXPECT_EQ(s.journal(), journal);
 }
 
@@ -149,11 +149,11 @@ TEST(LangueDeLaFenetre, BanqueRemplaceeAuProchainInit) {
     applique_langue(*s, lignes({"Memo_0:{Essai}/Commentaire/(D,d)=(D>d),(sur X)/(D<d);x"}),
                     langue_francais);
     // The "/" of the relation line starts a new line of the bank.
-    EXPECT_EQ(s->banque_genes->lignes,
+    EXPECT_EQ(s->genes.banque->lignes,
               (std::vector<std::string>{"{Essai}", "Commentaire", "(D,d)=(D>d),(sur X)", "(D<d)"}));
-    EXPECT_EQ(s->Group_prem->items.size(), 4u);
-    s->extrait_maladies();
-    EXPECT_TRUE(s->Group_prem->items.empty());
+    EXPECT_EQ(s->genes.premier_gene->items.size(), 4u);
+    s->genes.extrait_maladies();
+    EXPECT_TRUE(s->genes.premier_gene->items.empty());
 }
 
 TEST(FichierDeLangue, AnglaisPuisFrancaisNeRendQueCeQueLeFichierNomme) {
@@ -162,13 +162,13 @@ TEST(FichierDeLangue, AnglaisPuisFrancaisNeRendQueCeQueLeFichierNomme) {
     r.ecrit("Menu_1:Dossier;File\r\nMenu_2:Caract\xe8re;Trait\r\n");
     const auto journal = s.journal();
     EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
-    EXPECT_EQ(s->Fichier1->caption, "File");
-    EXPECT_EQ(s->Caractre1->caption, "Trait");
+    EXPECT_EQ(s->menus.fichier->caption, "File");
+    EXPECT_EQ(s->menus.caractere->caption, "Trait");
     EXPECT_TRUE(change_langue(*s, langue_francais, r.seul(), s.plateforme));
-    EXPECT_EQ(s->Fichier1->caption, "Dossier");
+    EXPECT_EQ(s->menus.fichier->caption, "Dossier");
     // Read as Windows-1252, since the file is not UTF-8.
-    EXPECT_EQ(s->Caractre1->caption, "Caractère");
-    EXPECT_EQ(s->Ouvrir1->caption, "Ouvrir");
+    EXPECT_EQ(s->menus.caractere->caption, "Caractère");
+    EXPECT_EQ(s->menus.ouvrir->caption, "Ouvrir");
     EXPECT_EQ(s.journal(), journal);
     EXPECT_TRUE(s.plateforme.erreurs.empty());
 }
@@ -178,9 +178,9 @@ TEST(FichierDeLangue, TagInvalideSignaleEtLignesPrecedentesGardees) {
     Repertoire r;
     r.ecrit("Menu_1:Fichier;File\nMenu_1x:Caractère;Trait\nMenu_11:Ouvrir;Open\n");
     EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
-    EXPECT_EQ(s->Fichier1->caption, "File");
-    EXPECT_EQ(s->Caractre1->caption, "Caractère");
-    EXPECT_EQ(s->Ouvrir1->caption, "Ouvrir");
+    EXPECT_EQ(s->menus.fichier->caption, "File");
+    EXPECT_EQ(s->menus.caractere->caption, "Caractère");
+    EXPECT_EQ(s->menus.ouvrir->caption, "Ouvrir");
     ASSERT_EQ(s.plateforme.erreurs.size(), 1u);
     EXPECT_NE(s.plateforme.erreurs[0].find("1x"), std::string::npos);
 }
@@ -193,12 +193,12 @@ TEST(FichierDeLangue, RechercheDansLOrdreDesRepertoires) {
     const std::vector<std::string> ordre = {vide.chemin.string(), programme.chemin.string(),
                                             donnees.chemin.string()};
     EXPECT_TRUE(change_langue(*s, langue_anglais, ordre, s.plateforme));
-    EXPECT_EQ(s->Fichier1->caption, "File");
+    EXPECT_EQ(s->menus.fichier->caption, "File");
 
     // No file anywhere: nothing changes and nothing is said.
     Session t;
     EXPECT_FALSE(change_langue(*t, langue_anglais, {vide.chemin.string()}, t.plateforme));
-    EXPECT_EQ(t->Fichier1->caption, "Fichier");
+    EXPECT_EQ(t->menus.fichier->caption, "Fichier");
     EXPECT_TRUE(t.plateforme.erreurs.empty());
 
     const auto repertoires = repertoires_langue("/home/eleve/", "");
@@ -238,10 +238,11 @@ TEST(FichierLivre, AnglaisPuisFrancaisRendLesTextesDOrigine) {
     const auto f = analyse_langue(lignes_livrees());
     const auto origine = textes(*s);
     applique_langue(*s, f.lignes, langue_anglais);
-    EXPECT_EQ(s->Fichier1->caption, "File");
-    EXPECT_EQ(s->Anglais1->caption, "English");
-    EXPECT_EQ(s->Label44->caption, "Do you want to lose the data on screen\rfor new traits?");
-    EXPECT_EQ(s->choix_nb_desc->items[0], "random");
+    EXPECT_EQ(s->menus.fichier->caption, "File");
+    EXPECT_EQ(s->menus.anglais->caption, "English");
+    EXPECT_EQ(s->coquille.question_caractere->caption,
+              "Do you want to lose the data on screen\rfor new traits?");
+    EXPECT_EQ(s->phenotypes.nb_descendants->items[0], "random");
     EXPECT_EQ(textes(*s).at("banque_genes"), origine.at("banque_genes"));
     applique_langue(*s, f.lignes, langue_francais);
     const auto retour = textes(*s);
