@@ -17,4 +17,20 @@ sortie=$("$orvan" --dump /nulle/part.gen 2>&1)
 code=$?
 [ $code -eq 1 ] && [ "$sortie" = "Impossible d'ouvrir le fichier /nulle/part.gen" ] ||
     { echo "fichier absent : code $code, sortie '$sortie'"; echec=1; }
+# A folder cannot be read; a file past 16 Mio is refused with its own message.
+refuse() {
+    local chemin="$1" attendu="$2" sortie code
+    sortie=$("$orvan" --dump "$chemin" 2>&1 >/dev/null)
+    code=$?
+    [ $code -eq 1 ] && [ "$sortie" = "$attendu" ] ||
+        { echo "$chemin : code $code, sortie '$sortie'"; echec=1; }
+}
+refuse "$donnees" "Impossible d'ouvrir le fichier $donnees"
+temporaire=$(mktemp -d)
+trap 'rm -rf "$temporaire"' EXIT
+head -c $((16 * 1024 * 1024 + 1)) /dev/zero | tr '\0' 'a' >"$temporaire/gros.gen"
+refuse "$temporaire/gros.gen" "Le fichier $temporaire/gros.gen est trop volumineux pour être ouvert."
+# Reading stops at the first NUL: an endless stream of them is an empty history.
+timeout 20 "$orvan" --dump /dev/zero | grep -q '"evenements": \[\]' ||
+    { echo "--dump /dev/zero n'a pas rendu un historique vide"; echec=1; }
 exit $echec

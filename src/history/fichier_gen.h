@@ -1,7 +1,7 @@
 // The file form of the event log: one line per line, CR LF after each.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,14 +11,47 @@ namespace orvan {
 // Cuts a file's bytes into lines: CR LF, CR or LF end a line, a last line without ending
 // counts, a NUL ends the text. Valid UTF-8 is kept, anything else is read as Windows-1252.
 std::vector<std::string> lignes_du_texte(std::string_view octets);
-// The bytes written for the lines: Windows-1252 when every line fits it, else UTF-8.
+// The bytes written for the lines: Windows-1252 when those bytes read back as the same text,
+// else UTF-8.
 std::string texte_des_lignes(const std::vector<std::string>& lignes);
 
-std::optional<std::vector<std::string>> lit_fichier_gen(const std::string& chemin);
+// No history is longer than this many bytes before its first NUL.
+inline constexpr std::size_t taille_max_fichier_gen = 16 * 1024 * 1024;
 
+// What reading a history file gives: its lines, or the message to show. It reads like an
+// optional list of lines: false on failure, * gives the lines.
+struct LectureGen {
+    std::vector<std::string> lignes;
+    std::string erreur; // empty when the file was read
+
+    explicit operator bool() const { return erreur.empty(); }
+    std::vector<std::string>& operator*() { return lignes; }
+    const std::vector<std::string>& operator*() const { return lignes; }
+    bool operator==(const std::vector<std::string>& autres) const {
+        return erreur.empty() && lignes == autres;
+    }
+};
+
+// Reads up to the first NUL byte and no further. A file that cannot be read gives
+// "Impossible d'ouvrir le fichier " + chemin. A file of more than taille_max_fichier_gen bytes
+// is refused, and so is one whose lines would take more than 20 bytes of memory for each byte
+// of the file (plus 1 MiB, so that a few empty lines always pass): thousands of empty lines cost
+// a string each, far more than the byte that ends them.
+LectureGen lit_fichier_gen(const std::string& chemin);
+
+enum class Enregistrement { reussi, creation_impossible, erreur_ecriture, lecture_seule };
+// Writes a new file beside the target under an unpredictable name, then renames it over the
+// target: a failure never destroys the file that was there and leaves no temporary file. A
+// symbolic link is followed and stays a link; the old file's mode, owner and group carry over.
+// A target that we may not write, or whose mode grants nobody writing, is left as it is.
+Enregistrement enregistre_fichier_gen(const std::string& chemin,
+                                      const std::vector<std::string>& lignes);
+// The message to show after a save; empty when it succeeded.
+std::string message_enregistrement(Enregistrement resultat, const std::string& chemin);
+
+// The earlier three outcomes, for callers that know only those: a read-only target counts as
+// a file that cannot be created.
 enum class Ecriture { reussie, creation_impossible, erreur_ecriture };
-// Writes beside the target first and renames over it only once every line is written, so a
-// failure never destroys the file that was there.
 Ecriture ecrit_fichier_gen(const std::string& chemin, const std::vector<std::string>& lignes);
 
 // The file's name without its directories.

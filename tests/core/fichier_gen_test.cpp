@@ -1,0 +1,295 @@
+// Reading and saving .gen files when the file, the disk or the folder misbehave.
+#include "app/vidage.h"
+#include "history/fichier_gen.h"
+#include "ui/texte.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace orvan;
+namespace fs = std::filesystem;
+using Lignes = std::vector<std::string>;
+
+namespace {
+
+struct Dossier {
+    fs::path chemin;
+    Dossier() {
+        chemin = fs::temp_directory_path() /
+                 ("orvan_gen_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(chemin);
+    }
+    ~Dossier() {
+        std::error_code ec;
+        fs::remove_all(chemin, ec);
+    }
+    std::string operator/(const std::string& nom) const { return (chemin / nom).string(); }
+    long nb_entrees() const {
+        return std::distance(fs::directory_iterator(chemin), fs::directory_iterator());
+    }
+};
+
+std::string contenu(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void ecrit(const std::string& chemin, const std::string& octets) {
+    std::ofstream(chemin, std::ios::binary) << octets;
+}
+
+mode_t mode_de(const std::string& chemin) {
+    struct stat etat {};
+    ::stat(chemin.c_str(), &etat);
+    return etat.st_mode & 07777;
+}
+
+// Runs f in a child process stopped after a few seconds: its exit code, or -1 when it was
+// killed (a read that never ends, a signal that ends the process).
+int dans_un_fils(const std::function<int()>& f) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(10);
+        ::_exit(f());
+    }
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+} // namespace
+
+TEST(LectureGen, UnFichierIllisibleEstUnEchecAvecSonMessage) {
+    Dossier d;
+    for (const std::string& chemin : {std::string("/proc/self/mem"), d.chemin.string(), d / "x"}) {
+        const auto lecture = lit_fichier_gen(chemin);
+        EXPECT_FALSE(lecture) << chemin;
+        EXPECT_EQ(lecture.erreur, "Impossible d'ouvrir le fichier " + chemin);
+    }
+}
+
+TEST(LectureGen, LaLectureSArreteAuPremierNul) {
+    Dossier d;
+    ecrit(d / "nul.gen", std::string("aleat=1\r\nbitbtn4click\0bitbtn5click\r\n", 34));
+    EXPECT_EQ(lit_fichier_gen(d / "nul.gen"), (Lignes{"aleat=1", "bitbtn4click"}));
+
+    EXPECT_EQ(dans_un_fils([] { return lit_fichier_gen("/dev/zero") == Lignes{} ? 0 : 1; }), 0);
+
+    // A pipe whose writer stays open: what follows the NUL is never waited for.
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    EXPECT_EQ(dans_un_fils([&] { return lit_fichier_gen(d / "tube") == Lignes{} ? 0 : 1; }), 0);
+    const int ecrivain = ::open((d / "tube").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(ecrivain, 0);
+    ASSERT_EQ(::write(ecrivain, "ab\0cd", 5), 5);
+    EXPECT_EQ(dans_un_fils([&] { return lit_fichier_gen(d / "tube") == Lignes{"ab"} ? 0 : 1; }), 0);
+    ::close(ecrivain);
+}
+
+TEST(LectureGen, AuDelaDeSeizeMioLeFichierEstRefuse) {
+    Dossier d;
+    ecrit(d / "juste.gen", std::string(16 * 1024 * 1024, 'a'));
+    const auto juste = lit_fichier_gen(d / "juste.gen");
+    ASSERT_TRUE(juste);
+    ASSERT_EQ(juste.lignes.size(), 1u);
+    EXPECT_EQ(juste.lignes[0].size(), 16u * 1024 * 1024);
+
+    ecrit(d / "trop.gen", std::string(16 * 1024 * 1024 + 1, 'a'));
+    const auto trop = lit_fichier_gen(d / "trop.gen");
+    EXPECT_FALSE(trop);
+    EXPECT_EQ(trop.erreur,
+              "Le fichier " + (d / "trop.gen") + " est trop volumineux pour être ouvert.");
+}
+
+TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
+    Dossier d;
+    // 1 Mio of empty lines: a million strings of 32 bytes, far past 20 bytes a byte.
+    ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
+    const auto vides = lit_fichier_gen(d / "vides.gen");
+    EXPECT_FALSE(vides);
+    EXPECT_EQ(vides.erreur,
+              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.");
+
+    std::string courtes;
+    for (int i = 0; i < 512 * 1024; ++i)
+        courtes += "a\n";
+    ecrit(d / "courtes.gen", courtes);
+    const auto lecture = lit_fichier_gen(d / "courtes.gen");
+    ASSERT_TRUE(lecture);
+    EXPECT_EQ(lecture.lignes.size(), 512u * 1024);
+
+    ecrit(d / "trois.gen", "\n\n\n");
+    EXPECT_EQ(lit_fichier_gen(d / "trois.gen"), (Lignes{"", "", ""}));
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own memory would hide what the reading takes.
+namespace {
+
+long ligne_de_statut_kio(const std::string& cle) {
+    std::ifstream f("/proc/self/status");
+    for (std::string l; std::getline(f, l);)
+        if (l.rfind(cle + ":", 0) == 0) return std::stol(l.substr(cle.size() + 1));
+    return -1;
+}
+
+} // namespace
+
+TEST(LectureGen, LaMemoireResteSousVingtFoisLaTaille) {
+    Dossier d;
+    std::string lignes;
+    for (int i = 0; i < 2 * 1024 * 1024; ++i)
+        lignes += "a\n";
+    ecrit(d / "lignes.gen", lignes);
+    const long taille_kio = 4 * 1024;
+    const int code = dans_un_fils([&] {
+        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+        const long avant = ligne_de_statut_kio("VmRSS");
+        const auto lecture = lit_fichier_gen(d / "lignes.gen");
+        if (!lecture || lecture.lignes.size() != 2u * 1024 * 1024) return 2;
+        return ligne_de_statut_kio("VmHWM") - avant <= 20 * taille_kio ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+}
+#endif
+
+TEST(EnregistrementGen, UnLienPoseSurLAncienNomTemporaireEstSansEffet) {
+    Dossier d;
+    ecrit(d / "famille.gen", "aleat=1\r\n");
+    ecrit(d / "victime.txt", "intact");
+    fs::create_symlink(d / "victime.txt", d / ("famille.gen.tmp" + std::to_string(::getpid())));
+    const auto resultat = enregistre_fichier_gen(d / "famille.gen", {"aleat=2"});
+    ASSERT_EQ(resultat, Enregistrement::reussi);
+    EXPECT_EQ(message_enregistrement(resultat, d / "famille.gen"), "");
+    EXPECT_EQ(contenu(d / "victime.txt"), "intact");
+    EXPECT_EQ(contenu(d / "famille.gen"), "aleat=2\r\n");
+    EXPECT_FALSE(fs::is_symlink(d / "famille.gen"));
+}
+
+TEST(EnregistrementGen, LeFichierGardeSesDroitsEtSonProprietaire) {
+    Dossier d;
+    for (const mode_t mode : {0600, 0640, 0644}) {
+        const std::string chemin = d / ("droits" + std::to_string(mode) + ".gen");
+        ecrit(chemin, "aleat=1\r\n");
+        ::chmod(chemin.c_str(), mode);
+        ASSERT_EQ(enregistre_fichier_gen(chemin, {"aleat=2"}), Enregistrement::reussi);
+        EXPECT_EQ(mode_de(chemin), mode);
+    }
+    const mode_t masque = ::umask(027);
+    EXPECT_EQ(enregistre_fichier_gen(d / "neuf.gen", {"aleat=3"}), Enregistrement::reussi);
+    ::umask(masque);
+    EXPECT_EQ(mode_de(d / "neuf.gen"), 0640u);
+
+    if (::geteuid() == 0) {
+        ecrit(d / "autrui.gen", "aleat=1\r\n");
+        ASSERT_EQ(::chown((d / "autrui.gen").c_str(), 1234, 5678), 0);
+        ASSERT_EQ(enregistre_fichier_gen(d / "autrui.gen", {"aleat=2"}), Enregistrement::reussi);
+        struct stat etat {};
+        ::stat((d / "autrui.gen").c_str(), &etat);
+        EXPECT_EQ(etat.st_uid, 1234u);
+        EXPECT_EQ(etat.st_gid, 5678u);
+    }
+}
+
+TEST(EnregistrementGen, UnLienSymboliqueResteUnLienEtLeFichierViseEstEcrit) {
+    Dossier d;
+    fs::create_directory(d / "sous");
+    ecrit(d / "sous/vrai.gen", "aleat=1\r\n");
+    ::chmod((d / "sous/vrai.gen").c_str(), 0640);
+    fs::create_symlink("sous/vrai.gen", d / "lien.gen");
+    fs::create_symlink(d / "lien.gen", d / "lien_du_lien.gen");
+    ASSERT_EQ(enregistre_fichier_gen(d / "lien_du_lien.gen", {"aleat=2"}), Enregistrement::reussi);
+    EXPECT_EQ(contenu(d / "sous/vrai.gen"), "aleat=2\r\n");
+    EXPECT_EQ(mode_de(d / "sous/vrai.gen"), 0640u);
+    EXPECT_EQ(fs::read_symlink(d / "lien.gen"), "sous/vrai.gen");
+    EXPECT_EQ(fs::read_symlink(d / "lien_du_lien.gen"), d / "lien.gen");
+
+    // A link to a file not yet there creates the file it names.
+    fs::create_symlink("nouveau.gen", d / "pendant.gen");
+    ASSERT_EQ(enregistre_fichier_gen(d / "pendant.gen", {"aleat=3"}), Enregistrement::reussi);
+    EXPECT_TRUE(fs::is_symlink(d / "pendant.gen"));
+    EXPECT_EQ(contenu(d / "nouveau.gen"), "aleat=3\r\n");
+}
+
+TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
+    Dossier d;
+    // Mode 0400 is refused even for the super-user, who could write it.
+    ecrit(d / "protege.gen", "aleat=1\r\n");
+    ::chmod((d / "protege.gen").c_str(), 0400);
+    const auto resultat = enregistre_fichier_gen(d / "protege.gen", {"aleat=2"});
+    EXPECT_EQ(resultat, Enregistrement::lecture_seule);
+    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen"),
+              "Le fichier " + (d / "protege.gen") +
+                  " est en lecture seule : il n'a pas été remplacé.");
+    EXPECT_EQ(contenu(d / "protege.gen"), "aleat=1\r\n");
+    EXPECT_EQ(mode_de(d / "protege.gen"), 0400u);
+    EXPECT_EQ(d.nb_entrees(), 1);
+
+    // Neither is a pipe replaced by a plain file.
+    ASSERT_EQ(::mkfifo((d / "tube.gen").c_str(), 0600), 0);
+    const auto tube = enregistre_fichier_gen(d / "tube.gen", {"aleat=2"});
+    EXPECT_EQ(tube, Enregistrement::creation_impossible);
+    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen"),
+              "Impossible de créer le fichier " + (d / "tube.gen"));
+    EXPECT_TRUE(fs::is_fifo(d / "tube.gen"));
+}
+
+TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
+    Dossier d;
+    ecrit(d / "bon.gen", "aleat=1\r\n");
+    const Lignes longues(100, std::string(100, 'z'));
+    const int code = dans_un_fils([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit petite{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &petite);
+        return static_cast<int>(enregistre_fichier_gen(d / "bon.gen", longues));
+    });
+    EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
+    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen"),
+              "Erreur d'écriture dans le flux");
+    EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
+    EXPECT_EQ(d.nb_entrees(), 1);
+}
+
+TEST(EncodageGen, LeTexteReluEstLeTexteEnregistre) {
+    // "Ã©" in single bytes would be C3 A9, valid UTF-8 for "é": it is written in UTF-8.
+    EXPECT_EQ(texte_des_lignes({"Ã©"}), "\xC3\x83\xC2\xA9\r\n");
+    Dossier d;
+    ASSERT_EQ(enregistre_fichier_gen(d / "a.gen", {"Ã©", "aleat=1"}), Enregistrement::reussi);
+    EXPECT_EQ(lit_fichier_gen(d / "a.gen"), (Lignes{"Ã©", "aleat=1"}));
+
+    // Every text of one or two single bytes, one line, comes back as it was.
+    for (int a = 1; a < 256; ++a)
+        for (int b = 0; b < 256; ++b) {
+            if (a == '\r' || a == '\n' || b == '\r' || b == '\n') continue;
+            std::string octets(1, static_cast<char>(a));
+            if (b != 0) octets += static_cast<char>(b);
+            const Lignes lignes = {cp1252_vers_utf8(octets)};
+            ASSERT_EQ(lignes_du_texte(texte_des_lignes(lignes)), lignes) << a << ' ' << b;
+        }
+
+    Lignes toutes;
+    for (int c = 1; c < 256; ++c)
+        if (c != '\r' && c != '\n') toutes.push_back(cp1252_vers_utf8(std::string(1, char(c))));
+    ASSERT_EQ(enregistre_fichier_gen(d / "toutes.gen", toutes), Enregistrement::reussi);
+    EXPECT_EQ(lit_fichier_gen(d / "toutes.gen"), toutes);
+}
+
+TEST(VidageGen, UnFichierRefuseDonneSonMessageEtLeCodeUn) {
+    Dossier d;
+    ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
+    std::ostringstream sortie, erreurs;
+    EXPECT_EQ(vidage(d / "vides.gen", sortie, erreurs), 1);
+    EXPECT_EQ(erreurs.str(),
+              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.\n");
+    EXPECT_EQ(sortie.str(), "");
+}
