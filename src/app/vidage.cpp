@@ -2,7 +2,6 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
-#include "history/fichier_gen.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -74,11 +73,6 @@ std::string etat_json(const FenetrePrincipale& f) {
 }
 
 int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
-    // The reader's own message says why a file is refused (unreadable, too large).
-    if (const auto lecture = lit_fichier_gen(fichier); !lecture) {
-        erreurs << lecture.erreur << '\n';
-        return 1;
-    }
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);

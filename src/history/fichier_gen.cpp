@@ -263,19 +263,6 @@ std::string message_enregistrement(Enregistrement resultat, const std::string& c
     return {};
 }
 
-Ecriture ecrit_fichier_gen(const std::string& chemin, const std::vector<std::string>& lignes) {
-    switch (enregistre_fichier_gen(chemin, lignes)) {
-    case Enregistrement::reussi:
-        return Ecriture::reussie;
-    case Enregistrement::erreur_ecriture:
-        return Ecriture::erreur_ecriture;
-    case Enregistrement::creation_impossible:
-    case Enregistrement::lecture_seule:
-        break;
-    }
-    return Ecriture::creation_impossible;
-}
-
 std::string nom_sans_repertoire(std::string chemin) {
     for (char sep : {'/', '\\'})
         if (const auto p = chemin.rfind(sep); p != std::string::npos) chemin.erase(0, p + 1);

@@ -49,11 +49,6 @@ Enregistrement enregistre_fichier_gen(const std::string& chemin,
 // The message to show after a save; empty when it succeeded.
 std::string message_enregistrement(Enregistrement resultat, const std::string& chemin);
 
-// The earlier three outcomes, for callers that know only those: a read-only target counts as
-// a file that cannot be created.
-enum class Ecriture { reussie, creation_impossible, erreur_ecriture };
-Ecriture ecrit_fichier_gen(const std::string& chemin, const std::vector<std::string>& lignes);
-
 // The file's name without its directories.
 std::string nom_sans_repertoire(std::string chemin);
 

@@ -11,12 +11,12 @@ void Historique::ouvrir() {
 }
 
 bool Historique::ouvre_fichier(const std::string& chemin) {
-    auto lignes = lit_fichier_gen(chemin);
-    if (!lignes) {
-        f.plateforme.erreur("Impossible d'ouvrir le fichier " + chemin);
+    auto lecture = lit_fichier_gen(chemin);
+    if (!lecture) {
+        f.plateforme.erreur(lecture.erreur);
         return false;
     }
-    evenements->lignes = std::move(*lignes);
+    evenements->lignes = std::move(lecture.lignes);
     f.coquille.montre_nom_fichier(nom_sans_repertoire(chemin));
     f.menus.exercices->enabled = true;
     f.menus.saisie_phenotypes->checked = true;
@@ -29,16 +29,8 @@ void Historique::enregistrer() {
     const auto chemin = f.plateforme.dialogue_enregistrer(dernier_nom_enregistre);
     if (!chemin) return;
     dernier_nom_enregistre = *chemin;
-    switch (ecrit_fichier_gen(*chemin, evenements->lignes)) {
-    case Ecriture::reussie:
-        break;
-    case Ecriture::creation_impossible:
-        f.plateforme.erreur("Impossible de créer le fichier " + *chemin);
-        break;
-    case Ecriture::erreur_ecriture:
-        f.plateforme.erreur("Erreur d'écriture dans le flux");
-        break;
-    }
+    const Enregistrement r = enregistre_fichier_gen(*chemin, evenements->lignes);
+    if (r != Enregistrement::reussi) f.plateforme.erreur(message_enregistrement(r, *chemin));
 }
 
 } // namespace orvan

@@ -280,11 +280,11 @@ TEST(Fichiers, UnAllerRetourNePerdRien) {
     ecrit(d / "tout.gen", octets + "\r\naleat=1\r\n");
     const auto lignes = lit_fichier_gen(d / "tout.gen");
     ASSERT_TRUE(lignes);
-    ASSERT_EQ(ecrit_fichier_gen(d / "copie.gen", *lignes), Ecriture::reussie);
+    ASSERT_EQ(enregistre_fichier_gen(d / "copie.gen", *lignes), Enregistrement::reussi);
     EXPECT_EQ(contenu(d / "copie.gen"), contenu(d / "tout.gen"));
 
     const std::vector<std::string> chinois = {"家族", "aleat=2"};
-    ASSERT_EQ(ecrit_fichier_gen(d / "utf8.gen", chinois), Ecriture::reussie);
+    ASSERT_EQ(enregistre_fichier_gen(d / "utf8.gen", chinois), Enregistrement::reussi);
     EXPECT_EQ(lit_fichier_gen(d / "utf8.gen"), chinois);
 }
 
