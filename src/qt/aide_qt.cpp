@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -23,9 +24,11 @@ class FenetreAide : public QWidget {
     void montre(const QString& fichier, int sujet);
 
   private:
+    void place();
     QPushButton* bouton(QStyle::StandardPixmap icone, const QString& texte);
 
     QTextBrowser* texte_;
+    bool place_ = false;
 };
 
 FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -57,7 +60,22 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(texte_);
     colonne->addLayout(boutons);
-    resize(640, 600);
+}
+
+// Beside the main window when the screen has room, else over its right side; never off
+// screen. The frame is not known before the window is shown: room is left for it.
+void FenetreAide::place() {
+    const int cadre_x = 16, cadre_y = 60;
+    const QRect ecran = screen()->availableGeometry();
+    resize(qMin(600, ecran.width() - cadre_x), qMin(660, ecran.height() - cadre_y));
+    int x = ecran.left() + ecran.width() - width() - cadre_x;
+    int y = ecran.top() + cadre_y / 2;
+    if (const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr) {
+        const QRect fenetre = principale->frameGeometry();
+        x = qMin(x, fenetre.right() + 10);
+        y = qMax(ecran.top(), qMin(fenetre.top(), ecran.bottom() - height() - cadre_y));
+    }
+    move(qMax(ecran.left(), x), y);
 }
 
 QPushButton* FenetreAide::bouton(QStyle::StandardPixmap icone, const QString& texte) {
@@ -71,6 +89,15 @@ void FenetreAide::montre(const QString& fichier, int sujet) {
     QUrl adresse = QUrl::fromLocalFile(QFileInfo(fichier).absoluteFilePath());
     adresse.setFragment(QStringLiteral("sujet%1").arg(qMax(1, sujet)));
     texte_->setSource(adresse);
+    // The main window stays above the others: the help must not fall behind it.
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool dessus = principale && principale->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (dessus != windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
+    if (!place_) {
+        place();
+        place_ = true;
+    }
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

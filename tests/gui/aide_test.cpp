@@ -26,7 +26,7 @@ QWidget* fenetre_aide() {
 
 // The line of the document at the top of the visible part of the help.
 QString ligne_en_haut(QTextBrowser& texte) {
-    return texte.cursorForPosition(QPoint(10, 5)).block().text().trimmed();
+    return texte.cursorForPosition(QPoint(10, 5)).block().text().simplified();
 }
 
 QPushButton* bouton(QWidget& fenetre, const QString& texte) {
@@ -106,6 +106,7 @@ class AideTest : public QObject {
         QVERIFY(aide->isWindow());
         QCOMPARE(aide->windowModality(), Qt::NonModal);
         QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(aide->screen()->availableGeometry().contains(aide->frameGeometry()));
 
         auto* texte = aide->findChild<QTextBrowser*>();
         QVERIFY(texte);
@@ -138,6 +139,11 @@ class AideTest : public QObject {
         QVERIFY(suivant->isEnabled());
         suivant->click();
         QCOMPARE(texte->source().fragment(), QStringLiteral("sujet6"));
+        // The keys press the buttons, which answer a moment later.
+        QTest::keyClick(aide, Qt::Key_Left, Qt::AltModifier);
+        QTRY_COMPARE(texte->source().fragment(), QStringLiteral("sujet1"));
+        QTest::keyClick(aide, Qt::Key_Right, Qt::AltModifier);
+        QTRY_COMPARE(texte->source().fragment(), QStringLiteral("sujet6"));
 
         QTest::keyClick(aide, Qt::Key_Escape);
         QVERIFY(!aide->isVisible());
