@@ -1,18 +1,16 @@
 #include "qt/plateforme_qt.h"
 
+#include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QUrl>
 
 namespace orvan {
 
@@ -98,16 +96,10 @@ Taille PlateformeQt::taille_ecran() const {
 }
 
 bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
-    // A general viewer cannot be sent to a topic: the file opens at its beginning.
-    (void)sujet;
-    const QFileInfo info(QDir::current(), texte_qt(fichier));
-    if (fichier.empty() || !info.isFile()) {
-        avertissement("Le fichier d'aide " +
-                      (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
-        return false;
-    }
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))) return true;
-    avertissement("Aucun programme ne sait ouvrir le fichier d'aide " + fichier + ".");
+    const QString page = chemin_aide();
+    if (!page.isEmpty() && montre_aide(fenetre_.data(), page, sujet)) return true;
+    avertissement("Le fichier d'aide " +
+                  (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
     return false;
 }
 
