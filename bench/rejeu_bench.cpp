@@ -54,6 +54,23 @@ void BM_annulation_1000_decalages(benchmark::State& etat) {
 }
 BENCHMARK(BM_annulation_1000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// One undo of a run of 100,000 shift lines at the end of a log that begins with its gene set-up.
+void BM_annulation_100000_decalages(benchmark::State& etat) {
+    PlateformeSilencieuse p;
+    FenetrePrincipale f(p);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
+    const auto lignes = journal(101000, 100000);
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        f.journal.lignes() = lignes;
+        etat.ResumeTiming();
+        f.historique.annule_derniere_action();
+    }
+    etat.counters["lignes_restantes"] = static_cast<double>(f.journal.lignes().size());
+}
+BENCHMARK(BM_annulation_100000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -40,6 +40,14 @@ void Historique::annule_derniere_action() {
     if (lignes.empty()) return;
     for (const char* serie : {"choix_genotype", "decal_fratrie"}) {
         if (!contient(lignes.back(), serie)) continue;
+        if (f.journal.commence_par_mise_en_place()) {
+            // Each replay of the shorter log would start from the same reset: the last one
+            // alone decides the family, so one is enough.
+            while (!lignes.empty() && contient(lignes.back(), serie))
+                lignes.pop_back();
+            rejoue_journal();
+            return;
+        }
         do {
             lignes.pop_back();
             rejoue_journal();

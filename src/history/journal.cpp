@@ -2,6 +2,7 @@
 
 #include "app/generateur.h"
 #include "app/plateforme.h"
+#include "ui/texte.h"
 
 namespace orvan {
 
@@ -22,6 +23,12 @@ void Journal::init_evenement(int n) {
         l.push_back(graine);
     else
         l[0] = graine;
+}
+
+bool Journal::commence_par_mise_en_place() const {
+    const auto& l = *lignes_;
+    return l.size() >= 2 && contient(l[0], "aleat=") && !contient(l[0], "'") &&
+           (l[1] == "bitbtn4click" || l[1] == "bitbtn5click");
 }
 
 int Journal::fin_mise_en_place() const {

@@ -24,6 +24,9 @@ class Journal {
     // The number of lines of the gene set-up: up to the confirmation after the last mode
     // choice (four lines with one gene, five with two).
     int fin_mise_en_place() const;
+    // The log starts with its seed and a mode choice, whose reset makes every replay of it start
+    // from the same state: replaying it twice gives what replaying it once gives.
+    bool commence_par_mise_en_place() const;
 
     std::vector<std::string>& lignes() { return *lignes_; }
     const std::vector<std::string>& lignes() const { return *lignes_; }

@@ -25,8 +25,11 @@ void preselectionne(RadioGroupe& groupe, const std::string& pheno) {
 
 void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     Pedigree& ped = f.arbre.ped;
-    if (!individu_valide(n) || ped.choix_en_cours != 0) return;
+    // Only a file can name an individual that is not shown: its place would be stale.
+    if (!individu_valide(n) || !f.arbre.tab_shape[n]->visible || ped.choix_en_cours != 0) return;
     ped.choix_en_cours = n;
+    // A cancel gives back the outline that the individual had when its panel opened.
+    f.arbre.tab_shape[41]->contour = f.arbre.tab_shape[n]->contour;
     f.genotypes.panneau->caption = "Génotype du conjoint";
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
@@ -49,7 +52,6 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     SaisieGenotypes& g = f.genotypes;
     f.journal.stock_ev("choix_all(" + std::to_string(n) + ",right)");
     g.panneau->caption = "Changement de génotype";
-    f.arbre.tab_shape[41]->contour = f.arbre.tab_shape[n]->contour;
     ped.changement_genotype = 1;
     place_sous(*g.panneau, n);
     ped.gam_parent1 = gametes(ped.geno1[1], ped.geno2[1]);

@@ -15,6 +15,10 @@ void Arbre::init_pedigree() {
     tab_shape[2]->top = ped.haut_gen1;
     tab_shape[2]->contour = Contour::cercle;
     tab_shape[1]->visible = tab_shape[2]->visible = true;
+    // A replay must not depend on what was on screen before it: founder 1 and the outline kept
+    // for a cancel are given back as the window's creation made them.
+    tab_shape[1]->contour = Contour::carre;
+    tab_shape[41]->contour = Contour::carre;
     for (int k = 1; k <= max_individus; ++k) {
         ped.geno1[k].clear();
         ped.geno2[k].clear();
@@ -34,6 +38,7 @@ void Arbre::init_pedigree() {
     // A replay starts from here: a panel left open before it would swallow the replayed clicks.
     ped.choix_en_cours = 0;
     ped.changement_genotype = 0;
+    ped.indiv_saisi = 0;
     f.phenotypes.panneau->visible = f.genotypes.panneau->visible = false;
     f.genes.modele.vide_table_genotypes();
     ped.gam_parent1 = {};
