@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
-         nlohmann-json3-dev xvfb xauth)
+         nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
