@@ -2,6 +2,8 @@
 // genes, the restarts, the title, and the options and help of the menu bar.
 #pragma once
 
+#include "app/ligne_de_commande.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -41,6 +43,13 @@ class Coquille {
     // "Français" or "Anglais": the texts of that column of the language file.
     void change_langue(const Menu& entree);
 
+    // Reads the command line once the controls exist: teacher mode shows the menu entries that
+    // the window otherwise keeps hidden.
+    void lit_arguments();
+    // Teacher mode: the mode buttons, then the gene lists, instead of the automatic choice.
+    void choix_enseignant_mono();
+    void choix_enseignant_di();
+
     // The file name under the title, once a family has been read from a file.
     void montre_nom_fichier(const std::string& nom);
 
@@ -55,6 +64,7 @@ class Coquille {
 
     std::string repertoire_depart;
     std::uint8_t demarrage_direct = 0;
+    LigneDeCommande ligne_de_commande;
     // Where the program itself lies: the language file is also looked for there.
     std::string repertoire_programme;
     // Runs after each change of language (the front end's own texts follow it).
@@ -62,7 +72,8 @@ class Coquille {
 
   private:
     void choix_mode(int genes);
-    void langue_de_la_ligne_de_commande();
+    void suite_de_la_ligne_de_commande();
+    void montre_choix_des_genes();
     FenetrePrincipale& f;
 };
 

@@ -33,8 +33,9 @@ void Coquille::cree_panneau_mode() {
     bouton_quitter =
         &cree_bouton(f, panneau_mode, "BitBtn11", "Quitter", {30, 155, 160}, Glyphe::quitter);
 
-    bouton_mono->on_click = [this] { monohybridisme(); };
-    bouton_di->on_click = [this] { dihybridisme(); };
+    // Only teacher mode shows these buttons.
+    bouton_mono->on_click = [this] { choix_enseignant_mono(); };
+    bouton_di->on_click = [this] { choix_enseignant_di(); };
     bouton_ouvrir->on_click = [this] { f.historique.ouvrir(); };
     bouton_quitter->on_click = [this] { quitter(); };
 }

@@ -40,13 +40,47 @@ void Coquille::sequence_demarrage() {
     // twice. Replaying our own log leaves the generator where any later replay of it will, so
     // a family saved from here on comes back draw for draw.
     f.historique.rejoue_journal();
-    langue_de_la_ligne_de_commande();
+    suite_de_la_ligne_de_commande();
 }
 
-void Coquille::langue_de_la_ligne_de_commande() {
-    if (f.arguments.empty()) return;
-    if (f.arguments[0] == "1") change_langue(*f.menus.francais);
-    if (f.arguments[0] == "2") change_langue(*f.menus.anglais);
+// The language, then what this program adds: the teacher's mode choice, and the family named on
+// the command line, opened once.
+void Coquille::suite_de_la_ligne_de_commande() {
+    if (ligne_de_commande.langue == 1) change_langue(*f.menus.francais);
+    if (ligne_de_commande.langue == 2) change_langue(*f.menus.anglais);
+    if (ligne_de_commande.enseignant) panneau_mode->visible = true;
+    if (!ligne_de_commande.fichier.empty()) {
+        const std::string chemin = std::move(ligne_de_commande.fichier);
+        ligne_de_commande.fichier.clear();
+        if (f.historique.ouvre_fichier(chemin)) f.depart.lance_disparition();
+    }
+}
+
+void Coquille::lit_arguments() {
+    ligne_de_commande = lit_ligne_de_commande(f.arguments);
+    if (!ligne_de_commande.enseignant) return;
+    f.menus.calculette->visible = true;
+    f.menus.saisie->visible = true;
+    f.menus.aide->visible = true;
+}
+
+// The live choice of one gene confirms the first gene at once, as a replay of its line does;
+// replaying the log at once leaves the generator where every later replay will, so that the
+// family comes back the same in either mode.
+void Coquille::choix_enseignant_mono() {
+    monohybridisme();
+    f.historique.rejoue_journal();
+    montre_choix_des_genes();
+}
+
+void Coquille::choix_enseignant_di() {
+    dihybridisme();
+    montre_choix_des_genes();
+}
+
+void Coquille::montre_choix_des_genes() {
+    f.genes.panneau->top = panneau_mode->top;
+    f.genes.panneau->visible = true;
 }
 
 void Coquille::init(int a) {

@@ -16,6 +16,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> arg
     au_premier_plan = true;
     cree_controles();
     relie_menus();
+    coquille.lit_arguments();
 }
 
 void FenetrePrincipale::cree_controles() {

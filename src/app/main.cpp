@@ -10,11 +10,13 @@
 namespace {
 
 void aide() {
-    std::cout << "Usage : orvan [1|2]\n"
+    std::cout << "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
                  "        orvan --dump FICHIER.gen\n\n"
                  "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
                  "  1                  textes français du fichier de langue\n"
                  "  2                  textes anglais du fichier de langue\n"
+                 "  --enseignant       choix du mode et des gènes, menus cachés montrés\n"
+                 "  FAMILLE.gen        ouvre cette famille au démarrage\n"
                  "  --dump FICHIER     rejoue FICHIER sans fenêtre et écrit la famille en JSON\n"
                  "  --help             cette aide\n"
                  "  --version          la version\n";

@@ -60,9 +60,9 @@ struct Session {
     PlateformeTest plateforme;
     std::unique_ptr<FenetrePrincipale> f;
 
-    explicit Session(HeureUTC heure = {10, 20, 30, 400}) {
+    explicit Session(HeureUTC heure = {10, 20, 30, 400}, std::vector<std::string> arguments = {}) {
         plateforme.heure = heure;
-        f = std::make_unique<FenetrePrincipale>(plateforme);
+        f = std::make_unique<FenetrePrincipale>(plateforme, std::move(arguments));
         f->coquille.demarre();
         f->coquille.minuterie_demarrage->tic();
     }

@@ -1,0 +1,32 @@
+#include "app/ligne_de_commande.h"
+
+#include <filesystem>
+
+namespace orvan {
+
+namespace {
+
+bool ressemble_a_un_chemin(const std::string& a) {
+    std::error_code ec;
+    return a.find('/') != std::string::npos ||
+           (a.size() > 4 && a.compare(a.size() - 4, 4, ".gen") == 0) ||
+           std::filesystem::is_regular_file(a, ec);
+}
+
+} // namespace
+
+LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments) {
+    LigneDeCommande l;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (i == 0 && (a == "1" || a == "2"))
+            l.langue = a == "1" ? 1 : 2;
+        else if (a == "--enseignant")
+            l.enseignant = true;
+        else if (l.fichier.empty() && a.rfind("--", 0) != 0 && ressemble_a_un_chemin(a))
+            l.fichier = a;
+    }
+    return l;
+}
+
+} // namespace orvan

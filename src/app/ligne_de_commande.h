@@ -1,0 +1,20 @@
+// What the command line asks of the window: a language, teacher mode, a family to open.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+struct LigneDeCommande {
+    int langue = 0; // 1 French, 2 English, 0 the texts of the form
+    bool enseignant = false;
+    std::string fichier; // empty: none
+};
+
+// The first argument "1" or "2" chooses the language; "--enseignant" anywhere asks for teacher
+// mode; the first other argument that looks like a path (it names a file, holds a "/" or ends
+// with ".gen") is the family to open. Anything else is left alone, as before.
+LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments);
+
+} // namespace orvan
