@@ -5,12 +5,24 @@
 #include "qt/traductions_qt.h"
 
 #include <QApplication>
+#include <QIcon>
+
+// The icons are compiled into the static front-end library: registered by hand.
+static void charge_ressources() {
+    Q_INIT_RESOURCE(orvan);
+}
 
 namespace orvan {
 
 int lance_interface(int argc, char** argv, const std::vector<std::string>& arguments) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvan"));
+    charge_ressources();
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvan.Orvan"));
+    QIcon icone;
+    for (const char* taille : {"32", "64", "256"})
+        icone.addFile(QStringLiteral(":/icones/orvan-%1.png").arg(QLatin1String(taille)));
+    QApplication::setWindowIcon(icone);
     prepare_application();
     installe_traductions_qt("fr");
 
