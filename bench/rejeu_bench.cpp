@@ -38,12 +38,15 @@ void BM_rejeu_10000_lignes(benchmark::State& etat) {
 }
 BENCHMARK(BM_rejeu_10000_lignes)->Unit(benchmark::kMillisecond);
 
-void BM_annulation_1000_decalages(benchmark::State& etat) {
+// One undo of a run of shift lines at the end of a log that begins with its gene set-up: the
+// state's range gives the number of shift lines, after 1000 other lines.
+void BM_annulation_decalages(benchmark::State& etat) {
     PlateformeSilencieuse p;
     FenetrePrincipale f(p);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
-    const auto lignes = journal(2000, 1000);
+    const auto decalages = static_cast<std::size_t>(etat.range(0));
+    const auto lignes = journal(1000 + decalages, decalages);
     for (auto _ : etat) {
         etat.PauseTiming();
         f.journal.lignes() = lignes;
@@ -52,24 +55,11 @@ void BM_annulation_1000_decalages(benchmark::State& etat) {
     }
     etat.counters["lignes_restantes"] = static_cast<double>(f.journal.lignes().size());
 }
-BENCHMARK(BM_annulation_1000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-// One undo of a run of 100,000 shift lines at the end of a log that begins with its gene set-up.
-void BM_annulation_100000_decalages(benchmark::State& etat) {
-    PlateformeSilencieuse p;
-    FenetrePrincipale f(p);
-    f.coquille.demarre();
-    f.coquille.sequence_demarrage();
-    const auto lignes = journal(101000, 100000);
-    for (auto _ : etat) {
-        etat.PauseTiming();
-        f.journal.lignes() = lignes;
-        etat.ResumeTiming();
-        f.historique.annule_derniere_action();
-    }
-    etat.counters["lignes_restantes"] = static_cast<double>(f.journal.lignes().size());
-}
-BENCHMARK(BM_annulation_100000_decalages)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_annulation_decalages)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 
