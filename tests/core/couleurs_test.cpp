@@ -35,8 +35,8 @@ TEST(Couleurs, EchantillonsEtLigneDuJournal) {
 TEST(Couleurs, FermerNeRecolorePas) {
     Session s;
     s->phenotypes.nb_descendants->choix_utilisateur(1);
-    choisit(s, 1, 0);
-    choisit(s, 2, 1);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotypes(s, 2, 1);
     ASSERT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
     const auto lignes = s.journal();
     s->couleurs.montre();
@@ -47,7 +47,7 @@ TEST(Couleurs, FermerNeRecolorePas) {
     EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
 
     // The next recolouring, here after a crossing, takes the new sample and logs no colours.
-    choisit(s, 3, 0);
+    donne_phenotypes(s, 3, 0);
     for (int k = 1; k <= s->arbre.ped.dernier_indiv; ++k)
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
                   s->arbre.tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
@@ -60,12 +60,12 @@ TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
     Session s;
     choisit_genes(s, 0, 1);
     s->couleurs.modif_couleur(Bouton::gauche, 3); // A in black
-    choisit(s, 1, 0, 0);
+    donne_phenotypes(s, 1, 0, 0);
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,A]");
     EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, s->couleurs.table[15]);
     EXPECT_EQ(s->arbre.tab_label[1]->fond, s->couleurs.table[1]);
     EXPECT_EQ(s->arbre.tab_shape[1]->hint, s->arbre.ped.geno1[1] + "//" + s->arbre.ped.geno2[1]);
-    choisit(s, 2, 1, 3);
+    donne_phenotypes(s, 2, 1, 3);
     EXPECT_EQ(s->arbre.tab_label[2]->caption, "[d,O]");
     EXPECT_EQ(s->arbre.tab_shape[2]->remplissage, s->couleurs.table[10]);
     EXPECT_EQ(s->arbre.tab_label[2]->fond, s->couleurs.table[13]);
