@@ -1,4 +1,5 @@
 #include "famille_test.h"
+#include "history/fichier_gen.h"
 
 #include <gtest/gtest.h>
 
@@ -241,4 +242,32 @@ TEST(Fondateurs, LaFamilleNeDepassePasQuaranteIndividus) {
     // Refused again at the next click: the choice was not left open.
     t->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(t.plateforme.avertissements.size(), 2u);
+}
+
+// A family as a saved file can make it, though the symbols of married children no longer take
+// clicks: four children, each married again and again, eleven unions in all. The twelfth
+// crossing has no union left: its spouse stays alone.
+TEST(Fondateurs, OnzeUnionsPuisPlusAucunCroisement) {
+    Session s({11, 11, 11, 111});
+    s->phenotypes.nb_descendants->choix_utilisateur(3);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotypes(s, 2, 1);
+    s->phenotypes.nb_descendants->choix_utilisateur(1);
+    for (int parent : {3, 4, 5, 6, 3, 4, 5, 6, 3, 4})
+        donne_phenotypes(s, parent, parent % 2);
+    ASSERT_EQ(s->arbre.ped.nb_unions, 11);
+    ASSERT_EQ(s->arbre.ped.dernier_indiv, 6 + 10 * 3);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].debut, 34);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].nb_enfants, 2);
+
+    donne_phenotypes(s, 5, 0);
+    EXPECT_EQ(s->arbre.ped.nb_unions, 11);
+    EXPECT_EQ(s->arbre.ped.dernier_indiv, 37);
+    EXPECT_TRUE(s->arbre.tab_shape[37]->visible && s->arbre.tab_label[37]->visible);
+    EXPECT_FALSE(s->arbre.tab_shape[38]->visible);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].debut, 34);
+    s->arbre.decale_fratrie(10, 20);
+
+    // These clicks are the saved family whose dump tests/data keeps.
+    EXPECT_EQ(lit_fichier_gen(ORVAN_TEST_DATA "/onze_unions.gen"), s.journal());
 }
