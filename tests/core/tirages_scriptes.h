@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace orvan::test {
@@ -21,11 +24,10 @@ struct TiragesScriptes {
     std::function<std::uint32_t(std::uint32_t)> tirage() {
         return [this](std::uint32_t n) -> std::uint32_t {
             demandes.push_back(n);
-            if (valeurs.empty()) {
-                ADD_FAILURE() << "draw " << demandes.size() << " in 0.." << n
-                              << " beyond the script";
-                return 0;
-            }
+            // A rule that asks for more draws than written must not loop on made-up ones.
+            if (valeurs.empty())
+                throw std::logic_error("draw " + std::to_string(demandes.size()) + " in 0.." +
+                                       std::to_string(n) + " beyond the script");
             const std::uint32_t v = valeurs.front();
             valeurs.pop_front();
             EXPECT_LT(v, n == 0 ? 1 : n) << "scripted draw " << demandes.size();
