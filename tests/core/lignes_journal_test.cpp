@@ -145,13 +145,11 @@ const std::vector<Cas> cas = {
     // A number followed by another character counts without its sign.
     {"ChoixNombreSuivi", "choix_all(-2x,left)", {}, choix_ouvert(2)},
     {"ChoixHorsDesQuarante", "choix_all(41,left)", {}, ignoree},
-    {"ChoixZero", "choix_all(0,left)", {}, ignoree},
     {"ChoixNegatif", "choix_all(-1,left)", {}, ignoree},
     // The number of children: set without a handler, cleared when out of the box.
     {"NombreDEnfants", "nb_desc=4", {}, nb_desc(4)},
     {"NombreDEnfantsAvecUnBlanc", "nb_desc= 3", {}, nb_desc(3)},
     {"NombreDEnfantsHorsDeLaBoite", "nb_desc=9", {}, nb_desc(-1)},
-    {"NombreDEnfantsNegatif", "nb_desc=-1", {}, nb_desc(-1)},
     // Shifts of a sibship and its line.
     {"Decalage", "decal_fratrie(0,-40)", fondateurs_croises, decalage(-40)},
     {"DecalageTropGrand", "decal_fratrie(0,100001)", fondateurs_croises, ignoree},
@@ -160,7 +158,6 @@ const std::vector<Cas> cas = {
     {"GeneBorne", "group_premclick.7", marque_le_premier_gene, premier_gene(3, true)},
     {"GeneDejaChoisi", "group_premclick.0", marque_le_premier_gene, ignoree},
     {"GeneEfface", "group_premclick.-1", marque_le_premier_gene, premier_gene(-1, false)},
-    {"GeneAutre", "group_premclick.2", marque_le_premier_gene, premier_gene(2, true)},
     {"SecondGeneBorne", "group_secclick.123456789012",
      [](Session& s) { s->coquille.dihybridisme(); },
      [](Session& s, Session&) { EXPECT_EQ(s->genes.second_gene->index, 3); }},
