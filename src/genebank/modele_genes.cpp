@@ -3,6 +3,7 @@
 #include "app/fenetre_principale.h"
 
 #include "genebank/decoupage.h"
+#include "genebank/melange.h"
 #include "ui/geometrie.h"
 #include "ui/texte.h"
 
@@ -132,15 +133,9 @@ void ChoixGenes::lit_relations(int g, std::size_t j) {
     }
 }
 
-// The statements are shuffled by 500 exchanges of two entries drawn in turn.
 void ChoixGenes::melange(int g) {
-    const auto n = static_cast<std::uint32_t>(modele.nb_relations[g]);
-    for (int passe = 0; passe < 500; ++passe) {
-        const auto a = 1 + f.alea.tirage_alea(n);
-        const auto b = 1 + f.alea.tirage_alea(n);
-        std::swap(modele.relation[g][a], modele.relation[g][b]);
-        std::swap(modele.etat_relation[g][a], modele.etat_relation[g][b]);
-    }
+    const Tirage tirage = [this](std::uint32_t n) { return f.alea.tirage_alea(n); };
+    melange_enonces(modele.relation[g], modele.etat_relation[g], modele.nb_relations[g], tirage);
 }
 
 } // namespace orvan

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 using namespace orvan;
@@ -35,8 +36,8 @@ TEST(Couleurs, EchantillonsEtLigneDuJournal) {
 TEST(Couleurs, FermerNeRecolorePas) {
     Session s;
     s->phenotypes.nb_descendants->choix_utilisateur(1);
-    choisit(s, 1, 0);
-    choisit(s, 2, 1);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotypes(s, 2, 1);
     ASSERT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
     const auto lignes = s.journal();
     s->couleurs.montre();
@@ -47,7 +48,7 @@ TEST(Couleurs, FermerNeRecolorePas) {
     EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, rgb(0, 255, 255));
 
     // The next recolouring, here after a crossing, takes the new sample and logs no colours.
-    choisit(s, 3, 0);
+    donne_phenotypes(s, 3, 0);
     for (int k = 1; k <= s->arbre.ped.dernier_indiv; ++k)
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
                   s->arbre.tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
@@ -60,12 +61,12 @@ TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
     Session s;
     choisit_genes(s, 0, 1);
     s->couleurs.modif_couleur(Bouton::gauche, 3); // A in black
-    choisit(s, 1, 0, 0);
+    donne_phenotypes(s, 1, 0, 0);
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,A]");
     EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, s->couleurs.table[15]);
     EXPECT_EQ(s->arbre.tab_label[1]->fond, s->couleurs.table[1]);
     EXPECT_EQ(s->arbre.tab_shape[1]->hint, s->arbre.ped.geno1[1] + "//" + s->arbre.ped.geno2[1]);
-    choisit(s, 2, 1, 3);
+    donne_phenotypes(s, 2, 1, 3);
     EXPECT_EQ(s->arbre.tab_label[2]->caption, "[d,O]");
     EXPECT_EQ(s->arbre.tab_shape[2]->remplissage, s->couleurs.table[10]);
     EXPECT_EQ(s->arbre.tab_label[2]->fond, s->couleurs.table[13]);
@@ -79,4 +80,52 @@ TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, echantillon.at(s->arbre.ped.pheno1[k])) << k;
         EXPECT_EQ(s->arbre.tab_label[k]->fond, echantillon.at(s->arbre.ped.pheno2[k])) << k;
     }
+}
+
+TEST(Couleurs, LePasFaitLeTourDeLaTable) {
+    // The sixteen colours by number.
+    const std::array<Couleur, 17> table = {
+        0,
+        rgb(0, 0, 0),       // 1 black
+        rgb(128, 0, 0),     // 2 maroon
+        rgb(0, 128, 0),     // 3 green
+        rgb(128, 128, 0),   // 4 olive
+        rgb(0, 0, 128),     // 5 navy
+        rgb(128, 0, 128),   // 6 purple
+        rgb(0, 128, 128),   // 7 teal
+        rgb(128, 128, 128), // 8 grey
+        rgb(192, 192, 192), // 9 silver
+        rgb(255, 0, 0),     // 10 red
+        rgb(0, 255, 0),     // 11 lime
+        rgb(255, 255, 0),   // 12 yellow
+        rgb(0, 0, 255),     // 13 blue
+        rgb(255, 0, 255),   // 14 fuchsia
+        rgb(0, 255, 255),   // 15 aqua
+        rgb(255, 255, 255), // 16 white
+    };
+    Session s;
+    s->couleurs.montre();
+    // Left clicks from 16: 1, 2, ... 16, then 1 and 2 again.
+    const std::vector<int> a_gauche = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 1, 2};
+    for (int numero : a_gauche) {
+        s->couleurs.modif_couleur(Bouton::gauche, 1);
+        EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, table[numero]) << numero;
+    }
+    // Right clicks from 16: 15 down to 1, then 16 and 15 again.
+    const std::vector<int> a_droite = {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 16, 15};
+    for (int numero : a_droite) {
+        s->couleurs.modif_couleur(Bouton::droit, 2);
+        EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, table[numero]) << numero;
+    }
+    // Back from 1 to 16 on the first sample, which stood at 2.
+    s->couleurs.modif_couleur(Bouton::droit, 1);
+    s->couleurs.modif_couleur(Bouton::droit, 1);
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, table[16]);
+    s->couleurs.ok->clic();
+    EXPECT_EQ(s.journal().back(), "couleur=(16,15,15,15,15,15,15,15,15,15)");
+    // A sample outside the legend is not stepped.
+    s->couleurs.modif_couleur(Bouton::gauche, 0);
+    s->couleurs.modif_couleur(Bouton::gauche, 11);
+    s->couleurs.ok->clic();
+    EXPECT_EQ(s.journal().back(), "couleur=(16,15,15,15,15,15,15,15,15,15)");
 }

@@ -56,17 +56,21 @@ TEST(Croisement, DeuxGenesSurXAvecUnPere) {
     Session s;
     choisit_genes(s, 0, 3);
     fondateurs(s, "XD,Y", "XD,Xd", "XH,Y", "XH,Xh");
-    Generateur g{s->alea.graine_alea};
     int fils = 0;
     for (int c = 0; c < 300; ++c) {
+        const Generateur g = s->alea;
         recroise(s);
-        // Each son costs one more draw of his mother's gamete.
-        const auto attendus = fratrie_tiree(g, s->arbre.ped, 1, 2, 5, true);
-        ASSERT_EQ(s->alea.graine_alea, g.graine_alea) << c;
+        int fils_ici = 0;
         for (int k = 3; k <= 8; ++k) {
-            EXPECT_EQ(s->arbre.ped.geno2[k], attendus[k - 3].geno2);
-            fils += s->arbre.tab_shape[k]->contour == Contour::carre;
+            // A son has the father's Y for both genes, a daughter his XD and XH.
+            const bool garcon = s->arbre.tab_shape[k]->contour == Contour::carre;
+            EXPECT_EQ(s->arbre.ped.geno1[k].substr(0, 3), garcon ? "Y,X" : "XD,") << k;
+            EXPECT_EQ(s->arbre.ped.geno2[k].substr(0, 3), garcon ? "Y,X" : "XH,") << k;
+            fils_ici += garcon;
         }
+        // Three draws a child; each son costs one more draw of his mother's gamete.
+        ASSERT_EQ(nb_tirages_depuis(g, s->alea), 6 * 3 + fils_ici) << c;
+        fils += fils_ici;
     }
     // Three of the father's four gametes make sons.
     EXPECT_NEAR(fils / 1800.0, 0.75, 0.04);

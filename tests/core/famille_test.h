@@ -1,22 +1,29 @@
-// Helpers for the tests that build a family: the teacher's clicks, and the draws that the
-// generator is expected to make, replayed on a copy of it.
+// Helpers for the tests that build a family: the teacher's clicks, and the number of draws the
+// program made, read from its generator.
 #pragma once
 
 #include "app/generateur.h"
-#include "pedigree/gametes.h"
 #include "plateforme_test.h"
 #include "ui/texte.h"
 
 #include <string>
-#include <vector>
 
 namespace orvan::test {
 
 // Left click on individual k, click on the phenotype item of each gene in use, OK.
-inline void choisit(Session& s, int k, int item, int item2 = -1) {
+inline void donne_phenotypes(Session& s, int k, int item, int item2 = -1) {
     s->arbre.clic_individu(k, Bouton::gauche);
     s->phenotypes.premier_phenotype->selectionne(item);
     if (item2 >= 0) s->phenotypes.second_phenotype->selectionne(item2);
+    s->phenotypes.ok->clic();
+}
+
+// With one gene: left click on individual k, its phenotype item, then the item of the number
+// of children (0 "hasard", 1..5 for 2..6 children) chosen in the panel, OK.
+inline void donne_phenotype_et_nb_enfants(Session& s, int k, int item, int nb_desc) {
+    s->arbre.clic_individu(k, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(item);
+    s->phenotypes.nb_descendants->choix_utilisateur(nb_desc);
     s->phenotypes.ok->clic();
 }
 
@@ -29,53 +36,14 @@ inline void choisit_genes(Session& s, int premier, int second = -1) {
     s->genes.ok->clic();
 }
 
-// The genotype that a confirmed phenotype gets: one draw among the table entries of the
-// phenotype, drawn again until it fits the sex when the gene is on X.
-inline std::string genotype_tire(Generateur& g, const ModeleCaracteres& m, const std::string& nom,
-                                 bool femme) {
-    std::vector<std::string> candidats;
-    for (int k = 1; k <= m.nb_genotypes; ++k)
-        if (m.phenotype_du_genotype[k] == "[" + nom + "]") candidats.push_back(m.genotype_texte[k]);
-    const auto n = static_cast<std::uint32_t>(candidats.size());
-    std::string r = candidats[g.tirage_alea(n)];
-    if (!contient(candidats[0], "X")) return r;
-    while (femme ? compte(r, 'X') < 2 : compte(r, 'X') != 1)
-        r = candidats[g.tirage_alea(n)];
-    return r;
-}
-
-struct Enfant {
-    std::string geno1, geno2;
-    Contour contour;
-};
-
-// The children a crossing draws, in the order of its draws. item: the item of the number of
-// children ("hasard" is 0); gen2: the founders' crossing.
-inline std::vector<Enfant> fratrie_tiree(Generateur& g, const Pedigree& p, int p1, int p2, int item,
-                                         bool gen2) {
-    int n = item == 0 ? static_cast<int>(g.tirage_alea(5)) + 2 : item + 1;
-    if (gen2) n = item == 0 ? static_cast<int>(g.tirage_alea(4)) + 3 : item + 1;
-    const auto gam1 = gametes(p.geno1[p1], p.geno2[p1]);
-    const auto gam2 = gametes(p.geno1[p2], p.geno2[p2]);
-    std::vector<Enfant> r;
-    for (int i = 0; i < n; ++i) {
-        std::string gp = gam1[g.tirage_alea(4)];
-        if (contient(gp, "Y") && contient(gp, "X")) gp = "Y,Y";
-        std::string gm = gam2[g.tirage_alea(4)];
-        if (gp == "Y,Y" && contient(gm, "X")) do
-                gm = gam2[g.tirage_alea(4)];
-            while (contient(gm, "Y"));
-        g.tirage_alea(2);
-        Enfant e{tete(gp) + "," + tete(gm), queue(gp, 20) + "," + queue(gm, 20), Contour::carre};
-        if (contient(e.geno1, "X"))
-            e.contour = deux_x(e.geno1) ? Contour::cercle : Contour::carre;
-        else if (contient(e.geno2, "X"))
-            e.contour = deux_x(e.geno2) ? Contour::cercle : Contour::carre;
-        else
-            e.contour = g.tirage_alea(2) != 0 ? Contour::carre : Contour::cercle;
-        r.push_back(e);
+// How many draws the program made since `avant` was copied from its generator: each draw
+// moves the state one step, whatever its range. -1 beyond `plafond` steps.
+inline int nb_tirages_depuis(Generateur avant, const Generateur& apres, int plafond = 100000) {
+    for (int k = 0; k <= plafond; ++k) {
+        if (avant.graine_alea == apres.graine_alea) return k;
+        avant.tirage_alea(1);
     }
-    return r;
+    return -1;
 }
 
 } // namespace orvan::test

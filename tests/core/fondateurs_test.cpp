@@ -1,4 +1,5 @@
 #include "famille_test.h"
+#include "history/fichier_gen.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ void label_centre(const FenetrePrincipale& f, int k) {
 void famille(Session& s, const std::vector<int>& tailles) {
     for (std::size_t i = 0; i < tailles.size(); ++i) {
         s->phenotypes.nb_descendants->choix_utilisateur(tailles[i] - 1);
-        if (i == 0) choisit(s, 1, 0);
-        choisit(s, i == 0 ? 2 : 2 + static_cast<int>(i), 0);
+        if (i == 0) donne_phenotypes(s, 1, 0);
+        donne_phenotypes(s, i == 0 ? 2 : 2 + static_cast<int>(i), 0);
     }
 }
 
@@ -46,9 +47,10 @@ TEST(Fondateurs, UnFondateurPuisLAutreLanceLeCroisement) {
     EXPECT_TRUE(s->phenotypes.ok->enabled);
     s->phenotypes.ok->clic();
 
-    const std::string pere = genotype_tire(g, s->genes.modele, "D", false);
-    EXPECT_EQ(s->arbre.ped.geno1[1], pere);
-    EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
+    // A man of [D]: one of the table's [D] genotypes with a single X, drawn again until it fits.
+    const std::string pere = s->arbre.ped.geno1[1];
+    EXPECT_TRUE(pere == "XD,Y" || pere == "Y,XD") << pere;
+    EXPECT_GE(nb_tirages_depuis(g, s->alea), 1);
     EXPECT_EQ(s->arbre.ped.pheno1[1], "D,");
     EXPECT_EQ(s->arbre.tab_shape[1]->hint, pere + "//");
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D]");
@@ -66,28 +68,31 @@ TEST(Fondateurs, UnFondateurPuisLAutreLanceLeCroisement) {
     EXPECT_EQ(s.journal().back(), "all_annulclick");
     EXPECT_EQ(s->arbre.ped.geno1[1], pere);
 
-    choisit(s, 2, 1);
-    EXPECT_EQ(s->arbre.ped.geno1[2], genotype_tire(g, s->genes.modele, "d", true));
-    const auto enfants = fratrie_tiree(g, s->arbre.ped, 1, 2, 0, true);
-    EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
+    g = s->alea;
+    donne_phenotypes(s, 2, 1);
+    // The only woman's genotype of [d].
+    EXPECT_EQ(s->arbre.ped.geno1[2], "Xd,Xd");
     EXPECT_EQ(fin_journal(s, 3),
               (Textes{"choix_all(2,left)", "prem_alleleclick.1", "all_okclick"}));
-    const int n = static_cast<int>(enfants.size());
+    const int n = s->arbre.ped.fratrie[0].nb_enfants;
     ASSERT_TRUE(n >= 3 && n <= 6);
+    // Her genotype, two draws for "hasard", three a child (two gametes and an outline that
+    // the X count then replaces).
+    EXPECT_GE(nb_tirages_depuis(g, s->alea), 1 + 2 + 3 * n);
     EXPECT_EQ(s->arbre.ped.dernier_indiv, 2 + n);
     EXPECT_EQ(s->arbre.ped.fratrie[0].nb_enfants, n);
     for (int G = 1; G <= n; ++G) {
         const int k = 2 + G;
         const Forme& sym = *s->arbre.tab_shape[k];
-        EXPECT_EQ(s->arbre.ped.geno1[k], enfants[G - 1].geno1) << k;
-        EXPECT_EQ(sym.hint, enfants[G - 1].geno1 + "//,") << k;
-        EXPECT_EQ(sym.contour, enfants[G - 1].contour) << k;
+        // The father's X makes daughters [D], his Y sons [d]; the mother gives her Xd to all.
+        const bool fils = sym.contour == Contour::carre;
+        EXPECT_EQ(s->arbre.ped.geno1[k], fils ? "Y,Xd" : "XD,Xd") << k;
+        EXPECT_EQ(sym.hint, s->arbre.ped.geno1[k] + "//,") << k;
         EXPECT_EQ(sym.left, G * (698 / (n + 1))) << k;
         EXPECT_EQ(sym.top, 150) << k;
         EXPECT_TRUE(sym.visible && sym.enabled && s->arbre.tab_trait[k]->visible) << k;
-        const bool malade = !contient(s->arbre.ped.geno1[k], "XD");
-        EXPECT_EQ(s->arbre.tab_label[k]->caption, malade ? "[d]" : "[D]") << k;
-        EXPECT_EQ(sym.remplissage, s->couleurs.table[malade ? 10 : 15]) << k;
+        EXPECT_EQ(s->arbre.tab_label[k]->caption, fils ? "[d]" : "[D]") << k;
+        EXPECT_EQ(sym.remplissage, s->couleurs.table[fils ? 10 : 15]) << k;
         label_centre(*s, k);
     }
     EXPECT_FALSE(s->arbre.tab_shape[1]->enabled || s->arbre.tab_label[2]->enabled);
@@ -101,14 +106,12 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     Session s;
     s->phenotypes.nb_descendants->choix_utilisateur(5);
     EXPECT_EQ(s.journal().back(), "nb_desc=5");
-    Generateur g{s->alea.graine_alea};
-    choisit(s, 1, 0);
-    choisit(s, 2, 1);
-    genotype_tire(g, s->genes.modele, "D", false);
-    genotype_tire(g, s->genes.modele, "d", true);
-    // A fixed number of children takes no draw for it.
-    EXPECT_EQ(fratrie_tiree(g, s->arbre.ped, 1, 2, 5, true).size(), 6u);
-    EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
+    donne_phenotypes(s, 1, 0);
+    Generateur g = s->alea;
+    donne_phenotypes(s, 2, 1);
+    // Her genotype, then three draws for each of the six children.
+    EXPECT_EQ(s->arbre.ped.fratrie[0].nb_enfants, 6);
+    EXPECT_GE(nb_tirages_depuis(g, s->alea), 1 + 6 * 3);
 
     s->arbre.clic_individu(3, Bouton::gauche);
     const Forme& conjoint = *s->arbre.tab_shape[9];
@@ -130,15 +133,16 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     s->phenotypes.nb_descendants->choix_utilisateur(3);
     s->phenotypes.premier_phenotype->selectionne(0);
     s->phenotypes.ok->clic();
-    genotype_tire(g, s->genes.modele, "D", conjoint.contour == Contour::cercle);
-    const auto enfants = fratrie_tiree(g, s->arbre.ped, 8, 9, 3, false);
-    EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
     ASSERT_EQ(s->arbre.ped.dernier_indiv, 13);
     EXPECT_EQ(s->arbre.ped.fratrie[1].debut, 9);
     for (int G = 1; G <= 4; ++G) {
         const int k = 9 + G;
         EXPECT_EQ(s->arbre.tab_shape[k]->left, s->arbre.tab_shape[8]->left + (G - 2) * 45) << k;
-        EXPECT_EQ(s->arbre.ped.geno1[k], enfants[G - 1].geno1) << k;
+        // The father gives his Y to his sons, the mother an X to all.
+        const std::string& geno = s->arbre.ped.geno1[k];
+        const bool fils = s->arbre.tab_shape[k]->contour == Contour::carre;
+        EXPECT_EQ(compte(geno, 'X'), fils ? 1 : 2) << geno;
+        EXPECT_EQ(contient(geno, "Y"), fils) << geno;
         EXPECT_FALSE(s->arbre.tab_shape[k]->enabled || s->arbre.tab_label[k]->enabled) << k;
         label_centre(*s, k);
     }
@@ -149,12 +153,55 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
 
     // "hasard" in the third generation: one draw, two to six children.
     s->phenotypes.nb_descendants->choix_utilisateur(0);
-    choisit(s, 3, 1);
-    genotype_tire(g, s->genes.modele, "d", s->arbre.tab_shape[14]->contour == Contour::cercle);
-    const auto hasard = fratrie_tiree(g, s->arbre.ped, 3, 14, 0, false);
-    EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
-    EXPECT_TRUE(hasard.size() >= 2 && hasard.size() <= 6);
-    EXPECT_EQ(s->arbre.ped.dernier_indiv, 14 + static_cast<int>(hasard.size()));
+    donne_phenotypes(s, 3, 1);
+    const int n = s->arbre.ped.fratrie[2].nb_enfants;
+    EXPECT_TRUE(n >= 2 && n <= 6) << n;
+    EXPECT_EQ(s->arbre.ped.fratrie[2].debut, 14);
+    EXPECT_EQ(s->arbre.ped.dernier_indiv, 14 + n);
+}
+
+// With the ABO groups every genotype takes one draw: the draws of each confirmation can be
+// counted exactly. [O] is "O,O" only, [AB] "A,B" or "B,A".
+TEST(Fondateurs, TiragesDUneFamilleDesGroupesABO) {
+    Session s;
+    choisit_genes(s, 1);
+    Generateur g = s->alea;
+    donne_phenotypes(s, 1, 2);
+    EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1);
+    const std::string pere = s->arbre.ped.geno1[1];
+    EXPECT_TRUE(pere == "A,B" || pere == "B,A") << pere;
+
+    // "hasard" for the founders: her genotype, two draws for the number, then two gametes and
+    // two outline draws a child.
+    g = s->alea;
+    donne_phenotypes(s, 2, 3);
+    EXPECT_EQ(s->arbre.ped.geno1[2], "O,O");
+    const int n = s->arbre.ped.fratrie[0].nb_enfants;
+    ASSERT_TRUE(n >= 3 && n <= 6) << n;
+    EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 2 + 4 * n);
+    for (int k = 3; k < 3 + n; ++k) {
+        const std::string& geno = s->arbre.ped.geno1[k];
+        EXPECT_TRUE(geno == "A,O" || geno == "B,O") << k << " " << geno;
+        EXPECT_EQ(s->arbre.tab_label[k]->caption, geno == "A,O" ? "[A]" : "[B]") << k;
+    }
+
+    // A spouse [O] with four children chosen: no draw for their number.
+    g = s->alea;
+    donne_phenotype_et_nb_enfants(s, 3, 3, 3);
+    EXPECT_EQ(s->arbre.ped.geno1[3 + n], "O,O");
+    EXPECT_EQ(s->arbre.ped.fratrie[1].nb_enfants, 4);
+    EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 4 * 4);
+    // "hasard" for a spouse: a single draw for the number.
+    g = s->alea;
+    donne_phenotype_et_nb_enfants(s, 4, 3, 0);
+    const int m = s->arbre.ped.fratrie[2].nb_enfants;
+    ASSERT_TRUE(m >= 2 && m <= 6) << m;
+    EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 1 + 4 * m);
+    // A child of 3 and an "O,O" spouse has 3's genotype or "O,O".
+    for (int k = s->arbre.ped.fratrie[1].debut + 1; k <= s->arbre.ped.fratrie[1].debut + 4; ++k) {
+        const std::string& geno = s->arbre.ped.geno1[k];
+        EXPECT_TRUE(geno == s->arbre.ped.geno1[3] || geno == "O,O") << k << " " << geno;
+    }
 }
 
 TEST(Fondateurs, AnnulationPartagee) {
@@ -195,4 +242,32 @@ TEST(Fondateurs, LaFamilleNeDepassePasQuaranteIndividus) {
     // Refused again at the next click: the choice was not left open.
     t->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(t.plateforme.avertissements.size(), 2u);
+}
+
+// A family as a saved file can make it, though the symbols of married children no longer take
+// clicks: four children, each married again and again, eleven unions in all. The twelfth
+// crossing has no union left: its spouse stays alone.
+TEST(Fondateurs, OnzeUnionsPuisPlusAucunCroisement) {
+    Session s({11, 11, 11, 111});
+    s->phenotypes.nb_descendants->choix_utilisateur(3);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotypes(s, 2, 1);
+    s->phenotypes.nb_descendants->choix_utilisateur(1);
+    for (int parent : {3, 4, 5, 6, 3, 4, 5, 6, 3, 4})
+        donne_phenotypes(s, parent, parent % 2);
+    ASSERT_EQ(s->arbre.ped.nb_unions, 11);
+    ASSERT_EQ(s->arbre.ped.dernier_indiv, 6 + 10 * 3);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].debut, 34);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].nb_enfants, 2);
+
+    donne_phenotypes(s, 5, 0);
+    EXPECT_EQ(s->arbre.ped.nb_unions, 11);
+    EXPECT_EQ(s->arbre.ped.dernier_indiv, 37);
+    EXPECT_TRUE(s->arbre.tab_shape[37]->visible && s->arbre.tab_label[37]->visible);
+    EXPECT_FALSE(s->arbre.tab_shape[38]->visible);
+    EXPECT_EQ(s->arbre.ped.fratrie[10].debut, 34);
+    s->arbre.decale_fratrie(10, 20);
+
+    // These clicks are the saved family whose dump tests/data keeps.
+    EXPECT_EQ(lit_fichier_gen(ORVAN_TEST_DATA "/onze_unions.gen"), s.journal());
 }

@@ -1,8 +1,8 @@
 // The event log, its replay, undo, "Autre famille" and .gen files.
 #include "app/vidage.h"
+#include "famille_test.h"
 #include "history/fichier_gen.h"
 #include "history/nombre.h"
-#include "plateforme_test.h"
 
 #include <csignal>
 #include <filesystem>
@@ -11,23 +11,15 @@
 #include <sys/resource.h>
 
 using namespace orvan;
-using orvan::test::Session;
+using namespace orvan::test;
 namespace fs = std::filesystem;
 
 namespace {
 
-// The pupil clicks individual k, picks phenotype item, optionally a number of children, and OK.
-void choisit(Session& s, int k, int item, int nb_desc = -1) {
-    s->arbre.clic_individu(k, Bouton::gauche);
-    s->phenotypes.premier_phenotype->selectionne(item);
-    if (nb_desc >= 0) s->phenotypes.nb_descendants->choix_utilisateur(nb_desc);
-    s->phenotypes.ok->clic();
-}
-
 void famille_de_trois_generations(Session& s) {
-    choisit(s, 1, 0);
-    choisit(s, 2, 1, 3);
-    choisit(s, 3, 0, 2);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotype_et_nb_enfants(s, 2, 1, 3);
+    donne_phenotype_et_nb_enfants(s, 3, 0, 2);
     s->arbre.decale_fratrie(1, 25);
 }
 
@@ -128,8 +120,8 @@ TEST(Rejeu, RespecteLaGrammaireDesLignes) {
 
 TEST(Rejeu, DecalageDeplaceEnfantsEtLigne) {
     Session s;
-    choisit(s, 1, 0);
-    choisit(s, 2, 0, 2);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotype_et_nb_enfants(s, 2, 0, 2);
     const int enfant = s->arbre.tab_shape[3]->left;
     const int ligne = s->arbre.tab_union[0]->left;
     s->journal.lignes().push_back("decal_fratrie(0,-40)");
@@ -189,8 +181,8 @@ TEST(Rejeu, UnJournalEnregistreApresLeDemarrageRevientALIdentique) {
 
 TEST(Annulation, RetireUneSerieDeDecalagesEnUneFois) {
     Session s;
-    choisit(s, 1, 0);
-    choisit(s, 2, 0, 2);
+    donne_phenotypes(s, 1, 0);
+    donne_phenotype_et_nb_enfants(s, 2, 0, 2);
     const std::string avant = etat_json(*s);
     const std::size_t n = s.journal().size();
     for (int i = 0; i < 5; ++i)
@@ -208,7 +200,7 @@ TEST(Annulation, RetireUneSerieDeDecalagesEnUneFois) {
 
 TEST(Annulation, RetireLaDerniereAction) {
     Session s;
-    choisit(s, 1, 0);
+    donne_phenotypes(s, 1, 0);
     s->arbre.clic_individu(2, Bouton::gauche);
     const std::string avant = etat_json(*s);
     s->phenotypes.premier_phenotype->selectionne(1);

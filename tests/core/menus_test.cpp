@@ -7,7 +7,7 @@ using namespace orvan::test;
 
 TEST(MenusEtMinuteries, CaractereDemandeAvantDeRepartir) {
     Session s;
-    choisit(s, 1, 0);
+    donne_phenotypes(s, 1, 0);
     const auto lignes = s.journal();
     s.plateforme.reponses.push_back(false);
     s->menus.caractere->clic();
