@@ -2,6 +2,7 @@
 // all give the family that a fresh opening of the same lines gives.
 #include "app/vidage.h"
 #include "plateforme_test.h"
+#include "ui/texte.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -147,12 +148,15 @@ TEST(RejeuStable, UneAnnulationDeDecalagesRejoueUneFois) {
         const auto avec_decalages = lignes;
 
         s->historique.annule_derniere_action();
-        EXPECT_EQ(lignes.size(), avec_decalages.size() - 50) << chemin;
+        EXPECT_LE(lignes.size(), avec_decalages.size() - 50) << chemin;
+        EXPECT_TRUE(lignes.empty() || !contient(lignes.back(), "decal_fratrie")) << chemin;
 
+        // The run ends where the family's own lines stop being shifts.
         Session une_a_une;
-        une_a_une->journal.lignes() = avec_decalages;
-        for (int i = 0; i < 50; ++i) {
-            une_a_une->journal.lignes().pop_back();
+        auto& restantes = une_a_une->journal.lignes();
+        restantes = avec_decalages;
+        while (!restantes.empty() && contient(restantes.back(), "decal_fratrie")) {
+            restantes.pop_back();
             une_a_une->historique.rejoue_journal();
         }
         EXPECT_EQ(etat_json(*s), etat_json(*une_a_une)) << chemin;
