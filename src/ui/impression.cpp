@@ -8,16 +8,17 @@ namespace orvan {
 
 namespace {
 
-// The start picture makes way for the print background, and both come back as they stand
-// after printing, however the printing ended.
+// The start picture makes way for the print background, and both come back as they stood
+// however the printing ended: a start picture already gone stays gone, for it would stand
+// behind the pupil's family for the rest of the session.
 class FondImpression {
   public:
-    explicit FondImpression(ImageDepart& d) : depart(d) {
+    explicit FondImpression(ImageDepart& d) : depart(d), image_visible(d.image->visible) {
         depart.image->visible = false;
         depart.fond_impression->visible = true;
     }
     ~FondImpression() {
-        depart.image->visible = true;
+        depart.image->visible = image_visible;
         depart.fond_impression->visible = false;
     }
     FondImpression(const FondImpression&) = delete;
@@ -25,6 +26,7 @@ class FondImpression {
 
   private:
     ImageDepart& depart;
+    bool image_visible;
 };
 
 } // namespace

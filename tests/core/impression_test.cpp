@@ -74,16 +74,21 @@ TEST(Impression, AvantLePremierClicLaPageSeFaitSurLeFondEtLImageRevient) {
     EXPECT_EQ(s.journal(), journal);
 }
 
-TEST(Impression, ApresLaDisparitionLImageDeDepartRevientAussi) {
+TEST(Impression, ApresLaDisparitionLImageDeDepartNeRevientPasDerriereLaFamille) {
     Session s;
     choisit(s, 1, 0);
     s->depart.minuterie_disparition->tic();
     ASSERT_FALSE(s->depart.image->visible);
+    std::vector<VueCapture> vues;
+    observe_captures(s, vues);
     const auto journal = s.journal();
     s->menus.imprimer->clic();
-    fenetre_fermee_et_images_remises(s);
+    ASSERT_EQ(vues.size(), 2u);
+    EXPECT_TRUE(!vues[0].image_depart && vues[0].fond);
+    EXPECT_FALSE(s->impression.fenetre.visible);
+    EXPECT_FALSE(s->depart.image->visible);
+    EXPECT_FALSE(s->depart.fond_impression->visible);
     EXPECT_EQ(s.journal(), journal);
-    EXPECT_TRUE(s->arbre.tab_shape[1]->visible);
 }
 
 TEST(Impression, SansImprimanteLaMemePageVaDansUnPdf) {
