@@ -1,6 +1,7 @@
 // Printing to a PDF file: the capture of the main window, the page written, and the whole
 // "Imprimer" command from the click to the file on disk (its one-second wait included), with
-// no printer installed and the dialogs answered at once.
+// no printer installed and the dialogs answered at once. Built by the "bench" preset; run it
+// under a display, or with QT_QPA_PLATFORM=offscreen.
 #include "qt/impression_qt.h"
 #include "qt/session_qt.h"
 
