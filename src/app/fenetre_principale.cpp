@@ -3,12 +3,15 @@
 // menu entries handed to the subsystems that serve them.
 #include "app/fenetre_principale.h"
 
+#include "app/clavier.h"
+
 namespace orvan {
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
       arbre(*this), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
-      couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this) {
+      couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this),
+      impression(*this) {
     caption = "Daltonisme";
     width = 698;
     height = 559;
@@ -38,13 +41,16 @@ void FenetrePrincipale::cree_controles() {
     coquille.cree_mesures();
     coquille.cree_minuterie();
     depart.cree_minuteries();
-    on_key_down = [this](int touche) { coquille.touche(touche); };
+    on_key_down = [this](int touche) {
+        if (!appuie_bouton_du_panneau(*this, touche)) coquille.touche(touche);
+    };
 }
 
 void FenetrePrincipale::relie_menus() {
     const auto relie = [](Menu* m, std::function<void()> h) { m->on_click = std::move(h); };
     relie(menus.ouvrir, [this] { historique.ouvrir(); });
     relie(menus.enregistrer, [this] { historique.enregistrer(); });
+    relie(menus.imprimer, [this] { impression.imprime(); });
     relie(menus.quitter, [this] { coquille.quitter(); });
     relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });
     relie(menus.caractere, [this] { coquille.nouveau_caractere(); });

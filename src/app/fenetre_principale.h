@@ -16,6 +16,7 @@
 #include "pedigree/choix_phenotypes.h"
 #include "ui/calculette.h"
 #include "ui/fiche.h"
+#include "ui/impression.h"
 #include "ui/panneau_couleurs.h"
 
 #include <string>
@@ -44,6 +45,7 @@ class FenetrePrincipale : public Fiche {
     Calculette calculette;
     SaisieGenotypes genotypes;
     Historique historique;
+    Impression impression;
 
   private:
     void cree_controles();

@@ -10,6 +10,7 @@ void ImageDepart::cree_images() {
     image->dessin = Dessin::depart;
     fond_impression = &place(f.cree<Image>(nullptr, "Image2"), 0, 0, 698, 559);
     fond_impression->visible = false;
+    fond_impression->dessin = Dessin::fond_impression;
 }
 
 void ImageDepart::cree_consigne() {

@@ -2,6 +2,7 @@
 // the headless mode and the tests each give their own.
 #pragma once
 
+#include "ui/capture.h"
 #include "ui/controles.h"
 
 #include <optional>
@@ -34,6 +35,16 @@ class Plateforme : public MesureTexte {
     virtual bool ouvrir_aide(const std::string& fichier, int sujet) = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;
+    // A picture of a window's client area: its background, then its visible controls.
+    virtual Capture capture(const Fiche& fenetre) = 0;
+    // One page on the default printer, the picture at its top left corner as large as on a
+    // 96 ppi screen.
+    virtual ResultatImpression imprime(const Capture& page) = 0;
+    // The same page written into a PDF file; false when the file cannot be written.
+    virtual bool enregistre_pdf(const Capture& page, const std::string& chemin) = 0;
+    // The save dialog for a PDF file; nullopt when the user cancels.
+    virtual std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) = 0;
+    virtual void montre_modale(Fiche& fenetre) = 0; // returns when the window has closed
 };
 
 } // namespace orvan

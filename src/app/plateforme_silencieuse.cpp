@@ -1,7 +1,9 @@
 #include "app/plateforme_silencieuse.h"
 
+#include "ui/fiche.h"
 #include "ui/texte.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -30,6 +32,32 @@ HeureUTC PlateformeSilencieuse::heure_utc() const {
 std::string PlateformeSilencieuse::repertoire_courant() const {
     std::error_code ec;
     return std::filesystem::current_path(ec).string();
+}
+
+Capture PlateformeSilencieuse::capture(const Fiche& fenetre) {
+    Capture c;
+    c.largeur = std::max(0, fenetre.width);
+    c.hauteur = std::max(0, fenetre.height);
+    const Couleur f = fenetre.fond;
+    const std::uint32_t argb = 0xff000000u | (f & 0xffu) << 16 | (f & 0xff00u) | (f >> 16 & 0xffu);
+    const auto nb = static_cast<std::size_t>(c.largeur) * static_cast<std::size_t>(c.hauteur);
+    c.pixels.assign(nb, argb);
+    return c;
+}
+
+void PlateformeSilencieuse::montre_modale(Fiche& fenetre) {
+    // Bounded: a timer that never closes its window must not hang the program.
+    for (int tour = 0; tour < 10000 && fenetre.visible; ++tour) {
+        bool actif = false;
+        for (const auto& c : fenetre.composants()) {
+            const auto* m = dynamic_cast<const Minuterie*>(c.get());
+            if (!m || !m->enabled) continue;
+            actif = true;
+            m->tic();
+            if (!fenetre.visible) return;
+        }
+        if (!actif) return;
+    }
 }
 
 } // namespace orvan

@@ -24,6 +24,17 @@ class PlateformeSilencieuse : public Plateforme {
     Taille taille_ecran() const override { return {1024, 768}; }
     bool ouvrir_aide(const std::string&, int) override { return false; }
     void quitter() override {}
+    // A picture of the window's size in its background colour; no printer, no PDF.
+    Capture capture(const Fiche& fenetre) override;
+    ResultatImpression imprime(const Capture&) override {
+        return ResultatImpression::sans_imprimante;
+    }
+    bool enregistre_pdf(const Capture&, const std::string&) override { return false; }
+    std::optional<std::string> dialogue_enregistrer_pdf(const std::string&) override {
+        return std::nullopt;
+    }
+    // No one to wait for: the window's timers tick until it closes, or until none runs.
+    void montre_modale(Fiche& fenetre) override;
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

@@ -68,10 +68,18 @@ void FenetreQt::actualise_fenetre() {
 }
 
 void FenetreQt::keyPressEvent(QKeyEvent* e) {
-    // Function keys reach the window whatever has the focus; F1 is 112.
+    // Function keys reach the window whatever has the focus; F1 is 112. Enter (13) and Escape
+    // (27) reach it when the widget with the focus has no use for them.
     const int touche = e->key();
-    if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12 && fiche_.on_key_down) {
-        const int code = 112 + (touche - Qt::Key_F1);
+    int code = 0;
+    if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12)
+        code = 112 + (touche - Qt::Key_F1);
+    else if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) &&
+             (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        code = 13;
+    else if (touche == Qt::Key_Escape && e->modifiers() == Qt::NoModifier)
+        code = 27;
+    if (code != 0 && fiche_.on_key_down) {
         Fiche& fiche = fiche_;
         traite([&fiche, code] {
             if (fiche.on_key_down) fiche.on_key_down(code);

@@ -2,6 +2,7 @@
 
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
+#include "qt/impression_qt.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -101,6 +102,41 @@ bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     avertissement("Le fichier d'aide " +
                   (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
     return false;
+}
+
+Capture PlateformeQt::capture(const Fiche& fenetre) {
+    const auto vue = vues.find(&fenetre);
+    if (vue == vues.end() || !vue->second.zone_client) return {};
+    // The widgets must show what the core holds now, in the middle of a handler.
+    if (vue->second.actualise) vue->second.actualise();
+    return capture_widget(*vue->second.zone_client);
+}
+
+ResultatImpression PlateformeQt::imprime(const Capture& page) {
+    return imprime_par_defaut(page);
+}
+
+bool PlateformeQt::enregistre_pdf(const Capture& page, const std::string& chemin) {
+    return ecrit_pdf(page, texte_qt(chemin));
+}
+
+std::optional<std::string> PlateformeQt::dialogue_enregistrer_pdf(const std::string& nom) {
+    prepare_dialogue();
+    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.setDirectory(QDir::current());
+    dialogue.selectFile(texte_qt(nom));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
+}
+
+void PlateformeQt::montre_modale(Fiche& fenetre) {
+    const auto vue = vues.find(&fenetre);
+    if (vue != vues.end() && vue->second.montre_modale) vue->second.montre_modale();
 }
 
 void PlateformeQt::quitter() {

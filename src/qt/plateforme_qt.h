@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_map>
 
 namespace orvan {
 
@@ -25,6 +26,11 @@ class PlateformeQt : public Plateforme {
     Taille taille_ecran() const override;
     bool ouvrir_aide(const std::string& fichier, int sujet) override;
     void quitter() override;
+    Capture capture(const Fiche& fenetre) override;
+    ResultatImpression imprime(const Capture& page) override;
+    bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
+    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) override;
+    void montre_modale(Fiche& fenetre) override;
 
     // The window the dialogs belong to.
     void set_fenetre(QWidget* fenetre) { fenetre_ = fenetre; }
@@ -33,6 +39,14 @@ class PlateformeQt : public Plateforme {
     std::function<void()> avant_dialogue;
     // Closes the program's windows; the event loop is left afterwards.
     std::function<void()> fermeture;
+
+    // A window of the core as Qt shows it: what capture and montre_modale need of it.
+    struct VueQt {
+        QPointer<QWidget> zone_client;
+        std::function<void()> actualise;
+        std::function<void()> montre_modale; // empty for a window never shown modally
+    };
+    std::unordered_map<const Fiche*, VueQt> vues;
 
   private:
     void prepare_dialogue() const;

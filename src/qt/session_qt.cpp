@@ -26,11 +26,15 @@ class GuetteurAffichage : public QObject {
 };
 
 SessionQt::SessionQt(std::vector<std::string> arguments)
-    : form(plateforme, std::move(arguments)), fenetre(form) {
+    : form(plateforme, std::move(arguments)), fenetre(form),
+      impression(form.impression.fenetre, form, &fenetre) {
     plateforme.set_fenetre(&fenetre);
     plateforme.avant_dialogue = [this] { fenetre.actualise(); };
     plateforme.fermeture = [this] { fenetre.close(); };
     fenetre.apres_evenement = [this] { apres_evenement(); };
+    plateforme.vues[&form] = {fenetre.surface(), [this] { fenetre.actualise(); }, {}};
+    plateforme.vues[&form.impression.fenetre] = {&impression, [this] { impression.actualise(); },
+                                                 [this] { impression.montre_modale(); }};
     form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/fenetre_principale.h"
+#include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/plateforme_qt.h"
 
@@ -30,6 +31,7 @@ class SessionQt {
     PlateformeQt plateforme;
     FenetrePrincipale form;
     FenetreQt fenetre;
+    FenetreImpressionQt impression;
 
   private:
     void apres_evenement();

@@ -1,6 +1,7 @@
 #include "qt/widgets_dessines.h"
 
 #include "qt/image_depart.h"
+#include "qt/impression_qt.h"
 
 #include <QPainter>
 
@@ -131,6 +132,11 @@ void ImageQt::actualise() {
 }
 
 void ImageQt::paintEvent(QPaintEvent*) {
+    if (dessin_ == Dessin::fond_impression) {
+        QPainter p(this);
+        dessine_fond_impression(p, rect());
+        return;
+    }
     if (dessin_ != Dessin::depart) return;
     const qreal ratio = devicePixelRatioF();
     if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) ||

@@ -185,7 +185,7 @@ struct Minuterie : Controle {
     }
 };
 
-enum class Dessin { aucun, depart };
+enum class Dessin { aucun, depart, fond_impression };
 
 struct Image : Controle {
     explicit Image(std::string n) : Controle(std::move(n), Genre::image) {}

@@ -6,6 +6,7 @@
 #include "app/plateforme_silencieuse.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,12 +40,44 @@ class PlateformeTest : public PlateformeSilencieuse {
         return false;
     }
 
+    Capture capture(const Fiche& fenetre) override {
+        fenetres_capturees.push_back(fenetre.nom());
+        if (a_la_capture) a_la_capture(fenetre);
+        return PlateformeSilencieuse::capture(fenetre);
+    }
+    ResultatImpression imprime(const Capture& page) override {
+        pages_imprimees.push_back(page);
+        return resultat_impression;
+    }
+    bool enregistre_pdf(const Capture& page, const std::string& chemin) override {
+        pdf_ecrits.emplace_back(chemin, page);
+        return pdf_possible;
+    }
+    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) override {
+        noms_proposes.push_back(nom);
+        return prochain(fichiers_pdf);
+    }
+    // The window's timers tick as the event loop would tick them, unless told otherwise.
+    void montre_modale(Fiche& fenetre) override {
+        fenetres_modales.push_back(fenetre.nom());
+        if (pendant_modale) pendant_modale(fenetre);
+        if (boucle_modale) PlateformeSilencieuse::montre_modale(fenetre);
+    }
+
     std::deque<bool> reponses;
     std::deque<std::optional<std::string>> fichiers_a_ouvrir, fichiers_a_enregistrer;
     std::vector<std::string> questions, avertissements, erreurs, aides, repertoires_ouverture,
         noms_proposes;
     HeureUTC heure{10, 20, 30, 400};
     std::string repertoire = "/home/eleve";
+    std::function<void(const Fiche&)> a_la_capture, pendant_modale;
+    bool boucle_modale = true;
+    std::vector<std::string> fenetres_capturees, fenetres_modales;
+    ResultatImpression resultat_impression = ResultatImpression::imprimee;
+    std::vector<Capture> pages_imprimees;
+    std::vector<std::pair<std::string, Capture>> pdf_ecrits;
+    bool pdf_possible = true;
+    std::deque<std::optional<std::string>> fichiers_pdf;
 
   private:
     static std::optional<std::string> prochain(std::deque<std::optional<std::string>>& file) {

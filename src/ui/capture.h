@@ -1,0 +1,18 @@
+// A picture of a window as the platform captured it, and how a printing ended.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace orvan {
+
+struct Capture {
+    int largeur = 0, hauteur = 0; // in screen pixels
+    // 0xAARRGGBB, row by row from the top: the front end's own layout, which the core never reads.
+    std::vector<std::uint32_t> pixels;
+    bool vide() const { return largeur <= 0 || hauteur <= 0; }
+};
+
+enum class ResultatImpression { imprimee, sans_imprimante, echec };
+
+} // namespace orvan

@@ -1,0 +1,46 @@
+#include "ui/fenetre_impression.h"
+
+namespace orvan {
+
+FenetreImpression::FenetreImpression(Plateforme& p) : Fiche("unit_imp"), plateforme(p) {
+    caption = "Impression";
+    fond = rgb(255, 255, 255);
+    image = &cree<ImageCapturee>(nullptr, "Image1");
+    minuterie = &cree<Minuterie>(nullptr, "Timer_imprim");
+    minuterie->intervalle = 1000;
+    minuterie->enabled = false;
+    minuterie->on_timer = [this] { imprime_et_ferme(); };
+}
+
+// The offsets are those of a framed window's client area: border, caption and menu bar.
+void FenetreImpression::place_sur(const Fiche& principale) {
+    left = principale.left + 4;
+    top = principale.top + 42;
+    height = principale.height - 45;
+    width = principale.width - 10;
+    image->width = width;
+    image->height = height;
+}
+
+void FenetreImpression::lance(Capture capture) {
+    image->capture = std::move(capture);
+    image->pinceau = rgb(255, 255, 255);
+    resultat.reset();
+    page = {};
+    minuterie->enabled = true;
+    visible = true;
+}
+
+void FenetreImpression::imprime_et_ferme() {
+    minuterie->enabled = false;
+    page = plateforme.capture(*this);
+    resultat = plateforme.imprime(page);
+    ferme();
+}
+
+void FenetreImpression::ferme() {
+    minuterie->enabled = false;
+    visible = false;
+}
+
+} // namespace orvan
