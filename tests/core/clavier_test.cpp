@@ -35,7 +35,7 @@ TEST(Clavier, EntreeSansPhenotypeChoisiNeFaitRienPuisConfirme) {
 
     clavier->phenotypes.premier_phenotype->selectionne(0);
     touche(clavier, touche_entree);
-    choisit(souris, 1, 0);
+    donne_phenotypes(souris, 1, 0);
     EXPECT_EQ(clavier.journal().back(), "all_okclick");
     EXPECT_EQ(clavier.journal(), souris.journal());
     EXPECT_EQ(clavier->arbre.ped.geno1[1], souris->arbre.ped.geno1[1]);

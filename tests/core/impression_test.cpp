@@ -76,7 +76,7 @@ TEST(Impression, AvantLePremierClicLaPageSeFaitSurLeFondEtLImageRevient) {
 
 TEST(Impression, ApresLaDisparitionLImageDeDepartNeRevientPasDerriereLaFamille) {
     Session s;
-    choisit(s, 1, 0);
+    donne_phenotypes(s, 1, 0);
     s->depart.minuterie_disparition->tic();
     ASSERT_FALSE(s->depart.image->visible);
     std::vector<VueCapture> vues;
