@@ -3,10 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace orvan {
 
 struct HeureUTC;
+
+// A draw in 0..n-1, as the pure rules receive it: the generator in the program, a scripted
+// sequence in their tests.
+using Tirage = std::function<std::uint32_t(std::uint32_t)>;
 
 struct Generateur {
     std::uint32_t graine_alea = 0;

@@ -1,6 +1,8 @@
 // The shuffle of a gene's statements, so that the pupil cannot read the answers off their order.
 #pragma once
 
+#include "app/generateur.h"
+
 #include "genebank/modele_caracteres.h"
 
 #include <array>
@@ -9,9 +11,6 @@
 #include <string>
 
 namespace orvan {
-
-// A draw in 0..n-1 (the same callback as the draw of a child).
-using Tirage = std::function<std::uint32_t(std::uint32_t)>;
 
 using TextesEnonces = std::array<std::string, max_relations + 1>;
 

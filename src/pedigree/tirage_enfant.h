@@ -2,6 +2,8 @@
 // The order and range of every draw is part of the saved files' format.
 #pragma once
 
+#include "app/generateur.h"
+
 #include "genebank/modele_caracteres.h"
 #include "ui/controles.h"
 
@@ -11,9 +13,6 @@
 #include <string>
 
 namespace orvan {
-
-// A draw in 0..n-1.
-using Tirage = std::function<std::uint32_t(std::uint32_t)>;
 
 struct Enfant {
     std::string geno1, geno2;
