@@ -63,6 +63,8 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.anglais, [this] { coquille.change_langue(*menus.anglais); });
     relie(menus.sans_info_genotype, [this] { coquille.sans_info_genotype(); });
     relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
+    relie(menus.saisie_phenotypes, [this] { genotypes.choisit_saisie_phenotypes(); });
+    relie(menus.saisie_genotypes, [this] { genotypes.choisit_saisie_genotypes(); });
 }
 
 } // namespace orvan

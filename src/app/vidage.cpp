@@ -17,6 +17,12 @@ std::string hex(Couleur c) {
     return t;
 }
 
+// What a left click on an individual opens.
+std::string mode_de_saisie(const FenetrePrincipale& f) {
+    if (f.menus.saisie_phenotypes->checked) return "phenotypes";
+    return f.menus.saisie_genotypes->checked ? "genotypes" : "";
+}
+
 } // namespace
 
 std::string etat_json(const FenetrePrincipale& f) {
@@ -35,6 +41,7 @@ std::string etat_json(const FenetrePrincipale& f) {
                              {"fond", hex(l.fond)},
                              {"etiquette", l.caption},
                              {"bulle", s.hint},
+                             {"bulle_etiquette", l.hint},
                              {"geno1", f.arbre.ped.geno1[k]},
                              {"geno2", f.arbre.ped.geno2[k]},
                              {"pheno1", f.arbre.ped.pheno1[k]},
@@ -60,6 +67,7 @@ std::string etat_json(const FenetrePrincipale& f) {
     }
     const json etat = {{"graine_alea", f.alea.graine_signee()},
                        {"nb_genes", f.genes.modele.nb_genes},
+                       {"saisie", mode_de_saisie(f)},
                        {"titre", f.coquille.titre->caption},
                        {"dernier_indiv", f.arbre.ped.dernier_indiv},
                        {"nb_unions", f.arbre.ped.nb_unions},

@@ -1,5 +1,6 @@
 // The genotype panel: the genotypes offered for an individual (entered directly, or changed by
-// a right click), with the hidden genotype boxes that hold the gene's genotype list.
+// a right click), with the hidden genotype boxes that hold the gene's genotype list; and the
+// choice between entering phenotypes and entering genotypes.
 #pragma once
 
 #include "genebank/modele_caracteres.h"
@@ -15,6 +16,24 @@ class SaisieGenotypes {
   public:
     explicit SaisieGenotypes(FenetrePrincipale& fenetre) : f(fenetre) {}
     void cree_controles();
+
+    // "Phénotypes" and "Génotypes" of the entry menu: what a left click on an individual opens.
+    void choisit_saisie_phenotypes();
+    void choisit_saisie_genotypes();
+    // A click in the list of gene g: logs the item chosen (-1 for none), then the OK rule.
+    void stock_ch_gen(int g, int i);
+    // A change of tick of box k of gene g: the other boxes of the gene are unticked.
+    void choix_genotype(int g, int k);
+    // "Ok" waits for one genotype with one gene, for both with two.
+    void regle_ok();
+    // The outline chosen in "Choix sexe" goes at once to the individual clicked.
+    void change_sexe();
+    void change_nb_descendants();
+    // "Ok": a new entry gives the individual its genotypes and hands over to the crossing; a
+    // change gives them to the individual clicked, and nothing is drawn again.
+    void confirme();
+    // The label of individual k shows the phenotype its genotypes give.
+    void etiquette_phenotype(int k);
 
     // The genotypes of gene g that the founders' gametes allow for individual n's sex.
     void offre_genotypes(int g, int n);
@@ -39,6 +58,9 @@ class SaisieGenotypes {
     Combo* nb_descendants;
 
   private:
+    void relie_gestionnaires();
+    void confirme_saisie();
+    void confirme_changement();
     FenetrePrincipale& f;
 };
 

@@ -34,7 +34,19 @@ void SaisieGenotypes::cree_controles() {
     nb_descendants = &place(f.cree<Combo>(groupe_nb_descendants, "choix_nb_desc2"), 8, 18, 100, 22);
     nb_descendants->items = {"hasard", "2", "3", "4", "5", "6"};
     nb_descendants->index = 0;
+    relie_gestionnaires();
+}
 
+void SaisieGenotypes::relie_gestionnaires() {
+    for (int g = 1; g <= 2; ++g) {
+        radio_genotype[g]->on_click = [this, g] { stock_ch_gen(g, radio_genotype[g]->index); };
+        // The boxes are never shown: their handlers run when the program ticks or unticks them.
+        for (int k = 1; k <= max_genotypes_gene; ++k)
+            case_genotype[g][k]->on_click = [this, g, k] { choix_genotype(g, k); };
+    }
+    sexe->on_click = [this] { change_sexe(); };
+    nb_descendants->on_change = [this] { change_nb_descendants(); };
+    ok->on_click = [this] { confirme(); };
     annuler->on_click = [this] { f.alleles.annule(); };
 }
 

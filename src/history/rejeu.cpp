@@ -70,6 +70,7 @@ void case_genotype(FenetrePrincipale& f, std::string& t) {
     if (!dans(g, 1, 2) || !dans(k, 1, max_genotypes_gene)) return;
     f.genotypes.case_genotype[g][k]->coche(true);
     f.genotypes.radio_genotype[1]->selectionne(static_cast<int>(k) - 1);
+    f.genotypes.choix_genotype(static_cast<int>(g), static_cast<int>(k));
 }
 
 void liste_genotypes(FenetrePrincipale& f, std::string& t) {
@@ -97,7 +98,7 @@ struct Ligne {
     void (*rejoue)(FenetrePrincipale&, std::string&);
 };
 
-const std::array<Ligne, 18> lignes_du_journal{{
+const std::array<Ligne, 21> lignes_du_journal{{
     {"aleat=", Cle::contenue, graine},
     {"bitbtn4click", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.coquille.monohybridisme(); }},
@@ -107,6 +108,12 @@ const std::array<Ligne, 18> lignes_du_journal{{
      [](FenetrePrincipale& f, std::string&) { f.genes.confirme_genes(); }},
     {"all_okclick", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.phenotypes.confirme(); }},
+    {"menu_phenoclick", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.genotypes.choisit_saisie_phenotypes(); }},
+    {"menu_genoclick", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.genotypes.choisit_saisie_genotypes(); }},
+    {"bitbtn8click", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.genotypes.confirme(); }},
     {"all_annulclick", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.phenotypes.annule(); }},
     {"bitbtn7click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.annule(); }},
@@ -132,7 +139,10 @@ const std::array<Ligne, 18> lignes_du_journal{{
     {"choix_genotype", Cle::contenue, case_genotype},
     {"choix_gen", Cle::contenue, liste_genotypes},
     {"choix_sexeclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) { f.genotypes.sexe->selectionne(apres_point(t)); }},
+     [](FenetrePrincipale& f, std::string& t) {
+         f.genotypes.sexe->selectionne(apres_point(t));
+         f.genotypes.change_sexe();
+     }},
     {"couleur=", Cle::contenue, couleurs_legende},
 }};
 

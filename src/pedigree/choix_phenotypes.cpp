@@ -73,8 +73,10 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     if (ped.dernier_indiv > 2) {
         if (ped.dernier_indiv >= dernier_avant_conjoint) {
             ped.choix_en_cours = 0;
-            f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
-                                       "conjoint.");
+            // The refused click stays in the log: a replay refuses it again, silently.
+            if (f.journal.rejeu_en_cours == 0)
+                f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
+                                           "conjoint.");
             return;
         }
         f.arbre.ajout_conjoint(n);
@@ -170,12 +172,16 @@ void ChoixPhenotypes::confirme() {
     f.arbre.ecrit_bulle(m);
     affich_all(m);
     panneau->visible = f.genotypes.panneau->visible = false;
+    passe_au_croisement(m);
+    f.couleurs.recolore();
+    f.journal.stock_ev("all_okclick");
+}
+
+void ChoixPhenotypes::passe_au_croisement(int m) {
     if (m > 2)
         f.arbre.croise_conjoint();
     else if (!f.arbre.tab_shape[1]->hint.empty() && !f.arbre.tab_shape[2]->hint.empty())
         f.arbre.croise_fondateurs();
-    f.couleurs.recolore();
-    f.journal.stock_ev("all_okclick");
 }
 
 void ChoixPhenotypes::ferme_choix() {

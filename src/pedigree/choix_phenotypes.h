@@ -23,6 +23,9 @@ class ChoixPhenotypes {
     void clic_second_phenotype();
     void change_nb_descendants();
     void confirme();
+    // After a confirmed choice for individual m: a spouse is crossed with its partner; a founder
+    // waits for the other one, and the second one starts the founders' crossing.
+    void passe_au_croisement(int m);
     // The panel's cancel; only the user's press writes its line.
     void annule(bool par_utilisateur = false);
     // What every cancel shares: the panels close and a spouse not yet confirmed goes.

@@ -1,0 +1,115 @@
+// What the genotype panel's controls do, its confirmation, and the choice of entry mode.
+#include "app/fenetre_principale.h"
+
+#include "exercises/saisie_genotypes_etiquette.h"
+#include "ui/texte.h"
+
+#include <algorithm>
+
+namespace orvan {
+
+namespace {
+
+// A gene whose list has no selection keeps its genotype.
+void prend_genotype(const RadioGroupe& liste, std::string& genotype) {
+    if (liste.index >= 0) genotype = coupe(liste.texte_choisi(), 40);
+}
+
+} // namespace
+
+void SaisieGenotypes::choisit_saisie_phenotypes() {
+    f.menus.saisie_phenotypes->checked = true;
+    f.menus.saisie_genotypes->checked = false;
+    f.journal.stock_ev("menu_phenoclick");
+}
+
+void SaisieGenotypes::choisit_saisie_genotypes() {
+    f.menus.saisie_phenotypes->checked = false;
+    f.menus.saisie_genotypes->checked = true;
+    f.journal.stock_ev("menu_genoclick");
+}
+
+void SaisieGenotypes::regle_ok() {
+    const bool premier = radio_genotype[1]->index >= 0;
+    const bool second = radio_genotype[2]->index >= 0;
+    const int nb_genes = f.genes.modele.nb_genes;
+    ok->enabled = (nb_genes == 1 && premier != second) || (nb_genes == 2 && premier && second);
+}
+
+void SaisieGenotypes::stock_ch_gen(int g, int i) {
+    f.journal.stock_ev("choix_gen(" + std::to_string(g) + "," + std::to_string(i) + ")");
+    regle_ok();
+}
+
+// Each untick runs the handler of the box unticked, which unticks the others in turn.
+void SaisieGenotypes::choix_genotype(int g, int k) {
+    if (g < 1 || g > 2) return;
+    const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
+    for (int i = 1; i <= n; ++i)
+        if (i != k) case_genotype[g][i]->coche(false);
+    regle_ok();
+}
+
+// The genotypes offered stay those of the sex the panel was opened with: the panel is open, so
+// the request to open it again is turned down.
+void SaisieGenotypes::change_sexe() {
+    const int n = f.arbre.ped.indiv_saisi;
+    if (individu_valide(n))
+        f.arbre.tab_shape[n]->contour = sexe->index == 0 ? Contour::carre : Contour::cercle;
+    f.journal.stock_ev("choix_sexeclick." + std::to_string(sexe->index));
+    f.phenotypes.choix_all(n, Bouton::droit);
+}
+
+// The phenotype panel's box is the one the crossing reads.
+void SaisieGenotypes::change_nb_descendants() {
+    Combo& lu = *f.phenotypes.nb_descendants;
+    lu.index = nb_descendants->index;
+    f.journal.stock_ev("nb_desc=" + std::to_string(lu.index));
+}
+
+void SaisieGenotypes::etiquette_phenotype(int k) {
+    const Pedigree& ped = f.arbre.ped;
+    f.arbre.tab_label[k]->set_caption(
+        orvan::etiquette_phenotype(f.genes.modele, ped.geno1[k], ped.geno2[k]));
+}
+
+void SaisieGenotypes::confirme() {
+    f.arbre.ped.choix_en_cours = 0;
+    if (f.arbre.ped.changement_genotype == 0)
+        confirme_saisie();
+    else
+        confirme_changement();
+}
+
+void SaisieGenotypes::confirme_saisie() {
+    Pedigree& ped = f.arbre.ped;
+    const int m = ped.indiv_courant;
+    panneau->visible = false;
+    if (individu_valide(m)) {
+        prend_genotype(*radio_genotype[1], ped.geno1[m]);
+        prend_genotype(*radio_genotype[2], ped.geno2[m]);
+        f.arbre.ecrit_bulle(m);
+        etiquette_phenotype(m);
+        f.arbre.place_label(m, f.arbre.tab_label[m]->caption);
+        f.phenotypes.passe_au_croisement(m);
+    }
+    f.couleurs.recolore();
+    f.journal.stock_ev("bitbtn8click");
+}
+
+// The label keeps its place and its hint: only the symbol tells the new genotype.
+void SaisieGenotypes::confirme_changement() {
+    Pedigree& ped = f.arbre.ped;
+    const int m = ped.indiv_saisi;
+    f.journal.stock_ev("bitbtn8click");
+    if (individu_valide(m)) {
+        prend_genotype(*radio_genotype[1], ped.geno1[m]);
+        prend_genotype(*radio_genotype[2], ped.geno2[m]);
+        f.arbre.tab_shape[m]->hint = ped.geno1[m] + "//" + ped.geno2[m];
+        etiquette_phenotype(m);
+    }
+    panneau->visible = false;
+    f.couleurs.recolore();
+}
+
+} // namespace orvan

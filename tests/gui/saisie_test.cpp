@@ -1,0 +1,90 @@
+// A pupil changes a son's sex and genotype with the mouse: right click, "féminin", another
+// genotype, "Ok".
+#include "session_demarree.h"
+#include "suites.h"
+
+#include "qt/session_qt.h"
+#include "qt/widgets_saisie.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace orvan;
+
+class ChangementGenotypeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { demarre(session_); }
+    void cleanup() { session_.reset(); }
+
+    void clic_droit_sexe_et_genotype_a_la_souris() {
+        FenetrePrincipale& f = session_->form;
+        // Founders D and D, "XD,Y" and "XD,Xd" from this seed; five children, 3 is a son.
+        f.journal.lignes() = {"aleat=73205085",     "bitbtn4click", "group_premclick.0",
+                              "bitbtn1click",       "nb_desc=4",    "choix_all(1,left)",
+                              "prem_alleleclick.0", "all_okclick",  "choix_all(2,left)",
+                              "prem_alleleclick.0", "all_okclick"};
+        session_->fenetre.traite([&f] {
+            f.historique.rejoue_journal();
+            // "Avec info génotype": the symbols show their genotypes as tooltips.
+            f.menus.avec_info_genotype->clic();
+        });
+        QCOMPARE(f.arbre.ped.geno1[3], std::string("Y,XD"));
+        QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::carre);
+        QWidget* symbole = trouve("Shape3");
+        QVERIFY(symbole && symbole->isVisible());
+        const QRect place_label = trouve("Label3")->geometry();
+        const QRgb coin = symbole->grab().toImage().pixel(3, 3);
+
+        QTest::mouseClick(symbole, Qt::RightButton, {}, QPoint(3, 3));
+        auto* panneau = dynamic_cast<QGroupBox*>(trouve("Group_choix_geno"));
+        QVERIFY(panneau && panneau->isVisible());
+        QCOMPARE(panneau->title(), QStringLiteral("Changement de génotype"));
+        auto* liste = dynamic_cast<RadioGroupeQt*>(trouve("choix_gen1"));
+        QVERIFY(liste && liste->boutons().size() == 2);
+        QCOMPARE(liste->boutons()[1]->text(), QStringLiteral("Y,Xd"));
+        QVERIFY(liste->boutons()[0]->isChecked());
+        auto* ok = dynamic_cast<QPushButton*>(trouve("BitBtn8"));
+        QVERIFY(ok && ok->isEnabled());
+
+        // "féminin": the square becomes a circle at once, the panel stays open.
+        clique_item("choix_sexe", 1);
+        QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::cercle);
+        QCOMPARE(f.journal.lignes().back(), std::string("choix_sexeclick.1"));
+        QVERIFY(symbole->grab().toImage().pixel(3, 3) != coin);
+        QVERIFY(panneau->isVisible());
+
+        clique_item("choix_gen1", 1);
+        QCOMPARE(f.journal.lignes().back(), std::string("choix_gen(1,1)"));
+        QVERIFY(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!panneau->isVisible());
+        QCOMPARE(f.arbre.ped.geno1[3], std::string("Y,Xd"));
+        QCOMPARE(symbole->toolTip(), QStringLiteral("Y,Xd//,"));
+        // The label tells the new phenotype where it stood, and keeps the former genotype.
+        QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[d]"));
+        QCOMPARE(trouve("Label3")->toolTip(), QStringLiteral("Y,XD//,"));
+        QCOMPARE(trouve("Label3")->geometry().topLeft(), place_label.topLeft());
+        QCOMPARE(f.journal.lignes().back(), std::string("bitbtn8click"));
+    }
+
+  private:
+    QWidget* trouve(const char* nom) { return session_->fenetre.findChild<QWidget*>(nom); }
+
+    // On the item's round mark: the empty right part of a button takes no clicks.
+    void clique_item(const char* groupe, int item) {
+        auto* g = dynamic_cast<RadioGroupeQt*>(trouve(groupe));
+        QVERIFY(g && g->isVisible());
+        QRadioButton* bouton = g->boutons().at(static_cast<std::size_t>(item));
+        QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(6, bouton->height() / 2));
+    }
+
+    std::unique_ptr<SessionQt> session_;
+};
+
+static Suite<ChangementGenotypeTest> suite;
+
+#include "saisie_test.moc"
