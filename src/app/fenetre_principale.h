@@ -17,6 +17,7 @@
 #include "ui/calculette.h"
 #include "ui/fiche.h"
 #include "ui/panneau_couleurs.h"
+#include "ui/panneaux_mobiles.h"
 
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ class FenetrePrincipale : public Fiche {
     Calculette calculette;
     SaisieGenotypes genotypes;
     Historique historique;
+    PanneauxMobiles panneaux_mobiles{*this};
 
   private:
     void cree_controles();
