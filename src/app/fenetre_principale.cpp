@@ -38,6 +38,7 @@ void FenetrePrincipale::cree_controles() {
     genotypes.cree_controles();
     historique.cree_controles();
     journal.relie(historique.evenements->lignes);
+    panneaux_mobiles.relie_panneaux();
     coquille.cree_mesures();
     coquille.cree_minuterie();
     depart.cree_minuteries();

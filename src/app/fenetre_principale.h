@@ -18,6 +18,7 @@
 #include "ui/fiche.h"
 #include "ui/impression.h"
 #include "ui/panneau_couleurs.h"
+#include "ui/panneaux_mobiles.h"
 
 #include <string>
 #include <vector>
@@ -46,6 +47,7 @@ class FenetrePrincipale : public Fiche {
     SaisieGenotypes genotypes;
     Historique historique;
     Impression impression;
+    PanneauxMobiles panneaux_mobiles{*this};
 
   private:
     void cree_controles();

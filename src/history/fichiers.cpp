@@ -21,6 +21,8 @@ bool Historique::ouvre_fichier(const std::string& chemin) {
     f.menus.exercices->enabled = true;
     f.menus.saisie_phenotypes->checked = true;
     f.menus.saisie_genotypes->checked = false;
+    // The replay clicks no founder: the start picture would stay behind the family.
+    f.depart.lance_disparition();
     rejoue_journal();
     return true;
 }

@@ -53,9 +53,12 @@ void choix_individu(FenetrePrincipale& f, std::string& t) {
 
 void decalage(FenetrePrincipale& f, std::string& t) {
     const auto [u, dx] = deux_nombres(t);
-    if (!dans(u, 0, max_unions) || !dans(dx, -100000, 100000)) return;
+    // The log writes shifts as int: a larger number is no shift. Any other one stops at the
+    // bound of the positions.
+    if (!dans(u, 0, max_unions) || !dans(dx, INT32_MIN, INT32_MAX)) return;
     f.arbre.decale_fratrie(static_cast<int>(u), static_cast<int>(dx));
-    f.arbre.tab_union[u]->left += static_cast<int>(dx);
+    Panel& ligne = *f.arbre.tab_union[u];
+    ligne.left = decale_borne(ligne.left, dx);
 }
 
 void nombre_descendants(FenetrePrincipale& f, std::string& t) {

@@ -30,6 +30,13 @@ class Arbre {
     void croise_fondateurs();
     void croise_conjoint();
     void decale_fratrie(int u, int delta);
+    // Sibship line u follows the mouse sideways while it spans its vertical line; the release
+    // shifts the children by what the line moved.
+    void presse_ligne_fratrie(int u, int x, int y);
+    void deplace_groupe(Panel& ligne, int x);
+    void relache_ligne_fratrie();
+    // A click on vertical line u folds its sibship, or unfolds it.
+    void apparait_disparait_fratrie(int u);
     void regen_shape();
 
     void montre_fondateurs();
@@ -53,6 +60,7 @@ class Arbre {
   private:
     void cree_lignes();
     void cree_individus();
+    void relie_lignes();
     int nb_enfants(bool gen2, int premier);
     void place_couple(int u, int p1, int p2);
     void place_enfant(int k, int rang_enfant, int n, int ecart, int rang, bool gen2);

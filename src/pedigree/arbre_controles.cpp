@@ -8,6 +8,7 @@ namespace orvan {
 void Arbre::cree_controles() {
     cree_lignes();
     cree_individus();
+    relie_lignes();
 }
 
 void Arbre::cree_lignes() {
@@ -46,6 +47,19 @@ void Arbre::cree_individus() {
         const auto clic = [this, k](Bouton b, int, int) { clic_individu(k, b); };
         tab_shape[k]->on_mouse_down = clic;
         tab_label[k]->on_mouse_down = clic;
+    }
+}
+
+void Arbre::relie_lignes() {
+    for (int u = 0; u <= max_unions; ++u) {
+        Panel& ligne = *tab_union[u];
+        ligne.on_mouse_down = [this, u](Bouton, int x, int y) { presse_ligne_fratrie(u, x, y); };
+        ligne.on_mouse_move = [this, &ligne](int x, int) { deplace_groupe(ligne, x); };
+        ligne.on_mouse_up = [this](Bouton, int, int) { relache_ligne_fratrie(); };
+        if (u > 0)
+            tab_vertic[u]->on_mouse_down = [this, u](Bouton, int, int) {
+                apparait_disparait_fratrie(u);
+            };
     }
 }
 

@@ -6,16 +6,23 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <exception>
 
 namespace orvan {
 
 FenetreQt::FenetreQt(Fiche& fiche)
-    : fiche_(fiche), surface_(new QWidget(this)), miroir_(fiche, *surface_, menuBar(), *this) {
+    : fiche_(fiche), zone_(new QScrollArea(this)), surface_(new QWidget),
+      miroir_(fiche, *surface_, menuBar(), *this) {
     setObjectName(QString::fromStdString(fiche.nom()));
     surface_->setObjectName(QStringLiteral("surface"));
     surface_->setAutoFillBackground(true);
-    setCentralWidget(surface_);
+    zone_->setObjectName(QStringLiteral("zone"));
+    zone_->setFrameShape(QFrame::NoFrame);
+    // The surface fills the part in view and grows past it only as far as its controls reach.
+    zone_->setWidgetResizable(true);
+    zone_->setWidget(surface_);
+    setCentralWidget(zone_);
     setWindowFlag(Qt::WindowStaysOnTopHint, fiche.au_premier_plan);
     premier_plan_ = fiche.au_premier_plan;
     actualise();
@@ -34,6 +41,7 @@ void FenetreQt::traite(const std::function<void()>& gestionnaire) {
 void FenetreQt::actualise() {
     actualise_fenetre();
     miroir_.actualise();
+    etend_surface();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.
     if (isVisible() != fiche_.visible) setVisible(fiche_.visible);
@@ -44,8 +52,12 @@ void FenetreQt::actualise_fenetre() {
         caption_ = fiche_.caption;
         setWindowTitle(texte_qt(caption_));
     }
+    // Sized when the core sizes it; the user may then resize it or maximise it at will.
     const QSize taille(fiche_.width, fiche_.height);
-    if (taille.isValid() && size() != taille) setFixedSize(taille);
+    if (taille.isValid() && (premiere_ || taille != taille_)) {
+        taille_ = taille;
+        resize(taille);
+    }
     // The window manager may shift the window: it is moved only when the core moves it.
     if (premiere_ || fiche_.left != left_ || fiche_.top != top_) {
         left_ = fiche_.left;
@@ -65,6 +77,15 @@ void FenetreQt::actualise_fenetre() {
         if (visible) show();
     }
     premiere_ = false;
+}
+
+// Hidden controls do not count: scroll bars show only while something shown is out of view.
+void FenetreQt::etend_surface() {
+    const QRect r = surface_->childrenRect();
+    const QSize etendue(std::max(0, r.right() + 1), std::max(0, r.bottom() + 1));
+    if (etendue == etendue_) return;
+    etendue_ = etendue;
+    surface_->setMinimumSize(etendue);
 }
 
 void FenetreQt::keyPressEvent(QKeyEvent* e) {

@@ -1,5 +1,7 @@
 // A window of the core shown as a Qt main window: its menu bar, its controls, and the rule that
-// every user action goes to the core and is followed by a refresh of everything.
+// every user action goes to the core and is followed by a refresh of everything. The controls
+// stand on a surface that scrolls when they reach beyond the part of it in view; the window can
+// take any size, while the core keeps its own for its layout.
 #pragma once
 
 #include "qt/miroir.h"
@@ -7,6 +9,7 @@
 #include "ui/fiche.h"
 
 #include <QMainWindow>
+#include <QScrollArea>
 
 #include <functional>
 #include <string>
@@ -22,6 +25,7 @@ class FenetreQt : public QMainWindow, public Relais {
     void actualise();
 
     QWidget* surface() const { return surface_; }
+    QScrollArea* zone() const { return zone_; }
     const Miroir& miroir() const { return miroir_; }
     // Runs after the refresh that follows each event.
     std::function<void()> apres_evenement;
@@ -31,12 +35,15 @@ class FenetreQt : public QMainWindow, public Relais {
 
   private:
     void actualise_fenetre();
+    void etend_surface();
     Fiche& fiche_;
+    QScrollArea* zone_;
     QWidget* surface_;
     Miroir miroir_;
     bool premiere_ = true;
     std::string caption_;
     int left_ = 0, top_ = 0;
+    QSize taille_, etendue_;
     Couleur fond_ = 0;
     bool premier_plan_ = false;
 };

@@ -5,7 +5,9 @@
 #include "qt/conversions_qt.h"
 #include "qt/reflet.h"
 
+#include <QChildEvent>
 #include <QMouseEvent>
+#include <QWidget>
 
 #include <utility>
 
@@ -21,6 +23,14 @@ template <class Base> class AvecSouris : public Base {
     }
 
   protected:
+    // The cursor of a box is for its frame: the controls inside it keep the ordinary arrow,
+    // which Qt would otherwise hand them down from the box.
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ChildPolished && this->testAttribute(Qt::WA_SetCursor))
+            if (auto* w = qobject_cast<QWidget*>(static_cast<QChildEvent*>(e)->child()))
+                if (!w->testAttribute(Qt::WA_SetCursor)) w->setCursor(Qt::ArrowCursor);
+        return Base::event(e);
+    }
     void mousePressEvent(QMouseEvent* e) override {
         e->accept();
         const auto b = bouton_core(e->button());

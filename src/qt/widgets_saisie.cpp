@@ -157,6 +157,8 @@ void ListeQt::actualise() {
         item->setSizeHint(QSize(0, hauteur_ligne_));
     }
     lignes_ = l_.lignes;
+    // The newest line is the one the pupil looks for.
+    scrollToBottom();
 }
 
 // --- Multi-line text ---------------------------------------------------------------------------

@@ -152,7 +152,7 @@ const std::vector<Cas> cas = {
     {"NombreDEnfantsHorsDeLaBoite", "nb_desc=9", {}, nb_desc(-1)},
     // Shifts of a sibship and its line.
     {"Decalage", "decal_fratrie(0,-40)", fondateurs_croises, decalage(-40)},
-    {"DecalageTropGrand", "decal_fratrie(0,100001)", fondateurs_croises, ignoree},
+    {"DecalageHorsDesEntiers", "decal_fratrie(0,2147483648)", fondateurs_croises, ignoree},
     {"DecalageDUneUnionHorsDesOnze", "decal_fratrie(11,5)", fondateurs_croises, ignoree},
     // Gene lists: clamped, a selection that moves runs the handler, -1 only clears.
     {"GeneBorne", "group_premclick.7", marque_le_premier_gene, premier_gene(3, true)},

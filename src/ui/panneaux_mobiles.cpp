@@ -1,0 +1,52 @@
+#include "ui/panneaux_mobiles.h"
+
+#include "app/fenetre_principale.h"
+
+#include <algorithm>
+
+namespace orvan {
+
+int decale_borne(int position, std::int64_t decalage) {
+    // Twice the bound takes any position to either bound: a larger shift changes nothing more,
+    // and the sum stays far from any overflow.
+    const std::int64_t borne = std::int64_t{2} * limite_position;
+    const std::int64_t v = position + std::clamp(decalage, -borne, borne);
+    return static_cast<int>(std::clamp<std::int64_t>(v, -limite_position, limite_position));
+}
+
+void PanneauxMobiles::relie_panneaux() {
+    rend_mobile(*f.phenotypes.panneau);
+    rend_mobile(*f.genotypes.panneau, {f.genotypes.boites[1], f.genotypes.boites[2]});
+    rend_mobile(*f.alleles.panneau, {f.alleles.boites[1], f.alleles.boites[2]});
+    rend_mobile(*f.couleurs.panneau);
+    rend_mobile(*f.historique.panneau);
+}
+
+void PanneauxMobiles::rend_mobile(Controle& panneau, std::initializer_list<Controle*> poignees) {
+    Controle* p = &panneau;
+    const auto relie = [this, p](Controle& c) {
+        c.curseur = Curseur::deplacement;
+        c.on_mouse_down = [this](Bouton, int x, int y) { commence(x, y); };
+        c.on_mouse_move = [this, p](int x, int y) { depl_groupe(*p, x, y); };
+        c.on_mouse_up = [this](Bouton, int, int) { termine(); };
+    };
+    relie(panneau);
+    for (Controle* c : poignees)
+        relie(*c);
+}
+
+void PanneauxMobiles::commence(int x, int y) {
+    etat.souris_x = x;
+    etat.souris_y = y;
+    etat.en_deplacement = 1;
+}
+
+void PanneauxMobiles::depl_groupe(Controle& boite, int x, int y) {
+    if (etat.en_deplacement != 1) return;
+    const std::int64_t gauche = std::int64_t{boite.left} + x - etat.souris_x;
+    if (gauche < f.width - 15 && gauche + boite.width > 15) boite.left = static_cast<int>(gauche);
+    const std::int64_t haut = std::int64_t{boite.top} + y - etat.souris_y;
+    if (haut < f.height - 60 && haut + boite.height > 15) boite.top = static_cast<int>(haut);
+}
+
+} // namespace orvan
