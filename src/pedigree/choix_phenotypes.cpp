@@ -191,10 +191,8 @@ void ChoixPhenotypes::ferme_choix() {
     if (ped.dernier_indiv > 2 && ped.changement_genotype == 0) {
         f.arbre.retrait_dernier();
     } else if (individu_valide(ped.indiv_saisi)) {
-        Forme& s = *f.arbre.tab_shape[ped.indiv_saisi];
-        const bool carre = s.contour == Contour::carre;
-        s.contour = f.arbre.tab_shape[41]->contour;
-        if (!carre) s.contour = Contour::cercle;
+        // The outline it had when its panel opened: a sex chosen in the panel is cancelled too.
+        f.arbre.tab_shape[ped.indiv_saisi]->contour = f.arbre.tab_shape[41]->contour;
     }
     ped.changement_genotype = 0;
 }

@@ -162,3 +162,26 @@ TEST(RejeuStable, UneAnnulationDeDecalagesRejoueUneFois) {
         EXPECT_EQ(etat_json(*s), etat_json(*une_a_une)) << chemin;
     }
 }
+
+// A sex chosen in the change panel and then cancelled is cancelled too, with or without
+// descendants, by the mouse and in the replay.
+TEST(RejeuStable, AnnulerUnChangementDeSexeRendLeCarre) {
+    for (const bool avec_enfants : {false, true}) {
+        Session s;
+        if (avec_enfants)
+            for (int k = 1; k <= 2; ++k) {
+                s->arbre.clic_individu(k, Bouton::gauche);
+                s->phenotypes.premier_phenotype->selectionne(0);
+                s->phenotypes.ok->clic();
+            }
+        const int dernier = s->arbre.ped.dernier_indiv;
+        s->arbre.clic_individu(1, Bouton::droit);
+        s->genotypes.sexe->selectionne(1);
+        EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::cercle);
+        s->genotypes.annuler->clic();
+        EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::carre) << avec_enfants;
+        // While only the founders exist, the shared cancel leaves the count one higher.
+        EXPECT_EQ(s->arbre.ped.dernier_indiv, dernier + (avec_enfants ? 0 : 1)) << avec_enfants;
+        EXPECT_EQ(etat_json(*s), famille_de(s->journal.lignes())) << avec_enfants;
+    }
+}
