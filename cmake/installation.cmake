@@ -12,3 +12,6 @@ foreach(taille 16 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps
           RENAME fr.orvan.Orvan.png)
 endforeach()
+# The example families, offered by the open dialog as the place "Exemples".
+install(DIRECTORY data/exemples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orvan/Exemples
+        FILES_MATCHING PATTERN "*.gen")

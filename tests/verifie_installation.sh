@@ -26,7 +26,7 @@ for taille in 16 32 48 64 128 256; do
 done
 for exemple in "$(dirname "$0")"/../data/exemples/*.gen; do
     [ -e "$exemple" ] || continue
-    doit_exister "share/orvan/exemples/$(basename "$exemple")"
+    doit_exister "share/orvan/Exemples/$(basename "$exemple")"
 done
 
 desktop-file-validate "$prefixe/share/applications/fr.orvan.Orvan.desktop"

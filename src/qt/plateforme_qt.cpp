@@ -2,6 +2,7 @@
 
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
+#include "qt/exemples_qt.h"
 #include "qt/impression_qt.h"
 
 #include <QCoreApplication>
@@ -57,10 +58,13 @@ void PlateformeQt::erreur(const std::string& texte) {
 std::optional<std::string> PlateformeQt::dialogue_ouvrir(const std::string& repertoire,
                                                          const std::string& motif) {
     prepare_dialogue();
-    const QString chemin = QFileDialog::getOpenFileName(fenetre_, QStringLiteral("Ouvrir"),
-                                                        texte_qt(repertoire), filtre(motif));
-    if (chemin.isEmpty()) return std::nullopt;
-    return texte_core(QDir::toNativeSeparators(chemin));
+    QFileDialog dialogue(fenetre_, QStringLiteral("Ouvrir"), texte_qt(repertoire), filtre(motif));
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::ExistingFile);
+    dialogue.setSidebarUrls(places_du_dialogue(dialogue.sidebarUrls(), dossier_exemples()));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
 }
 
 std::optional<std::string> PlateformeQt::dialogue_enregistrer(const std::string& nom_initial) {
@@ -99,8 +103,8 @@ Taille PlateformeQt::taille_ecran() const {
 bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     const QString page = chemin_aide();
     if (!page.isEmpty() && montre_aide(fenetre_.data(), page, sujet)) return true;
-    avertissement("Le fichier d'aide " +
-                  (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
+    avertissement("Le fichier d'aide " + (fichier.empty() ? std::string("orvan.hlp") : fichier) +
+                  " est introuvable.");
     return false;
 }
 
