@@ -37,6 +37,7 @@ void FenetrePrincipale::cree_controles() {
     coquille.cree_mesures();
     coquille.cree_minuterie();
     depart.cree_minuteries();
+    interro.relie_pedigree();
     on_key_down = [this](int touche) { coquille.touche(touche); };
 }
 
@@ -56,6 +57,10 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.anglais, [this] { coquille.change_langue(*menus.anglais); });
     relie(menus.sans_info_genotype, [this] { coquille.sans_info_genotype(); });
     relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
+    relie(menus.exercice_alleles, [this] { alleles.montre(); });
+    relie(menus.exercice_genotypes, [this] { interro.commence(); });
+    // The exercises are the lesson: their menu shows, enabled once there is a family.
+    menus.exercices->visible = true;
 }
 
 } // namespace orvan

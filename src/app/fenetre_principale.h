@@ -8,6 +8,7 @@
 #include "app/menus.h"
 #include "app/plateforme.h"
 #include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
 #include "genebank/choix_genes.h"
 #include "history/historique.h"
@@ -44,6 +45,8 @@ class FenetrePrincipale : public Fiche {
     Calculette calculette;
     SaisieGenotypes genotypes;
     Historique historique;
+    // The genotype exercise and its question window.
+    ExerciceGenotypes interro{*this};
 
   private:
     void cree_controles();

@@ -34,6 +34,9 @@ class Plateforme : public MesureTexte {
     virtual bool ouvrir_aide(const std::string& fichier, int sujet) = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;
+    // Shows a window of the program modally and returns once it has closed (its `visible` false
+    // again): by one of its buttons, or by its own close button.
+    virtual void montre_modal(Fiche& fenetre) = 0;
 };
 
 } // namespace orvan

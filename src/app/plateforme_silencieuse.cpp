@@ -1,5 +1,6 @@
 #include "app/plateforme_silencieuse.h"
 
+#include "ui/fiche.h"
 #include "ui/texte.h"
 
 #include <chrono>
@@ -30,6 +31,10 @@ HeureUTC PlateformeSilencieuse::heure_utc() const {
 std::string PlateformeSilencieuse::repertoire_courant() const {
     std::error_code ec;
     return std::filesystem::current_path(ec).string();
+}
+
+void PlateformeSilencieuse::montre_modal(Fiche& fenetre) {
+    fenetre.visible = false;
 }
 
 } // namespace orvan

@@ -24,6 +24,8 @@ class PlateformeSilencieuse : public Plateforme {
     Taille taille_ecran() const override { return {1024, 768}; }
     bool ouvrir_aide(const std::string&, int) override { return false; }
     void quitter() override {}
+    // Nobody answers: the window closes at once, as by its close button.
+    void montre_modal(Fiche& fenetre) override;
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

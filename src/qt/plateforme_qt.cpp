@@ -2,6 +2,7 @@
 
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
+#include "ui/fiche.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -101,6 +102,20 @@ bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     avertissement("Le fichier d'aide " +
                   (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
     return false;
+}
+
+void PlateformeQt::inscrit_modale(const Fiche& fenetre, std::function<void()> boucle_modale) {
+    boucles_modales_[&fenetre] = std::move(boucle_modale);
+}
+
+void PlateformeQt::montre_modal(Fiche& fenetre) {
+    const auto boucle = boucles_modales_.find(&fenetre);
+    if (boucle == boucles_modales_.end()) {
+        fenetre.visible = false;
+        return;
+    }
+    prepare_dialogue();
+    boucle->second();
 }
 
 void PlateformeQt::quitter() {

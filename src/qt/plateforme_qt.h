@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_map>
 
 namespace orvan {
 
@@ -25,6 +26,7 @@ class PlateformeQt : public Plateforme {
     Taille taille_ecran() const override;
     bool ouvrir_aide(const std::string& fichier, int sujet) override;
     void quitter() override;
+    void montre_modal(Fiche& fenetre) override;
 
     // The window the dialogs belong to.
     void set_fenetre(QWidget* fenetre) { fenetre_ = fenetre; }
@@ -33,10 +35,14 @@ class PlateformeQt : public Plateforme {
     std::function<void()> avant_dialogue;
     // Closes the program's windows; the event loop is left afterwards.
     std::function<void()> fermeture;
+    // The Qt window of a window of the core runs its modal loop; a window without one closes
+    // at once, as by its close button.
+    void inscrit_modale(const Fiche& fenetre, std::function<void()> boucle_modale);
 
   private:
     void prepare_dialogue() const;
     QPointer<QWidget> fenetre_;
+    std::unordered_map<const Fiche*, std::function<void()>> boucles_modales_;
 };
 
 } // namespace orvan

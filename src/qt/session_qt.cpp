@@ -31,6 +31,8 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     plateforme.avant_dialogue = [this] { fenetre.actualise(); };
     plateforme.fermeture = [this] { fenetre.close(); };
     fenetre.apres_evenement = [this] { apres_evenement(); };
+    plateforme.inscrit_modale(form.interro.dialogue, [this] { interro.execute(); });
+    interro.apres_evenement = [this] { fenetre.actualise(); };
     form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");
@@ -45,6 +47,7 @@ void SessionQt::ouvre() {
 }
 
 void SessionQt::apres_evenement() {
+    interro.actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

@@ -4,6 +4,7 @@
 
 #include "app/fenetre_principale.h"
 #include "qt/fenetre_qt.h"
+#include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
 
 #include <string>
@@ -30,6 +31,8 @@ class SessionQt {
     PlateformeQt plateforme;
     FenetrePrincipale form;
     FenetreQt fenetre;
+    // The question window of the genotype exercise.
+    FenetreInterroQt interro{form.interro.dialogue, fenetre, *fenetre.surface()};
 
   private:
     void apres_evenement();

@@ -6,6 +6,7 @@
 #include "app/plateforme_silencieuse.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,20 @@ class PlateformeTest : public PlateformeSilencieuse {
         return false;
     }
 
+    // What the user does in a modal window, one step at a time, until the window closes; a
+    // window still open when the steps run out is closed by its close button.
+    void montre_modal(Fiche& fenetre) override {
+        fenetres_modales.push_back(fenetre.caption);
+        while (fenetre.visible && !gestes_modaux.empty()) {
+            const auto geste = std::move(gestes_modaux.front());
+            gestes_modaux.pop_front();
+            geste();
+        }
+        fenetre.visible = false;
+    }
+
+    std::deque<std::function<void()>> gestes_modaux;
+    std::vector<std::string> fenetres_modales;
     std::deque<bool> reponses;
     std::deque<std::optional<std::string>> fichiers_a_ouvrir, fichiers_a_enregistrer;
     std::vector<std::string> questions, avertissements, erreurs, aides, repertoires_ouverture,
