@@ -11,9 +11,9 @@ InterroGenotype::InterroGenotype(const MesureTexte& mesure) : Fiche("interro_gen
     caption = titre_attente;
     width = largeur_pleine;
     height = hauteur_pleine;
-    // Top right of the main window, above the pedigree's empty corner.
+    // The main window's bottom right corner, which no panel and no individual takes.
     left = 698 - largeur_pleine - 10;
-    top = 10;
+    top = 500;
     cadre = &place(cree<Biseau>(nullptr, "Bevel1"), 4, 4, 215, 84);
     cree_reponses(mesure);
     cree_boutons();

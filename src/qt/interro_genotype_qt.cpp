@@ -7,12 +7,39 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 #include <exception>
 
 namespace orvan {
+
+namespace {
+
+// A white question mark on a blue disc: the themes do not all have a help picture.
+QIcon icone_aide() {
+    QIcon icone;
+    for (int cote : {16, 24, 32}) {
+        QPixmap pm(cote, cote);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 60, 140), cote / 16.0));
+        p.setBrush(QColor(50, 110, 210));
+        p.drawEllipse(QRectF(0.5, 0.5, cote - 1.0, cote - 1.0));
+        QFont police = p.font();
+        police.setBold(true);
+        police.setPixelSize(cote * 3 / 4);
+        p.setFont(police);
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, 0, cote, cote), Qt::AlignCenter, QStringLiteral("?"));
+        icone.addPixmap(pm);
+    }
+    return icone;
+}
+
+} // namespace
 
 FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, QWidget& repere)
     : QDialog(&principale), fiche_(fiche), repere_(repere), surface_(new QWidget(this)),
@@ -24,7 +51,9 @@ FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setSizeGripEnabled(false);
-    setWindowModality(Qt::WindowModal);
+    // Above the main window, as the main window is above the others.
+    setWindowFlag(Qt::WindowStaysOnTopHint,
+                  principale.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     actualise();
 }
 
@@ -43,10 +72,12 @@ void FenetreInterroQt::actualise() {
     miroir_.actualise();
     finit_boutons();
     if (fiche_.visible == isVisible()) return;
-    if (!fiche_.visible)
+    if (!fiche_.visible) {
         modale_ ? done(QDialog::Rejected) : hide();
-    else if (!modale_)
+    } else if (!modale_) {
+        place();
         show();
+    }
 }
 
 void FenetreInterroQt::actualise_fenetre() {
@@ -86,14 +117,14 @@ void FenetreInterroQt::place() {
     move(p);
 }
 
-// "OK" answers the Enter key; "Aide" shows the help's picture.
+// "OK" answers the Enter key; "Aide" gets its picture.
 void FenetreInterroQt::finit_boutons() {
     if (boutons_finis_) return;
     auto* ok = dynamic_cast<QPushButton*>(miroir_.reflet(*fiche_.ok));
     auto* aide = dynamic_cast<QPushButton*>(miroir_.reflet(*fiche_.aide));
     if (!ok || !aide) return;
     ok->setDefault(true);
-    aide->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    aide->setIcon(icone_aide());
     boutons_finis_ = true;
 }
 
@@ -103,7 +134,10 @@ void FenetreInterroQt::execute() {
     actualise();
     place();
     if (Reflet* r = miroir_.reflet(*fiche_.focus); r && r->widget()) r->widget()->setFocus();
+    // Modal to the main window only: the help stays usable beside it.
+    setWindowModality(Qt::WindowModal);
     if (fiche_.visible) exec();
+    setWindowModality(Qt::NonModal);
     modale_ = false;
 }
 

@@ -4,6 +4,7 @@
 #include "qt/conversions_qt.h"
 #include "ui/fiche.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -98,10 +99,22 @@ Taille PlateformeQt::taille_ecran() const {
 
 bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     const QString page = chemin_aide();
-    if (!page.isEmpty() && montre_aide(fenetre_.data(), page, sujet)) return true;
+    if (!page.isEmpty() && montre_aide(parent_aide(), page, sujet)) return true;
     avertissement("Le fichier d'aide " +
                   (fichier.empty() ? std::string("orvan.hlp") : fichier) + " est introuvable.");
     return false;
+}
+
+// While a window of the program is modal, the help belongs to it: any other window would be
+// kept from the pupil's mouse until the modal one closes.
+QWidget* PlateformeQt::parent_aide() const {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = fenetre_.data();
+    if (!parent) return nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("fenetre_aide") && w->parentWidget() != parent)
+            w->setParent(parent, w->windowFlags());
+    return parent;
 }
 
 void PlateformeQt::inscrit_modale(const Fiche& fenetre, std::function<void()> boucle_modale) {
