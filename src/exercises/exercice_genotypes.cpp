@@ -14,6 +14,7 @@ ExerciceGenotypes::ExerciceGenotypes(FenetrePrincipale& fenetre)
     dialogue.autre->on_click = [this] { autre_genotype(); };
     dialogue.annuler->on_click = [this] { termine(); };
     dialogue.aide->on_click = [this] { aide(); };
+    dialogue.on_close = [this] { ferme_hors_question(); };
     dialogue.on_key_down = [this](int touche) {
         if (touche == 112) aide();
     };
@@ -64,7 +65,9 @@ void ExerciceGenotypes::question(int n) {
     dialogue.height = InterroGenotype::hauteur_pleine;
     hint_interroge = symbole.hint;
     dialogue.visible = true;
+    question_en_cours = true;
     f.plateforme.montre_modal(dialogue);
+    question_en_cours = false;
     if (autre_demande == 1)
         attend_un_clic();
     else
@@ -112,9 +115,17 @@ void ExerciceGenotypes::autre_genotype() {
 }
 
 void ExerciceGenotypes::termine() {
+    ferme_hors_question();
     f.arbre.ped.mode_interro_geno = 0;
     autre_demande = 0;
     dialogue.visible = false;
+}
+
+// Closed while it waits for a click (its Escape key, its close button), the window would leave
+// every individual clickable and every genotype hidden with nothing on screen to say why: the
+// exercise ends as after a question.
+void ExerciceGenotypes::ferme_hors_question() {
+    if (!question_en_cours && f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
 }
 
 void ExerciceGenotypes::aide() {

@@ -39,8 +39,10 @@ class ExerciceGenotypes {
 
   private:
     void attend_un_clic();
+    void ferme_hors_question();
     bool casse_exacte(int g) const;
     FenetrePrincipale& f;
+    bool question_en_cours = false;
 };
 
 } // namespace orvan

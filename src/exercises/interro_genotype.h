@@ -23,7 +23,11 @@ class InterroGenotype : public Fiche {
     static constexpr const char* titre_question = "Quel est son génotype?";
 
     // The window's own close button: it goes without any of its buttons' work.
-    void ferme() { visible = false; }
+    void ferme() {
+        visible = false;
+        if (on_close) on_close();
+    }
+    std::function<void()> on_close;
 
     Label* num_gene;
     Saisie *reponse1, *reponse2; // Edit1, Edit2

@@ -308,6 +308,21 @@ TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {
     EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
     EXPECT_FALSE(d.visible);
 
+    // Closed while it waits, by its button or by Escape, it ends the exercise as well.
+    s->interro.commence();
+    d.ferme();
+    EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
+    EXPECT_TRUE(s->arbre.tab_shape[5]->show_hint);
+    EXPECT_FALSE(s->arbre.tab_shape[9]->enabled);
+    s->interro.commence();
+    d.annuler->clic();
+    EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
+    EXPECT_FALSE(s->arbre.tab_shape[9]->enabled || d.visible);
+    // Over once, it puts nothing back: the states saved are stale by now.
+    s->arbre.tab_shape[4]->enabled = false;
+    d.ferme();
+    EXPECT_FALSE(s->arbre.tab_shape[4]->enabled);
+
     // Started twice, it saves the states its first start had set: all stay enabled.
     s->interro.commence();
     s->interro.commence();
