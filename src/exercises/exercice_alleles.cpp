@@ -7,7 +7,8 @@
 namespace orvan {
 
 void ExerciceAlleles::cree_controles() {
-    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 300, 147, 250);
+    // Low on the left, and whole inside the window: its buttons must show.
+    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 255, 147, 250);
     panneau->caption = "Réponses  ";
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
