@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <exception>

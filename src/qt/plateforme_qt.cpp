@@ -110,11 +110,27 @@ bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
 QWidget* PlateformeQt::parent_aide() const {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = fenetre_.data();
-    if (!parent) return nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("fenetre_aide") && w->parentWidget() != parent)
-            w->setParent(parent, w->windowFlags());
+    confie_aide(parent);
     return parent;
+}
+
+// An open help window changes hands where it stands, and stays open.
+void PlateformeQt::confie_aide(QWidget* parent) const {
+    if (!parent) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != QStringLiteral("fenetre_aide") || w->parentWidget() == parent)
+            continue;
+        const bool ouverte = w->isVisible();
+        const QRect place = w->geometry();
+        Qt::WindowFlags drapeaux = w->windowFlags();
+        drapeaux.setFlag(Qt::WindowStaysOnTopHint,
+                         parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        w->setParent(parent, drapeaux);
+        w->setGeometry(place);
+        if (!ouverte) continue;
+        w->show();
+        w->raise();
+    }
 }
 
 void PlateformeQt::inscrit_modale(const Fiche& fenetre, std::function<void()> boucle_modale) {
@@ -129,6 +145,8 @@ void PlateformeQt::montre_modal(Fiche& fenetre) {
     }
     prepare_dialogue();
     boucle->second();
+    // Back with the main window, the help stays above it.
+    confie_aide(fenetre_.data());
 }
 
 void PlateformeQt::quitter() {

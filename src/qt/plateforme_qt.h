@@ -42,6 +42,7 @@ class PlateformeQt : public Plateforme {
   private:
     void prepare_dialogue() const;
     QWidget* parent_aide() const;
+    void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
     std::unordered_map<const Fiche*, std::function<void()>> boucles_modales_;
 };
