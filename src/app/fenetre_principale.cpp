@@ -42,6 +42,7 @@ void FenetrePrincipale::cree_controles() {
     coquille.cree_mesures();
     coquille.cree_minuterie();
     depart.cree_minuteries();
+    interro.relie_pedigree();
     on_key_down = [this](int touche) {
         if (!appuie_bouton_du_panneau(*this, touche)) coquille.touche(touche);
     };
@@ -66,6 +67,10 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
     relie(menus.saisie_phenotypes, [this] { genotypes.choisit_saisie_phenotypes(); });
     relie(menus.saisie_genotypes, [this] { genotypes.choisit_saisie_genotypes(); });
+    relie(menus.exercice_alleles, [this] { alleles.montre(); });
+    relie(menus.exercice_genotypes, [this] { interro.commence(); });
+    // The exercises are the lesson: their menu shows, enabled once there is a family.
+    menus.exercices->visible = true;
 }
 
 } // namespace orvan

@@ -8,6 +8,7 @@
 #include "app/menus.h"
 #include "app/plateforme.h"
 #include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
 #include "genebank/choix_genes.h"
 #include "history/historique.h"
@@ -48,6 +49,8 @@ class FenetrePrincipale : public Fiche {
     Historique historique;
     Impression impression;
     PanneauxMobiles panneaux_mobiles{*this};
+    // The genotype exercise and its question window.
+    ExerciceGenotypes interro{*this};
 
   private:
     void cree_controles();

@@ -44,7 +44,9 @@ class Plateforme : public MesureTexte {
     virtual bool enregistre_pdf(const Capture& page, const std::string& chemin) = 0;
     // The save dialog for a PDF file; nullopt when the user cancels.
     virtual std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) = 0;
-    virtual void montre_modale(Fiche& fenetre) = 0; // returns when the window has closed
+    // Shows a window of the program modally and returns once it has closed (its `visible` false
+    // again): by one of its buttons, by its own timer, or by its own close button.
+    virtual void montre_modale(Fiche& fenetre) = 0;
 };
 
 } // namespace orvan

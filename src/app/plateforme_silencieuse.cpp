@@ -56,8 +56,9 @@ void PlateformeSilencieuse::montre_modale(Fiche& fenetre) {
             m->tic();
             if (!fenetre.visible) return;
         }
-        if (!actif) return;
+        if (!actif) break;
     }
+    fenetre.visible = false;
 }
 
 } // namespace orvan

@@ -33,7 +33,8 @@ class PlateformeSilencieuse : public Plateforme {
     std::optional<std::string> dialogue_enregistrer_pdf(const std::string&) override {
         return std::nullopt;
     }
-    // No one to wait for: the window's timers tick until it closes, or until none runs.
+    // No one to wait for: the window's timers tick until it closes; a window that no timer
+    // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
 
     // Where the platform's error messages go: standard error unless told otherwise.

@@ -65,6 +65,14 @@ std::string etat_json(const FenetrePrincipale& f) {
                                 {"etat", f.genes.modele.etat_relation[g][i]}});
         relations.push_back(gene);
     }
+    json marques = json::array();
+    for (int g = 1; g <= 2; ++g) {
+        json gene = json::array();
+        if (g <= f.genes.modele.nb_genes)
+            for (int i = 1; i <= std::min(f.genes.modele.nb_relations[g], max_relations); ++i)
+                gene.push_back(f.alleles.label_correction[g][i]->caption);
+        marques.push_back(gene);
+    }
     const json etat = {{"graine_alea", f.alea.graine_signee()},
                        {"nb_genes", f.genes.modele.nb_genes},
                        {"saisie", mode_de_saisie(f)},
@@ -75,6 +83,7 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"fratries", fratries},
                        {"legende", legende},
                        {"relations", relations},
+                       {"marques", marques},
                        {"evenements", f.journal.lignes()}};
     // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
     return etat.dump(2, ' ', false, json::error_handler_t::replace);

@@ -2,10 +2,13 @@
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
 
+#include <algorithm>
+
 namespace orvan {
 
 void ExerciceAlleles::cree_controles() {
-    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 300, 147, 250);
+    // Low on the left, and whole inside the window: its buttons must show.
+    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 255, 147, 250);
     panneau->caption = "Réponses  ";
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
@@ -28,7 +31,25 @@ void ExerciceAlleles::cree_controles() {
     ok = &cree_bouton(f, panneau, "BitBtn6", "OK", {6, 244, 64}, Glyphe::ok);
     annuler = &cree_bouton(f, panneau, "BitBtn7", "Annuler", {74, 244, 68}, Glyphe::annuler);
     panneau->height = 275;
+    ok->on_click = [this] { marque(); };
     annuler->on_click = [this] { annule(); };
+}
+
+void ExerciceAlleles::montre() {
+    panneau->visible = true;
+}
+
+// A ticked box says the statement is true: the answer is right when the bank says so.
+void ExerciceAlleles::marque() {
+    const ModeleCaracteres& modele = f.genes.modele;
+    for (int g = 1; g <= 2; ++g)
+        for (int i = 1; i <= std::min(modele.nb_relations[g], max_relations); ++i) {
+            const std::string& etat = modele.etat_relation[g][i];
+            const bool coche = case_relation[g][i]->checked;
+            const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
+            label_correction[g][i]->set_caption(juste ? "bien" : "faux");
+        }
+    f.journal.stock_ev("bitbtn6click");
 }
 
 void ExerciceAlleles::annule() {

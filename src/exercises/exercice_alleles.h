@@ -17,6 +17,10 @@ class ExerciceAlleles {
     explicit ExerciceAlleles(FenetrePrincipale& fenetre) : f(fenetre) {}
     void cree_controles();
 
+    // "Exercices" > "Allèles".
+    void montre();
+    // "OK": every statement of the genes in use marked "bien" or "faux" beside its box.
+    void marque();
     // The cancel that the answers panel and the genotype panel share.
     void annule();
 

@@ -42,7 +42,7 @@ const std::vector<std::string>& banque_integree() {
         "h,12,10,50",
         "[H]=(XH,XH),(XH,XH),(XH,Xh),(Xh,XH),(XH,Y),(Y,XH),(XH,Y),(Y,XH)",
         "[h]=(Xh,Xh),(Xh,Xh),(Xh,Y),(Y,Xh)",
-        "(H,h)=(H>h),(autosomal)/(H<h),(H=h),(sur X),(sur Y)",
+        "(H,h)=(H>h),(sur X)/(H<h),(H=h),(autosomal),(sur Y)",
         "#[H]=15,[h]=10",
         "",
     };

@@ -101,7 +101,7 @@ struct Ligne {
     void (*rejoue)(FenetrePrincipale&, std::string&);
 };
 
-const std::array<Ligne, 21> lignes_du_journal{{
+const std::array<Ligne, 22> lignes_du_journal{{
     {"aleat=", Cle::contenue, graine},
     {"bitbtn4click", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.coquille.monohybridisme(); }},
@@ -119,6 +119,7 @@ const std::array<Ligne, 21> lignes_du_journal{{
      [](FenetrePrincipale& f, std::string&) { f.genotypes.confirme(); }},
     {"all_annulclick", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.phenotypes.annule(); }},
+    {"bitbtn6click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.marque(); }},
     {"bitbtn7click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.annule(); }},
     {"group_premclick", Cle::contenue,
      [](FenetrePrincipale& f, std::string& t) {

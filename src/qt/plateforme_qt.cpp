@@ -4,7 +4,9 @@
 #include "qt/conversions_qt.h"
 #include "qt/exemples_qt.h"
 #include "qt/impression_qt.h"
+#include "ui/fiche.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -102,7 +104,7 @@ Taille PlateformeQt::taille_ecran() const {
 
 bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
     const QString page = chemin_aide();
-    if (!page.isEmpty() && montre_aide(fenetre_.data(), page, sujet)) return true;
+    if (!page.isEmpty() && montre_aide(parent_aide(), page, sujet)) return true;
     avertissement("Le fichier d'aide " + (fichier.empty() ? std::string("orvan.hlp") : fichier) +
                   " est introuvable.");
     return false;
@@ -138,9 +140,44 @@ std::optional<std::string> PlateformeQt::dialogue_enregistrer_pdf(const std::str
     return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
 }
 
+// While a window of the program is modal, the help belongs to it: any other window would be
+// kept from the pupil's mouse until the modal one closes.
+QWidget* PlateformeQt::parent_aide() const {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = fenetre_.data();
+    confie_aide(parent);
+    return parent;
+}
+
+// An open help window changes hands where it stands, and stays open.
+void PlateformeQt::confie_aide(QWidget* parent) const {
+    if (!parent) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != QStringLiteral("fenetre_aide") || w->parentWidget() == parent)
+            continue;
+        const bool ouverte = w->isVisible();
+        const QRect place = w->geometry();
+        Qt::WindowFlags drapeaux = w->windowFlags();
+        drapeaux.setFlag(Qt::WindowStaysOnTopHint,
+                         parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        w->setParent(parent, drapeaux);
+        w->setGeometry(place);
+        if (!ouverte) continue;
+        w->show();
+        w->raise();
+    }
+}
+
 void PlateformeQt::montre_modale(Fiche& fenetre) {
     const auto vue = vues.find(&fenetre);
-    if (vue != vues.end() && vue->second.montre_modale) vue->second.montre_modale();
+    if (vue == vues.end() || !vue->second.montre_modale) {
+        fenetre.visible = false;
+        return;
+    }
+    prepare_dialogue();
+    vue->second.montre_modale();
+    // Back with the main window, the help stays above it.
+    confie_aide(fenetre_.data());
 }
 
 void PlateformeQt::quitter() {

@@ -39,17 +39,20 @@ class PlateformeQt : public Plateforme {
     std::function<void()> avant_dialogue;
     // Closes the program's windows; the event loop is left afterwards.
     std::function<void()> fermeture;
-
     // A window of the core as Qt shows it: what capture and montre_modale need of it.
     struct VueQt {
         QPointer<QWidget> zone_client;
         std::function<void()> actualise;
-        std::function<void()> montre_modale; // empty for a window never shown modally
+        // Runs the window's modal loop; empty for a window never shown modally, which then
+        // closes at once, as by its close button.
+        std::function<void()> montre_modale;
     };
     std::unordered_map<const Fiche*, VueQt> vues;
 
   private:
     void prepare_dialogue() const;
+    QWidget* parent_aide() const;
+    void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
 };
 

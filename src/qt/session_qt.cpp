@@ -35,6 +35,9 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     plateforme.vues[&form] = {fenetre.surface(), [this] { fenetre.actualise(); }, {}};
     plateforme.vues[&form.impression.fenetre] = {&impression, [this] { impression.actualise(); },
                                                  [this] { impression.montre_modale(); }};
+    plateforme.vues[&form.interro.dialogue] = {&interro, [this] { interro.actualise(); },
+                                               [this] { interro.execute(); }};
+    interro.apres_evenement = [this] { fenetre.actualise(); };
     form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");
@@ -49,6 +52,7 @@ void SessionQt::ouvre() {
 }
 
 void SessionQt::apres_evenement() {
+    interro.actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

@@ -5,6 +5,7 @@
 #include "app/fenetre_principale.h"
 #include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
+#include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
 
 #include <string>
@@ -32,6 +33,8 @@ class SessionQt {
     FenetrePrincipale form;
     FenetreQt fenetre;
     FenetreImpressionQt impression;
+    // The question window of the genotype exercise.
+    FenetreInterroQt interro{form.interro.dialogue, fenetre, *fenetre.surface()};
 
   private:
     void apres_evenement();

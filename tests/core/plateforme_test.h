@@ -57,12 +57,23 @@ class PlateformeTest : public PlateformeSilencieuse {
         noms_proposes.push_back(nom);
         return prochain(fichiers_pdf);
     }
-    // The window's timers tick as the event loop would tick them, unless told otherwise.
+    // What the user does in a modal window, one step at a time; then the window's timers tick
+    // as the event loop would tick them and a window still open is closed by its close button,
+    // unless told otherwise.
     void montre_modale(Fiche& fenetre) override {
         fenetres_modales.push_back(fenetre.nom());
+        titres_modaux.push_back(fenetre.caption);
         if (pendant_modale) pendant_modale(fenetre);
+        while (fenetre.visible && !gestes_modaux.empty()) {
+            const auto geste = std::move(gestes_modaux.front());
+            gestes_modaux.pop_front();
+            geste();
+        }
         if (boucle_modale) PlateformeSilencieuse::montre_modale(fenetre);
     }
+
+    std::deque<std::function<void()>> gestes_modaux;
+    std::vector<std::string> titres_modaux;
 
     std::deque<bool> reponses;
     std::deque<std::optional<std::string>> fichiers_a_ouvrir, fichiers_a_enregistrer;

@@ -1,0 +1,135 @@
+#include "exercises/exercice_genotypes.h"
+
+#include "app/fenetre_principale.h"
+#include "exercises/marquage_genotype.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace orvan {
+
+ExerciceGenotypes::ExerciceGenotypes(FenetrePrincipale& fenetre)
+    : dialogue(fenetre.plateforme), f(fenetre) {
+    dialogue.ok->on_click = [this] { marque(); };
+    dialogue.autre->on_click = [this] { autre_genotype(); };
+    dialogue.annuler->on_click = [this] { termine(); };
+    dialogue.aide->on_click = [this] { aide(); };
+    dialogue.on_close = [this] { ferme_hors_question(); };
+    dialogue.on_key_down = [this](int touche) {
+        if (touche == 112) aide();
+    };
+}
+
+void ExerciceGenotypes::relie_pedigree() {
+    Arbre& arbre = f.arbre;
+    for (int k = 1; k <= max_individus; ++k)
+        for (Controle* c : {static_cast<Controle*>(arbre.tab_shape[k]),
+                            static_cast<Controle*>(arbre.tab_label[k])}) {
+            auto clic = std::move(c->on_mouse_down);
+            c->on_mouse_down = [this, k, clic](Bouton b, int x, int y) {
+                if (f.arbre.ped.mode_interro_geno != 1) {
+                    if (clic) clic(b, x, y);
+                    return;
+                }
+                question(k);
+                if (k <= 2) f.depart.lance_disparition();
+            };
+        }
+    f.depart.image->on_mouse_down = [this](Bouton, int, int) {
+        if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+    };
+}
+
+void ExerciceGenotypes::commence() {
+    Arbre& arbre = f.arbre;
+    arbre.ped.mode_interro_geno = 1;
+    for (int k = 1; k <= max_individus; ++k) {
+        arbre.ped.etat_actif[k] = arbre.tab_shape[k]->enabled ? 1 : 0;
+        arbre.tab_shape[k]->enabled = arbre.tab_label[k]->enabled = true;
+        arbre.tab_shape[k]->show_hint = arbre.tab_label[k]->show_hint = false;
+    }
+    dialogue.autre->enabled = false;
+    const bool deux = f.genes.modele.nb_genes == 2;
+    dialogue.reponse2->visible = dialogue.marque2->visible = deux;
+    dialogue.num_gene->set_caption(deux ? "gène 1      gène 2" : "gène 1");
+    dialogue.height = InterroGenotype::hauteur_titre;
+    dialogue.visible = true;
+}
+
+void ExerciceGenotypes::question(int n) {
+    const Forme& symbole = *f.arbre.tab_shape[n];
+    dialogue.left = symbole.left;
+    dialogue.top = symbole.bottom() + 100;
+    dialogue.visible = false;
+    dialogue.caption = InterroGenotype::titre_question;
+    dialogue.height = InterroGenotype::hauteur_pleine;
+    hint_interroge = symbole.hint;
+    dialogue.visible = true;
+    question_en_cours = true;
+    f.plateforme.montre_modale(dialogue);
+    question_en_cours = false;
+    if (autre_demande == 1)
+        attend_un_clic();
+    else
+        f.arbre.regen_shape();
+}
+
+// The window closed by its own close button after an earlier "Autre génotype" waits as well.
+void ExerciceGenotypes::attend_un_clic() {
+    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.height = InterroGenotype::hauteur_titre;
+    dialogue.visible = true;
+}
+
+void ExerciceGenotypes::marque() {
+    const GenotypesDeLaBulle g = genotypes_de_la_bulle(hint_interroge);
+    dialogue.reponse_juste->set_caption("rep:" + hint_interroge);
+    const auto note = [](bool juste) { return juste ? "oui" : "non"; };
+    dialogue.marque1->set_caption(
+        note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))));
+    dialogue.marque2->set_caption(
+        note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))));
+    dialogue.autre->enabled = true;
+}
+
+// The genotypes of gene g as the gene's genotype boxes list them.
+bool ExerciceGenotypes::casse_exacte(int g) const {
+    std::vector<std::string> genotypes;
+    const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
+    for (int i = 1; i <= n; ++i)
+        genotypes.push_back(f.genotypes.case_genotype[g][i]->caption);
+    return alleles_distingues_par_la_casse(genotypes);
+}
+
+void ExerciceGenotypes::autre_genotype() {
+    dialogue.marque1->set_caption(":");
+    dialogue.marque2->set_caption(":");
+    dialogue.reponse_juste->set_caption("rep:");
+    dialogue.autre->enabled = false;
+    autre_demande = 1;
+    dialogue.reponse1->caption.clear();
+    dialogue.reponse2->caption.clear();
+    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.height = InterroGenotype::hauteur_titre;
+    dialogue.visible = false;
+}
+
+void ExerciceGenotypes::termine() {
+    ferme_hors_question();
+    f.arbre.ped.mode_interro_geno = 0;
+    autre_demande = 0;
+    dialogue.visible = false;
+}
+
+// Closed while it waits for a click (its Escape key, its close button), the window would leave
+// every individual clickable and every genotype hidden with nothing on screen to say why: the
+// exercise ends as after a question.
+void ExerciceGenotypes::ferme_hors_question() {
+    if (!question_en_cours && f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+}
+
+void ExerciceGenotypes::aide() {
+    f.plateforme.ouvrir_aide(f.fichier_aide, sujet_aide);
+}
+
+} // namespace orvan

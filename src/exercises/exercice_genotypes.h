@@ -1,0 +1,48 @@
+// The genotype exercise: once started from the menu, a click on an individual asks its genotype
+// in the question window, which marks each answer "oui" or "non" and gives the right one.
+// Nothing of it goes into the event log, and it changes no genotype.
+#pragma once
+
+#include "exercises/interro_genotype.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvan {
+
+class FenetrePrincipale;
+
+class ExerciceGenotypes {
+  public:
+    explicit ExerciceGenotypes(FenetrePrincipale& fenetre);
+    // While the exercise runs, the clicks on the individuals and on the start picture are its
+    // own: to be called once the pedigree and the picture exist.
+    void relie_pedigree();
+
+    // "Exercices" > "Génotypes": every individual can be clicked, no genotype shows, and the
+    // question window waits with only its caption bar.
+    void commence();
+    // Asks the genotype of individual n, modally; the exercise goes on only when the pupil
+    // asked for another individual.
+    void question(int n);
+    void marque();
+    void autre_genotype();
+    void termine();
+    void aide();
+
+    InterroGenotype dialogue;
+    std::string hint_interroge;
+    std::uint8_t autre_demande = 0;
+
+    // The help's topic on the exercises.
+    static constexpr int sujet_aide = 4;
+
+  private:
+    void attend_un_clic();
+    void ferme_hors_question();
+    bool casse_exacte(int g) const;
+    FenetrePrincipale& f;
+    bool question_en_cours = false;
+};
+
+} // namespace orvan

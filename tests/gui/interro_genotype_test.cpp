@@ -1,0 +1,123 @@
+// The genotype exercise on the real windows: the question window waits with its caption only,
+// then asks modally, and the pupil answers with the keyboard and the mouse.
+#include "session_demarree.h"
+#include "suites.h"
+
+#include "qt/widgets_dessines.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace orvan;
+
+namespace {
+
+QAction* entree(const QList<QAction*>& actions, const QString& texte) {
+    for (QAction* a : actions)
+        if (a->text() == texte) return a;
+    return nullptr;
+}
+
+} // namespace
+
+class InterroGenotypeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { demarre(session_); }
+    void cleanup() { session_.reset(); }
+
+    void une_question_posee_et_corrigee_dans_la_vraie_fenetre() {
+        FenetrePrincipale& f = session_->form;
+        session_->fenetre.traite([&f] {
+            // The founders, then child 3 married: the exercises wait for a third generation.
+            for (int k = 1; k <= 3; ++k) {
+                f.arbre.clic_individu(k, Bouton::gauche);
+                f.phenotypes.premier_phenotype->selectionne(0);
+                f.phenotypes.ok->clic();
+            }
+        });
+        QAction* exercices = entree(session_->fenetre.menuBar()->actions(), "Exercices");
+        QVERIFY(exercices && exercices->isEnabled() && exercices->menu());
+        QAction* genotypes = entree(exercices->menu()->actions(), QString::fromUtf8("Génotypes"));
+        QVERIFY(genotypes);
+        const std::vector<std::string> journal = f.journal.lignes();
+        genotypes->trigger();
+
+        FenetreInterroQt& d = session_->interro;
+        QVERIFY(d.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(d.windowTitle(), QStringLiteral("Cliquez sur un individu"));
+        QCOMPARE(d.size(), QSize(223, 1));
+
+        // The father of colour blindness [D] carries XD once, beside his Y.
+        const std::string pere = f.arbre.ped.geno1[1];
+        QVERIFY(pere == "XD,Y" || pere == "Y,XD");
+        bool repondu = false;
+        QTimer::singleShot(0, &d, [&] {
+            repond(d, pere);
+            repondu = true;
+            // Whatever happened, the pupil leaves.
+            clique(d, "CancelBtn");
+        });
+        // Should the answers go wrong, the window closes all the same rather than hang the test.
+        QTimer::singleShot(20000, &d, [&d] {
+            if (d.modale()) d.done(QDialog::Rejected);
+        });
+        QWidget* symbole = session_->fenetre.findChild<QWidget*>("Shape1");
+        QVERIFY(symbole);
+        QTest::mouseClick(symbole, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(repondu);
+
+        QVERIFY(!d.isVisible());
+        QVERIFY(!d.modale());
+        QCOMPARE(f.arbre.ped.mode_interro_geno, std::uint8_t{0});
+        QVERIFY(f.arbre.tab_shape[1]->show_hint);
+        QVERIFY(f.journal.lignes() == journal);
+    }
+
+  private:
+    // Inside the modal loop: a wrong answer with Enter, then the right one with "OK".
+    void repond(FenetreInterroQt& d, const std::string& juste) {
+        QCOMPARE(QApplication::activeModalWidget(), &d);
+        QCOMPARE(d.windowTitle(), QString::fromUtf8("Quel est son génotype?"));
+        QCOMPARE(d.size(), QSize(223, 127));
+        auto* edit = d.findChild<QLineEdit*>("Edit1");
+        QVERIFY(edit && edit->isVisible());
+        QVERIFY(!d.findChild<QLineEdit*>("Edit2")->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        auto* autre = d.findChild<QPushButton*>("btn_autre");
+        QVERIFY(autre && !autre->isEnabled());
+
+        QTest::keyClicks(edit, "xd , xd");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(marque(d, "Label1"), QStringLiteral("non"));
+        QCOMPARE(marque(d, "lab_rep"), QString::fromStdString("rep:" + juste + "//"));
+        QVERIFY(autre->isEnabled());
+
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromStdString(" " + juste));
+        clique(d, "BitBtn1");
+        QCOMPARE(marque(d, "Label1"), QStringLiteral("oui"));
+        QVERIFY(d.isVisible());
+    }
+
+    QString marque(FenetreInterroQt& d, const char* nom) {
+        auto* l = d.findChild<LabelQt*>(nom);
+        return l ? l->texte() : QStringLiteral("?");
+    }
+
+    void clique(FenetreInterroQt& d, const char* nom) {
+        if (auto* b = d.findChild<QPushButton*>(nom)) QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    std::unique_ptr<SessionQt> session_;
+};
+
+static Suite<InterroGenotypeTest> suite;
+
+#include "interro_genotype_test.moc"
