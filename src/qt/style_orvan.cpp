@@ -75,6 +75,12 @@ void StyleOrvan::drawComplexControl(ComplexControl cc, const QStyleOptionComplex
     QProxyStyle::drawComplexControl(cc, &etiquette, p, w);
 }
 
+int StyleOrvan::pixelMetric(PixelMetric m, const QStyleOption* opt, const QWidget* w) const {
+    if (m == PM_IndicatorWidth || m == PM_IndicatorHeight) return 12;
+    if (m == PM_CheckBoxLabelSpacing) return 2;
+    return QProxyStyle::pixelMetric(m, opt, w);
+}
+
 void prepare_application() {
     QApplication::setStyle(new StyleOrvan);
     QApplication::setFont(police_qt(Police{}));
