@@ -23,65 +23,80 @@ std::string mode_de_saisie(const FenetrePrincipale& f) {
     return f.menus.saisie_genotypes->checked ? "genotypes" : "";
 }
 
-} // namespace
+using json = nlohmann::ordered_json;
 
-std::string etat_json(const FenetrePrincipale& f) {
-    using json = nlohmann::ordered_json;
-    json individus = json::array();
+json individus(const FenetrePrincipale& f) {
+    json r = json::array();
+    const Pedigree& ped = f.arbre.ped;
     for (int k = 1; k <= max_individus; ++k) {
         const Forme& s = *f.arbre.tab_shape[k];
         if (!s.visible) continue;
         const Label& l = *f.arbre.tab_label[k];
-        individus.push_back({{"n", k},
-                             {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
-                             {"actif", s.enabled},
-                             {"left", s.left},
-                             {"top", s.top},
-                             {"couleur", hex(s.remplissage)},
-                             {"fond", hex(l.fond)},
-                             {"etiquette", l.caption},
-                             {"bulle", s.hint},
-                             {"bulle_etiquette", l.hint},
-                             {"geno1", f.arbre.ped.geno1[k]},
-                             {"geno2", f.arbre.ped.geno2[k]},
-                             {"pheno1", f.arbre.ped.pheno1[k]},
-                             {"pheno2", f.arbre.ped.pheno2[k]}});
+        r.push_back({{"n", k},
+                     {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
+                     {"actif", s.enabled},
+                     {"left", s.left},
+                     {"top", s.top},
+                     {"couleur", hex(s.remplissage)},
+                     {"fond", hex(l.fond)},
+                     {"etiquette", l.caption},
+                     {"bulle", s.hint},
+                     {"bulle_etiquette", l.hint},
+                     {"geno1", ped.geno1[k]},
+                     {"geno2", ped.geno2[k]},
+                     {"pheno1", ped.pheno1[k]},
+                     {"pheno2", ped.pheno2[k]}});
     }
-    json fratries = json::array();
-    for (int u = 0; u < std::min(f.arbre.ped.nb_unions, max_unions + 1); ++u)
-        fratries.push_back({{"u", u},
-                            {"debut", f.arbre.ped.fratrie[u].debut},
-                            {"nb_enfants", f.arbre.ped.fratrie[u].nb_enfants}});
-    json legende = json::array();
+    return r;
+}
+
+json fratries(const Pedigree& ped) {
+    json r = json::array();
+    for (int u = 0; u < std::min(ped.nb_unions, max_unions + 1); ++u)
+        r.push_back(
+            {{"u", u}, {"debut", ped.fratrie[u].debut}, {"nb_enfants", ped.fratrie[u].nb_enfants}});
+    return r;
+}
+
+json legende(const FenetrePrincipale& f) {
+    json r = json::array();
     for (int i = 1; i <= std::min(f.genes.modele.nb_phenotypes_total, max_legende); ++i)
-        legende.push_back({{"nom", f.couleurs.nom_legende[i]->caption},
-                           {"couleur", hex(f.couleurs.figure_legende[i]->remplissage)}});
-    json relations = json::array();
+        r.push_back({{"nom", f.couleurs.nom_legende[i]->caption},
+                     {"couleur", hex(f.couleurs.figure_legende[i]->remplissage)}});
+    return r;
+}
+
+// One list per gene, the second empty with one gene.
+template <class Enonce> json par_gene(const ModeleCaracteres& m, Enonce enonce) {
+    json r = json::array();
     for (int g = 1; g <= 2; ++g) {
         json gene = json::array();
-        if (g <= f.genes.modele.nb_genes)
-            for (int i = 1; i <= f.genes.modele.nb_relations[g]; ++i)
-                gene.push_back({{"texte", f.genes.modele.relation[g][i]},
-                                {"etat", f.genes.modele.etat_relation[g][i]}});
-        relations.push_back(gene);
+        if (g <= m.nb_genes)
+            for (int i = 1; i <= std::min(m.nb_relations[g], max_relations); ++i)
+                gene.push_back(enonce(g, i));
+        r.push_back(gene);
     }
-    json marques = json::array();
-    for (int g = 1; g <= 2; ++g) {
-        json gene = json::array();
-        if (g <= f.genes.modele.nb_genes)
-            for (int i = 1; i <= std::min(f.genes.modele.nb_relations[g], max_relations); ++i)
-                gene.push_back(f.alleles.label_correction[g][i]->caption);
-        marques.push_back(gene);
-    }
+    return r;
+}
+
+} // namespace
+
+std::string etat_json(const FenetrePrincipale& f) {
+    const ModeleCaracteres& m = f.genes.modele;
+    const json relations = par_gene(m, [&m](int g, int i) {
+        return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
+    });
+    const json marques =
+        par_gene(m, [&f](int g, int i) { return json(f.alleles.label_correction[g][i]->caption); });
     const json etat = {{"graine_alea", f.alea.graine_signee()},
-                       {"nb_genes", f.genes.modele.nb_genes},
+                       {"nb_genes", m.nb_genes},
                        {"saisie", mode_de_saisie(f)},
                        {"titre", f.coquille.titre->caption},
                        {"dernier_indiv", f.arbre.ped.dernier_indiv},
                        {"nb_unions", f.arbre.ped.nb_unions},
-                       {"individus", individus},
-                       {"fratries", fratries},
-                       {"legende", legende},
+                       {"individus", individus(f)},
+                       {"fratries", fratries(f.arbre.ped)},
+                       {"legende", legende(f)},
                        {"relations", relations},
                        {"marques", marques},
                        {"evenements", f.journal.lignes()}};

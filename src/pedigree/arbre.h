@@ -58,6 +58,9 @@ class Arbre {
     BoutonGlyphe *bouton_croisement_fondateurs, *bouton_croisement_conjoint;
 
   private:
+    void place_fondateurs();
+    void vide_individus();
+    void vide_unions();
     void cree_lignes();
     void cree_individus();
     void relie_lignes();

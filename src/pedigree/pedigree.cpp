@@ -4,6 +4,23 @@
 namespace orvan {
 
 void Arbre::init_pedigree() {
+    place_fondateurs();
+    vide_individus();
+    ped.indiv_courant = 0;
+    // A replay starts from here: a panel left open before it would swallow the replayed clicks.
+    ped.choix_en_cours = 0;
+    ped.changement_genotype = 0;
+    ped.indiv_saisi = 0;
+    f.phenotypes.panneau->visible = f.genotypes.panneau->visible = false;
+    f.genes.modele.vide_table_genotypes();
+    ped.gam_parent1 = {};
+    ped.gam_parent2 = {};
+    ped.dernier_indiv = 0;
+    ped.parent_union = 0;
+    vide_unions();
+}
+
+void Arbre::place_fondateurs() {
     ped.gauche_fondateur1 = f.width / 2 - 60;
     ped.demi_ecart = 60;
     ped.haut_gen1 = 50;
@@ -19,6 +36,9 @@ void Arbre::init_pedigree() {
     // for a cancel are given back as the window's creation made them.
     tab_shape[1]->contour = Contour::carre;
     tab_shape[41]->contour = Contour::carre;
+}
+
+void Arbre::vide_individus() {
     for (int k = 1; k <= max_individus; ++k) {
         ped.geno1[k].clear();
         ped.geno2[k].clear();
@@ -34,17 +54,9 @@ void Arbre::init_pedigree() {
         tab_shape[k]->enabled = tab_label[k]->enabled = true;
     for (int k = 1; k <= 2; ++k)
         place_label(k, "");
-    ped.indiv_courant = 0;
-    // A replay starts from here: a panel left open before it would swallow the replayed clicks.
-    ped.choix_en_cours = 0;
-    ped.changement_genotype = 0;
-    ped.indiv_saisi = 0;
-    f.phenotypes.panneau->visible = f.genotypes.panneau->visible = false;
-    f.genes.modele.vide_table_genotypes();
-    ped.gam_parent1 = {};
-    ped.gam_parent2 = {};
-    ped.dernier_indiv = 0;
-    ped.parent_union = 0;
+}
+
+void Arbre::vide_unions() {
     ped.nb_unions = 0;
     for (int u = 0; u <= max_unions; ++u) {
         ped.fratrie[u] = {};
