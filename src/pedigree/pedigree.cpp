@@ -64,6 +64,8 @@ void Arbre::vide_unions() {
     }
     // A new family's generation-2 line can be dragged again.
     tab_union[0]->enabled = true;
+    f.panneaux_mobiles.etat.fratrie_deplacee = 0;
+    f.panneaux_mobiles.etat.gauche_depart = 0;
 }
 
 void Arbre::place_label(int k, const std::string& texte) {
