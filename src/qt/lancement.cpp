@@ -20,8 +20,9 @@ int lance_interface(int argc, char** argv, const std::vector<std::string>& argum
     charge_ressources();
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvan.Orvan"));
     QIcon icone;
-    for (const char* taille : {"32", "64", "256"})
-        icone.addFile(QStringLiteral(":/icones/orvan-%1.png").arg(QLatin1String(taille)));
+    // With its size given, a picture is read only when a size of it is drawn.
+    for (const int taille : {32, 64, 256})
+        icone.addFile(QStringLiteral(":/icones/orvan-%1.png").arg(taille), QSize(taille, taille));
     QApplication::setWindowIcon(icone);
     prepare_application();
     installe_traductions_qt("fr");

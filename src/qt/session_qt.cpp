@@ -35,9 +35,8 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     plateforme.vues[&form] = {fenetre.surface(), [this] { fenetre.actualise(); }, {}};
     plateforme.vues[&form.impression.fenetre] = {&impression, [this] { impression.actualise(); },
                                                  [this] { impression.montre_modale(); }};
-    plateforme.vues[&form.interro.dialogue] = {&interro, [this] { interro.actualise(); },
-                                               [this] { interro.execute(); }};
-    interro.apres_evenement = [this] { fenetre.actualise(); };
+    plateforme.vues[&form.interro.dialogue] = {nullptr, [this] { interro().actualise(); },
+                                               [this] { interro().execute(); }};
     form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");
@@ -51,8 +50,18 @@ void SessionQt::ouvre() {
     fenetre.actualise();
 }
 
+FenetreInterroQt& SessionQt::interro() {
+    if (!interro_) {
+        interro_ = std::make_unique<FenetreInterroQt>(form.interro.dialogue, fenetre,
+                                                      *fenetre.surface());
+        interro_->apres_evenement = [this] { fenetre.actualise(); };
+        plateforme.vues[&form.interro.dialogue].zone_client = interro_.get();
+    }
+    return *interro_;
+}
+
 void SessionQt::apres_evenement() {
-    interro.actualise();
+    if (interro_ || form.interro.dialogue.visible) interro().actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

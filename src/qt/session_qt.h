@@ -8,6 +8,7 @@
 #include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,12 @@ class SessionQt {
     FenetrePrincipale form;
     FenetreQt fenetre;
     FenetreImpressionQt impression;
-    // The question window of the genotype exercise.
-    FenetreInterroQt interro{form.interro.dialogue, fenetre, *fenetre.surface()};
+    // The question window of the genotype exercise, made the first time the exercise needs
+    // it, which keeps the program's start quick.
+    FenetreInterroQt& interro();
 
   private:
+    std::unique_ptr<FenetreInterroQt> interro_;
     void apres_evenement();
     bool ouverte_ = false;
     bool demarree_ = false;

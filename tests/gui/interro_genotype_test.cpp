@@ -48,7 +48,7 @@ class InterroGenotypeTest : public QObject {
         const std::vector<std::string> journal = f.journal.lignes();
         genotypes->trigger();
 
-        FenetreInterroQt& d = session_->interro;
+        FenetreInterroQt& d = session_->interro();
         QVERIFY(d.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(d.windowTitle(), QStringLiteral("Cliquez sur un individu"));
@@ -88,7 +88,9 @@ class InterroGenotypeTest : public QObject {
         QCOMPARE(d.size(), QSize(223, 127));
         auto* edit = d.findChild<QLineEdit*>("Edit1");
         QVERIFY(edit && edit->isVisible());
-        QVERIFY(!d.findChild<QLineEdit*>("Edit2")->isVisible());
+        // The second gene's box is not shown: its widget may not even have been made.
+        const auto* edit2 = d.findChild<QLineEdit*>("Edit2");
+        QVERIFY(!edit2 || !edit2->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), edit);
         auto* autre = d.findChild<QPushButton*>("btn_autre");
         QVERIFY(autre && !autre->isEnabled());
