@@ -66,6 +66,11 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.avec_info_genotype, [this] { coquille.avec_info_genotype(); });
     relie(menus.saisie_phenotypes, [this] { genotypes.choisit_saisie_phenotypes(); });
     relie(menus.saisie_genotypes, [this] { genotypes.choisit_saisie_genotypes(); });
+    relie(menus.exporter_image, [this] {
+        if (exporte_image) exporte_image();
+    });
+    relie(menus.motifs, [this] { bascule(*menus.motifs); });
+    relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
 }
 
 } // namespace orvan

@@ -49,6 +49,9 @@ class FenetrePrincipale : public Fiche {
     Impression impression;
     PanneauxMobiles panneaux_mobiles{*this};
 
+    // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
+    std::function<void()> exporte_image;
+
   private:
     void cree_controles();
     void relie_menus();

@@ -46,9 +46,11 @@ void SessionQt::ouvre() {
     form.visible = true;
     ouverte_ = true;
     fenetre.actualise();
+    famille.actualise();
 }
 
 void SessionQt::apres_evenement() {
+    famille.actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

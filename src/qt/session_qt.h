@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/fenetre_principale.h"
+#include "qt/famille_qt.h"
 #include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/plateforme_qt.h"
@@ -32,6 +33,8 @@ class SessionQt {
     FenetrePrincipale form;
     FenetreQt fenetre;
     FenetreImpressionQt impression;
+    // Patterns, numbers, the picture export and the options kept between runs.
+    FamilleQt famille{form, fenetre};
 
   private:
     void apres_evenement();
