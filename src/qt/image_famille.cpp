@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace orvan {
 
@@ -48,15 +47,18 @@ QSize echantillon(int gene) {
 
 ImageFamille::ImageFamille(const FenetrePrincipale& f, StyleDessin style)
     : f_(f), style_(std::move(style)), famille_(etendue_de_la_famille(f, style_)) {
+    const int largeur_max = plus_grande_largeur - 2 * marge;
+    if (famille_.width() > largeur_max) {
+        const int centre = (f.arbre.tab_shape[1]->left + f.arbre.tab_shape[2]->right()) / 2;
+        const int gauche = std::clamp(centre - largeur_max / 2, famille_.left(),
+                                      famille_.right() + 1 - largeur_max);
+        famille_ = QRect(gauche, famille_.top(), largeur_max, famille_.height());
+    }
     const QSize legende = taille_legende();
-    int largeur = std::max(famille_.width(), legende.width());
+    const int largeur = std::max(famille_.width(), legende.width());
     int hauteur = famille_.height();
     if (!legende.isEmpty()) hauteur += (hauteur > 0 ? ecart_legende : 0) + legende.height();
-    naturelle_ = QSize(std::max(1, largeur + 2 * marge), std::max(1, hauteur + 2 * marge));
-    const double echelle =
-        std::min(1.0, double(plus_grand_cote) / std::max(naturelle_.width(), naturelle_.height()));
-    taille_ = QSize(std::max(1, int(std::lround(naturelle_.width() * echelle))),
-                    std::max(1, int(std::lround(naturelle_.height() * echelle))));
+    taille_ = QSize(std::max(1, largeur + 2 * marge), std::max(1, hauteur + 2 * marge));
 }
 
 QSize ImageFamille::taille_legende() const {
@@ -76,17 +78,16 @@ QSize ImageFamille::taille_legende() const {
 void ImageFamille::dessine(QPainter& p) const {
     p.save();
     p.fillRect(QRect(QPoint(0, 0), taille_), Qt::white);
-    p.scale(double(taille_.width()) / naturelle_.width(),
-            double(taille_.height()) / naturelle_.height());
-    const int largeur = naturelle_.width() - 2 * marge;
+    const int largeur = taille_.width() - 2 * marge;
     p.save();
     p.translate(marge + (largeur - famille_.width()) / 2 - famille_.left(), marge - famille_.top());
+    p.setClipRect(famille_);
     dessine_famille(p, f_, style_);
     p.restore();
     const QSize legende = taille_legende();
     if (!legende.isEmpty())
         dessine_legende(p, QPoint(marge + (largeur - legende.width()) / 2,
-                                  naturelle_.height() - marge - legende.height()));
+                                  taille_.height() - marge - legende.height()));
     p.restore();
 }
 

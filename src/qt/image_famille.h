@@ -16,13 +16,14 @@ class ImageFamille {
   public:
     ImageFamille(const FenetrePrincipale& f, StyleDessin style);
 
-    // In pixels of a 96 ppi screen. A family spread farther than the largest picture is drawn
-    // smaller, whole.
+    // In pixels of a 96 ppi screen. Of a family spread wider than the widest picture, the part
+    // around the founders is shown, as large as ever: a whole family a thousand times smaller
+    // would show nothing at all.
     QSize taille() const { return taille_; }
     void dessine(QPainter& p) const;
 
     static constexpr int marge = 16;
-    static constexpr int plus_grand_cote = 4000;
+    static constexpr int plus_grande_largeur = 4000;
 
   private:
     void dessine_legende(QPainter& p, QPoint origine) const;
@@ -30,8 +31,8 @@ class ImageFamille {
 
     const FenetrePrincipale& f_;
     StyleDessin style_;
-    QRect famille_;
-    QSize naturelle_, taille_;
+    QRect famille_; // the part of the family area shown
+    QSize taille_;
 };
 
 } // namespace orvan
