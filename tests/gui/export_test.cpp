@@ -10,6 +10,7 @@
 #include "qt/export_sans_affichage.h"
 #include "qt/habillage.h"
 #include "qt/image_famille.h"
+#include "qt/impression_qt.h"
 #include "qt/session_qt.h"
 #include "ui/couleurs.h"
 
@@ -134,6 +135,7 @@ class ExportTest : public QObject {
         QCOMPARE(f.arbre.tab_label[2]->caption, std::string("[d,A]"));
         QCOMPARE(h->motif(*f.arbre.tab_shape[1]), Motif::aucun);
         const QImage sans = symbole->grab().toImage();
+        const QImage imprimee_sans = capture_de_la_fenetre();
         coche(*f.menus.motifs);
         QVERIFY(h->motif(*f.arbre.tab_shape[1]) != Motif::aucun);
         QVERIFY(h->motif(*f.arbre.tab_shape[1]) != h->motif(*f.arbre.tab_shape[2]));
@@ -141,6 +143,10 @@ class ExportTest : public QObject {
         QVERIFY(h->motif(*f.arbre.tab_label[1]) != h->motif(*f.arbre.tab_label[2]));
         QCOMPARE(h->motif(*f.arbre.tab_shape[1]), h->motif(*f.couleurs.figure_legende[1]));
         QVERIFY(part_differente(sans, symbole->grab().toImage()) > 0.05);
+        // Printing captures the window: the patterns are printed too.
+        const QRect zone(symbole->pos(), symbole->size());
+        const QImage imprimee = capture_de_la_fenetre().copy(zone);
+        QVERIFY(part_differente(imprimee_sans.copy(zone), imprimee) > 0.05);
         // The print window's controls are drawn plainly.
         QVERIFY(!Habillage::de(session_->impression));
     }
@@ -184,8 +190,15 @@ class ExportTest : public QObject {
         QVERIFY(i1->zone.top() > fondateur.bottom());
         QVERIFY(i1->zone.left() < fondateur.left + fondateur.width / 2);
         QVERIFY(i1->zone.right() > fondateur.left + fondateur.width / 2);
+        // Painted on the surface, under the symbol, and so printed.
+        const auto encre = [this](const QRect& zone) {
+            return pixels_proches(session_->fenetre.surface()->grab(zone).toImage(), Qt::black);
+        };
+        QVERIFY(encre(i1->zone) > 5);
+        const QRect ancienne = i1->zone;
         coche(*session_->form.menus.numerotation);
         QVERIFY(famille.numeros().empty());
+        QCOMPARE(encre(ancienne), 0);
     }
 
     void lexport_du_menu_ecrit_ce_que_montre_la_fenetre() {
@@ -255,6 +268,12 @@ class ExportTest : public QObject {
 
     void coche(Menu& option) {
         session_->fenetre.traite([&option] { option.clic(); });
+    }
+
+    // The picture that printing takes of the window.
+    QImage capture_de_la_fenetre() {
+        const Capture c = capture_widget(*session_->fenetre.surface());
+        return image_qt(c).copy();
     }
 
     QImage surface() {
