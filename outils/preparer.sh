@@ -3,6 +3,8 @@
 set -euo pipefail
 paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
+# The family's picture as SVG, and the face that the exported pictures are drawn in.
+paquets+=(qt6-svg-dev fonts-dejavu-core)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -71,6 +71,11 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.exercice_genotypes, [this] { interro.commence(); });
     // The exercises are the lesson: their menu shows, enabled once there is a family.
     menus.exercices->visible = true;
+    relie(menus.exporter_image, [this] {
+        if (exporte_image) exporte_image();
+    });
+    relie(menus.motifs, [this] { bascule(*menus.motifs); });
+    relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
 }
 
 } // namespace orvan

@@ -52,6 +52,9 @@ class FenetrePrincipale : public Fiche {
     // The genotype exercise and its question window.
     ExerciceGenotypes interro{*this};
 
+    // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
+    std::function<void()> exporte_image;
+
   private:
     void cree_controles();
     void relie_menus();

@@ -1,5 +1,6 @@
 // Process start: help and version without any display, the headless dump, or the window.
 #include "app/vidage.h"
+#include "qt/export_sans_affichage.h"
 #include "qt/lancement.h"
 
 #include <cstring>
@@ -11,13 +12,19 @@ namespace {
 
 void aide() {
     std::cout << "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
-                 "        orvan --dump FICHIER.gen\n\n"
+                 "        orvan --dump FICHIER.gen\n"
+                 "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
+                 " [--motifs] [--numerotation]\n\n"
                  "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
                  "  1                  textes français du fichier de langue\n"
                  "  2                  textes anglais du fichier de langue\n"
                  "  --enseignant       choix du mode et des gènes, menus cachés montrés\n"
                  "  FAMILLE.gen        ouvre cette famille au démarrage\n"
                  "  --dump FICHIER     rejoue FICHIER sans fenêtre et écrit la famille en JSON\n"
+                 "  --export FAMILLE IMAGE\n"
+                 "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
+                 "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
+                 "                     et la numérotation des générations sur demande\n"
                  "  --help             cette aide\n"
                  "  --version          la version\n";
 }
@@ -41,5 +48,8 @@ int main(int argc, char** argv) {
         }
         return orvan::vidage(arguments[1], std::cout, std::cerr);
     }
+    if (!arguments.empty() && arguments[0] == "--export")
+        return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
+                                             std::cerr);
     return orvan::lance_interface(argc, argv, arguments);
 }

@@ -21,6 +21,7 @@ void Menus::cree(Fiche& f) {
     ouvrir = menu(fichier, "Ouvrir1", "Ouvrir", 11);
     enregistrer = menu(fichier, "sauver1", "Enregistrer", 12);
     imprimer = menu(fichier, "Imprimer1", "Imprimer", 13);
+    exporter_image = menu(fichier, "Exporterimage1", "Exporter l'image…", 15);
     quitter = menu(fichier, "Quitter1", "Quitter", 14);
     ouvrir->raccourci = ctrl | 'O';
     enregistrer->raccourci = ctrl | 'S';
@@ -52,6 +53,14 @@ void Menus::cree(Fiche& f) {
     langue = menu(options, "Langue1", "Langue", 103);
     francais = menu(langue, "Franais1", "Français", 351);
     anglais = menu(langue, "Anglais1", "Anglais", 352);
+    separateur_dessin = menu(options, "N2", "-", 0);
+    separateur_dessin->separateur = true;
+    motifs = menu(options, "Motifs1", "Motifs", 104);
+    numerotation = menu(options, "Numrotation1", "Numérotation", 105);
+}
+
+void bascule(Menu& option) {
+    option.checked = !option.checked;
 }
 
 } // namespace orvan

@@ -20,6 +20,13 @@ struct Menus {
     Menu* aide;
     Menu *options, *sans_info_genotype, *avec_info_genotype, *separateur;
     Menu *langue, *francais, *anglais;
+    // The picture export, under "Imprimer"; two options of the family's drawing, unticked at
+    // first, after the other options.
+    Menu* exporter_image;
+    Menu *separateur_dessin, *motifs, *numerotation;
 };
+
+// An option that each choice ticks or unticks.
+void bascule(Menu& option);
 
 } // namespace orvan

@@ -48,6 +48,7 @@ void SessionQt::ouvre() {
     form.visible = true;
     ouverte_ = true;
     fenetre.actualise();
+    famille.actualise();
 }
 
 FenetreInterroQt& SessionQt::interro() {
@@ -62,6 +63,7 @@ FenetreInterroQt& SessionQt::interro() {
 
 void SessionQt::apres_evenement() {
     if (interro_ || form.interro.dialogue.visible) interro().actualise();
+    famille.actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/fenetre_principale.h"
+#include "qt/famille_qt.h"
 #include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/interro_genotype_qt.h"
@@ -37,6 +38,8 @@ class SessionQt {
     // The question window of the genotype exercise, made the first time the exercise needs
     // it, which keeps the program's start quick.
     FenetreInterroQt& interro();
+    // Patterns, numbers, the picture export and the options kept between runs.
+    FamilleQt famille{form, fenetre};
 
   private:
     std::unique_ptr<FenetreInterroQt> interro_;

@@ -1,5 +1,6 @@
 #include "qt/widgets_dessines.h"
 
+#include "qt/habillage.h"
 #include "qt/image_depart.h"
 #include "qt/impression_qt.h"
 
@@ -7,92 +8,69 @@
 
 namespace orvan {
 
+namespace {
+
+// The pattern that the main window gives a control, when it gives one.
+Motif motif_de(const QWidget& w, const Controle& c) {
+    const Habillage* h = Habillage::de(w);
+    return h ? h->motif(c) : Motif::aucun;
+}
+
+} // namespace
+
 FormeQt::FormeQt(Forme& f, Relais& relais, QWidget* parent)
-    : AvecSouris<QWidget>(f, relais, parent), f_(f), contour_(f.contour),
-      remplissage_(f.remplissage) {}
+    : AvecSouris<QWidget>(f, relais, parent), f_(f), aspect_(aspect_symbole(f, Motif::aucun)) {}
 
 void FormeQt::actualise() {
-    if (f_.contour == contour_ && f_.remplissage == remplissage_) return;
-    contour_ = f_.contour;
-    remplissage_ = f_.remplissage;
+    const AspectSymbole a = aspect_symbole(f_, motif_de(*this, f_));
+    if (a == aspect_) return;
+    aspect_ = a;
     update();
 }
 
 void FormeQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(couleur_qt(remplissage_));
-    // The outline stays inside the control, on whole pixels.
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (contour_ == Contour::cercle)
-        p.drawEllipse(r);
-    else
-        p.drawRect(r);
+    dessine_symbole(p, rect(), aspect_);
 }
 
 LabelQt::LabelQt(Label& l, Relais& relais, QWidget* parent)
     : AvecSouris<QWidget>(l, relais, parent), l_(l), caption_(l.caption),
-      texte_(texte_qt(l.caption)), transparent_(l.transparent), fond_(l.fond),
-      couleur_texte_(l.couleur_texte), centre_(l.centre), autosize_(l.autosize) {}
+      aspect_(aspect_etiquette(l, Motif::aucun)) {}
 
 void LabelQt::actualise() {
-    if (l_.caption == caption_ && l_.transparent == transparent_ && l_.fond == fond_ &&
-        l_.couleur_texte == couleur_texte_ && l_.centre == centre_ && l_.autosize == autosize_)
-        return;
+    QString texte = aspect_.texte;
     if (l_.caption != caption_) {
         caption_ = l_.caption;
-        texte_ = texte_qt(caption_);
+        texte = texte_qt(caption_);
     }
-    transparent_ = l_.transparent;
-    fond_ = l_.fond;
-    couleur_texte_ = l_.couleur_texte;
-    centre_ = l_.centre;
-    autosize_ = l_.autosize;
+    AspectEtiquette a = aspect_etiquette(l_, motif_de(*this, l_), std::move(texte));
+    if (a == aspect_) return;
+    aspect_ = std::move(a);
     update();
 }
 
 void LabelQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!transparent_) p.fillRect(rect(), couleur_qt(fond_));
-    p.setFont(font());
-    const int alignement = centre_ && !autosize_
-                               ? Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap
-                               : Qt::AlignLeft | Qt::AlignTop;
-    if (!isEnabled()) {
-        // Greyed and etched: the pupil sees at a glance who can no longer be clicked.
-        p.setPen(Qt::white);
-        p.drawText(rect().translated(1, 1), alignement, texte_);
-        p.setPen(QColor(128, 128, 128));
-    } else {
-        p.setPen(couleur_qt(couleur_texte_));
-    }
-    p.drawText(rect(), alignement, texte_);
+    AspectEtiquette a = aspect_;
+    // A label inside a disabled box is disabled too.
+    a.actif = isEnabled();
+    dessine_etiquette(p, rect(), a, font());
 }
 
 PanelQt::PanelQt(Panel& pa, Relais& relais, QWidget* parent)
-    : AvecSouris<QWidget>(pa, relais, parent), p_(pa), fond_(pa.fond), caption_(pa.caption) {}
+    : AvecSouris<QWidget>(pa, relais, parent), p_(pa), caption_(pa.caption),
+      aspect_(aspect_ligne(pa)) {}
 
 void PanelQt::actualise() {
-    if (p_.fond == fond_ && p_.caption == caption_) return;
-    fond_ = p_.fond;
+    if (p_.fond == aspect_.fond && p_.caption == caption_) return;
     caption_ = p_.caption;
+    aspect_ = aspect_ligne(p_);
     update();
 }
 
 void PanelQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), couleur_qt(fond_));
-    // A panel large enough to hold something gets a fine edge; a line stays a plain line.
-    if (width() > 10 && height() > 10) {
-        p.setPen(couleur_qt(fond_).darker(140));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (!caption_.empty()) {
-        p.setPen(Qt::black);
-        p.setFont(font());
-        p.drawText(rect(), Qt::AlignCenter, texte_qt(caption_));
-    }
+    dessine_ligne(p, rect(), aspect_, font());
 }
 
 GroupeQt::GroupeQt(Groupe& g, Relais& relais, QWidget* parent)

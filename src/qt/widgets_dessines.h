@@ -2,6 +2,7 @@
 // group boxes, bevels and pictures.
 #pragma once
 
+#include "qt/dessin_controles.h"
 #include "qt/reflet.h"
 #include "qt/souris.h"
 
@@ -24,8 +25,7 @@ class FormeQt : public AvecSouris<QWidget>, public Reflet {
 
   private:
     const Forme& f_;
-    Contour contour_;
-    Couleur remplissage_;
+    AspectSymbole aspect_;
 };
 
 class LabelQt : public AvecSouris<QWidget>, public Reflet {
@@ -35,7 +35,7 @@ class LabelQt : public AvecSouris<QWidget>, public Reflet {
     QWidget* widget() override { return this; }
     void actualise() override;
     // What is painted, for the tests.
-    const QString& texte() const { return texte_; }
+    const QString& texte() const { return aspect_.texte; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -43,10 +43,7 @@ class LabelQt : public AvecSouris<QWidget>, public Reflet {
   private:
     const Label& l_;
     std::string caption_;
-    QString texte_;
-    bool transparent_;
-    Couleur fond_, couleur_texte_;
-    bool centre_, autosize_;
+    AspectEtiquette aspect_;
 };
 
 class PanelQt : public AvecSouris<QWidget>, public Reflet {
@@ -61,8 +58,8 @@ class PanelQt : public AvecSouris<QWidget>, public Reflet {
 
   private:
     const Panel& p_;
-    Couleur fond_;
     std::string caption_;
+    AspectLigne aspect_;
 };
 
 class GroupeQt : public AvecSouris<QGroupBox>, public Reflet {

@@ -109,12 +109,17 @@ class FenetrePrincipaleTest : public QObject {
         QMenu* options = entree(barre, "Options")->menu();
         QVERIFY(options);
         const QList<QAction*> sous = options->actions();
-        QCOMPARE(sous.size(), 4);
+        QCOMPARE(sous.size(), 7);
         QVERIFY(sous[0]->isChecked());
         QVERIFY(!sous[1]->isChecked());
         QVERIFY(sous[2]->isSeparator());
         QVERIFY(sous[2]->text().isEmpty());
         QVERIFY(sous[3]->menu());
+        // Then the drawing options, unticked.
+        QVERIFY(sous[4]->isSeparator());
+        QCOMPARE(sous[5]->text(), QString("Motifs"));
+        QCOMPARE(sous[6]->text(), QString::fromUtf8("Numérotation"));
+        QVERIFY(!sous[5]->isChecked() && !sous[6]->isChecked());
     }
 
     void un_choix_de_menu_passe_par_le_coeur_puis_rafraichit() {

@@ -1,0 +1,129 @@
+#include "qt/export_image.h"
+
+#include "qt/image_famille.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace orvan {
+
+namespace {
+
+constexpr int ppp_ecran = 96;
+constexpr int facteur_png = 2;
+
+bool ecrit_png(const ImageFamille& image, QIODevice& sortie) {
+    QImage png(image.taille() * facteur_png, QImage::Format_RGB32);
+    png.setDevicePixelRatio(facteur_png);
+    // Printed at the size it has on the screen.
+    const int points_par_metre = static_cast<int>(std::lround(facteur_png * ppp_ecran / 0.0254));
+    png.setDotsPerMeterX(points_par_metre);
+    png.setDotsPerMeterY(points_par_metre);
+    {
+        QPainter p(&png);
+        image.dessine(p);
+    }
+    return png.save(&sortie, "PNG");
+}
+
+bool ecrit_svg(const ImageFamille& image, QIODevice& sortie) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&sortie);
+    svg.setSize(image.taille());
+    svg.setViewBox(QRect(QPoint(0, 0), image.taille()));
+    svg.setResolution(ppp_ecran);
+    svg.setTitle(QStringLiteral("Famille"));
+    svg.setDescription(QStringLiteral("Orvan"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    image.dessine(p);
+    return p.end();
+}
+
+bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
+    QPdfWriter pdf(&sortie);
+    pdf.setCreator(QStringLiteral("Orvan"));
+    pdf.setTitle(QStringLiteral("Famille"));
+    // One page just as large as the picture, at the size it has on the screen.
+    const QSizeF points = QSizeF(image.taille()) * 72.0 / ppp_ecran;
+    pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(ppp_ecran);
+    QPainter p;
+    if (!p.begin(&pdf)) return false;
+    image.dessine(p);
+    return p.end();
+}
+
+QString pourquoi(const QString& chemin) {
+    const QFileInfo fichier(chemin);
+    const QFileInfo dossier(fichier.absolutePath());
+    if (fichier.isDir()) return QStringLiteral("c'est un dossier");
+    if (!dossier.exists())
+        return QStringLiteral("le dossier %1 n'existe pas")
+            .arg(QDir::toNativeSeparators(dossier.filePath()));
+    if (fichier.exists() && !fichier.isWritable())
+        return QStringLiteral("le fichier est protégé en écriture");
+    if (!dossier.isWritable())
+        return QStringLiteral("le dossier %1 est protégé en écriture")
+            .arg(QDir::toNativeSeparators(dossier.filePath()));
+    return QStringLiteral("l'écriture a échoué");
+}
+
+} // namespace
+
+std::optional<FormatImage> format_du_fichier(const QString& chemin) {
+    const QString suffixe = QFileInfo(chemin).suffix().toLower();
+    if (suffixe == QLatin1String("png")) return FormatImage::png;
+    if (suffixe == QLatin1String("svg")) return FormatImage::svg;
+    if (suffixe == QLatin1String("pdf")) return FormatImage::pdf;
+    return std::nullopt;
+}
+
+QString extension(FormatImage format) {
+    switch (format) {
+    case FormatImage::png:
+        return QStringLiteral("png");
+    case FormatImage::svg:
+        return QStringLiteral("svg");
+    case FormatImage::pdf:
+        break;
+    }
+    return QStringLiteral("pdf");
+}
+
+std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
+                                   FormatImage format) {
+    QSaveFile fichier(chemin);
+    bool ecrit = fichier.open(QIODevice::WriteOnly);
+    if (ecrit) {
+        switch (format) {
+        case FormatImage::png:
+            ecrit = ecrit_png(image, fichier);
+            break;
+        case FormatImage::svg:
+            ecrit = ecrit_svg(image, fichier);
+            break;
+        case FormatImage::pdf:
+            ecrit = ecrit_pdf(image, fichier);
+            break;
+        }
+        // Whatever the writers said, the device knows whether every byte went out.
+        ecrit = ecrit && fichier.error() == QFileDevice::NoError;
+        if (!ecrit) fichier.cancelWriting();
+        ecrit = fichier.commit() && ecrit;
+    }
+    if (ecrit) return std::nullopt;
+    return QStringLiteral("Impossible d'écrire l'image %1\u00a0: %2.")
+        .arg(QDir::toNativeSeparators(chemin), pourquoi(chemin));
+}
+
+} // namespace orvan

@@ -1,0 +1,24 @@
+// The picture of the family written into a file: PNG at twice the screen's resolution, SVG and
+// PDF as vector drawings. A file is written whole or not at all: the picture goes into a
+// temporary file beside it, which takes its name only once complete.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace orvan {
+
+class ImageFamille;
+
+enum class FormatImage { png, svg, pdf };
+
+// From the file name's extension, whatever its case.
+std::optional<FormatImage> format_du_fichier(const QString& chemin);
+QString extension(FormatImage format);
+
+// Empty when the picture was written; else why not, in a sentence for the user.
+std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
+                                   FormatImage format);
+
+} // namespace orvan

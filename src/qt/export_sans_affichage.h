@@ -1,0 +1,27 @@
+// `orvan --export FAMILLE.gen IMAGE.png|svg|pdf`: the family replayed without any window, as
+// `--dump` replays it, and its picture written. This header stays free of Qt so that main.cpp
+// needs none.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+struct DemandeExport {
+    std::string famille;
+    std::string image;
+    bool motifs = false;
+    bool numerotation = false;
+};
+
+// arguments: what follows "--export". Returns the process exit code: 0; 1 when the family
+// cannot be read or the picture cannot be written; 2 when the command line is incomplete.
+int exporte_sans_affichage(int argc, char** argv, const std::vector<std::string>& arguments,
+                           std::ostream& erreurs);
+
+// The same once an application object exists (the tests have theirs).
+int exporte(const DemandeExport& demande, std::ostream& erreurs);
+
+} // namespace orvan

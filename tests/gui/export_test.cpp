@@ -1,0 +1,300 @@
+// The family's picture: the window and the export draw the same family; the export without a
+// display matches the reference pictures; patterns, numbers and readable labels in the window;
+// the menu's export and the options kept from one run to the next.
+#include "session_demarree.h"
+#include "suites.h"
+
+#include "qt/conversions_qt.h"
+#include "qt/dessin_famille.h"
+#include "qt/export_image.h"
+#include "qt/export_sans_affichage.h"
+#include "qt/habillage.h"
+#include "qt/image_famille.h"
+#include "qt/impression_qt.h"
+#include "qt/session_qt.h"
+#include "ui/couleurs.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <sstream>
+
+using namespace orvan;
+
+namespace {
+
+const QString donnees = QStringLiteral(ORVAN_TEST_DATA);
+
+// The share of pixels that differ by more than a faint shade; 1 when the sizes differ.
+double part_differente(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return 1;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    long differents = 0;
+    for (int j = 0; j < x.height(); ++j) {
+        const auto* lx = reinterpret_cast<const QRgb*>(x.constScanLine(j));
+        const auto* ly = reinterpret_cast<const QRgb*>(y.constScanLine(j));
+        for (int i = 0; i < x.width(); ++i)
+            if (std::abs(qRed(lx[i]) - qRed(ly[i])) > 40 ||
+                std::abs(qGreen(lx[i]) - qGreen(ly[i])) > 40 ||
+                std::abs(qBlue(lx[i]) - qBlue(ly[i])) > 40)
+                ++differents;
+    }
+    return double(differents) / (double(x.width()) * x.height());
+}
+
+// Pixels of a picture near a colour.
+int pixels_proches(const QImage& image, QColor c) {
+    const QImage x = image.convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int j = 0; j < x.height(); ++j)
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j);
+            n += std::abs(qRed(p) - c.red()) < 40 && std::abs(qGreen(p) - c.green()) < 40 &&
+                 std::abs(qBlue(p) - c.blue()) < 40;
+        }
+    return n;
+}
+
+// Answers the next message box from inside its modal loop.
+void repond(const std::function<void(QMessageBox&)>& reponse) {
+    QTimer::singleShot(0, [reponse] {
+        if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) reponse(*b);
+    });
+}
+
+} // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        // The options these tests tick are kept apart from any other run.
+        QVERIFY(reglages_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages_.path());
+    }
+    void init() {
+        QSettings(QStringLiteral("Orvan"), QCoreApplication::applicationName()).clear();
+        demarre(session_);
+    }
+    void cleanup() { session_.reset(); }
+
+    void la_fenetre_et_limage_dessinent_la_meme_famille() {
+        ouvre("deux_genes.gen");
+        QVERIFY(part_differente(surface(), dessin_de_la_fenetre()) < 0.001);
+        coche(*session_->form.menus.motifs);
+        coche(*session_->form.menus.numerotation);
+        const QImage avec_options = surface();
+        QVERIFY(part_differente(avec_options, dessin_de_la_fenetre()) < 0.001);
+        // The options changed the picture, and the painted numbers are where the drawing has
+        // them.
+        session_->form.menus.motifs->checked = false;
+        session_->form.menus.numerotation->checked = false;
+        QVERIFY(part_differente(avec_options, dessin_de_la_fenetre()) > 0.002);
+    }
+
+    void limage_sans_affichage_suit_les_references() {
+        QTemporaryDir dossier;
+        const struct {
+            const char* famille;
+            const char* reference;
+            bool options;
+        } cas[] = {{"deux_genes.gen", "deux_genes.png", false},
+                   {"trois_generations.gen", "trois_generations_motifs_numeros.png", true}};
+        for (const auto& c : cas) {
+            const QString image = dossier.filePath(QString::fromUtf8(c.reference));
+            std::ostringstream erreurs;
+            QCOMPARE(exporte({(donnees + "/" + c.famille).toStdString(), image.toStdString(),
+                              c.options, c.options},
+                             erreurs),
+                     0);
+            QVERIFY(erreurs.str().empty());
+            const QImage reference(donnees + "/images/" + c.reference);
+            QVERIFY(!reference.isNull());
+            const QImage ecrite(image);
+            QCOMPARE(ecrite.size(), reference.size());
+            QVERIFY2(part_differente(ecrite, reference) < 0.005, c.reference);
+        }
+    }
+
+    void les_motifs_different_dans_un_gene_et_suivent_loption() {
+        ouvre("deux_genes.gen");
+        FenetrePrincipale& f = session_->form;
+        auto* symbole = session_->fenetre.findChild<QWidget*>("Shape1");
+        QVERIFY(symbole);
+        const Habillage* h = Habillage::de(*symbole);
+        QVERIFY(h);
+        // [D,O] and [d,A]: their symbols and their labels differ in both genes.
+        QCOMPARE(f.arbre.tab_label[1]->caption, std::string("[D,O]"));
+        QCOMPARE(f.arbre.tab_label[2]->caption, std::string("[d,A]"));
+        QCOMPARE(h->motif(*f.arbre.tab_shape[1]), Motif::aucun);
+        const QImage sans = symbole->grab().toImage();
+        const QImage imprimee_sans = capture_de_la_fenetre();
+        coche(*f.menus.motifs);
+        QVERIFY(h->motif(*f.arbre.tab_shape[1]) != Motif::aucun);
+        QVERIFY(h->motif(*f.arbre.tab_shape[1]) != h->motif(*f.arbre.tab_shape[2]));
+        QVERIFY(h->motif(*f.arbre.tab_label[1]) != Motif::aucun);
+        QVERIFY(h->motif(*f.arbre.tab_label[1]) != h->motif(*f.arbre.tab_label[2]));
+        QCOMPARE(h->motif(*f.arbre.tab_shape[1]), h->motif(*f.couleurs.figure_legende[1]));
+        QVERIFY(part_differente(sans, symbole->grab().toImage()) > 0.05);
+        // Printing captures the window: the patterns are printed too.
+        const QRect zone(symbole->pos(), symbole->size());
+        const QImage imprimee = capture_de_la_fenetre().copy(zone);
+        QVERIFY(part_differente(imprimee_sans.copy(zone), imprimee) > 0.05);
+        // The print window's controls are drawn plainly.
+        QVERIFY(!Habillage::de(session_->impression));
+    }
+
+    void le_texte_dune_etiquette_se_lit_sur_son_fond() {
+        ouvre("deux_genes.gen");
+        FenetrePrincipale& f = session_->form;
+        // Child 5, [D,O], enabled, on the blue of O: white letters, no black ones.
+        QCOMPARE(f.arbre.tab_label[5]->fond, rgb(0, 0, 255));
+        QVERIFY(f.arbre.tab_label[5]->enabled);
+        auto* etiquette = session_->fenetre.findChild<QWidget*>("Label5");
+        QVERIFY(etiquette);
+        const QImage image = etiquette->grab().toImage();
+        QVERIFY(pixels_proches(image, Qt::white) > 10);
+        QCOMPARE(pixels_proches(image, Qt::black), 0);
+        // Founder 1, disabled, on the same blue: light letters, never the old grey.
+        QVERIFY(!f.arbre.tab_label[1]->enabled);
+        const QImage inactive = session_->fenetre.findChild<QWidget*>("Label1")->grab().toImage();
+        const QColor attenue = couleur_qt(texte_inactif(rgb(0, 0, 0), rgb(0, 0, 255)));
+        QVERIFY(pixels_proches(inactive, attenue) > 10);
+        QCOMPARE(pixels_proches(inactive, QColor(128, 128, 128)), 0);
+    }
+
+    void les_numeros_suivent_la_famille() {
+        ouvre("trois_generations.gen");
+        FamilleQt& famille = session_->famille;
+        QVERIFY(famille.numeros().empty());
+        coche(*session_->form.menus.numerotation);
+        QStringList textes;
+        for (const TexteNumero& n : famille.numeros())
+            textes << n.texte;
+        // Five children of the founders with two spouses, seven grandchildren.
+        QCOMPARE(textes.size(), 2 + 7 + 7 + 3);
+        for (const char* t : {"I", "II", "III", "I-1", "I-2", "II-7", "III-7"})
+            QVERIFY2(textes.contains(t), t);
+        QVERIFY(!textes.contains("II-8") && !textes.contains("III-8"));
+        // "I-1" stands under founder 1.
+        const Forme& fondateur = *session_->form.arbre.tab_shape[1];
+        const auto i1 = std::find_if(famille.numeros().begin(), famille.numeros().end(),
+                                     [](const TexteNumero& n) { return n.texte == "I-1"; });
+        QVERIFY(i1->zone.top() > fondateur.bottom());
+        QVERIFY(i1->zone.left() < fondateur.left + fondateur.width / 2);
+        QVERIFY(i1->zone.right() > fondateur.left + fondateur.width / 2);
+        // Painted on the surface, under the symbol, and so printed.
+        const auto encre = [this](const QRect& zone) {
+            return pixels_proches(session_->fenetre.surface()->grab(zone).toImage(), Qt::black);
+        };
+        QVERIFY(encre(i1->zone) > 5);
+        const QRect ancienne = i1->zone;
+        coche(*session_->form.menus.numerotation);
+        QVERIFY(famille.numeros().empty());
+        QCOMPARE(encre(ancienne), 0);
+    }
+
+    void lexport_du_menu_ecrit_ce_que_montre_la_fenetre() {
+        ouvre("deux_genes.gen");
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("famille.svg");
+        QString propose;
+        session_->famille.dialogue = [&](const QString& nom) {
+            propose = nom;
+            return std::optional<QString>(chemin);
+        };
+        coche(*session_->form.menus.motifs);
+        session_->fenetre.traite([this] { session_->form.menus.exporter_image->clic(); });
+        QCOMPARE(QFileInfo(propose).fileName(), QString("deux_genes.png"));
+        QFile svg(chemin);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray texte = svg.readAll();
+        QVERIFY(texte.contains("<svg"));
+        const ImageFamille attendue(session_->form, style_de_la_fenetre(session_->form));
+        QVERIFY(texte.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"")
+                                   .arg(attendue.taille().width())
+                                   .arg(attendue.taille().height())
+                                   .toUtf8()));
+        // Nothing of the log changed.
+        QCOMPARE(session_->form.journal.lignes().back(), std::string("all_okclick"));
+
+        // A folder that does not exist: the user is told, nothing is written.
+        const QString absent = dossier.filePath("absent/famille.png");
+        session_->famille.dialogue = [&](const QString&) { return std::optional<QString>(absent); };
+        QString message;
+        repond([&](QMessageBox& b) {
+            message = b.text();
+            b.accept();
+        });
+        session_->fenetre.traite([this] { session_->form.menus.exporter_image->clic(); });
+        QVERIFY2(message.startsWith("Impossible d'écrire l'image"), qPrintable(message));
+        QVERIFY(message.contains("n'existe pas"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"famille.svg"});
+    }
+
+    void les_options_sont_retenues_dune_fois_sur_lautre() {
+        coche(*session_->form.menus.numerotation);
+        session_.reset();
+        demarre(session_);
+        QVERIFY(session_->form.menus.numerotation->checked);
+        QVERIFY(!session_->form.menus.motifs->checked);
+        QVERIFY(!session_->famille.numeros().empty());
+        coche(*session_->form.menus.numerotation);
+        coche(*session_->form.menus.motifs);
+        session_.reset();
+        demarre(session_);
+        QVERIFY(!session_->form.menus.numerotation->checked);
+        QVERIFY(session_->form.menus.motifs->checked);
+    }
+
+  private:
+    void ouvre(const char* famille) {
+        const std::string chemin = (donnees + "/" + famille).toStdString();
+        bool lu = false;
+        session_->fenetre.traite(
+            [this, &chemin, &lu] { lu = session_->form.historique.ouvre_fichier(chemin); });
+        QVERIFY(lu);
+        // The start picture makes way for the family.
+        QTRY_VERIFY(!session_->form.depart.image->visible);
+    }
+
+    void coche(Menu& option) {
+        session_->fenetre.traite([&option] { option.clic(); });
+    }
+
+    // The picture that printing takes of the window.
+    QImage capture_de_la_fenetre() {
+        const Capture c = capture_widget(*session_->fenetre.surface());
+        return image_qt(c).copy();
+    }
+
+    QImage surface() {
+        QWidget* s = session_->fenetre.surface();
+        return s->grab().toImage();
+    }
+
+    // The family as the export draws it, over the window's background and at its size.
+    QImage dessin_de_la_fenetre() {
+        const FenetrePrincipale& f = session_->form;
+        QImage image(session_->fenetre.surface()->size(), QImage::Format_RGB32);
+        image.fill(couleur_qt(f.fond));
+        QPainter p(&image);
+        dessine_famille(p, f, style_de_la_fenetre(f));
+        return image;
+    }
+
+    QTemporaryDir reglages_;
+    std::unique_ptr<SessionQt> session_;
+};
+
+static Suite<ExportTest> suite;
+
+#include "export_test.moc"
