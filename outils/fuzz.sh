@@ -35,13 +35,16 @@ cp tests/data/*.gen "$graines/gen/"
 cp data/langue_orvan.txt "$graines/langue/"
 "$construit/graines_fuzz" "$graines/banque"
 
-# The figures of a run: executions per second, and the edges covered out of those instrumented.
+# The figures of a run: executions per second, and the edges covered out of those instrumented,
+# once the seeds have run and at the end.
 bilan() {
-    local journal="$1" compteurs couverture vitesse
+    local journal="$1" compteurs depart couverture vitesse
     compteurs=$(sed -n 's/.*(\([0-9]*\) inline 8-bit counters).*/\1/p' "$journal" | head -1)
+    depart=$(grep -m1 'INITED' "$journal" | grep -o 'cov: [0-9]*' | cut -d' ' -f2)
     couverture=$(grep -o 'cov: [0-9]*' "$journal" | tail -1 | cut -d' ' -f2)
     vitesse=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$journal")
-    echo "${vitesse:-?} exécutions/s, couverture ${couverture:-?} arêtes sur ${compteurs:-?}"
+    echo "${vitesse:-?} exécutions/s, couverture ${couverture:-?} arêtes sur ${compteurs:-?}" \
+        "(${depart:-?} avec les graines seules)"
 }
 
 echec=0
