@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of the core with clang (preset "fuzz", in build-fuzz) and runs each for
+# the given number of seconds, 30 by default. Fails when a target finds a crash, a hang of more
+# than 2 s or a use of more than 1 GB of memory; the input that did it is kept in
+# build-fuzz/trouvailles. The corpus grows in build-fuzz/corpus from one run to the next: remove
+# it to start again from the seeds (tests/data, the built-in gene bank, the language file).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+duree="${1:-30}"
+
+# clang and its runtime (libFuzzer, the sanitizers) are needed here only; no Qt.
+paquets=(build-essential cmake nlohmann-json3-dev clang-14 libclang-rt-14-dev)
+manquants=()
+for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if [ ${#manquants[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installation de : ${manquants[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manquants[@]}" >/dev/null
+fi
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
+
+construit=build-fuzz/fuzz
+graines=build-fuzz/graines
+corpus=build-fuzz/corpus
+trouvailles=build-fuzz/trouvailles
+rm -rf "$graines"
+mkdir -p "$graines"/{gen,banque,langue} "$corpus"/{gen,banque,langue} "$trouvailles"
+cp tests/data/*.gen "$graines/gen/"
+cp data/langue_orvan.txt "$graines/langue/"
+"$construit/graines_fuzz" "$graines/banque"
+
+# The figures of a run: executions per second, and the edges covered out of those instrumented,
+# once the seeds have run and at the end.
+bilan() {
+    local journal="$1" compteurs depart couverture vitesse
+    compteurs=$(sed -n 's/.*(\([0-9]*\) inline 8-bit counters).*/\1/p' "$journal" | head -1)
+    depart=$(grep -m1 'INITED' "$journal" | grep -o 'cov: [0-9]*' | cut -d' ' -f2)
+    couverture=$(grep -o 'cov: [0-9]*' "$journal" | tail -1 | cut -d' ' -f2)
+    vitesse=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$journal")
+    echo "${vitesse:-?} exécutions/s, couverture ${couverture:-?} arêtes sur ${compteurs:-?}" \
+        "(${depart:-?} avec les graines seules)"
+}
+
+echec=0
+for cible in gen banque langue; do
+    journal="build-fuzz/${cible}_fuzz.log"
+    if "$construit/${cible}_fuzz" -max_total_time="$duree" -timeout=2 -rss_limit_mb=1024 \
+        -print_final_stats=1 -dict="fuzz/${cible}.dict" -artifact_prefix="$trouvailles/${cible}-" \
+        "$corpus/$cible" "$graines/$cible" >"$journal" 2>&1; then
+        echo "${cible}_fuzz : $(bilan "$journal")"
+    else
+        tail -n 60 "$journal"
+        echo "${cible}_fuzz : ÉCHEC, entrée gardée dans $trouvailles ($(bilan "$journal"))"
+        echec=1
+    fi
+done
+exit $echec
