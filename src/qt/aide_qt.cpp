@@ -1,5 +1,7 @@
 #include "qt/aide_qt.h"
 
+#include "qt/donnees_qt.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -109,18 +111,10 @@ QPointer<FenetreAide> fenetre_ouverte;
 } // namespace
 
 QString chemin_aide(const QString& dossier_programme) {
-    const QDir programme(dossier_programme.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                     : dossier_programme);
-    QStringList candidats{programme.filePath(QStringLiteral("aide/orvan.html")),
-                          programme.filePath(QStringLiteral("../data/aide/orvan.html"))};
-#ifdef ORVAN_DATA_DIR
-    candidats << QStringLiteral(ORVAN_DATA_DIR "/aide/orvan.html");
-#endif
-    for (const QString& chemin : candidats) {
-        const QFileInfo info(chemin);
-        if (info.isFile() && info.isReadable()) return info.canonicalFilePath();
-    }
-    return {};
+    const LieuxDonnee lieux{QStringLiteral("aide/orvan.html"),
+                            QStringLiteral("../data/aide/orvan.html"),
+                            QStringLiteral("aide/orvan.html")};
+    return trouve_donnee(dossier_programme, lieux, false);
 }
 
 bool montre_aide(QWidget* parent, const QString& fichier_html, int sujet) {

@@ -1,10 +1,24 @@
 #include "qt/conversions_qt.h"
 
+#include "qt/reflet.h"
+
+#include <QMessageBox>
 #include <QStringList>
 
 #include <algorithm>
+#include <exception>
 
 namespace orvan {
+
+bool execute_gestionnaire(QWidget* fenetre, const std::function<void()>& gestionnaire) {
+    try {
+        gestionnaire();
+        return true;
+    } catch (const std::exception& e) {
+        QMessageBox::critical(fenetre, QStringLiteral("Erreur"), texte_qt(e.what()));
+        return false;
+    }
+}
 
 QString texte_qt(const std::string& texte) {
     QString t = QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));

@@ -1,24 +1,13 @@
 #include "qt/exemples_qt.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include "qt/donnees_qt.h"
 
 namespace orvan {
 
 QString dossier_exemples(const QString& dossier_programme) {
-    const QDir programme(dossier_programme.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                     : dossier_programme);
-    QStringList candidats{programme.filePath(QStringLiteral("Exemples")),
-                          programme.filePath(QStringLiteral("../data/exemples"))};
-#ifdef ORVAN_DATA_DIR
-    candidats << QStringLiteral(ORVAN_DATA_DIR "/Exemples");
-#endif
-    for (const QString& chemin : candidats) {
-        const QFileInfo info(chemin);
-        if (info.isDir()) return info.canonicalFilePath();
-    }
-    return {};
+    const LieuxDonnee lieux{QStringLiteral("Exemples"), QStringLiteral("../data/exemples"),
+                            QStringLiteral("Exemples")};
+    return trouve_donnee(dossier_programme, lieux, true);
 }
 
 QList<QUrl> places_du_dialogue(const QList<QUrl>& usuelles, const QString& exemples) {

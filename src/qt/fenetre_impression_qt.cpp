@@ -5,10 +5,8 @@
 #include "qt/minuterie_qt.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QPainter>
 
-#include <exception>
 
 namespace orvan {
 
@@ -44,13 +42,8 @@ FenetreImpressionQt::FenetreImpressionQt(FenetreImpression& fiche, const Fiche& 
 }
 
 void FenetreImpressionQt::traite(const std::function<void()>& gestionnaire) {
-    try {
-        gestionnaire();
-    } catch (const std::exception& e) {
-        // The window closes all the same: it must not stay over the main window.
-        fiche_.ferme();
-        QMessageBox::critical(this, QStringLiteral("Erreur"), texte_qt(e.what()));
-    }
+    // On an error the window closes all the same: it must not stay over the main window.
+    if (!execute_gestionnaire(this, gestionnaire)) fiche_.ferme();
     actualise();
 }
 

@@ -4,10 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include <algorithm>
-#include <exception>
 
 namespace orvan {
 
@@ -29,11 +27,7 @@ FenetreQt::FenetreQt(Fiche& fiche)
 }
 
 void FenetreQt::traite(const std::function<void()>& gestionnaire) {
-    try {
-        gestionnaire();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("Erreur"), texte_qt(e.what()));
-    }
+    execute_gestionnaire(this, gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();
 }

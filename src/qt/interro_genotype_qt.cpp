@@ -4,14 +4,12 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
-#include <exception>
 
 namespace orvan {
 
@@ -58,11 +56,7 @@ FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, 
 }
 
 void FenetreInterroQt::traite(const std::function<void()>& gestionnaire) {
-    try {
-        gestionnaire();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("Erreur"), texte_qt(e.what()));
-    }
+    execute_gestionnaire(this, gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();
 }

@@ -17,6 +17,10 @@ class Relais {
     virtual void traite(const std::function<void()>& gestionnaire) = 0;
 };
 
+// Runs a handler of the core; an error it raises is shown over the window, and false returned,
+// instead of ending the program.
+bool execute_gestionnaire(QWidget* fenetre, const std::function<void()>& gestionnaire);
+
 class Reflet {
   public:
     virtual ~Reflet() = default;
