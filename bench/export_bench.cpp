@@ -1,5 +1,6 @@
 // The headless export of a family of 40 to each format: the replay of its file, the drawing and
 // the file written, as `orvan --export` does after its start.
+#include "famille_quarante.h"
 #include "qt/export_sans_affichage.h"
 
 #include <QFileInfo>
@@ -15,18 +16,6 @@
 using namespace orvan;
 
 namespace {
-
-// Six children, then the first five married with six children each, cut at 40.
-std::vector<std::string> famille_de_quarante() {
-    std::vector<std::string> l = {"aleat=31415926", "bitbtn4click",      "group_premclick.0",
-                                  "bitbtn1click",   "choix_all(1,left)", "prem_alleleclick.0",
-                                  "all_okclick",    "choix_all(2,left)", "prem_alleleclick.1",
-                                  "nb_desc=5",      "all_okclick"};
-    for (int k = 3; k <= 7; ++k)
-        l.insert(l.end(), {"choix_all(" + std::to_string(k) + ",left)", "prem_alleleclick.0",
-                           "nb_desc=5", "all_okclick"});
-    return l;
-}
 
 const QTemporaryDir& dossier() {
     static const QTemporaryDir d;

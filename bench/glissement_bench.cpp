@@ -1,5 +1,6 @@
 // One mouse move while the pupil drags a sibship line of a family of 40, in the windowed
 // program (offscreen): the core's handler, the refresh of the widgets and their painting.
+#include "famille_quarante.h"
 #include "qt/session_qt.h"
 #include "qt/style_orvan.h"
 
@@ -11,18 +12,6 @@
 using namespace orvan;
 
 namespace {
-
-// Six children, then the first five married with six children each, cut at 40.
-std::vector<std::string> famille_de_quarante() {
-    std::vector<std::string> l = {"aleat=31415926", "bitbtn4click",      "group_premclick.0",
-                                  "bitbtn1click",   "choix_all(1,left)", "prem_alleleclick.0",
-                                  "all_okclick",    "choix_all(2,left)", "prem_alleleclick.1",
-                                  "nb_desc=5",      "all_okclick"};
-    for (int k = 3; k <= 7; ++k)
-        l.insert(l.end(), {"choix_all(" + std::to_string(k) + ",left)", "prem_alleleclick.0",
-                           "nb_desc=5", "all_okclick"});
-    return l;
-}
 
 // Counts the widgets moved and painted.
 class Compteur : public QObject {

@@ -46,4 +46,9 @@ inline int nb_tirages_depuis(Generateur avant, const Generateur& apres, int plaf
     return -1;
 }
 
+// The last n lines of the log.
+inline std::vector<std::string> fin_journal(const Session& s, std::size_t n) {
+    return {s.journal().end() - static_cast<std::ptrdiff_t>(n), s.journal().end()};
+}
+
 } // namespace orvan::test

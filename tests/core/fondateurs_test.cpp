@@ -10,10 +10,6 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-Textes fin_journal(const Session& s, std::size_t n) {
-    return {s.journal().end() - static_cast<std::ptrdiff_t>(n), s.journal().end()};
-}
-
 // The label of k centred on its symbol, 10 pixels under its top.
 void label_centre(const FenetrePrincipale& f, int k) {
     const Forme& s = *f.arbre.tab_shape[k];

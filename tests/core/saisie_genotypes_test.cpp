@@ -14,10 +14,6 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-Textes fin_journal(const Session& s, std::size_t n) {
-    return {s.journal().end() - static_cast<std::ptrdiff_t>(n), s.journal().end()};
-}
-
 // Genotype entry of individual k: a left click, then the item of each list given, then "Ok".
 void saisit(Session& s, int k, int item1, int item2 = -1) {
     s->arbre.clic_individu(k, Bouton::gauche);
