@@ -3,6 +3,8 @@
 #include "qt/style_orvan.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 std::vector<FabriqueSuite>& suites() {
@@ -13,6 +15,9 @@ std::vector<FabriqueSuite>& suites() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     orvan::prepare_application();
+    // The options a pupil ticked in the program on this machine must not reach the tests.
+    QTemporaryDir reglages;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
     int echecs = 0;
     for (const FabriqueSuite& fabrique : suites()) {
         const std::unique_ptr<QObject> suite = fabrique();
