@@ -10,17 +10,7 @@ duree="${1:-30}"
 
 # clang and its runtime (libFuzzer, the sanitizers) are needed here only; no Qt.
 paquets=(build-essential cmake nlohmann-json3-dev clang-14 libclang-rt-14-dev)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installation de : ${manquants[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manquants[@]}" >/dev/null
-fi
+./outils/installe_paquets.sh "${paquets[@]}"
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"

@@ -5,14 +5,4 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installation de : ${manquants[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manquants[@]}" >/dev/null
-fi
+"$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"

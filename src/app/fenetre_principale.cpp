@@ -69,8 +69,6 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.saisie_genotypes, [this] { genotypes.choisit_saisie_genotypes(); });
     relie(menus.exercice_alleles, [this] { alleles.montre(); });
     relie(menus.exercice_genotypes, [this] { interro.commence(); });
-    // The exercises are the lesson: their menu shows, enabled once there is a family.
-    menus.exercices->visible = true;
     relie(menus.exporter_image, [this] {
         if (exporte_image) exporte_image();
     });

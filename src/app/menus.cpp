@@ -28,8 +28,8 @@ void Menus::cree(Fiche& f) {
     imprimer->raccourci = ctrl | 'P';
     quitter->raccourci = ctrl | 'Q';
     caractere = menu(nullptr, "Caractre1", "Caractère", 2);
+    // The exercises are the lesson: their menu shows, enabled once there is a family.
     exercices = menu(nullptr, "Exercice1", "Exercices", 3);
-    exercices->visible = false;
     exercice_alleles = menu(exercices, "Gnotypes1", "Allèles", 31);
     exercice_genotypes = menu(exercices, "Gnotypes2", "Génotypes", 32);
     autre_famille = menu(nullptr, "Autrefamille1", "Autre famille", 4);

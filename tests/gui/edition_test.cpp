@@ -1,5 +1,6 @@
 // The pupil arranges the family with the real mouse: a sibship line dragged, a vertical line
 // clicked, a panel dragged by its frame; the family area scrolls to what lies out of view.
+#include "../grande_famille.h"
 #include "session_demarree.h"
 #include "suites.h"
 
@@ -12,14 +13,6 @@
 using namespace orvan;
 
 namespace {
-
-// Six children 3..8, the last one married to 9, their six children 10..15 at 504, 549, .., 729:
-// the last one reaches past the window's 698 pixels.
-const std::vector<std::string> grande_famille = {
-    "aleat=31415926",     "bitbtn4click",       "group_premclick.0", "bitbtn1click",
-    "choix_all(1,left)",  "prem_alleleclick.0", "all_okclick",       "choix_all(2,left)",
-    "prem_alleleclick.1", "nb_desc=5",          "all_okclick",       "choix_all(8,left)",
-    "prem_alleleclick.0", "nb_desc=5",          "all_okclick"};
 
 // Names the widgets of the window that move or change size.
 class GuetteurGeometrie : public QObject {
