@@ -5,4 +5,6 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
+# Exact fractions for the probabilities.
+paquets+=(libgmp-dev)
 "$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"
