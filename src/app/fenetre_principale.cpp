@@ -3,6 +3,9 @@
 // menu entries handed to the subsystems that serve them.
 #include "app/fenetre_principale.h"
 
+#include "app/famille_vue_fenetre.h"
+#include "probabilites/frequences.h"
+
 #include "app/clavier.h"
 
 namespace orvan {
@@ -26,6 +29,9 @@ void FenetrePrincipale::cree_controles() {
     menus.cree(*this);
     depart.cree_images();
     arbre.cree_controles();
+    probabilites.cree_controles(*this);
+    probabilites.frequences = frequences_par_defaut();
+    probabilites.clic_individu = [this](int k) { probabilites.montre_table_bayes(k); };
     coquille.cree_titres();
     depart.cree_consigne();
     coquille.cree_panneau_mode();
@@ -74,6 +80,21 @@ void FenetrePrincipale::relie_menus() {
     });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
+    relie(menus.probabilites, [this] {
+        bascule(*menus.probabilites);
+        probabilites.montrees = menus.probabilites->checked;
+    });
+    const auto a_priori = [this](APriori a) {
+        probabilites.a_priori = a;
+        menus.dans_ce_programme->checked = a == APriori::programme;
+        menus.dans_la_population->checked = a == APriori::population;
+    };
+    relie(menus.dans_ce_programme, [a_priori] { a_priori(APriori::programme); });
+    relie(menus.dans_la_population, [a_priori] { a_priori(APriori::population); });
+}
+
+bool FenetrePrincipale::actualise_probabilites() {
+    return probabilites.actualise(famille_vue(*this), arbre.tab_shape);
 }
 
 } // namespace orvan

@@ -7,6 +7,7 @@
 #include "app/image_depart.h"
 #include "app/menus.h"
 #include "app/plateforme.h"
+#include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
@@ -51,6 +52,11 @@ class FenetrePrincipale : public Fiche {
     PanneauxMobiles panneaux_mobiles{*this};
     // The genotype exercise and its question window.
     ExerciceGenotypes interro{*this};
+
+    // Affichage › Probabilités.
+    ProbabilitesAffichees probabilites{plateforme};
+    // After each event: the probabilities follow the family; true when what they show changed.
+    bool actualise_probabilites();
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;

@@ -24,6 +24,8 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
+    // The probabilities on the pedigree, and the prior they start from.
+    Menu *affichage, *probabilites, *separateur_a_priori, *dans_ce_programme, *dans_la_population;
 };
 
 // An option that each choice ticks or unticks.

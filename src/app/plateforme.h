@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvan {
 
@@ -47,6 +48,10 @@ class Plateforme : public MesureTexte {
     // Shows a window of the program modally and returns once it has closed (its `visible` false
     // again): by one of its buttons, by its own timer, or by its own close button.
     virtual void montre_modale(Fiche& fenetre) = 0;
+    // A table of texts in a dialog with its title, its first row and first column as headers;
+    // returns once the user has closed it.
+    virtual void montre_tableau(const std::string& titre,
+                                const std::vector<std::vector<std::string>>& cases) = 0;
 };
 
 } // namespace orvan

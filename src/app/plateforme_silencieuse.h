@@ -36,6 +36,8 @@ class PlateformeSilencieuse : public Plateforme {
     // No one to wait for: the window's timers tick until it closes; a window that no timer
     // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
+    void montre_tableau(const std::string&, const std::vector<std::vector<std::string>>&) override {
+    }
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
+#include "app/probabilites_json.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -25,7 +26,7 @@ std::string mode_de_saisie(const FenetrePrincipale& f) {
 
 using json = nlohmann::ordered_json;
 
-json individus(const FenetrePrincipale& f) {
+json individus(const FenetrePrincipale& f, const ProbabilitesDeLaFamille* probabilites) {
     json r = json::array();
     const Pedigree& ped = f.arbre.ped;
     for (int k = 1; k <= max_individus; ++k) {
@@ -46,6 +47,7 @@ json individus(const FenetrePrincipale& f) {
                      {"geno2", ped.geno2[k]},
                      {"pheno1", ped.pheno1[k]},
                      {"pheno2", ped.pheno2[k]}});
+        if (probabilites) r.back()["probabilites"] = probabilites_individu(*probabilites, k);
     }
     return r;
 }
@@ -81,7 +83,9 @@ template <class Enonce> json par_gene(const ModeleCaracteres& m, Enonce enonce) 
 
 } // namespace
 
-std::string etat_json(const FenetrePrincipale& f) {
+std::string etat_json(const FenetrePrincipale& f, std::optional<APriori> a_priori) {
+    std::optional<ProbabilitesDeLaFamille> probabilites;
+    if (a_priori) probabilites = probabilites_de_la_famille(f, *a_priori);
     const ModeleCaracteres& m = f.genes.modele;
     const json relations = par_gene(m, [&m](int g, int i) {
         return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
@@ -94,7 +98,7 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"titre", f.coquille.titre->caption},
                        {"dernier_indiv", f.arbre.ped.dernier_indiv},
                        {"nb_unions", f.arbre.ped.nb_unions},
-                       {"individus", individus(f)},
+                       {"individus", individus(f, probabilites ? &*probabilites : nullptr)},
                        {"fratries", fratries(f.arbre.ped)},
                        {"legende", legende(f)},
                        {"relations", relations},
@@ -104,14 +108,15 @@ std::string etat_json(const FenetrePrincipale& f) {
     return etat.dump(2, ' ', false, json::error_handler_t::replace);
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           std::optional<APriori> probabilites) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
-    sortie << etat_json(f) << '\n';
+    sortie << etat_json(f, probabilites) << '\n';
     return 0;
 }
 

@@ -47,9 +47,14 @@ std::pair<std::string, std::string> EspaceGene::paire(int e) const {
     return {tete(texte(e)), queue(texte(e), 50)};
 }
 
-bool EspaceGene::heterozygote(int e) const {
+bool EspaceGene::porteur(int e) const {
     const auto [a, b] = paire(e);
-    return a != b && a != "Y" && b != "Y";
+    if (a == b || a == "Y" || b == "Y") return false;
+    const auto cache = [&](const std::string& x) {
+        const auto homozygote = etat(x + "," + x);
+        return homozygote && phenotype(*homozygote) == phenotype(e);
+    };
+    return cache(a) || cache(b);
 }
 
 std::vector<int> EspaceGene::entrees_du_phenotype(const std::string& phenotype) const {

@@ -26,8 +26,9 @@ class EspaceGene {
     // A gene whose genotypes hold an X: a woman has two X, a man one X and a Y.
     bool lie_a_x() const { return lie_a_x_; }
     bool convient(int e, SexeVu sexe) const;
-    // Two different alleles, neither of them Y: a carrier of the allele it does not show.
-    bool heterozygote(int e) const;
+    // A carrier: two different alleles, neither of them Y, one of which the phenotype hides (as
+    // "A,O" shows [A], and "XD,Xd" [D]; "A,B" shows both).
+    bool porteur(int e) const;
     // The alleles that a population's frequencies give, in the order of the table (Y left out).
     const std::vector<std::string>& alleles() const { return alleles_; }
     // The two alleles of a genotype.

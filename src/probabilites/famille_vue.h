@@ -13,11 +13,13 @@ enum class SexeVu { homme, femme };
 struct EntreeTable {
     std::string phenotype; // the name, without brackets: "D"
     std::string genotype;  // "XD,Xd"
+    bool operator==(const EntreeTable&) const = default;
 };
 
 struct GeneVu {
     std::string nom; // "Daltonisme d"
     std::vector<EntreeTable> table;
+    bool operator==(const GeneVu&) const = default;
 };
 
 struct IndividuVu {
@@ -29,11 +31,13 @@ struct IndividuVu {
     // Per gene: the phenotype shown (empty when none is) and the genotype that the pupil entered
     // or changed by hand (empty when it is hidden).
     std::vector<std::string> phenotype, genotype;
+    bool operator==(const IndividuVu&) const = default;
 };
 
 struct FamilleVue {
     std::vector<GeneVu> genes; // one or two
     std::vector<IndividuVu> individus;
+    bool operator==(const FamilleVue&) const = default;
 };
 
 } // namespace orvan

@@ -101,10 +101,13 @@ struct MoteurProbabilites::Vu {
     std::vector<std::vector<Loi>> a_priori, indices;
 };
 
-// A gene without frequencies has its alleles equally frequent.
+// A gene without frequencies for all its alleles has them equally frequent.
 FrequencesGene MoteurProbabilites::frequences(const EspaceGene& gene) const {
     const auto f = reglages_.frequences.find(gene.gene().nom);
-    if (f != reglages_.frequences.end()) return f->second;
+    const auto connue = [&f](const std::string& a) { return f->second.count(a) != 0; };
+    if (f != reglages_.frequences.end() &&
+        std::all_of(gene.alleles().begin(), gene.alleles().end(), connue))
+        return f->second;
     FrequencesGene egales;
     for (const std::string& a : gene.alleles())
         egales[a] = mpq_class(1, static_cast<unsigned long>(gene.alleles().size()));
@@ -353,7 +356,7 @@ bool MoteurProbabilites::genes_lies() const {
 mpq_class probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l) {
     mpq_class p = 0;
     for (const ProbabiliteGenotype& g : l)
-        if (gene.heterozygote(*gene.etat(g.genotype))) p += g.probabilite;
+        if (gene.porteur(*gene.etat(g.genotype))) p += g.probabilite;
     return p;
 }
 

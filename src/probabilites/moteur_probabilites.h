@@ -55,8 +55,8 @@ struct ResultatProbabilites {
 
 struct ReglagesProbabilites {
     APriori a_priori = APriori::programme;
-    // Per gene name; an allele without a frequency has none in the population, a gene without
-    // frequencies has its alleles equally frequent.
+    // Per gene name; a gene without a frequency for each of its alleles has them equally
+    // frequent.
     std::map<std::string, FrequencesGene> frequences;
 };
 
@@ -101,8 +101,8 @@ class MoteurProbabilites {
     bool lies_ = false;
 };
 
-// The carrier's probability (heterozygous, or a woman carrying an X-linked allele she does not
-// show): the sum over the heterozygous genotypes.
+// The carrier's probability (heterozygous with an allele the phenotype hides, or a woman
+// carrying an X-linked allele she does not show).
 mpq_class probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l);
 
 } // namespace orvan

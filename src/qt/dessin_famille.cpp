@@ -83,7 +83,9 @@ std::vector<const Controle*> controles_de_la_famille(const FenetrePrincipale& f)
     for (int u = 0; u <= max_unions; ++u)
         famille.insert({a.tab_couple[u], a.tab_union[u], a.tab_vertic[u]});
     for (int k = 1; k <= max_individus; ++k)
-        famille.insert({a.tab_trait[k], a.tab_shape[k], a.tab_label[k]});
+        famille.insert({a.tab_trait[k], a.tab_shape[k], a.tab_label[k],
+                        f.probabilites.textes[static_cast<std::size_t>(k)],
+                        f.probabilites.points[static_cast<std::size_t>(k)]});
     std::vector<const Controle*> affiches;
     for (const auto& c : f.composants())
         if (famille.count(c.get()) && c->affiche()) affiches.push_back(c.get());

@@ -4,6 +4,7 @@
 #include "qt/conversions_qt.h"
 #include "qt/exemples_qt.h"
 #include "qt/impression_qt.h"
+#include "qt/tableau_qt.h"
 #include "ui/fiche.h"
 
 #include <QApplication>
@@ -50,6 +51,12 @@ bool PlateformeQt::question_oui_non(const std::string& texte) {
 void PlateformeQt::avertissement(const std::string& texte) {
     prepare_dialogue();
     QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte));
+}
+
+void PlateformeQt::montre_tableau(const std::string& titre,
+                                  const std::vector<std::vector<std::string>>& cases) {
+    prepare_dialogue();
+    montre_tableau_qt(fenetre_, titre, cases);
 }
 
 void PlateformeQt::erreur(const std::string& texte) {

@@ -31,6 +31,8 @@ class PlateformeQt : public Plateforme {
     bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
     std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) override;
     void montre_modale(Fiche& fenetre) override;
+    void montre_tableau(const std::string& titre,
+                        const std::vector<std::vector<std::string>>& cases) override;
 
     // The window the dialogs belong to.
     void set_fenetre(QWidget* fenetre) { fenetre_ = fenetre; }

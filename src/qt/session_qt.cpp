@@ -53,8 +53,8 @@ void SessionQt::ouvre() {
 
 FenetreInterroQt& SessionQt::interro() {
     if (!interro_) {
-        interro_ = std::make_unique<FenetreInterroQt>(form.interro.dialogue, fenetre,
-                                                      *fenetre.surface());
+        interro_ =
+            std::make_unique<FenetreInterroQt>(form.interro.dialogue, fenetre, *fenetre.surface());
         interro_->apres_evenement = [this] { fenetre.actualise(); };
         plateforme.vues[&form.interro.dialogue].zone_client = interro_.get();
     }
@@ -63,6 +63,7 @@ FenetreInterroQt& SessionQt::interro() {
 
 void SessionQt::apres_evenement() {
     if (interro_ || form.interro.dialogue.visible) interro().actualise();
+    if (form.actualise_probabilites()) fenetre.actualise();
     famille.actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;

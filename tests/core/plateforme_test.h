@@ -72,6 +72,16 @@ class PlateformeTest : public PlateformeSilencieuse {
         if (boucle_modale) PlateformeSilencieuse::montre_modale(fenetre);
     }
 
+    void montre_tableau(const std::string& titre,
+                        const std::vector<std::vector<std::string>>& cases) override {
+        tableaux.push_back({titre, cases});
+    }
+    struct Tableau {
+        std::string titre;
+        std::vector<std::vector<std::string>> cases;
+    };
+    std::vector<Tableau> tableaux;
+
     std::deque<std::function<void()>> gestes_modaux;
     std::vector<std::string> titres_modaux;
 

@@ -1,6 +1,9 @@
 // The peeling against every genotype assignment of small families, counted one by one: the
 // program's crossing gone through for each pair of parents, both genes at once.
+#include "app/famille_vue_fenetre.h"
+#include "app/fenetre_principale.h"
 #include "familles_vues.h"
+#include "plateforme_test.h"
 #include "probabilites/moteur_probabilites.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +205,19 @@ TEST(ProbabilitesForceBrute, LePeelingDonneLesMemesFractionsQueLEnumeration) {
         compare(deux_x, r, "daltonisme et hémophilie");
         compare(abo_rhesus, r, "ABO et rhésus");
         compare(un_gene, r, "hémophilie");
+    }
+}
+
+// Saved families of the program, as the window shows them.
+TEST(ProbabilitesForceBrute, LesFamillesEnregistreesCommeLaFenetreLesMontre) {
+    for (const char* nom : {"un_gene", "abo", "deux_genes", "hemophilie_marquee",
+                            "deux_genes_marques", "changement_sexe"}) {
+        Session s;
+        ASSERT_TRUE(s->historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/" + nom + ".gen"));
+        const FamilleVue vue = famille_vue(*s);
+        ASSERT_LE(vue.individus.size(), 8u) << nom;
+        for (APriori a : {APriori::programme, APriori::population})
+            compare(vue, {a, frequences_de_classe()}, nom);
     }
 }
 

@@ -1,0 +1,51 @@
+#include "qt/tableau_qt.h"
+
+#include "qt/conversions_qt.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orvan {
+
+void montre_tableau_qt(QWidget* parent, const std::string& titre,
+                       const std::vector<std::vector<std::string>>& cases) {
+    if (cases.empty() || cases[0].empty()) return;
+    QDialog dialogue(parent);
+    dialogue.setObjectName(QStringLiteral("tableau"));
+    dialogue.setWindowTitle(texte_qt(titre));
+    const int lignes = static_cast<int>(cases.size()) - 1;
+    const int colonnes = static_cast<int>(cases[0].size()) - 1;
+    auto* table = new QTableWidget(lignes, colonnes, &dialogue);
+    for (int c = 0; c < colonnes; ++c)
+        table->setHorizontalHeaderItem(c, new QTableWidgetItem(texte_qt(cases[0][c + 1])));
+    for (int l = 0; l < lignes; ++l) {
+        const auto& ligne = cases[static_cast<std::size_t>(l + 1)];
+        table->setVerticalHeaderItem(l, new QTableWidgetItem(texte_qt(ligne[0])));
+        for (int c = 0; c < colonnes && c + 1 < static_cast<int>(ligne.size()); ++c) {
+            auto* item = new QTableWidgetItem(texte_qt(ligne[static_cast<std::size_t>(c + 1)]));
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            table->setItem(l, c, item);
+        }
+    }
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setCornerButtonEnabled(false);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, &dialogue);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
+    auto* disposition = new QVBoxLayout(&dialogue);
+    disposition->addWidget(table);
+    disposition->addWidget(boutons);
+    table->resizeColumnsToContents();
+    const int largeur = table->verticalHeader()->width() + table->horizontalHeader()->length() +
+                        4 * table->frameWidth();
+    const int hauteur = table->horizontalHeader()->height() + table->verticalHeader()->length() +
+                        4 * table->frameWidth();
+    table->setMinimumSize(largeur, hauteur);
+    dialogue.exec();
+}
+
+} // namespace orvan

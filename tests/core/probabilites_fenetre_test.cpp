@@ -1,0 +1,49 @@
+// Affichage › Probabilités on a saved family, as the pupil sees it: the colour-blind founder's
+// daughters are obligate carriers, his granddaughter by a carrier daughter one in two.
+#include "app/famille_vue_fenetre.h"
+#include "app/fenetre_principale.h"
+#include "plateforme_test.h"
+
+#include <gtest/gtest.h>
+
+namespace orvan::test {
+namespace {
+
+const std::string daltonisme = std::string(ORVAN_TEST_DATA) + "/../../data/exemples/daltonisme.gen";
+
+TEST(ProbabilitesFenetre, LesPorteusesSousLesSymbolesEtLaTableDeBayesDUnePersonne) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(daltonisme));
+    s->actualise_probabilites();
+    EXPECT_FALSE(s->probabilites.textes[3]->visible);
+    s->menus.probabilites->clic();
+    for (Menu* a_priori : {s->menus.dans_ce_programme, s->menus.dans_la_population}) {
+        a_priori->clic();
+        EXPECT_TRUE(s->actualise_probabilites());
+        for (int fille : {3, 5}) {
+            EXPECT_EQ(s->probabilites.textes[fille]->caption, "porteuse : 1");
+            EXPECT_TRUE(s->probabilites.points[fille]->visible);
+        }
+        EXPECT_EQ(s->probabilites.textes[10]->caption, "porteuse : 1/2 (50 %)");
+        EXPECT_FALSE(s->probabilites.points[10]->visible);
+        EXPECT_EQ(s->probabilites.textes[1]->caption, "porteur : 0");
+        EXPECT_EQ(s->probabilites.textes[10]->top, s->arbre.tab_shape[10]->bottom() + 2);
+    }
+    s->probabilites.textes[10]->on_mouse_down(Bouton::gauche, 1, 1);
+    ASSERT_EQ(s.plateforme.tableaux.size(), 1u);
+    const auto& t = s.plateforme.tableaux[0].cases;
+    const std::vector<std::vector<std::string>> attendu = {
+        {"Génotype", "XD,XD", "XD,Xd"},
+        {"A priori", "1/2", "1/2"},
+        {"Conditionnelle", "1", "1"},
+        {"Jointe", "1/2", "1/2"},
+        {"A posteriori", "1/2 (50 %)", "1/2 (50 %)"}};
+    EXPECT_EQ(t, attendu);
+    s->menus.probabilites->clic();
+    EXPECT_TRUE(s->actualise_probabilites());
+    EXPECT_FALSE(s->probabilites.textes[3]->visible);
+    EXPECT_FALSE(s->probabilites.points[3]->visible);
+}
+
+} // namespace
+} // namespace orvan::test
