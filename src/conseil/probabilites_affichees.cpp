@@ -5,6 +5,8 @@
 #include "ui/fiche.h"
 
 #include <algorithm>
+#include <climits>
+#include <map>
 
 namespace orvan {
 
@@ -90,18 +92,40 @@ void ProbabilitesAffichees::place(const FamilleVue& vue,
         ecrit(k, resultat_.individus[i], vue.individus[i].sexe,
               *symboles[static_cast<std::size_t>(k)]);
     }
+    ecarte();
 }
 
-// "porteuse : 2/3 (67 %)" under the symbol, one figure per gene; every genotype by its
-// probability in the tooltip; the dot when the individual is a carrier for sure.
+// A text that would run into its left neighbour's goes one line lower, where there is room.
+void ProbabilitesAffichees::ecarte() {
+    std::vector<Label*> montres;
+    for (int k = 1; k <= max_individus; ++k)
+        if (textes[static_cast<std::size_t>(k)]->visible)
+            montres.push_back(textes[static_cast<std::size_t>(k)]);
+    std::stable_sort(montres.begin(), montres.end(), [](const Label* a, const Label* b) {
+        return a->top != b->top ? a->top < b->top : a->left < b->left;
+    });
+    // Per row, the right edge of its two lines.
+    std::map<int, std::array<int, 2>> fins;
+    for (Label* t : montres) {
+        auto& fin =
+            fins.try_emplace(t->top, std::array<int, 2>{INT_MIN / 2, INT_MIN / 2}).first->second;
+        const int ligne = t->left >= fin[0] + 2 ? 0 : t->left >= fin[1] + 2 ? 1 : 0;
+        fin[static_cast<std::size_t>(ligne)] = t->right();
+        t->top += ligne * t->height;
+    }
+}
+
+// "porteuse : 2/3 (67 %)" under the symbol of who may be a carrier, one figure per gene; every
+// genotype by its probability in the tooltip; the dot when the individual is a carrier for sure.
 void ProbabilitesAffichees::ecrit(int k, const ProbabilitesIndividu& p, SexeVu sexe,
                                   const Forme& symbole) {
     std::string texte, bulle;
-    bool certain = false;
+    bool certain = false, peut_etre = false;
     for (std::size_t g = 0; g < p.genes.size(); ++g) {
         const mpq_class porteur = probabilite_porteur(espaces_[g], p.genes[g]);
         texte += (g == 0 ? "" : " | ") + fraction_et_pourcentage(porteur);
         certain = certain || porteur == 1;
+        peut_etre = peut_etre || porteur > 0;
         std::vector<ProbabiliteGenotype> tries = p.genes[g];
         std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) {
             return a.probabilite > b.probabilite;
@@ -110,6 +134,7 @@ void ProbabilitesAffichees::ecrit(int k, const ProbabilitesIndividu& p, SexeVu s
             bulle += (bulle.empty() ? "" : "\n") + x.genotype + " : " +
                      fraction_et_pourcentage(x.probabilite);
     }
+    if (!peut_etre) return;
     Label& t = *textes[static_cast<std::size_t>(k)];
     t.set_caption(carriers(sexe) + texte);
     t.hint = bulle;
@@ -146,8 +171,8 @@ void ProbabilitesAffichees::montre_table_bayes(int k) {
             cases[3].push_back(fraction(c.jointe));
             cases[4].push_back(fraction_et_pourcentage(c.a_posteriori));
         }
-        plateforme_.montre_tableau("Table de Bayes : individu " + std::to_string(k) + ", " +
-                                       calculee_->first.genes[g].nom,
+        plateforme_.montre_tableau("Table de Bayes de l'individu " + std::to_string(k) + " (" +
+                                       calculee_->first.genes[g].nom + ")",
                                    cases);
     }
 }

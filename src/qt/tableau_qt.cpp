@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -34,17 +35,27 @@ void montre_tableau_qt(QWidget* parent, const std::string& titre,
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setCornerButtonEnabled(false);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, &dialogue);
     QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
     auto* disposition = new QVBoxLayout(&dialogue);
+    // The title again inside, whole: the caption bar may cut it.
+    auto* entete = new QLabel(texte_qt(titre), &dialogue);
+    entete->setStyleSheet(QStringLiteral("font-weight: bold"));
+    disposition->addWidget(entete);
     disposition->addWidget(table);
+    disposition->setSizeConstraint(QLayout::SetFixedSize);
     disposition->addWidget(boutons);
     table->resizeColumnsToContents();
     const int largeur = table->verticalHeader()->width() + table->horizontalHeader()->length() +
                         4 * table->frameWidth();
     const int hauteur = table->horizontalHeader()->height() + table->verticalHeader()->length() +
                         4 * table->frameWidth();
-    table->setMinimumSize(largeur, hauteur);
+    table->setFixedSize(largeur, hauteur);
     dialogue.exec();
 }
 
