@@ -45,13 +45,13 @@ void Menus::cree(Fiche& f) {
     historique = menu(nullptr, "Evnements1", "Historique", 8);
     aide = menu(nullptr, "Aide1", "Aide", 9);
     aide->visible = false;
-    affichage = menu(nullptr, "Affichage1", "Affichage", 11);
-    probabilites = menu(affichage, "Probabilits1", "Probabilités", 111);
+    affichage = menu(nullptr, "Affichage1", "Affichage", 16);
+    probabilites = menu(affichage, "Probabilits1", "Probabilités", 161);
     separateur_a_priori = menu(affichage, "N3", "-", 0);
     separateur_a_priori->separateur = true;
-    dans_ce_programme = menu(affichage, "Danscepgm1", "Dans ce programme", 112);
+    dans_ce_programme = menu(affichage, "Danscepgm1", "Dans ce programme", 162);
     dans_ce_programme->checked = true;
-    dans_la_population = menu(affichage, "Danslapop1", "Dans la population", 113);
+    dans_la_population = menu(affichage, "Danslapop1", "Dans la population", 163);
     options = menu(nullptr, "options", "Options", 10);
     sans_info_genotype = menu(options, "Sansinfognotype1", "Sans info génotype", 101);
     avec_info_genotype = menu(options, "Avecinfognotype1", "Avec info génotype", 102);
