@@ -19,6 +19,26 @@ std::string carriers(SexeVu sexe) {
     return sexe == SexeVu::femme ? "porteuse : " : "porteur : ";
 }
 
+// A text that would run into its left neighbour's goes one line lower, where there is room.
+void ecarte(const std::array<Label*, max_individus + 1>& textes) {
+    std::vector<Label*> montres;
+    for (int k = 1; k <= max_individus; ++k)
+        if (textes[static_cast<std::size_t>(k)]->visible)
+            montres.push_back(textes[static_cast<std::size_t>(k)]);
+    std::stable_sort(montres.begin(), montres.end(), [](const Label* a, const Label* b) {
+        return a->top != b->top ? a->top < b->top : a->left < b->left;
+    });
+    // Per row, the right edge of its two lines.
+    std::map<int, std::array<int, 2>> fins;
+    for (Label* t : montres) {
+        auto& fin =
+            fins.try_emplace(t->top, std::array<int, 2>{INT_MIN / 2, INT_MIN / 2}).first->second;
+        const int ligne = t->left >= fin[0] + 2 ? 0 : t->left >= fin[1] + 2 ? 1 : 0;
+        fin[static_cast<std::size_t>(ligne)] = t->right();
+        t->top += ligne * t->height;
+    }
+}
+
 } // namespace
 
 void ProbabilitesAffichees::cree_controles(Fiche& f) {
@@ -92,27 +112,7 @@ void ProbabilitesAffichees::place(const FamilleVue& vue,
         ecrit(k, resultat_.individus[i], vue.individus[i].sexe,
               *symboles[static_cast<std::size_t>(k)]);
     }
-    ecarte();
-}
-
-// A text that would run into its left neighbour's goes one line lower, where there is room.
-void ProbabilitesAffichees::ecarte() {
-    std::vector<Label*> montres;
-    for (int k = 1; k <= max_individus; ++k)
-        if (textes[static_cast<std::size_t>(k)]->visible)
-            montres.push_back(textes[static_cast<std::size_t>(k)]);
-    std::stable_sort(montres.begin(), montres.end(), [](const Label* a, const Label* b) {
-        return a->top != b->top ? a->top < b->top : a->left < b->left;
-    });
-    // Per row, the right edge of its two lines.
-    std::map<int, std::array<int, 2>> fins;
-    for (Label* t : montres) {
-        auto& fin =
-            fins.try_emplace(t->top, std::array<int, 2>{INT_MIN / 2, INT_MIN / 2}).first->second;
-        const int ligne = t->left >= fin[0] + 2 ? 0 : t->left >= fin[1] + 2 ? 1 : 0;
-        fin[static_cast<std::size_t>(ligne)] = t->right();
-        t->top += ligne * t->height;
-    }
+    ecarte(textes);
 }
 
 // "porteuse : 2/3 (67 %)" under the symbol of who may be a carrier, one figure per gene; every

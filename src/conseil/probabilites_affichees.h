@@ -40,7 +40,6 @@ class ProbabilitesAffichees {
   private:
     void calcule(const FamilleVue& vue);
     void cache_tout();
-    void ecarte();
     void place(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles);
     // What the texts and dots show, to tell a change.
     std::string apparence() const;
