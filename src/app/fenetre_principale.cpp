@@ -74,6 +74,9 @@ void FenetrePrincipale::relie_menus() {
     });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
+    relie(menus.tableau, [this] {
+        if (montre_tableau) montre_tableau();
+    });
 }
 
 } // namespace orvan

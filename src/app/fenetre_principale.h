@@ -54,6 +54,8 @@ class FenetrePrincipale : public Fiche {
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
+    // "Tableau de la famille": the front end shows the family as a table.
+    std::function<void()> montre_tableau;
 
   private:
     void cree_controles();

@@ -14,7 +14,7 @@ void aide() {
     std::cout << "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
                  "        orvan --dump FICHIER.gen\n"
                  "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
-                 " [--motifs] [--numerotation]\n\n"
+                 " [--motifs] [--numerotation] [--echelle N]\n\n"
                  "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
                  "  1                  textes français du fichier de langue\n"
                  "  2                  textes anglais du fichier de langue\n"
@@ -24,7 +24,8 @@ void aide() {
                  "  --export FAMILLE IMAGE\n"
                  "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
                  "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
-                 "                     et la numérotation des générations sur demande\n"
+                 "                     et la numérotation des générations sur demande ; un\n"
+                 "                     PNG a N pixels par pixel d'écran (1 à 8, 2 d'office)\n"
                  "  --help             cette aide\n"
                  "  --version          la version\n";
 }

@@ -57,6 +57,8 @@ void Menus::cree(Fiche& f) {
     separateur_dessin->separateur = true;
     motifs = menu(options, "Motifs1", "Motifs", 104);
     numerotation = menu(options, "Numrotation1", "Numérotation", 105);
+    affichage = menu(nullptr, "Affichage1", "Affichage", 20);
+    tableau = menu(affichage, "Tableau1", "Tableau de la famille", 201);
 }
 
 void bascule(Menu& option) {

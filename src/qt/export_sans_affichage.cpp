@@ -45,8 +45,17 @@ std::optional<DemandeExport> lit_demande(const std::vector<std::string>& argumen
                                          std::ostream& erreurs) {
     DemandeExport d;
     std::vector<std::string> fichiers;
-    for (const std::string& a : arguments) {
-        if (a == "--motifs")
+    for (std::size_t n = 0; n < arguments.size(); ++n) {
+        const std::string& a = arguments[n];
+        if (a == "--echelle") {
+            const std::string valeur = n + 1 < arguments.size() ? arguments[++n] : std::string();
+            const int e = valeur.size() == 1 ? valeur[0] - '0' : 0;
+            if (e < 1 || e > echelle_png_max) {
+                erreurs << "orvan --export : --echelle attend un nombre de 1 à 8\n";
+                return std::nullopt;
+            }
+            d.echelle_png = e;
+        } else if (a == "--motifs")
             d.motifs = true;
         else if (a == "--numerotation")
             d.numerotation = true;
@@ -79,7 +88,8 @@ int exporte(const DemandeExport& demande, std::ostream& erreurs) {
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(demande.famille)) return 1;
-    if (const auto echec = ecrit_image(ImageFamille(f, style), image, *format)) {
+    if (const auto echec =
+            ecrit_image(ImageFamille(f, style), image, *format, demande.echelle_png)) {
         erreurs << echec->toStdString() << '\n';
         return 1;
     }

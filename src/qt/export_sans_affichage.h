@@ -14,6 +14,7 @@ struct DemandeExport {
     std::string image;
     bool motifs = false;
     bool numerotation = false;
+    int echelle_png = 2; // "--echelle N": pixels of the PNG per screen pixel, 1..8
 };
 
 // arguments: what follows "--export". Returns the process exit code: 0; 1 when the family

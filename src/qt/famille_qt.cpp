@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvan {
 
 namespace {
@@ -76,6 +79,12 @@ bool FamilleQt::eventFilter(QObject* objet, QEvent* e) {
     return false;
 }
 
+// A PNG made from the window is at least as sharp as the screen shows the family.
+int FamilleQt::echelle_de_l_ecran() const {
+    const double ratio = fenetre_.devicePixelRatioF();
+    return std::max(echelle_png_defaut, static_cast<int>(std::ceil(ratio)));
+}
+
 QString FamilleQt::nom_propose() const {
     // The family's file name when it was read from one.
     const Label& lu = *f_.coquille.nom_fichier_lu;
@@ -93,7 +102,8 @@ void FamilleQt::exporte_depuis_menu() {
     if (!chemin) return;
     const auto format = format_du_fichier(*chemin);
     const auto echec =
-        format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin, *format)
+        format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin, *format,
+                             echelle_de_l_ecran())
                : std::optional<QString>(QStringLiteral("Le nom de l'image doit finir par .png, "
                                                        ".svg ou .pdf."));
     if (echec) f_.plateforme.erreur(texte_core(*echec));
