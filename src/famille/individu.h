@@ -20,7 +20,8 @@ struct Individu {
     Sexe sexe = Sexe::homme;
     Position position;
     bool visible = false;
-    // A symbol that takes clicks; a parent's symbol does not once its sibship is drawn.
+    // A symbol that takes clicks: a parent's does not once its sibship is drawn, every one
+    // does while the genotype questions run.
     bool actif = true;
 
     // Hidden from the pupil: the genotype of each gene, drawn by the program or entered.
@@ -33,8 +34,10 @@ struct Individu {
     // ...the genotype in the symbol's tooltip once a choice or a draw gave one (possibly empty
     // when the gene bank had none to draw)...
     bool genotype_donne = false;
-    // ...and whether the pupil entered or changed that genotype by hand.
+    // ...and whether the pupil entered or changed that genotype by hand. The label's tooltip
+    // keeps the genotype as it was drawn or entered: a change by hand leaves it.
     bool genotype_saisi = false;
+    std::string bulle_etiquette;
 
     // gene: 1 or 2.
     Genotype& genotype(int gene) { return genotypes[static_cast<std::size_t>(gene - 1)]; }

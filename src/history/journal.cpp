@@ -7,7 +7,7 @@
 namespace orvan {
 
 void Journal::stock_ev(const std::string& ligne) {
-    if (rejeu_en_cours == 1) return;
+    if (rejeu_en_cours) return;
     lignes_->push_back(ligne);
 }
 
