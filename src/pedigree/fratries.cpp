@@ -50,7 +50,7 @@ void Arbre::apparait_disparait_fratrie(int u) {
 }
 
 void Arbre::decale_fratrie(int u, int delta) {
-    f.journal.stock_ev("decal_fratrie(" + std::to_string(u) + "," + std::to_string(delta) + ")");
+    f.journal.stock_ev(ev::DecalageFratrie{u, delta});
     if (u < 0 || u > max_unions) return;
     const Union& un = famille.unions[static_cast<std::size_t>(u)];
     for (int j = un.premier_enfant; j < un.premier_enfant + un.nb_enfants; ++j) {

@@ -54,13 +54,11 @@ void PanneauCouleurs::modif_couleur(Bouton bouton, int i) {
     figure_legende[i]->remplissage = table[c];
 }
 
-std::string PanneauCouleurs::ligne_couleurs() const {
-    std::string ligne = "couleur=(";
-    for (int i = 1; i <= max_legende; ++i) {
-        ligne += std::to_string(numero_couleur(figure_legende[i]->remplissage));
-        ligne += i < max_legende ? "," : ")";
-    }
-    return ligne;
+ev::CouleursLegende PanneauCouleurs::couleurs_legende() const {
+    ev::CouleursLegende c{};
+    for (int i = 1; i <= max_legende; ++i)
+        c.numeros[i] = numero_couleur(figure_legende[i]->remplissage);
+    return c;
 }
 
 // Each symbol takes the colour of its gene-1 phenotype, each label's background that of its
@@ -75,7 +73,7 @@ void PanneauCouleurs::recolore(bool par_utilisateur) {
         if (const int e = entree_du_fond(affiche, noms))
             arbre.tab_label[k]->fond = figure_legende[e]->remplissage;
     }
-    if (par_utilisateur) f.journal.stock_ev(ligne_couleurs());
+    if (par_utilisateur) f.journal.stock_ev(couleurs_legende());
 }
 
 std::vector<std::string> PanneauCouleurs::noms_de_la_legende() const {
