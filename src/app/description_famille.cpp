@@ -5,51 +5,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
 namespace orvan {
 
 namespace {
-
-struct Union {
-    int u = 0;
-    int premier = 0, second = 0;
-    int debut = 0, nb_enfants = 0; // children debut+1 .. debut+nb_enfants
-};
-
-// The first parent of a later union is the child of the founders whose symbol its marriage
-// line starts from; the founders' sibship may have moved since, all of it at once, so the
-// nearest one.
-int premier_parent(const Arbre& a, int u) {
-    if (u == 0) return 1;
-    const Panel& couple = *a.tab_couple[static_cast<std::size_t>(u)];
-    const Fratrie& f0 = a.ped.fratrie[0];
-    int meilleur = 0, ecart_min = 0;
-    for (int j = f0.debut + 1; j <= f0.debut + f0.nb_enfants && individu_valide(j); ++j) {
-        const Forme& s = *a.tab_shape[static_cast<std::size_t>(j)];
-        const int ecart = std::abs(s.left + s.width - couple.left);
-        if (meilleur == 0 || ecart < ecart_min) {
-            meilleur = j;
-            ecart_min = ecart;
-        }
-    }
-    return meilleur;
-}
-
-std::vector<Union> unions_tirees(const Arbre& a) {
-    std::vector<Union> unions;
-    const int n = std::clamp(a.ped.nb_unions, 0, max_unions + 1);
-    for (int u = 0; u < n; ++u) {
-        const Fratrie& fr = a.ped.fratrie[static_cast<std::size_t>(u)];
-        unions.push_back({u, premier_parent(a, u), fr.debut, fr.debut, fr.nb_enfants});
-    }
-    // The spouse whose phenotype is being chosen already stands beside its partner.
-    const Pedigree& p = a.ped;
-    if (p.choix_en_cours != 0 && p.choix_en_cours == p.dernier_indiv && p.dernier_indiv > 2 &&
-        individu_valide(p.parent_union))
-        unions.push_back({-1, p.parent_union, p.dernier_indiv, p.dernier_indiv, 0});
-    return unions;
-}
 
 // "[A,Rh+]" -> {"A", "Rh+"}.
 std::array<std::string, 2> noms_des_phenotypes(std::string texte) {
@@ -69,26 +28,16 @@ std::string genotype_lisible(const std::string& bulle) {
     return g1 + " et " + g2;
 }
 
-void decrit_relations(const Arbre& a, std::vector<IndividuDecrit>& famille) {
-    for (const Union& u : unions_tirees(a)) {
-        for (IndividuDecrit& i : famille) {
-            if (i.k > u.debut && i.k <= u.debut + u.nb_enfants) {
-                i.parents = {u.premier, u.second};
-                i.fratrie = u.u;
-            }
-            if (i.k == u.premier || i.k == u.second) {
-                if (i.union_conjoint < 0) i.union_conjoint = u.u;
-                i.conjoints.push_back(i.k == u.premier ? u.second : u.premier);
-                for (int j = u.debut + 1; j <= u.debut + u.nb_enfants; ++j)
-                    i.enfants.push_back(j);
-            }
-        }
-    }
-    for (IndividuDecrit& i : famille) {
-        std::erase(i.parents, 0);
-        std::erase(i.conjoints, 0);
-        std::sort(i.enfants.begin(), i.enfants.end());
-    }
+void decrit_relations(const Famille& famille, IndividuDecrit& i) {
+    if (const auto p = famille.parents(i.k)) i.parents = {p->premier, p->second};
+    std::erase(i.parents, 0);
+    i.conjoints = famille.conjoints(i.k);
+    std::erase(i.conjoints, 0);
+    i.enfants = famille.enfants(i.k);
+    if (const auto u = famille.union_des_parents(i.k)) i.fratrie = *u;
+    const auto unions = famille.unions_tirees();
+    for (std::size_t u = 0; u < unions.size() && i.union_conjoint < 0; ++u)
+        if (unions[u].a_pour_partenaire(i.k)) i.union_conjoint = static_cast<int>(u);
 }
 
 std::string numeros(const std::vector<int>& ks, const std::vector<IndividuDecrit>& famille) {
@@ -105,27 +54,23 @@ std::string numeros(const std::vector<int>& ks, const std::vector<IndividuDecrit
 } // namespace
 
 std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f) {
-    const Arbre& a = f.arbre;
-    std::vector<PlaceIndividu> places;
-    for (int k = 1; k <= max_individus; ++k) {
-        const Forme& s = *a.tab_shape[static_cast<std::size_t>(k)];
-        if (s.affiche()) places.push_back({k, s.left, s.top});
-    }
-    const auto numerotation = numerote(places, {a.ped.haut_gen1, a.ped.haut_gen2, a.ped.haut_gen3});
+    const Famille& famille = f.famille;
     const std::array<std::string, 2> genes = {
         f.genes.premier_gene->texte_choisi(),
         f.genes.modele.nb_genes == 2 ? f.genes.second_gene->texte_choisi() : std::string()};
-    std::vector<IndividuDecrit> famille;
-    for (const NumeroIndividu& n : numerotation) {
-        const auto k = static_cast<std::size_t>(n.k);
-        const Forme& s = *a.tab_shape[k];
+    std::vector<IndividuDecrit> decrits;
+    for (int k = 1; k <= max_individus; ++k) {
+        const Individu& ind = famille.individu(k);
+        const int rang = famille.place(k);
+        const int generation = famille.generation(k);
+        if (!ind.visible || rang == 0 || generation == 0) continue;
         IndividuDecrit i;
-        i.k = n.k;
-        i.femme = s.contour == Contour::cercle;
-        i.generation = n.generation;
-        i.rang = n.rang;
-        i.numero = numero_texte(n);
-        i.phenotype = a.tab_label[k]->caption;
+        i.k = k;
+        i.femme = ind.sexe == Sexe::femme;
+        i.generation = generation;
+        i.rang = rang;
+        i.numero = numero_texte({k, generation, rang});
+        i.phenotype = ind.phenotype_affiche;
         const auto noms = noms_des_phenotypes(i.phenotype);
         for (std::size_t g = 0; g < 2; ++g) {
             const std::string mot = qualificatif_du_phenotype(genes[g], noms[g], i.femme);
@@ -133,15 +78,17 @@ std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f) {
             i.qualificatif += (i.qualificatif.empty() ? "" : ", ") + mot;
         }
         // The genotype exercise hides the hints: the names must not give its answers away.
-        if (f.show_hint_global && s.show_hint) i.genotype = genotype_lisible(s.hint);
-        i.actif = s.enabled;
-        famille.push_back(std::move(i));
+        const bool bulles =
+            f.show_hint_global && f.arbre.tab_shape[static_cast<std::size_t>(k)]->show_hint;
+        if (bulles) i.genotype = genotype_lisible(ind.bulle());
+        i.actif = ind.actif;
+        decrit_relations(famille, i);
+        decrits.push_back(std::move(i));
     }
-    std::sort(famille.begin(), famille.end(), [](const auto& x, const auto& y) {
+    std::sort(decrits.begin(), decrits.end(), [](const auto& x, const auto& y) {
         return std::pair(x.generation, x.rang) < std::pair(y.generation, y.rang);
     });
-    decrit_relations(a, famille);
-    return famille;
+    return decrits;
 }
 
 const IndividuDecrit* trouve(const std::vector<IndividuDecrit>& famille, int k) {

@@ -290,9 +290,9 @@ void AccesFamilleQt::plie_fratrie(int k, bool plier) {
     const IndividuDecrit* i = trouve(famille_, k);
     if (!i || i->union_conjoint < 1 || i->union_conjoint > max_unions) return;
     const auto u = static_cast<std::size_t>(i->union_conjoint);
-    const Fratrie& fr = f_.arbre.ped.fratrie[u];
-    if (fr.nb_enfants <= 0 || !individu_valide(fr.debut + 1)) return;
-    const bool plie = !f_.arbre.tab_trait[static_cast<std::size_t>(fr.debut + 1)]->visible;
+    const Union& un = f_.famille.unions[u];
+    if (un.nb_enfants <= 0 || !individu_valide(un.premier_enfant)) return;
+    const bool plie = !f_.famille.individu(un.premier_enfant).visible;
     Panel& verticale = *f_.arbre.tab_vertic[u];
     if (plie == plier || !verticale.on_mouse_down || !verticale.enabled) return;
     fenetre_.traite([&verticale] { verticale.on_mouse_down(Bouton::gauche, 2, 2); });

@@ -66,7 +66,7 @@ class ClavierFamilleTest : public QObject {
         construit_a_la_souris();
         session_->form.menus.tableau->clic();
         QTableWidget* table = session_->tableau().table();
-        const int n = session_->form.arbre.ped.dernier_indiv;
+        const int n = session_->form.famille.dernier_indiv;
         QCOMPARE(table->rowCount(), n);
         QCOMPARE(table->item(0, 0)->text(), QString("I-1"));
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QString("Père"));
@@ -81,7 +81,7 @@ class ClavierFamilleTest : public QObject {
         for (int r = 0; r < table->rowCount(); ++r) {
             const int k = table->item(r, 0)->data(Qt::UserRole + 1).toInt();
             const bool femme = table->item(r, 1)->text() == "femme";
-            QCOMPARE(femme, session_->form.arbre.tab_shape[k]->contour == Contour::cercle);
+            QCOMPARE(femme, session_->form.famille.individu(k).sexe == Sexe::femme);
         }
     }
 
