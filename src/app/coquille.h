@@ -52,6 +52,7 @@ class Coquille {
 
     // The file name under the title, once a family has been read from a file.
     void montre_nom_fichier(const std::string& nom);
+    std::string nom_famille_lue; // that name; empty before any file
 
     Label* titre;
     Label* nom_fichier_lu;
@@ -71,6 +72,7 @@ class Coquille {
     std::function<void(int langue)> apres_changement_langue;
 
   private:
+    void remet_en_place_les_textes();
     void choix_mode(int genes);
     void suite_de_la_ligne_de_commande();
     void montre_choix_des_genes();

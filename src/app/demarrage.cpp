@@ -1,5 +1,7 @@
 // Start-up sequence, full reset, mode choice and the two restarts.
 #include "app/fenetre_principale.h"
+#include "ui/textes_controles.h"
+#include "ground/messages.h"
 
 #include "ui/couleurs.h"
 
@@ -21,7 +23,6 @@ void Coquille::sequence_demarrage() {
         repertoire_depart.erase(p, 1);
     demarrage_direct = 1;
     sans_info_genotype();
-    f.fichier_aide = "orvan.hlp";
     f.arbre.ped.mode_interro_geno = 0;
     f.arbre.ped.choix_en_cours = 0;
     f.menus.exercices->enabled = false;
@@ -121,8 +122,7 @@ void Coquille::nouveau_caractere() {
 }
 
 void Coquille::autre_famille() {
-    if (!f.plateforme.question_oui_non("Voulez-vous perdre les données\r"
-                                       "des parents de la F1 et de la F2?"))
+    if (!f.plateforme.question_oui_non(msg::perdre_parents))
         return;
     init(3);
     f.genes.confirme_genes();
@@ -131,7 +131,8 @@ void Coquille::autre_famille() {
 }
 
 void Coquille::montre_nom_fichier(const std::string& nom) {
-    nom_fichier_lu->set_caption("fichier:" + nom);
+    nom_famille_lue = nom;
+    ecrit(*nom_fichier_lu, msg::fichier_lu.avec({Texte::tel_quel(nom)}), f.textes.langue());
     nom_fichier_lu->left = (f.width - nom_fichier_lu->width) / 2;
     nom_fichier_lu->top = titre->bottom();
     nom_fichier_lu->visible = true;

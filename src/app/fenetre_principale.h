@@ -33,6 +33,8 @@ class FenetrePrincipale : public Fiche {
 
     Plateforme& plateforme;
     std::vector<std::string> arguments;
+    // The language the window speaks; the platform's boxes and dialogs speak it too.
+    Traduction textes;
     Generateur alea;
     Journal journal;
 

@@ -104,10 +104,14 @@ std::string etat_json(const FenetrePrincipale& f) {
     return etat.dump(2, ' ', false, json::error_handler_t::replace);
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           Langue messages) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;

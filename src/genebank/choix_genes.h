@@ -2,6 +2,7 @@
 #pragma once
 
 #include "genebank/modele_caracteres.h"
+#include "ground/textes.h"
 
 #include <cstddef>
 #include <string>
@@ -29,6 +30,8 @@ class ChoixGenes {
     void confirme_genes();
     void annule();
     bool choix_complet() const;
+    // The title in the middle of the window, after its text changed.
+    void centre_titre();
 
     ModeleCaracteres modele;
 
@@ -41,7 +44,9 @@ class ChoixGenes {
     void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, const std::string& ligne);
     void dimension_choix(int type);
     void vide_modele();
-    void montre_titre(const std::string& texte);
+    void montre_titre(const Texte& texte);
+    // The gene of the bank that a list has selected; empty when none.
+    std::string nom_choisi(const RadioGroupe& liste) const;
     void lit_banque(const std::string& nom1, const std::string& nom2);
     void lit_gene(int g, std::size_t entete);
     std::size_t lit_phenotypes(int g, std::size_t entete);

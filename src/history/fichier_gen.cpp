@@ -1,5 +1,6 @@
 #include "history/fichier_gen.h"
 
+#include "ground/messages.h"
 #include "ui/texte.h"
 
 #include <cerrno>
@@ -100,11 +101,11 @@ Lecture lit_octets(int fd, std::string& octets) {
 }
 
 LectureGen illisible(const std::string& chemin) {
-    return {{}, "Impossible d'ouvrir le fichier " + chemin};
+    return {{}, msg::ouverture_impossible.avec({Texte::tel_quel(chemin)})};
 }
 
 LectureGen trop_volumineux(const std::string& chemin) {
-    return {{}, "Le fichier " + chemin + " est trop volumineux pour être ouvert."};
+    return {{}, msg::trop_volumineux.avec({Texte::tel_quel(chemin)})};
 }
 
 } // namespace
@@ -249,16 +250,16 @@ Enregistrement enregistre_fichier_gen(const std::string& chemin,
     return synchronise_dossier(dossier) ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
 }
 
-std::string message_enregistrement(Enregistrement resultat, const std::string& chemin) {
+Texte message_enregistrement(Enregistrement resultat, const std::string& chemin) {
     switch (resultat) {
     case Enregistrement::reussi:
         return {};
     case Enregistrement::creation_impossible:
-        return "Impossible de créer le fichier " + chemin;
+        return msg::creation_impossible.avec({Texte::tel_quel(chemin)});
     case Enregistrement::erreur_ecriture:
-        return "Erreur d'écriture dans le flux";
+        return msg::erreur_ecriture;
     case Enregistrement::lecture_seule:
-        return "Le fichier " + chemin + " est en lecture seule : il n'a pas été remplacé.";
+        return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // The file form of the event log: one line per line, CR LF after each.
 #pragma once
 
+#include "ground/textes.h"
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -22,13 +23,13 @@ inline constexpr std::size_t taille_max_fichier_gen = 16 * 1024 * 1024;
 // optional list of lines: false on failure, * gives the lines.
 struct LectureGen {
     std::vector<std::string> lignes;
-    std::string erreur; // empty when the file was read
+    Texte erreur; // empty when the file was read
 
-    explicit operator bool() const { return erreur.empty(); }
+    explicit operator bool() const { return erreur.francais.empty(); }
     std::vector<std::string>& operator*() { return lignes; }
     const std::vector<std::string>& operator*() const { return lignes; }
     bool operator==(const std::vector<std::string>& autres) const {
-        return erreur.empty() && lignes == autres;
+        return erreur.francais.empty() && lignes == autres;
     }
 };
 
@@ -47,7 +48,7 @@ enum class Enregistrement { reussi, creation_impossible, erreur_ecriture, lectur
 Enregistrement enregistre_fichier_gen(const std::string& chemin,
                                       const std::vector<std::string>& lignes);
 // The message to show after a save; empty when it succeeded.
-std::string message_enregistrement(Enregistrement resultat, const std::string& chemin);
+Texte message_enregistrement(Enregistrement resultat, const std::string& chemin);
 
 // The file's name without its directories.
 std::string nom_sans_repertoire(std::string chemin);

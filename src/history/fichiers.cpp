@@ -6,7 +6,7 @@
 namespace orvan {
 
 void Historique::ouvrir() {
-    const auto chemin = f.plateforme.dialogue_ouvrir(f.coquille.repertoire_depart, "*.gen");
+    const auto chemin = f.plateforme.dialogue_ouvrir(f.coquille.repertoire_depart);
     if (chemin) ouvre_fichier(*chemin);
 }
 

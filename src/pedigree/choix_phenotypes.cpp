@@ -1,6 +1,8 @@
 // A click on an individual opens its choice panel; a confirmed choice draws its genotype and
 // hands over to the crossing.
 #include "app/fenetre_principale.h"
+#include "ui/textes_controles.h"
+#include "ground/messages.h"
 
 #include "pedigree/gametes.h"
 #include "ui/texte.h"
@@ -30,7 +32,7 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     ped.choix_en_cours = n;
     // A cancel gives back the outline that the individual had when its panel opened.
     f.arbre.tab_shape[41]->contour = f.arbre.tab_shape[n]->contour;
-    f.genotypes.panneau->caption = "Génotype du conjoint";
+    ecrit(*f.genotypes.panneau, msg::genotype_du_conjoint, f.textes.langue());
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
     if (bouton != Bouton::gauche)
@@ -51,7 +53,7 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     Pedigree& ped = f.arbre.ped;
     SaisieGenotypes& g = f.genotypes;
     f.journal.stock_ev("choix_all(" + std::to_string(n) + ",right)");
-    g.panneau->caption = "Changement de génotype";
+    ecrit(*g.panneau, msg::changement_de_genotype, f.textes.langue());
     ped.changement_genotype = 1;
     place_sous(*g.panneau, n);
     ped.gam_parent1 = gametes(ped.geno1[1], ped.geno2[1]);
@@ -75,8 +77,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
             ped.choix_en_cours = 0;
             // The refused click stays in the log: a replay refuses it again, silently.
             if (f.journal.rejeu_en_cours == 0)
-                f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
-                                           "conjoint.");
+                f.plateforme.avertissement(msg::famille_complete);
             return;
         }
         f.arbre.ajout_conjoint(n);

@@ -3,6 +3,8 @@
 // temporary file beside it, which takes its name only once complete.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <QString>
 
 #include <optional>
@@ -18,7 +20,7 @@ std::optional<FormatImage> format_du_fichier(const QString& chemin);
 QString extension(FormatImage format);
 
 // Empty when the picture was written; else why not, in a sentence for the user.
-std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
+std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
                                    FormatImage format);
 
 } // namespace orvan

@@ -74,7 +74,7 @@ TEST(LectureGen, UnFichierIllisibleEstUnEchecAvecSonMessage) {
     for (const std::string& chemin : {std::string("/proc/self/mem"), d.chemin.string(), d / "x"}) {
         const auto lecture = lit_fichier_gen(chemin);
         EXPECT_FALSE(lecture) << chemin;
-        EXPECT_EQ(lecture.erreur, "Impossible d'ouvrir le fichier " + chemin);
+        EXPECT_EQ(lecture.erreur.francais, "Impossible d'ouvrir le fichier " + chemin);
     }
 }
 
@@ -106,7 +106,7 @@ TEST(LectureGen, AuDelaDeSeizeMioLeFichierEstRefuse) {
     ecrit(d / "trop.gen", std::string(16 * 1024 * 1024 + 1, 'a'));
     const auto trop = lit_fichier_gen(d / "trop.gen");
     EXPECT_FALSE(trop);
-    EXPECT_EQ(trop.erreur,
+    EXPECT_EQ(trop.erreur.francais,
               "Le fichier " + (d / "trop.gen") + " est trop volumineux pour être ouvert.");
 }
 
@@ -116,7 +116,7 @@ TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
     ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
     const auto vides = lit_fichier_gen(d / "vides.gen");
     EXPECT_FALSE(vides);
-    EXPECT_EQ(vides.erreur,
+    EXPECT_EQ(vides.erreur.francais,
               "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.");
 
     std::string courtes;
@@ -169,7 +169,7 @@ TEST(EnregistrementGen, UnLienPoseSurLAncienNomTemporaireEstSansEffet) {
     fs::create_symlink(d / "victime.txt", d / ("famille.gen.tmp" + std::to_string(::getpid())));
     const auto resultat = enregistre_fichier_gen(d / "famille.gen", {"aleat=2"});
     ASSERT_EQ(resultat, Enregistrement::reussi);
-    EXPECT_EQ(message_enregistrement(resultat, d / "famille.gen"), "");
+    EXPECT_EQ(message_enregistrement(resultat, d / "famille.gen").francais, "");
     EXPECT_EQ(contenu(d / "victime.txt"), "intact");
     EXPECT_EQ(contenu(d / "famille.gen"), "aleat=2\r\n");
     EXPECT_FALSE(fs::is_symlink(d / "famille.gen"));
@@ -227,8 +227,7 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ::chmod((d / "protege.gen").c_str(), 0400);
     const auto resultat = enregistre_fichier_gen(d / "protege.gen", {"aleat=2"});
     EXPECT_EQ(resultat, Enregistrement::lecture_seule);
-    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen"),
-              "Le fichier " + (d / "protege.gen") +
+    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen").francais, "Le fichier " + (d / "protege.gen") +
                   " est en lecture seule : il n'a pas été remplacé.");
     EXPECT_EQ(contenu(d / "protege.gen"), "aleat=1\r\n");
     EXPECT_EQ(mode_de(d / "protege.gen"), 0400u);
@@ -238,8 +237,7 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ASSERT_EQ(::mkfifo((d / "tube.gen").c_str(), 0600), 0);
     const auto tube = enregistre_fichier_gen(d / "tube.gen", {"aleat=2"});
     EXPECT_EQ(tube, Enregistrement::creation_impossible);
-    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen"),
-              "Impossible de créer le fichier " + (d / "tube.gen"));
+    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen").francais, "Impossible de créer le fichier " + (d / "tube.gen"));
     EXPECT_TRUE(fs::is_fifo(d / "tube.gen"));
 }
 
@@ -254,8 +252,7 @@ TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
         return static_cast<int>(enregistre_fichier_gen(d / "bon.gen", longues));
     });
     EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
-    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen"),
-              "Erreur d'écriture dans le flux");
+    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen").francais, "Erreur d'écriture dans le flux");
     EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
     EXPECT_EQ(d.nb_entrees(), 1);
 }

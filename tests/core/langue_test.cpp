@@ -96,8 +96,8 @@ TEST(LigneDeLangue, UnTagInvalideArreteLaLecture) {
     EXPECT_EQ(f.lignes[0].francais, "A");
     EXPECT_EQ(f.lignes[0].anglais, "Un");
     ASSERT_TRUE(f.erreur);
-    EXPECT_NE(f.erreur->find("ligne 4"), std::string::npos);
-    EXPECT_NE(f.erreur->find("x2"), std::string::npos);
+    EXPECT_NE(f.erreur->francais.find("ligne 4"), std::string::npos);
+    EXPECT_NE(f.erreur->francais.find("x2"), std::string::npos);
     EXPECT_TRUE(analyse_langue({"Label_:vide;empty"}).erreur);
 }
 
@@ -211,7 +211,7 @@ TEST(FichierLivre, ChaqueLigneNommeUnControleExistant) {
     Session s;
     const auto texte = lignes_livrees();
     const FichierLangue f = analyse_langue(texte);
-    ASSERT_FALSE(f.erreur) << *f.erreur;
+    ASSERT_FALSE(f.erreur) << f.erreur->francais;
     // 26 menu entries, the question label, 4 boxes, 3 buttons, the list.
     ASSERT_EQ(f.lignes.size(), 35u);
     for (const auto& l : f.lignes) {
