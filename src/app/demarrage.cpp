@@ -1,7 +1,7 @@
 // Start-up sequence, full reset, mode choice and the two restarts.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "ui/couleurs.h"
 
@@ -122,8 +122,7 @@ void Coquille::nouveau_caractere() {
 }
 
 void Coquille::autre_famille() {
-    if (!f.plateforme.question_oui_non(msg::perdre_parents))
-        return;
+    if (!f.plateforme.question_oui_non(msg::perdre_parents)) return;
     init(3);
     f.genes.confirme_genes();
     f.journal.init_evenement(f.journal.fin_mise_en_place());

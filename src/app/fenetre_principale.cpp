@@ -2,8 +2,8 @@
 // lines first, then symbols and labels, then the floating panels above the pedigree), and the
 // menu entries handed to the subsystems that serve them.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/clavier.h"
 

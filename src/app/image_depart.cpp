@@ -1,6 +1,6 @@
 #include "app/image_depart.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/fenetre_principale.h"
 #include "ui/geometrie.h"

@@ -1,7 +1,7 @@
 // The menu bar's options, help, the key of the help and quitting.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "ui/langue_fiche.h"
 

@@ -30,20 +30,20 @@ void Plateforme::erreur(const Texte& texte) {
 
 std::optional<std::string> Plateforme::dialogue_ouvrir(const std::string& repertoire) {
     const Traduction& t = textes();
-    return choisit_ouverture({t(msg::ouvrir),
-                              repertoire,
-                              {t(msg::familles.avec({Texte::tel_quel("*.gen")})),
-                               t(msg::tous_les_fichiers)},
-                              t(msg::exemples)});
+    return choisit_ouverture(
+        {t(msg::ouvrir),
+         repertoire,
+         {t(msg::familles.avec({Texte::tel_quel("*.gen")})), t(msg::tous_les_fichiers)},
+         t(msg::exemples)});
 }
 
 std::optional<std::string> Plateforme::dialogue_enregistrer(const std::string& nom_initial) {
     const Traduction& t = textes();
-    return choisit_enregistrement({t(msg::enregistrer),
-                                   nom_initial,
-                                   {t(msg::familles.avec({Texte::tel_quel("*.gen")})),
-                                    t(msg::tous_les_fichiers)},
-                                   {}});
+    return choisit_enregistrement(
+        {t(msg::enregistrer),
+         nom_initial,
+         {t(msg::familles.avec({Texte::tel_quel("*.gen")})), t(msg::tous_les_fichiers)},
+         {}});
 }
 
 std::optional<std::string> Plateforme::dialogue_enregistrer_pdf(const std::string& nom) {

@@ -2,8 +2,8 @@
 // the headless mode and the tests each give their own.
 #pragma once
 
-#include "ui/capture.h"
 #include "ground/textes.h"
+#include "ui/capture.h"
 #include "ui/controles.h"
 
 #include <optional>

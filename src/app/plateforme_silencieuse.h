@@ -19,9 +19,7 @@ class PlateformeSilencieuse : public Plateforme {
     std::optional<std::string> choisit_enregistrement(const DialogueFichier&) override {
         return std::nullopt;
     }
-    std::optional<std::string> choisit_pdf(const DialogueFichier&) override {
-        return std::nullopt;
-    }
+    std::optional<std::string> choisit_pdf(const DialogueFichier&) override { return std::nullopt; }
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override { return {1024, 768}; }

@@ -1,8 +1,8 @@
 #include "app/fenetre_principale.h"
 #include "ground/messages.h"
-#include "ui/textes_controles.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 #include <algorithm>
 
@@ -106,7 +106,8 @@ int ExerciceAlleles::largeur_case(const CaseACocher& c) const {
 void ExerciceAlleles::remesure_relations() {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_relations; ++i)
-            if (case_relation[g][i]->visible) case_relation[g][i]->width = largeur_case(*case_relation[g][i]);
+            if (case_relation[g][i]->visible)
+                case_relation[g][i]->width = largeur_case(*case_relation[g][i]);
 }
 
 void ExerciceAlleles::mise_en_page(bool deux_genes) {

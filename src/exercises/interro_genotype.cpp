@@ -2,10 +2,10 @@
 // the mark under each answer and the right answer under the marks; the other buttons below.
 #include "exercises/interro_genotype.h"
 
-#include "ui/boutons.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 

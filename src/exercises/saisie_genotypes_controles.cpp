@@ -1,9 +1,9 @@
 // The genotype panel's controls and its layout once the genes are known.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 

@@ -1,7 +1,7 @@
 // Listing the genes of the bank and choosing one or two of them.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "genebank/banque_integree.h"
 #include "genebank/decoupage.h"

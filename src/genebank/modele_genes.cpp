@@ -1,8 +1,8 @@
 // "OK" of the gene choice: the trait model of the chosen genes read from the bank, and every
 // panel that shows it filled and laid out.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "genebank/decoupage.h"
 #include "genebank/melange.h"

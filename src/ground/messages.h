@@ -24,8 +24,9 @@ inline const Texte ouvrir_fichier{"Ouvrir fichier", "Open file"};
 inline const Texte quitter{"Quitter", "Quit"};
 inline const Texte titre_fenetre{"Daltonisme", "Colour blindness"};
 inline const Texte fichier_lu{"fichier:{}", "file:{}"};
-inline const Texte perdre_parents{"Voulez-vous perdre les données\rdes parents de la F1 et de la F2?",
-                                  "Do you want to lose the data\rof the parents of F1 and F2?"};
+inline const Texte perdre_parents{
+    "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?",
+    "Do you want to lose the data\rof the parents of F1 and F2?"};
 
 // Buttons and titles shared by the panels and the platform's boxes.
 inline const Texte ok{"OK", "OK"};
@@ -46,8 +47,9 @@ inline const Texte premier_phenotype{"Premier phénotype", "First phenotype"};
 inline const Texte deuxieme_phenotype{"Deuxième phénotype", "Second phenotype"};
 inline const Texte nb_descendants{"Nb descendants", "Nb of children"};
 inline const Texte hasard{"hasard", "random"};
-inline const Texte famille_complete{"La famille est complète : on ne peut plus ajouter de conjoint.",
-                                    "The family is complete: no other spouse can be added."};
+inline const Texte famille_complete{
+    "La famille est complète : on ne peut plus ajouter de conjoint.",
+    "The family is complete: no other spouse can be added."};
 
 // The genotype panel.
 inline const Texte choix_des_genotypes{"Choix des génotypes", "Choice of genotypes"};

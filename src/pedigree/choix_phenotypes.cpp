@@ -1,8 +1,8 @@
 // A click on an individual opens its choice panel; a confirmed choice draws its genotype and
 // hands over to the crossing.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "pedigree/gametes.h"
 #include "ui/texte.h"
@@ -76,8 +76,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
         if (ped.dernier_indiv >= dernier_avant_conjoint) {
             ped.choix_en_cours = 0;
             // The refused click stays in the log: a replay refuses it again, silently.
-            if (f.journal.rejeu_en_cours == 0)
-                f.plateforme.avertissement(msg::famille_complete);
+            if (f.journal.rejeu_en_cours == 0) f.plateforme.avertissement(msg::famille_complete);
             return;
         }
         f.arbre.ajout_conjoint(n);

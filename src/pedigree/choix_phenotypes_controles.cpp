@@ -1,9 +1,9 @@
 // The phenotype panel's controls and their layout once the genes are known.
 #include "app/fenetre_principale.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 

@@ -28,7 +28,8 @@ void nomme_place(QFileDialog& dialogue, const QString& dossier, const QString& n
     // The side bar keeps each place's address under the role after Qt::UserRole.
     for (int i = 0; i < modele->rowCount(); ++i) {
         const QModelIndex place = modele->index(i, 0);
-        if (place.data(Qt::UserRole + 1).toUrl() == url) modele->setData(place, nom, Qt::DisplayRole);
+        if (place.data(Qt::UserRole + 1).toUrl() == url)
+            modele->setData(place, nom, Qt::DisplayRole);
     }
 }
 

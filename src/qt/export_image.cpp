@@ -69,7 +69,8 @@ bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
 Texte pourquoi(const QString& chemin) {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
-    const Texte nom_dossier = Texte::tel_quel(texte_core(QDir::toNativeSeparators(dossier.filePath())));
+    const Texte nom_dossier =
+        Texte::tel_quel(texte_core(QDir::toNativeSeparators(dossier.filePath())));
     if (fichier.isDir()) return msg::c_est_un_dossier;
     if (!dossier.exists()) return msg::dossier_absent.avec({nom_dossier});
     if (fichier.exists() && !fichier.isWritable()) return msg::fichier_protege;
@@ -100,7 +101,7 @@ QString extension(FormatImage format) {
 }
 
 std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
-                                   FormatImage format) {
+                                 FormatImage format) {
     QSaveFile fichier(chemin);
     bool ecrit = fichier.open(QIODevice::WriteOnly);
     if (ecrit) {

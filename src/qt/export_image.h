@@ -21,6 +21,6 @@ QString extension(FormatImage format);
 
 // Empty when the picture was written; else why not, in a sentence for the user.
 std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
-                                   FormatImage format);
+                                 FormatImage format);
 
 } // namespace orvan

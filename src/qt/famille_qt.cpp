@@ -89,9 +89,9 @@ void FamilleQt::exporte_depuis_menu() {
     const auto chemin = dialogue ? dialogue(nom_propose()) : std::nullopt;
     if (!chemin) return;
     const auto format = format_du_fichier(*chemin);
-    const auto echec = format
-                           ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin, *format)
-                           : std::optional<Texte>(msg::suffixe_image);
+    const auto echec =
+        format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin, *format)
+               : std::optional<Texte>(msg::suffixe_image);
     if (echec) f_.plateforme.erreur(*echec);
 }
 

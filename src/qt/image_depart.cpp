@@ -217,8 +217,7 @@ void legende(QPainter& p, const std::vector<std::string>& textes) {
         symbole(p, {x, 368}, e.homme, e.etat, 16);
         p.setFont(f);
         p.setPen(QColor(80, 80, 70));
-        p.drawText(QRectF(x + 14, 360, 80, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   e.nom);
+        p.drawText(QRectF(x + 14, 360, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, e.nom);
         x += 92;
     }
 }

@@ -1,10 +1,10 @@
 #include "qt/plateforme_qt.h"
 
+#include "ground/messages.h"
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
 #include "qt/exemples_qt.h"
 #include "qt/impression_qt.h"
-#include "ground/messages.h"
 #include "ui/fiche.h"
 
 #include <QAbstractButton>
@@ -144,8 +144,7 @@ Taille PlateformeQt::taille_ecran() const {
 
 bool PlateformeQt::montre_aide(const DemandeAide& aide) {
     const QString page = chemin_aide(texte_qt(aide.page));
-    if (!page.isEmpty() &&
-        orvan::montre_aide(parent_aide(), page, aide.sujet, textes_aide(aide)))
+    if (!page.isEmpty() && orvan::montre_aide(parent_aide(), page, aide.sujet, textes_aide(aide)))
         return true;
     montre_avertissement({textes()(msg::avertissement), aide.introuvable, {textes()(msg::ok)}});
     return false;

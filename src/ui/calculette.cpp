@@ -1,8 +1,8 @@
 #include "ui/calculette.h"
 
+#include "ground/messages.h"
 #include "ui/calcul.h"
 #include "ui/textes_controles.h"
-#include "ground/messages.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "ui/fenetre_impression.h"
-#include "ui/textes_controles.h"
 #include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 

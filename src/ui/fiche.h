@@ -29,7 +29,7 @@ class Fiche {
     bool au_premier_plan = false;
     bool double_buffer = false;
     Couleur fond = rgb(240, 240, 240);
-    bool show_hint_global = true; // the application-wide hint switch
+    bool show_hint_global = true;         // the application-wide hint switch
     std::function<void(int)> on_key_down; // key code: 112 for F1
 
     // Creates a control of the window; the creation order is the stacking order and the order

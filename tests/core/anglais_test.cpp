@@ -8,8 +8,8 @@
 
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,16 +37,22 @@ std::set<std::string> mots_de(const std::string& texte) {
 
 std::set<std::string> mots_francais() {
     std::set<std::string> francais = {
-        "Annuler", "Avertissement", "Erreur", "Oui", "Non", "oui", "non", "bien", "faux",
-        "gène", "gènes", "Choix", "Premier", "Deuxième", "premier", "deuxième", "phénotype",
-        "génotype", "Génotype", "conjoint", "Changement", "sexe", "masculin", "féminin",
-        "hasard", "Réponses", "Cliquez", "individu", "Quel", "est", "son", "rep", "Autre",
-        "Aide", "Effacer", "Calculette", "Impression", "Ouvrir", "Enregistrer", "Familles",
-        "Tous", "fichiers", "fichier", "Exemples", "Précédent", "Suivant", "Fermer",
-        "Daltonisme", "Groupes", "Facteur", "rhésus", "Hémophilie", "Mauvaise", "sur",
-        "Génétique", "Humaine", "homme", "femme", "atteint", "conductrice", "Choisissez",
-        "Voulez", "vous", "perdre", "données", "des", "les", "de", "la", "le", "et",
-        "Impossible", "Mono", "Di", "hybridisme", "Quitter", "famille", "complète"};
+        "Annuler",    "Avertissement", "Erreur",     "Oui",         "Non",
+        "oui",        "non",           "bien",       "faux",        "gène",
+        "gènes",      "Choix",         "Premier",    "Deuxième",    "premier",
+        "deuxième",   "phénotype",     "génotype",   "Génotype",    "conjoint",
+        "Changement", "sexe",          "masculin",   "féminin",     "hasard",
+        "Réponses",   "Cliquez",       "individu",   "Quel",        "est",
+        "son",        "rep",           "Autre",      "Aide",        "Effacer",
+        "Calculette", "Impression",    "Ouvrir",     "Enregistrer", "Familles",
+        "Tous",       "fichiers",      "fichier",    "Exemples",    "Précédent",
+        "Suivant",    "Fermer",        "Daltonisme", "Groupes",     "Facteur",
+        "rhésus",     "Hémophilie",    "Mauvaise",   "sur",         "Génétique",
+        "Humaine",    "homme",         "femme",      "atteint",     "conductrice",
+        "Choisissez", "Voulez",        "vous",       "perdre",      "données",
+        "des",        "les",           "de",         "la",          "le",
+        "et",         "Impossible",    "Mono",       "Di",          "hybridisme",
+        "Quitter",    "famille",       "complète"};
     std::ifstream f(std::string(ORVAN_SOURCE_DATA) + "/langue_orvan.txt");
     std::vector<std::string> lignes;
     for (std::string l; std::getline(f, l);)
@@ -60,8 +66,8 @@ std::set<std::string> mots_francais() {
 }
 
 // The words that are the same in both languages and may stand in an English text.
-const std::set<std::string> communs = {"OK", "Ok", "Options", "info", "X", "x", "Y", "Nb",
-                                       "autosomal", "Rh", "Hg", "Orvan"};
+const std::set<std::string> communs = {"OK", "Ok", "Options",   "info", "X",  "x",
+                                       "Y",  "Nb", "autosomal", "Rh",   "Hg", "Orvan"};
 
 struct TexteVu {
     std::string ou, texte;
@@ -228,14 +234,36 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
         vus.insert(v.texte);
     }
     // What a teacher expects to read somewhere on the way.
-    for (const char* attendu :
-         {"Colour blindness", "Haemophilia and Rhesus factor", "Choice of phenotypes",
-          "Change of genotype", "male", "female", "right", "wrong", "What is its genotype?",
-          "yes", "Warning", "Error", "Yes", "No", "Open", "Save", "Families (*.gen)", "Examples",
-          "Save as PDF", "orvan-en.html", "Monohybrid cross", "The two genes are the same",
-          "The family is complete: no other spouse can be added.", "Floating point division by zero",
-          "Choose the phenotype of these individuals by clicking on them", "Human Genetics",
-          "carrier", "on X", "file:deux_genes_marques.gen", "Click on an individual"})
+    for (const char* attendu : {"Colour blindness",
+                                "Haemophilia and Rhesus factor",
+                                "Choice of phenotypes",
+                                "Change of genotype",
+                                "male",
+                                "female",
+                                "right",
+                                "wrong",
+                                "What is its genotype?",
+                                "yes",
+                                "Warning",
+                                "Error",
+                                "Yes",
+                                "No",
+                                "Open",
+                                "Save",
+                                "Families (*.gen)",
+                                "Examples",
+                                "Save as PDF",
+                                "orvan-en.html",
+                                "Monohybrid cross",
+                                "The two genes are the same",
+                                "The family is complete: no other spouse can be added.",
+                                "Floating point division by zero",
+                                "Choose the phenotype of these individuals by clicking on them",
+                                "Human Genetics",
+                                "carrier",
+                                "on X",
+                                "file:deux_genes_marques.gen",
+                                "Click on an individual"})
         EXPECT_TRUE(vus.count(attendu)) << attendu;
     EXPECT_EQ(s.plateforme.questions.size(), 3u);
     EXPECT_EQ(s.plateforme.erreurs.size(), 4u);
@@ -280,8 +308,8 @@ std::string lit(const std::string& chemin) {
 std::vector<std::string> trouvailles(const std::string& texte, const std::string& motif) {
     std::vector<std::string> r;
     const std::regex re(motif);
-    for (auto it = std::sregex_iterator(texte.begin(), texte.end(), re); it != std::sregex_iterator();
-         ++it)
+    for (auto it = std::sregex_iterator(texte.begin(), texte.end(), re);
+         it != std::sregex_iterator(); ++it)
         r.push_back(it->str());
     return r;
 }

@@ -227,7 +227,8 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ::chmod((d / "protege.gen").c_str(), 0400);
     const auto resultat = enregistre_fichier_gen(d / "protege.gen", {"aleat=2"});
     EXPECT_EQ(resultat, Enregistrement::lecture_seule);
-    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen").francais, "Le fichier " + (d / "protege.gen") +
+    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen").francais,
+              "Le fichier " + (d / "protege.gen") +
                   " est en lecture seule : il n'a pas été remplacé.");
     EXPECT_EQ(contenu(d / "protege.gen"), "aleat=1\r\n");
     EXPECT_EQ(mode_de(d / "protege.gen"), 0400u);
@@ -237,7 +238,8 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ASSERT_EQ(::mkfifo((d / "tube.gen").c_str(), 0600), 0);
     const auto tube = enregistre_fichier_gen(d / "tube.gen", {"aleat=2"});
     EXPECT_EQ(tube, Enregistrement::creation_impossible);
-    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen").francais, "Impossible de créer le fichier " + (d / "tube.gen"));
+    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen").francais,
+              "Impossible de créer le fichier " + (d / "tube.gen"));
     EXPECT_TRUE(fs::is_fifo(d / "tube.gen"));
 }
 
@@ -252,7 +254,8 @@ TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
         return static_cast<int>(enregistre_fichier_gen(d / "bon.gen", longues));
     });
     EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
-    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen").francais, "Erreur d'écriture dans le flux");
+    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen").francais,
+              "Erreur d'écriture dans le flux");
     EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
     EXPECT_EQ(d.nb_entrees(), 1);
 }

@@ -1,9 +1,9 @@
 // What the core asks of the machine, answered by the Qt platform: dialogs, text measures, clock.
 #include "suites.h"
 
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/menus_qt.h"
-#include "ground/messages.h"
 #include "qt/plateforme_qt.h"
 
 #include <QAbstractButton>
