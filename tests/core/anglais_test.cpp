@@ -173,7 +173,7 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     s->menus.couleurs->clic();
     s->menus.historique->clic();
     releve.session(s);
-    s->couleurs.annuler->clic();
+    s->couleurs.fermer->clic();
 
     // Both exercises, the question window asked, marked and its help.
     s->menus.exercice_alleles->clic();
@@ -198,11 +198,11 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     s->menus.caractere->clic();
     s.plateforme.resultat_impression = ResultatImpression::sans_imprimante;
     s.plateforme.pdf_possible = false;
-    s.plateforme.fichiers_pdf = {"/nulle/part/famille.pdf"};
+    s.plateforme.fichiers_pdf = {"/nowhere/family.pdf"};
     s->menus.imprimer->clic();
-    s.plateforme.fichiers_a_enregistrer = {"/nulle/part/famille.gen"};
+    s.plateforme.fichiers_a_enregistrer = {"/nowhere/family.gen"};
     s->menus.enregistrer->clic();
-    s.plateforme.fichiers_a_ouvrir = {"/nulle/part/famille.gen"};
+    s.plateforme.fichiers_a_ouvrir = {"/nowhere/family.gen"};
     s->menus.ouvrir->clic();
     s->coquille.touche(112);
     s->menus.calculette->clic();
