@@ -43,8 +43,6 @@ FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     QPushButton* suivant = bouton(QStyle::SP_ArrowForward, {});
     QPushButton* fermer = bouton(QStyle::SP_DialogCloseButton, {});
     boutons_ = {precedent, suivant, fermer};
-    precedent->setShortcut(QKeySequence::Back);
-    suivant->setShortcut(QKeySequence::Forward);
     precedent->setEnabled(false);
     suivant->setEnabled(false);
     connect(precedent, &QPushButton::clicked, texte_, &QTextBrowser::backward);
@@ -92,6 +90,9 @@ void FenetreAide::montre(const QString& fichier, int sujet, const TextesAide& te
     setWindowTitle(textes.titre);
     for (int i = 0; i < boutons_.size() && i < textes.boutons.size(); ++i)
         boutons_[i]->setText(textes.boutons[i]);
+    // A new text takes its own mnemonic as the button's shortcut: the arrows are given back.
+    boutons_[0]->setShortcut(QKeySequence::Back);
+    boutons_[1]->setShortcut(QKeySequence::Forward);
     QUrl adresse = QUrl::fromLocalFile(QFileInfo(fichier).absoluteFilePath());
     adresse.setFragment(QStringLiteral("sujet%1").arg(qMax(1, sujet)));
     texte_->setSource(adresse);

@@ -25,12 +25,18 @@ void nomme_place(QFileDialog& dialogue, const QString& dossier, const QString& n
     QAbstractItemModel* modele = barre ? barre->model() : nullptr;
     if (!modele) return;
     const QUrl url = QUrl::fromLocalFile(dossier);
-    // The side bar keeps each place's address under the role after Qt::UserRole.
-    for (int i = 0; i < modele->rowCount(); ++i) {
-        const QModelIndex place = modele->index(i, 0);
-        if (place.data(Qt::UserRole + 1).toUrl() == url)
-            modele->setData(place, nom, Qt::DisplayRole);
-    }
+    // The side bar keeps each place's address under the role after Qt::UserRole, and names it
+    // again from its folder whenever the file system model speaks: each time, it is renamed.
+    const auto renomme = [modele, url, nom] {
+        for (int i = 0; i < modele->rowCount(); ++i) {
+            const QModelIndex place = modele->index(i, 0);
+            if (place.data(Qt::UserRole + 1).toUrl() == url &&
+                place.data(Qt::DisplayRole).toString() != nom)
+                modele->setData(place, nom, Qt::DisplayRole);
+        }
+    };
+    renomme();
+    QObject::connect(modele, &QAbstractItemModel::dataChanged, &dialogue, renomme);
 }
 
 } // namespace orvan
