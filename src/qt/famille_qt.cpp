@@ -77,10 +77,9 @@ bool FamilleQt::eventFilter(QObject* objet, QEvent* e) {
 
 QString FamilleQt::nom_propose() const {
     // The family's file name when it was read from one.
+    const std::string& lu = f_.coquille.fichier_lu;
     QString nom = texte_qt(f_.textes(msg::famille));
-    const QString lu = texte_qt(f_.coquille.nom_famille_lue);
-    if (f_.coquille.nom_fichier_lu->visible && !lu.isEmpty())
-        nom = QFileInfo(lu).completeBaseName();
+    if (!lu.empty()) nom = QFileInfo(texte_qt(lu)).completeBaseName();
     return QDir::current().filePath(nom + QStringLiteral(".png"));
 }
 

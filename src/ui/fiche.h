@@ -27,7 +27,6 @@ class Fiche {
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = false;
     bool au_premier_plan = false;
-    bool double_buffer = false;
     Couleur fond = rgb(240, 240, 240);
     bool show_hint_global = true;         // the application-wide hint switch
     std::function<void(int)> on_key_down; // key code: 112 for F1

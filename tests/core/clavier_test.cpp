@@ -38,7 +38,8 @@ TEST(Clavier, EntreeSansPhenotypeChoisiNeFaitRienPuisConfirme) {
     donne_phenotypes(souris, 1, 0);
     EXPECT_EQ(clavier.journal().back(), "all_okclick");
     EXPECT_EQ(clavier.journal(), souris.journal());
-    EXPECT_EQ(clavier->arbre.ped.geno1[1], souris->arbre.ped.geno1[1]);
+    EXPECT_EQ(clavier->famille.individu(1).genotype(1).texte(),
+              souris->famille.individu(1).genotype(1).texte());
     EXPECT_FALSE(clavier->phenotypes.panneau->visible);
 }
 
