@@ -30,6 +30,11 @@ temporaire=$(mktemp -d)
 trap 'rm -rf "$temporaire"' EXIT
 head -c $((16 * 1024 * 1024 + 1)) /dev/zero | tr '\0' 'a' >"$temporaire/gros.gen"
 refuse "$temporaire/gros.gen" "Le fichier $temporaire/gros.gen est trop volumineux pour être ouvert."
+# A pipe whose writer stays idle is refused; the program does not wait for it.
+mkfifo "$temporaire/tube"
+exec 3<>"$temporaire/tube"
+refuse "$temporaire/tube" "Le fichier $temporaire/tube n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été ouvert."
+exec 3>&-
 # Reading stops at the first NUL: an endless stream of them is an empty history.
 timeout 20 "$orvan" --dump /dev/zero | grep -q '"evenements": \[\]' ||
     { echo "--dump /dev/zero n'a pas rendu un historique vide"; echec=1; }
