@@ -88,7 +88,10 @@ void Coquille::init(int a) {
     f.menus.saisie_genotypes->checked = false;
     f.calculette.efface();
     f.couleurs.remet_indices();
-    if (a == 1) f.genes.extrait_maladies();
+    if (a == 1) {
+        f.genes.extrait_maladies();
+        f.genes.oublie_genes();
+    }
     f.phenotypes.nb_descendants->index = 0;
     f.genotypes.nb_descendants->index = 0;
     f.arbre.init_pedigree();

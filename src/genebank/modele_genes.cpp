@@ -49,6 +49,15 @@ void ChoixGenes::vide_modele() {
     modele.nb_relations = {0, 0, 0};
 }
 
+void ChoixGenes::oublie_genes() {
+    vide_modele();
+    Label& titre = *f.coquille.titre;
+    titre.set_caption("");
+    titre.hint.clear();
+    titre.visible = false;
+    f.couleurs.montre_legende(0);
+}
+
 void ChoixGenes::montre_titre(const std::string& texte) {
     Label& titre = *f.coquille.titre;
     titre.set_caption(texte);
