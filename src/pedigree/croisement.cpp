@@ -73,7 +73,7 @@ void Arbre::place_couple(int u, int p1, int p2) {
     const Forme& parent1 = *tab_shape[p1];
     const Forme& parent2 = *tab_shape[p2];
     Panel& couple = *tab_couple[u];
-    couple.left = parent1.left + parent1.width;
+    couple.left = decale_borne(parent1.left, parent1.width);
     couple.top = parent1.top + parent1.height / 2;
     couple.width = parent2.left - parent1.left - parent2.width;
     couple.visible = true;
@@ -86,14 +86,15 @@ void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, boo
         s.left = rang_enfant * ecart;
         s.remplissage = jaune;
     } else {
-        s.left = tab_shape[ped.parent_union]->left + (rang_enfant - n / 2) * ecart;
+        s.left = decale_borne(tab_shape[ped.parent_union]->left,
+                              std::int64_t{rang_enfant - n / 2} * ecart);
         s.remplissage = vert_citron;
         s.enabled = tab_label[k]->enabled = false;
         f.menus.exercices->enabled = true;
     }
     s.top = rang;
     trait.top = rang - trait.height;
-    trait.left = s.left + s.width / 2 - 2;
+    trait.left = decale_borne(s.left, s.width / 2 - 2);
 }
 
 void Arbre::tire_enfant(int k) {
@@ -120,7 +121,7 @@ void Arbre::etiquette_enfant(int k) {
         if (const Couleur* c = f.couleurs.couleur_du_phenotype(ped.pheno1[k])) s.remplissage = *c;
         l.set_caption("[" + ped.pheno1[k] + "]");
     }
-    l.left = s.left + s.width / 2 - l.width / 2;
+    l.left = decale_borne(s.left, s.width / 2 - l.width / 2);
     l.visible = true;
 }
 
@@ -132,7 +133,7 @@ void Arbre::place_ligne_fratrie(int u, int premier, int n, int rang) {
         ligne.width = tab_label[premier + n - 1]->left - tab_label[premier]->left;
         ligne.top = rang - tab_trait[premier]->height;
     } else {
-        ligne.left = couple.left + couple.width / 2;
+        ligne.left = decale_borne(couple.left, couple.width / 2);
         ligne.width = 0;
         ligne.top = rang - 20;
     }
@@ -142,7 +143,7 @@ void Arbre::place_ligne_fratrie(int u, int premier, int n, int rang) {
 void Arbre::place_verticale(int u) {
     const Panel& couple = *tab_couple[u];
     Panel& vertic = *tab_vertic[u];
-    vertic.left = couple.left + couple.width / 2;
+    vertic.left = decale_borne(couple.left, couple.width / 2);
     vertic.top = couple.top;
     vertic.height = tab_union[u]->top - couple.top;
     vertic.visible = true;

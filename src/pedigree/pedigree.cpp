@@ -73,7 +73,7 @@ void Arbre::place_label(int k, const std::string& texte) {
     const Forme& s = *tab_shape[k];
     l.set_caption(texte);
     l.top = s.top + 10;
-    l.left = s.left + s.width / 2 - l.width / 2;
+    l.left = decale_borne(s.left, s.width / 2 - l.width / 2);
 }
 
 void Arbre::ajout_conjoint(int p) {
@@ -81,7 +81,7 @@ void Arbre::ajout_conjoint(int p) {
     ++ped.dernier_indiv;
     ped.indiv_courant = ped.dernier_indiv;
     Forme& conjoint = *tab_shape[ped.dernier_indiv];
-    conjoint.left = tab_shape[p]->left + 40;
+    conjoint.left = decale_borne(tab_shape[p]->left, 40);
     conjoint.top = tab_shape[p]->top;
     conjoint.visible = true;
     conjoint.contour = tab_shape[p]->contour == Contour::carre ? Contour::cercle : Contour::carre;
