@@ -42,6 +42,11 @@ LC_ALL=fr_FR.UTF-8 LANG=en_GB.UTF-8 "$orvan" --help | grep -q "^Usage : orvan" |
 sortie=$(LANG=en_US.UTF-8 "$orvan" --dump /nulle/part.gen 2>&1)
 [ "$sortie" = "The file /nulle/part.gen cannot be opened" ] ||
     { echo "message anglais de --dump : '$sortie'"; echec=1; }
+# A pipe whose writer stays idle is refused; the program does not wait for it.
+mkfifo "$temporaire/tube"
+exec 3<>"$temporaire/tube"
+refuse "$temporaire/tube" "Le fichier $temporaire/tube n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été ouvert."
+exec 3>&-
 # Reading stops at the first NUL: an endless stream of them is an empty history.
 timeout 20 "$orvan" --dump /dev/zero | grep -q '"evenements": \[\]' ||
     { echo "--dump /dev/zero n'a pas rendu un historique vide"; echec=1; }

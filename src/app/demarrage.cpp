@@ -97,7 +97,10 @@ void Coquille::reinitialise(bool relit_les_genes) {
     f.menus.saisie_genotypes->checked = false;
     f.calculette.efface();
     f.couleurs.remet_indices();
-    if (relit_les_genes) f.genes.extrait_maladies();
+    if (relit_les_genes) {
+        f.genes.extrait_maladies();
+        f.genes.oublie_genes();
+    }
     f.phenotypes.nb_descendants->index = 0;
     f.genotypes.nb_descendants->index = 0;
     f.arbre.init_pedigree();

@@ -10,6 +10,8 @@ namespace orvan {
 
 class FenetrePrincipale;
 
+// The family as JSON, its log last; written as it goes, without a copy of the log.
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie);
 std::string etat_json(const FenetrePrincipale& f);
 // Returns the process exit code: 0, or 1 when the file cannot be opened.
 // The family is written as the French window holds it, whatever the language of the messages.

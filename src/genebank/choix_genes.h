@@ -28,6 +28,9 @@ class ChoixGenes {
     void clic_second_gene();
     // "OK": builds the trait model of the chosen genes and every panel that shows it.
     void confirme_genes();
+    // A new choice of genes starts from none: the title, legend and trait model of the last
+    // confirmation go, so that undoing back to the choice shows what opening its lines shows.
+    void oublie_genes();
     void annule();
     bool choix_complet() const;
     // The title in the middle of the window, after its text changed.

@@ -61,6 +61,15 @@ std::string ChoixGenes::nom_choisi(const RadioGroupe& liste) const {
     return i >= 1 && i <= modele.nb_maladies ? modele.nom_maladie[i] : std::string();
 }
 
+void ChoixGenes::oublie_genes() {
+    vide_modele();
+    Label& titre = *f.coquille.titre;
+    ecrit(titre, Texte{}, f.textes.langue());
+    ecrit_bulle(titre, Texte{}, f.textes.langue());
+    titre.visible = false;
+    f.couleurs.montre_legende(0);
+}
+
 void ChoixGenes::montre_titre(const Texte& texte) {
     Label& titre = *f.coquille.titre;
     ecrit(titre, texte, f.textes.langue());

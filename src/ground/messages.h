@@ -108,6 +108,15 @@ inline const Texte creation_impossible{"Impossible de créer le fichier {}",
 inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
 inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
                                  "The file {} is read-only: it has not been replaced."};
+inline const Texte fichier_muet{
+    "Le fichier {} n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été "
+    "ouvert.",
+    "The file {} is not a regular file and gives nothing to read: it has not been opened."};
+inline const Texte trop_de_lignes{
+    "Le fichier {} compte trop de lignes vides ou très courtes ({}) pour être ouvert.",
+    "The file {} has too many empty or very short lines ({}) to be opened."};
+inline const Texte langue_trop_grande{"Le fichier de langue {} dépasse 1 Mio : il n'a pas été lu.",
+                                      "The language file {} is over 1 MiB: it has not been read."};
 inline const Texte langue_tag_invalide{
     "Fichier de langue, ligne {} : « {} » n'est pas un nombre entier.",
     "Language file, line {}: \u201c{}\u201d is not a whole number."};

@@ -1,6 +1,7 @@
 // "Ouvrir" and "Enregistrer": the event log to and from a .gen file.
 #include "app/fenetre_principale.h"
 
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 
 namespace orvan {

@@ -59,12 +59,16 @@ std::optional<std::string> choix(QFileDialog& dialogue) {
 } // namespace
 
 Taille PlateformeQt::mesure(const std::string& texte, const Police& police) const {
+    std::string cle = std::to_string(police.taille) + (police.gras ? "g:" : "n:") + texte;
+    if (const auto trouve = mesures_.find(cle); trouve != mesures_.end()) return trouve->second;
     const QFontMetrics fm(police_qt(police));
     QString t = texte_qt(texte);
     // An empty caption still takes one line's height.
     if (t.isEmpty()) t = QStringLiteral(" ");
     const QSize s = fm.size(0, t);
-    return {s.width(), s.height()};
+    // The texts of one family are few; a session that measured very many starts again.
+    if (mesures_.size() >= 50'000) mesures_.clear();
+    return mesures_[std::move(cle)] = {s.width(), s.height()};
 }
 
 void PlateformeQt::prepare_dialogue() const {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 
 namespace orvan {
@@ -53,6 +54,9 @@ class PlateformeQt : public Plateforme {
     QWidget* parent_aide() const;
     void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
+    // Measuring through Qt costs more than replaying a line that sets a caption, and a long log
+    // sets the same captions again and again: each text is measured once per font.
+    mutable std::unordered_map<std::string, Taille> mesures_;
 };
 
 } // namespace orvan

@@ -1,18 +1,22 @@
 // Reading and saving .gen files when the file, the disk or the folder misbehave.
 #include "app/vidage.h"
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "ui/texte.h"
 
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace orvan;
@@ -92,6 +96,12 @@ TEST(LectureGen, LaLectureSArreteAuPremierNul) {
     ASSERT_GE(ecrivain, 0);
     ASSERT_EQ(::write(ecrivain, "ab\0cd", 5), 5);
     EXPECT_EQ(dans_un_fils([&] { return lit_fichier_gen(d / "tube") == Lignes{"ab"} ? 0 : 1; }), 0);
+    // Once it is empty, a writer that stays idle gets a message, not a window that waits.
+    const auto muet = lit_fichier_gen(d / "tube");
+    EXPECT_EQ(muet.erreur.francais,
+              "Le fichier " + (d / "tube") +
+                  " n'est pas un fichier ordinaire et il ne donne rien à lire : il "
+                  "n'a pas été ouvert.");
     ::close(ecrivain);
 }
 
@@ -117,7 +127,14 @@ TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
     const auto vides = lit_fichier_gen(d / "vides.gen");
     EXPECT_FALSE(vides);
     EXPECT_EQ(vides.erreur.francais,
-              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.");
+              "Le fichier " + (d / "vides.gen") +
+                  " compte trop de lignes vides ou très courtes (1048576) pour être "
+                  "ouvert.");
+    // A log of 76 Kio of empty lines is a log all the same.
+    ecrit(d / "quelques.gen", std::string(76 * 1024, '\n'));
+    const auto quelques = lit_fichier_gen(d / "quelques.gen");
+    ASSERT_TRUE(quelques);
+    EXPECT_EQ(quelques.lignes.size(), 76u * 1024);
 
     std::string courtes;
     for (int i = 0; i < 512 * 1024; ++i)
@@ -260,6 +277,91 @@ TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
     EXPECT_EQ(d.nb_entrees(), 1);
 }
 
+TEST(EnregistrementGen, UnFichierAUnAutreNomEstEcritSurPlaceEtRetablitSiLEcritureEchoue) {
+    Dossier d;
+    ecrit(d / "a.gen", "old\r\n");
+    ASSERT_EQ(::link((d / "a.gen").c_str(), (d / "b.gen").c_str()), 0);
+    ASSERT_EQ(enregistre_fichier_gen(d / "a.gen", {"aleat=2"}), Enregistrement::reussi);
+    EXPECT_EQ(contenu(d / "b.gen"), "aleat=2\r\n");
+    EXPECT_EQ(fs::hard_link_count(d / "a.gen"), 2u);
+
+    // Past the limit on file sizes, the old content comes back under both names.
+    const Lignes longues(100, std::string(100, 'z'));
+    const int code = dans_un_fils([&] {
+        const rlimit petite{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &petite);
+        return static_cast<int>(enregistre_fichier_gen(d / "a.gen", longues));
+    });
+    EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
+    EXPECT_EQ(contenu(d / "b.gen"), "aleat=2\r\n");
+    EXPECT_EQ(d.nb_entrees(), 2);
+}
+
+TEST(EnregistrementGen, LesAttributsEtendusSuiventLeFichier) {
+    Dossier d;
+    ecrit(d / "note.gen", "aleat=1\r\n");
+    if (::setxattr((d / "note.gen").c_str(), "user.classe", "4B", 2, 0) != 0)
+        GTEST_SKIP() << "pas d'attributs étendus ici";
+    ASSERT_EQ(enregistre_fichier_gen(d / "note.gen", {"aleat=2"}), Enregistrement::reussi);
+    char valeur[8] = {};
+    EXPECT_EQ(::getxattr((d / "note.gen").c_str(), "user.classe", valeur, sizeof valeur), 2);
+    EXPECT_STREQ(valeur, "4B");
+    EXPECT_EQ(contenu(d / "note.gen"), "aleat=2\r\n");
+}
+
+// As a pupil who owns neither the folder nor the file: a folder of the class that the teacher
+// made read-only, and a file of the teacher's, writable by all, in a shared sticky folder.
+TEST(EnregistrementGen, UnElevePeutEcrireLeFichierQuIlNePeutRemplacer) {
+    Dossier d;
+    const uid_t eleve = ::geteuid() == 0 ? 65534 : ::geteuid();
+    struct Cas {
+        std::string dossier;
+        mode_t mode_dossier;
+    };
+    for (const Cas& c : {Cas{"classe", 0555}, Cas{"partage", 01777}}) {
+        const std::string chemin = d / (c.dossier + "/famille.gen");
+        fs::create_directory(d / c.dossier);
+        ecrit(chemin, "aleat=1\r\n");
+        ::chmod(chemin.c_str(), 0666);
+        ::chmod((d / c.dossier).c_str(), c.mode_dossier);
+        ::chmod(d.chemin.c_str(), 0755);
+        struct stat avant {};
+        ::stat(chemin.c_str(), &avant);
+        const int code = dans_un_fils([&] {
+            if (::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(eleve) != 0 || ::setuid(eleve) != 0))
+                return 100;
+            return static_cast<int>(enregistre_fichier_gen(chemin, {"aleat=2"}));
+        });
+        if (code == 100) GTEST_SKIP() << "impossible de devenir un autre utilisateur";
+        EXPECT_EQ(code, static_cast<int>(Enregistrement::reussi)) << c.dossier;
+        EXPECT_EQ(contenu(chemin), "aleat=2\r\n") << c.dossier;
+        struct stat apres {};
+        ::stat(chemin.c_str(), &apres);
+        EXPECT_EQ(apres.st_uid, avant.st_uid) << c.dossier;
+        EXPECT_EQ(apres.st_ino, avant.st_ino) << c.dossier;
+        ::chmod((d / c.dossier).c_str(), 0755);
+    }
+}
+
+TEST(EnregistrementGen, LesTemporairesAbandonnesSontRetires) {
+    Dossier d;
+    const auto date = [&](const std::string& nom, long decalage_s) {
+        ecrit(d / nom, "aleat=");
+        const timespec t[2] = {{std::time(nullptr) + decalage_s, 0},
+                               {std::time(nullptr) + decalage_s, 0}};
+        ::utimensat(AT_FDCWD, (d / nom).c_str(), t, 0);
+    };
+    date(".orvan-Ab12Cd", -3600);    // left by a save killed an hour ago
+    date(".orvan-Ef34Gh", 3600);     // a save that may be running now
+    date(".orvan-court", -3600);     // not a name we give
+    date("orvan-Ij56Kl.gen", -3600); // a file of the user's
+    ASSERT_EQ(enregistre_fichier_gen(d / "famille.gen", {"aleat=2"}), Enregistrement::reussi);
+    EXPECT_FALSE(fs::exists(d / ".orvan-Ab12Cd"));
+    for (const char* reste : {".orvan-Ef34Gh", ".orvan-court", "orvan-Ij56Kl.gen", "famille.gen"})
+        EXPECT_TRUE(fs::exists(d / reste)) << reste;
+}
+
 TEST(EncodageGen, LeTexteReluEstLeTexteEnregistre) {
     // "Ã©" in single bytes would be C3 A9, valid UTF-8 for "é": it is written in UTF-8.
     EXPECT_EQ(texte_des_lignes({"Ã©"}), "\xC3\x83\xC2\xA9\r\n");
@@ -289,7 +391,8 @@ TEST(VidageGen, UnFichierRefuseDonneSonMessageEtLeCodeUn) {
     ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
     std::ostringstream sortie, erreurs;
     EXPECT_EQ(vidage(d / "vides.gen", sortie, erreurs), 1);
-    EXPECT_EQ(erreurs.str(),
-              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.\n");
+    EXPECT_EQ(erreurs.str(), "Le fichier " + (d / "vides.gen") +
+                                 " compte trop de lignes vides ou très courtes (1048576) pour "
+                                 "être ouvert.\n");
     EXPECT_EQ(sortie.str(), "");
 }

@@ -185,6 +185,26 @@ TEST(FichierDeLangue, TagInvalideSignaleEtLignesPrecedentesGardees) {
     EXPECT_NE(s.plateforme.erreurs[0].find("1x"), std::string::npos);
 }
 
+TEST(FichierDeLangue, UnFichierTropGrandEstRefuseEtUneLegendeResteBornee) {
+    Session s;
+    Repertoire r;
+    // 1 MiB and one byte of empty lines after a line that would apply.
+    r.ecrit("Menu_1:Dossier;File\n" + std::string(1024 * 1024 + 1 - 20, '\n'));
+    EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
+    EXPECT_EQ(s->menus.fichier->caption, "Fichier");
+    ASSERT_EQ(s.plateforme.erreurs.size(), 1u);
+    EXPECT_EQ(s.plateforme.erreurs[0], "Le fichier de langue " +
+                                           (r.chemin / "langue_orvan.txt").string() +
+                                           " dépasse 1 Mio : il n'a pas été lu.");
+
+    // 50,000 "_" would be as many lines: the question keeps twelve of them, and a long caption
+    // four hundred characters.
+    r.ecrit("Label_44:x;" + std::string(50'000, '_') + "\nMenu_1:D;" + std::string(5000, 'F'));
+    EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
+    EXPECT_EQ(s->coquille.question_caractere->caption, std::string(11, '\r'));
+    EXPECT_EQ(s->menus.fichier->caption, std::string(400, 'F'));
+}
+
 TEST(FichierDeLangue, RechercheDansLOrdreDesRepertoires) {
     Session s;
     Repertoire vide("_depart"), programme("_programme"), donnees("_donnees");
