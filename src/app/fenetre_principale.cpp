@@ -2,6 +2,8 @@
 // lines first, then symbols and labels, then the floating panels above the pedigree), and the
 // menu entries handed to the subsystems that serve them.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/clavier.h"
 
@@ -12,7 +14,8 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> arg
       arbre(*this, famille), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
       couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this),
       impression(*this) {
-    caption = "Daltonisme";
+    plateforme.parle(textes);
+    ecrit_titre(*this, msg::titre_fenetre, textes.langue());
     width = 698;
     height = 559;
     fond = rgb(237, 236, 211);

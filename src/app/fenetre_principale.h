@@ -34,6 +34,8 @@ class FenetrePrincipale : public Fiche {
 
     Plateforme& plateforme;
     std::vector<std::string> arguments;
+    // The language the window speaks; the platform's boxes and dialogs speak it too.
+    Traduction textes;
     Generateur alea;
     Journal journal;
     // The family on screen: the pedigree's and the exercises' handlers change it, and the

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 
 namespace orvan {
 
@@ -80,9 +81,23 @@ template <class Enonce> json par_gene(const ModeleCaracteres& m, Enonce enonce) 
     return r;
 }
 
+// The log, line by line as the rest is laid out: a copy of a long log as JSON values would
+// take several times the file's size.
+void ecrit_evenements(const std::vector<std::string>& lignes, std::ostream& sortie) {
+    if (lignes.empty()) {
+        sortie << "[]";
+        return;
+    }
+    sortie << "[\n";
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        sortie << "    " << json(lignes[i]).dump(-1, ' ', false, json::error_handler_t::replace)
+               << (i + 1 < lignes.size() ? ",\n" : "\n");
+    sortie << "  ]";
+}
+
 } // namespace
 
-std::string etat_json(const FenetrePrincipale& f) {
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie) {
     const ModeleCaracteres& m = f.genes.modele;
     const json relations = par_gene(m, [&m](int g, int i) {
         return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
@@ -99,20 +114,34 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"fratries", fratries(f.famille)},
                        {"legende", legende(f)},
                        {"relations", relations},
-                       {"marques", marques},
-                       {"evenements", f.journal.lignes()}};
+                       {"marques", marques}};
     // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
-    return etat.dump(2, ' ', false, json::error_handler_t::replace);
+    std::string tete = etat.dump(2, ' ', false, json::error_handler_t::replace);
+    tete.resize(tete.size() - 2); // the closing "\n}": the log follows
+    sortie << tete << ",\n  \"evenements\": ";
+    ecrit_evenements(f.journal.lignes(), sortie);
+    sortie << "\n}";
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+std::string etat_json(const FenetrePrincipale& f) {
+    std::ostringstream sortie;
+    ecrit_etat_json(f, sortie);
+    return sortie.str();
+}
+
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           Langue messages) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
-    sortie << etat_json(f) << '\n';
+    ecrit_etat_json(f, sortie);
+    sortie << '\n';
     return 0;
 }
 

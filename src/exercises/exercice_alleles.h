@@ -26,7 +26,9 @@ class ExerciceAlleles {
 
     void remet_reponses();
     void vide_enonces();
-    void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
+    void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux);
+    // The statements' boxes sized again to their texts, after a change of language.
+    void remesure_relations();
     void montre_relations(int g, const ModeleCaracteres& modele);
     void mise_en_page(bool deux_genes);
 
@@ -37,6 +39,7 @@ class ExerciceAlleles {
     BoutonGlyphe *ok, *annuler;
 
   private:
+    int largeur_case(const CaseACocher& c) const;
     FenetrePrincipale& f;
 };
 

@@ -1,6 +1,8 @@
 // A click on an individual opens its choice panel; a confirmed choice draws its genotype and
 // hands over to the crossing.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "pedigree/gametes.h"
 #include "ui/texte.h"
@@ -34,7 +36,7 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     ped.choix_en_cours = n;
     // A cancel gives back the sex that the individual had when its panel opened.
     ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
-    f.genotypes.panneau->caption = "Génotype du conjoint";
+    ecrit(*f.genotypes.panneau, msg::genotype_du_conjoint, f.textes.langue());
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
     if (bouton != Bouton::gauche)
@@ -55,7 +57,7 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     Pedigree& ped = f.arbre.ped;
     SaisieGenotypes& g = f.genotypes;
     f.journal.stock_ev(ev::ChoixIndividu{n, true});
-    g.panneau->caption = "Changement de génotype";
+    ecrit(*g.panneau, msg::changement_de_genotype, f.textes.langue());
     ped.changement_genotype = true;
     place_sous(*g.panneau, n);
     ped.gam_parent1 = gametes_de(f.famille.individu(1));
@@ -78,9 +80,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
         if (f.famille.dernier_indiv >= dernier_avant_conjoint) {
             ped.choix_en_cours = 0;
             // The refused click stays in the log: a replay refuses it again, silently.
-            if (!f.journal.rejeu_en_cours)
-                f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
-                                           "conjoint.");
+            if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::famille_complete);
             return;
         }
         f.arbre.ajout_conjoint(n);

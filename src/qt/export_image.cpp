@@ -1,6 +1,9 @@
 #include "qt/export_image.h"
 
 #include "app/description_famille.h"
+#include "ground/messages.h"
+#include "qt/conversions_qt.h"
+
 #include "qt/image_famille.h"
 
 #include <QBuffer>
@@ -116,19 +119,16 @@ bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
     return p.end();
 }
 
-QString pourquoi(const QString& chemin) {
+Texte pourquoi(const QString& chemin) {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
-    if (fichier.isDir()) return QStringLiteral("c'est un dossier");
-    if (!dossier.exists())
-        return QStringLiteral("le dossier %1 n'existe pas")
-            .arg(QDir::toNativeSeparators(dossier.filePath()));
-    if (fichier.exists() && !fichier.isWritable())
-        return QStringLiteral("le fichier est protégé en écriture");
-    if (!dossier.isWritable())
-        return QStringLiteral("le dossier %1 est protégé en écriture")
-            .arg(QDir::toNativeSeparators(dossier.filePath()));
-    return QStringLiteral("l'écriture a échoué");
+    const Texte nom_dossier =
+        Texte::tel_quel(texte_core(QDir::toNativeSeparators(dossier.filePath())));
+    if (fichier.isDir()) return msg::c_est_un_dossier;
+    if (!dossier.exists()) return msg::dossier_absent.avec({nom_dossier});
+    if (fichier.exists() && !fichier.isWritable()) return msg::fichier_protege;
+    if (!dossier.isWritable()) return msg::dossier_protege.avec({nom_dossier});
+    return msg::ecriture_echouee;
 }
 
 } // namespace
@@ -153,8 +153,8 @@ QString extension(FormatImage format) {
     return QStringLiteral("pdf");
 }
 
-std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
-                                   FormatImage format, int echelle_png) {
+std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
+                                 FormatImage format, int echelle_png) {
     echelle_png = std::clamp(echelle_png, 1, echelle_png_max);
     QSaveFile fichier(chemin);
     bool ecrit = fichier.open(QIODevice::WriteOnly);
@@ -176,8 +176,8 @@ std::optional<QString> ecrit_image(const ImageFamille& image, const QString& che
         ecrit = fichier.commit() && ecrit;
     }
     if (ecrit) return std::nullopt;
-    return QStringLiteral("Impossible d'écrire l'image %1\u00a0: %2.")
-        .arg(QDir::toNativeSeparators(chemin), pourquoi(chemin));
+    return msg::image_non_ecrite.avec(
+        {Texte::tel_quel(texte_core(QDir::toNativeSeparators(chemin))), pourquoi(chemin)});
 }
 
 } // namespace orvan

@@ -3,6 +3,8 @@
 // picture goes into a temporary file beside it, which takes its name only once complete.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <QString>
 
 #include <optional>
@@ -23,7 +25,7 @@ constexpr int echelle_png_max = 8;
 
 // Empty when the picture was written; else why not, in a sentence for the user. echelle_png is
 // brought within 1..echelle_png_max.
-std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
-                                   FormatImage format, int echelle_png = echelle_png_defaut);
+std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
+                                 FormatImage format, int echelle_png = echelle_png_defaut);
 
 } // namespace orvan

@@ -102,6 +102,7 @@ class ImageQt : public QWidget, public Reflet {
   private:
     const Image& i_;
     Dessin dessin_;
+    std::vector<std::string> textes_;
     QPixmap cache_;
 };
 

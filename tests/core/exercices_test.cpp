@@ -333,5 +333,5 @@ TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {
     // The help opens at the exercises.
     d.aide->clic();
     d.on_key_down(112);
-    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"aide#4", "aide#4"}));
+    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"orvan.html#4", "orvan.html#4"}));
 }

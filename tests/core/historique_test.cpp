@@ -1,6 +1,8 @@
 // The event log, its replay, undo, "Autre famille" and .gen files.
+#include "app/plateforme_silencieuse.h"
 #include "app/vidage.h"
 #include "famille_test.h"
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "history/nombre.h"
 
@@ -209,6 +211,28 @@ TEST(Annulation, RetireLaDerniereAction) {
     s->historique.annuler->clic();
     EXPECT_EQ(s.journal().back(), "choix_all(2,left)");
     EXPECT_EQ(etat_json(*s), avant);
+}
+
+// Undo after undo, every family passed through is the one that opening the same lines gives,
+// down to the gene set-up and the choice of the mode.
+TEST(Annulation, ChaqueAnnulationRedonneCeQueDonneLOuvertureDesMemesLignes) {
+    Dossier d;
+    for (const char* nom : {"deux_genes.gen", "deux_genes_marques.gen", "trois_generations.gen"}) {
+        PlateformeSilencieuse p;
+        FenetrePrincipale f(p);
+        f.coquille.demarre();
+        f.coquille.sequence_demarrage();
+        ASSERT_TRUE(f.historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/" + nom));
+        while (f.journal.lignes().size() > 2) {
+            f.historique.annule_derniere_action();
+            ASSERT_EQ(enregistre_fichier_gen(d / "court.gen", f.journal.lignes()),
+                      Enregistrement::reussi);
+            std::ostringstream ouvert, erreurs;
+            ASSERT_EQ(vidage(d / "court.gen", ouvert, erreurs), 0);
+            EXPECT_EQ(etat_json(f) + "\n", ouvert.str())
+                << nom << ", " << f.journal.lignes().size() << " lignes";
+        }
+    }
 }
 
 TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
