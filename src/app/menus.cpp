@@ -45,6 +45,8 @@ void Menus::cree(Fiche& f) {
     historique = menu(nullptr, "Evnements1", "Historique", 8);
     aide = menu(nullptr, "Aide1", "Aide", 9);
     aide->visible = false;
+    affichage = menu(nullptr, "Affichage1", "Affichage", 20);
+    tableau = menu(affichage, "Tableau1", "Tableau de la famille", 201);
     options = menu(nullptr, "options", "Options", 10);
     sans_info_genotype = menu(options, "Sansinfognotype1", "Sans info génotype", 101);
     avec_info_genotype = menu(options, "Avecinfognotype1", "Avec info génotype", 102);
@@ -57,8 +59,6 @@ void Menus::cree(Fiche& f) {
     separateur_dessin->separateur = true;
     motifs = menu(options, "Motifs1", "Motifs", 104);
     numerotation = menu(options, "Numrotation1", "Numérotation", 105);
-    affichage = menu(nullptr, "Affichage1", "Affichage", 20);
-    tableau = menu(affichage, "Tableau1", "Tableau de la famille", 201);
 }
 
 void bascule(Menu& option) {

@@ -78,6 +78,7 @@ class AnneauFocus : public QWidget {
     explicit AnneauFocus(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
+        setObjectName(QStringLiteral("anneau_focus"));
         hide();
     }
     static constexpr int marge = 6;
@@ -139,8 +140,11 @@ void AccesFamilleQt::actualise() {
     }
     ordonne_tabulation();
     suit_panneaux();
+    // The scroll area that holds the family is no place for the focus to stay: it names nobody.
     QWidget* focus = fenetre_.focusWidget();
-    if ((!focus || !focus->isVisible()) && !famille_.empty() && !choix_ouvert_) {
+    const bool sans_focus =
+        !focus || !focus->isVisible() || focus == fenetre_.zone() || focus == fenetre_.surface();
+    if (sans_focus && !famille_.empty() && !choix_ouvert_) {
         const int k = trouve(famille_, courant_) ? courant_ : famille_.front().k;
         if (QWidget* w = widget_individu(k)) w->setFocus(Qt::OtherFocusReason);
     }
