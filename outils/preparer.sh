@@ -7,4 +7,7 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
 paquets+=(qt6-svg-dev fonts-dejavu-core)
 # Exact fractions for the probabilities.
 paquets+=(libgmp-dev)
+# The screen reader's check: a D-Bus session, the accessibility bus, its Python bindings, a
+# window manager and a keyboard to press Enter with.
+paquets+=(dbus dbus-x11 at-spi2-core python3-pyatspi openbox xdotool)
 "$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"

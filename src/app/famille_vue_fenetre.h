@@ -7,8 +7,8 @@ namespace orvan {
 
 class FenetrePrincipale;
 
-// The shown individuals, their sexes and parents, per gene the phenotype shown; the chosen
-// genes with their genotype tables.
+// From the family model: the shown individuals, their sexes and parents, per gene the phenotype
+// shown or the genotype entered by hand; the chosen genes with their genotype tables.
 FamilleVue famille_vue(const FenetrePrincipale& f);
 
 } // namespace orvan

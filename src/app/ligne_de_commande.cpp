@@ -29,4 +29,10 @@ LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments)
     return l;
 }
 
+Langue langue_des_messages(const std::vector<std::string>& arguments) {
+    if (!arguments.empty() && arguments[0] == "1") return Langue::francais;
+    if (!arguments.empty() && arguments[0] == "2") return Langue::anglais;
+    return langue_du_systeme();
+}
+
 } // namespace orvan

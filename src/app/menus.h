@@ -24,8 +24,10 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
-    // The probabilities on the pedigree, and the prior they start from.
-    Menu *affichage, *probabilites, *separateur_a_priori, *dans_ce_programme, *dans_la_population;
+    // The family as a table beside the pedigree; the probabilities on the pedigree, and the
+    // prior they start from.
+    Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
+    Menu *dans_ce_programme, *dans_la_population;
 };
 
 // An option that each choice ticks or unticks.

@@ -38,15 +38,16 @@ json probabilites_individu(const ProbabilitesDeLaFamille& p, int n) {
 
 namespace {
 
-json en_json(const ProbabilitesDeLaFamille& p, APriori a_priori) {
+json en_json(const ProbabilitesDeLaFamille& p, APriori a_priori, Langue langue) {
     json genes = json::array();
     for (const GeneVu& g : p.famille.genes)
         genes.push_back(g.nom);
     json r = {{"a_priori", a_priori == APriori::programme ? "programme" : "population"},
               {"genes", genes}};
     if (const auto& c = p.resultat.contradiction) {
-        r["contradiction"] = {{"n", c->numero},
-                              {"message", message_contradiction(*c, std::to_string(c->numero))}};
+        r["contradiction"] = {
+            {"n", c->numero},
+            {"message", message_contradiction(*c, std::to_string(c->numero)).dans(langue)}};
         return r;
     }
     json individus = json::array();
@@ -66,18 +67,23 @@ json en_json(const ProbabilitesDeLaFamille& p, APriori a_priori) {
 } // namespace
 
 int vidage_probabilites(const std::string& fichier, APriori a_priori, std::ostream& sortie,
-                        std::ostream& erreurs) {
+                        std::ostream& erreurs, Langue messages) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
     const ProbabilitesDeLaFamille p = probabilites_de_la_famille(f, a_priori);
-    sortie << en_json(p, a_priori).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    sortie << en_json(p, a_priori, messages).dump(2, ' ', false, json::error_handler_t::replace)
+           << '\n';
     if (!p.resultat.contradiction) return 0;
     erreurs << message_contradiction(*p.resultat.contradiction,
                                      std::to_string(p.resultat.contradiction->numero))
+                   .dans(messages)
             << '\n';
     return 1;
 }

@@ -2,6 +2,7 @@
 // a fraction, and the carrier's.
 #pragma once
 
+#include "ground/textes.h"
 #include "probabilites/moteur_probabilites.h"
 
 #include <iosfwd>
@@ -25,8 +26,8 @@ ProbabilitesDeLaFamille probabilites_de_la_famille(const FenetrePrincipale& f, A
 nlohmann::ordered_json probabilites_individu(const ProbabilitesDeLaFamille& p, int n);
 
 // "orvan --probabilites FAMILLE.gen [--population]": 0, or 1 when the file cannot be read or
-// when the family contradicts itself (the message on the error stream).
+// when the family contradicts itself (the message on the error stream, in the language asked).
 int vidage_probabilites(const std::string& fichier, APriori a_priori, std::ostream& sortie,
-                        std::ostream& erreurs);
+                        std::ostream& erreurs, Langue messages = Langue::francais);
 
 } // namespace orvan

@@ -1,6 +1,7 @@
 // The headless mode: replays a .gen file without any window and prints the family as JSON.
 #pragma once
 
+#include "ground/textes.h"
 #include "probabilites/a_priori.h"
 
 #include <iosfwd>
@@ -11,11 +12,15 @@ namespace orvan {
 
 class FenetrePrincipale;
 
+// The family as JSON, its log last; written as it goes, without a copy of the log.
 // probabilites: each individual gains "probabilites", its genotypes' under that prior.
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie,
+                     std::optional<APriori> probabilites = std::nullopt);
 std::string etat_json(const FenetrePrincipale& f,
                       std::optional<APriori> probabilites = std::nullopt);
 // Returns the process exit code: 0, or 1 when the file cannot be opened.
+// The family is written as the French window holds it, whatever the language of the messages.
 int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
-           std::optional<APriori> probabilites = std::nullopt);
+           Langue messages = Langue::francais, std::optional<APriori> probabilites = std::nullopt);
 
 } // namespace orvan

@@ -1,8 +1,10 @@
 #include "conseil/probabilites_affichees.h"
 
+#include "ground/messages.h"
 #include "probabilites/frequences.h"
 #include "probabilites/textes_probabilites.h"
 #include "ui/fiche.h"
+#include "ui/textes_controles.h"
 
 #include <algorithm>
 #include <climits>
@@ -15,8 +17,8 @@ namespace {
 constexpr int taille_point = 7;
 constexpr Couleur noir = rgb(0, 0, 0);
 
-std::string carriers(SexeVu sexe) {
-    return sexe == SexeVu::femme ? "porteuse : " : "porteur : ";
+const Texte& porteur(SexeVu sexe) {
+    return sexe == SexeVu::femme ? msg::porteuse : msg::porteur;
 }
 
 // A text that would run into its left neighbour's goes one line lower, where there is room.
@@ -109,21 +111,21 @@ void ProbabilitesAffichees::place(const FamilleVue& vue,
     if (resultat_.contradiction) return;
     for (std::size_t i = 0; i < resultat_.individus.size(); ++i) {
         const int k = vue.individus[i].numero;
-        ecrit(k, resultat_.individus[i], vue.individus[i].sexe,
-              *symboles[static_cast<std::size_t>(k)]);
+        montre_individu(k, resultat_.individus[i], vue.individus[i].sexe,
+                        *symboles[static_cast<std::size_t>(k)]);
     }
     ecarte(textes);
 }
 
 // "porteuse : 2/3 (67 %)" under the symbol of who may be a carrier, one figure per gene; every
 // genotype by its probability in the tooltip; the dot when the individual is a carrier for sure.
-void ProbabilitesAffichees::ecrit(int k, const ProbabilitesIndividu& p, SexeVu sexe,
-                                  const Forme& symbole) {
-    std::string texte, bulle;
+void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p, SexeVu sexe,
+                                            const Forme& symbole) {
+    Texte texte, bulle;
     bool certain = false, peut_etre = false;
     for (std::size_t g = 0; g < p.genes.size(); ++g) {
         const mpq_class porteur = probabilite_porteur(espaces_[g], p.genes[g]);
-        texte += (g == 0 ? "" : " | ") + fraction_et_pourcentage(porteur);
+        texte = texte + (g == 0 ? "" : " | ") + fraction_et_pourcentage(porteur);
         certain = certain || porteur == 1;
         peut_etre = peut_etre || porteur > 0;
         std::vector<ProbabiliteGenotype> tries = p.genes[g];
@@ -131,20 +133,22 @@ void ProbabilitesAffichees::ecrit(int k, const ProbabilitesIndividu& p, SexeVu s
             return a.probabilite > b.probabilite;
         });
         for (const ProbabiliteGenotype& x : tries)
-            bulle += (bulle.empty() ? "" : "\n") + x.genotype + " : " +
-                     fraction_et_pourcentage(x.probabilite);
+            bulle = bulle + (bulle.francais.empty() ? "" : "\n") +
+                    msg::probabilite_du_genotype.avec(
+                        {Texte::tel_quel(x.genotype), fraction_et_pourcentage(x.probabilite)});
     }
     if (!peut_etre) return;
     Label& t = *textes[static_cast<std::size_t>(k)];
-    t.set_caption(carriers(sexe) + texte);
-    t.hint = bulle;
+    const Langue langue = plateforme_.textes().langue();
+    ecrit(t, porteur(sexe).avec({texte}), langue);
+    ecrit_bulle(t, bulle, langue);
     t.left = symbole.left + symbole.width / 2 - t.width / 2;
     t.top = symbole.bottom() + 2;
     t.visible = symbole.visible;
     Forme& point = *points[static_cast<std::size_t>(k)];
     point.left = symbole.left + symbole.width / 2 - taille_point / 2;
     point.top = symbole.top + symbole.height - taille_point - 4;
-    point.hint = bulle;
+    ecrit_bulle(point, bulle, langue);
     point.visible = certain && symbole.visible;
 }
 
@@ -158,22 +162,21 @@ void ProbabilitesAffichees::montre_table_bayes(int k) {
     for (std::size_t g = 0; g < calculee_->first.genes.size(); ++g) {
         const auto table = moteur.table_bayes(k, static_cast<int>(g));
         if (table.empty()) continue;
-        std::vector<std::vector<std::string>> cases(5);
-        cases[0] = {"Génotype"};
-        cases[1] = {"A priori"};
-        cases[2] = {"Conditionnelle"};
-        cases[3] = {"Jointe"};
-        cases[4] = {"A posteriori"};
+        std::vector<std::vector<Texte>> cases = {{msg::genotype},
+                                                 {msg::a_priori},
+                                                 {msg::conditionnelle},
+                                                 {msg::jointe},
+                                                 {msg::a_posteriori}};
         for (const ColonneBayes& c : table) {
-            cases[0].push_back(c.genotype);
-            cases[1].push_back(fraction(c.a_priori));
-            cases[2].push_back(fraction(c.conditionnelle));
-            cases[3].push_back(fraction(c.jointe));
+            cases[0].push_back(Texte::tel_quel(c.genotype));
+            cases[1].push_back(Texte::tel_quel(fraction(c.a_priori)));
+            cases[2].push_back(Texte::tel_quel(fraction(c.conditionnelle)));
+            cases[3].push_back(Texte::tel_quel(fraction(c.jointe)));
             cases[4].push_back(fraction_et_pourcentage(c.a_posteriori));
         }
-        plateforme_.montre_tableau("Table de Bayes de l'individu " + std::to_string(k) + " (" +
-                                       calculee_->first.genes[g].nom + ")",
-                                   cases);
+        const Texte gene = msg::texte_de_la_banque(calculee_->first.genes[g].nom);
+        plateforme_.tableau(msg::table_de_bayes.avec({Texte::tel_quel(std::to_string(k)), gene}),
+                            cases);
     }
 }
 

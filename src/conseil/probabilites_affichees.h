@@ -43,7 +43,7 @@ class ProbabilitesAffichees {
     void place(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles);
     // What the texts and dots show, to tell a change.
     std::string apparence() const;
-    void ecrit(int k, const ProbabilitesIndividu& p, SexeVu sexe, const Forme& symbole);
+    void montre_individu(int k, const ProbabilitesIndividu& p, SexeVu sexe, const Forme& symbole);
 
     Plateforme& plateforme_;
     LoiEnfantProgramme lois_;

@@ -22,7 +22,11 @@ namespace {
 
 mpq_class frequence(const FrequencesGene& f, const std::string& allele) {
     const auto it = f.find(allele);
-    return it == f.end() ? mpq_class(0) : it->second;
+    if (it == f.end()) return 0;
+    // GMP compares and adds fractions only in lowest terms: a teacher may write 8/100.
+    mpq_class q = it->second;
+    q.canonicalize();
+    return q;
 }
 
 } // namespace

@@ -3,7 +3,12 @@
 namespace orvan {
 
 std::map<std::string, FrequencesGene> frequences_par_defaut() {
-    const auto f = [](long n, long d) { return mpq_class(n, d); };
+    // GMP compares fractions only in lowest terms.
+    const auto f = [](long n, long d) {
+        mpq_class q(n, d);
+        q.canonicalize();
+        return q;
+    };
     return {
         // 8 % of men are colour-blind (red-green), so 8 % of X chromosomes carry the allele.
         {"Daltonisme d", {{"XD", f(92, 100)}, {"Xd", f(8, 100)}}},

@@ -14,8 +14,7 @@ const LoiEnfant& LoiEnfantProgramme::loi(const GenotypesParent& premier,
     const auto gametes2 = gametes(second[0], second[1]);
     const std::function<IssueEnfant(const Tirage&)> tire = [&](const Tirage& tirage) {
         const Enfant e = tire_enfant(gametes1, gametes2, tirage);
-        return IssueEnfant{e.geno1, e.geno2,
-                           e.contour == Contour::carre ? SexeVu::homme : SexeVu::femme};
+        return IssueEnfant{e.geno1, e.geno2, e.sexe == Sexe::homme ? SexeVu::homme : SexeVu::femme};
     };
     return connues_.emplace(cle, loi_des_issues(tire)).first->second;
 }

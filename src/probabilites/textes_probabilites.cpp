@@ -1,13 +1,15 @@
 #include "probabilites/textes_probabilites.h"
 
+#include "ground/messages.h"
+
 namespace orvan {
 
 std::string fraction(const mpq_class& p) {
     return p.get_str();
 }
 
-std::string fraction_et_pourcentage(const mpq_class& p) {
-    if (p == 0 || p == 1) return fraction(p);
+Texte fraction_et_pourcentage(const mpq_class& p) {
+    if (p == 0 || p == 1) return Texte::tel_quel(fraction(p));
     // The percentage to the nearest whole number; never 0 % nor 100 % for what may or may not be.
     const mpq_class q = p * 100 + mpq_class(1, 2);
     mpz_class pour_cent;
@@ -15,19 +17,13 @@ std::string fraction_et_pourcentage(const mpq_class& p) {
     const std::string texte = pour_cent == 0     ? "< 1"
                               : pour_cent == 100 ? "> 99"
                                                  : pour_cent.get_str();
-    return fraction(p) + " (" + texte + " %)";
+    return msg::fraction_pour_cent.avec({Texte::tel_quel(fraction(p)), Texte::tel_quel(texte)});
 }
 
-std::string message_contradiction(const Contradiction& c, const std::string& nom_individu) {
-    if (c.numero == 0)
-        return "Ce que montre la famille est impossible : aucun individu seul n'en est la cause.";
-    if (c.genotype)
-        return "Ce que montre la famille est impossible : le génotype " + c.texte +
-               " saisi pour l'individu " + nom_individu +
-               " ne peut pas venir de ses parents, ou ne peut pas donner ses enfants.";
-    return "Ce que montre la famille est impossible : le phénotype [" + c.texte +
-           "] de l'individu " + nom_individu +
-           " ne peut pas venir de ses parents, ou ne peut pas donner ses enfants.";
+Texte message_contradiction(const Contradiction& c, const std::string& nom_individu) {
+    if (c.numero == 0) return msg::famille_impossible;
+    const Texte nom = Texte::tel_quel(nom_individu), fait = Texte::tel_quel(c.texte);
+    return (c.genotype ? msg::genotype_impossible : msg::phenotype_impossible).avec({fait, nom});
 }
 
 } // namespace orvan

@@ -1,6 +1,7 @@
 // The probabilities as the pupil reads them.
 #pragma once
 
+#include "ground/textes.h"
 #include "probabilites/moteur_probabilites.h"
 
 #include <string>
@@ -10,8 +11,8 @@ namespace orvan {
 // "2/3".
 std::string fraction(const mpq_class& p);
 // "2/3 (67 %)", "1", "0".
-std::string fraction_et_pourcentage(const mpq_class& p);
+Texte fraction_et_pourcentage(const mpq_class& p);
 // What the family shows that cannot be, naming the individual.
-std::string message_contradiction(const Contradiction& c, const std::string& nom_individu);
+Texte message_contradiction(const Contradiction& c, const std::string& nom_individu);
 
 } // namespace orvan

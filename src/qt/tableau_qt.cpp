@@ -6,17 +6,18 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace orvan {
 
-void montre_tableau_qt(QWidget* parent, const std::string& titre,
-                       const std::vector<std::vector<std::string>>& cases) {
+void montre_tableau_qt(QWidget* parent, const DemandeTableau& tableau) {
+    const auto& cases = tableau.cases;
     if (cases.empty() || cases[0].empty()) return;
     QDialog dialogue(parent);
     dialogue.setObjectName(QStringLiteral("tableau"));
-    dialogue.setWindowTitle(texte_qt(titre));
+    dialogue.setWindowTitle(texte_qt(tableau.titre));
     const int lignes = static_cast<int>(cases.size()) - 1;
     const int colonnes = static_cast<int>(cases[0].size()) - 1;
     auto* table = new QTableWidget(lignes, colonnes, &dialogue);
@@ -41,10 +42,11 @@ void montre_tableau_qt(QWidget* parent, const std::string& titre,
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, &dialogue);
+    boutons->button(QDialogButtonBox::Close)->setText(texte_qt(tableau.fermer));
     QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
     auto* disposition = new QVBoxLayout(&dialogue);
     // The title again inside, whole: the caption bar may cut it.
-    auto* entete = new QLabel(texte_qt(titre), &dialogue);
+    auto* entete = new QLabel(texte_qt(tableau.titre), &dialogue);
     entete->setStyleSheet(QStringLiteral("font-weight: bold"));
     disposition->addWidget(entete);
     disposition->addWidget(table);

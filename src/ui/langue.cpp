@@ -1,5 +1,6 @@
 #include "ui/langue.h"
 
+#include "ground/messages.h"
 #include "ui/texte.h"
 
 #include <algorithm>
@@ -59,8 +60,8 @@ FichierLangue analyse_langue(const std::vector<std::string>& lignes) {
         const std::string tag = texte_du_tag(ligne);
         const auto valeur = entier_strict(tag);
         if (!valeur) {
-            fichier.erreur = "Fichier de langue, ligne " + std::to_string(n + 1) + " : « " + tag +
-                             " » n'est pas un nombre entier.";
+            fichier.erreur = msg::langue_tag_invalide.avec(
+                {Texte::tel_quel(std::to_string(n + 1)), Texte::tel_quel(tag)});
             break;
         }
         fichier.lignes.push_back({std::move(genres), *valeur, texte_langue(ligne, langue_francais),

@@ -208,16 +208,34 @@ TEST(ProbabilitesForceBrute, LePeelingDonneLesMemesFractionsQueLEnumeration) {
     }
 }
 
-// Saved families of the program, as the window shows them.
+FamilleVue famille_enregistree(const std::string& nom) {
+    Session s;
+    EXPECT_TRUE(s->historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/" + nom + ".gen"));
+    return famille_vue(*s);
+}
+
+// Saved families of the program, as the window shows them: phenotypes chosen and drawn, two
+// genes read in the bank's order, genotypes entered for the founders or changed by hand.
 TEST(ProbabilitesForceBrute, LesFamillesEnregistreesCommeLaFenetreLesMontre) {
     for (const char* nom : {"un_gene", "abo", "deux_genes", "hemophilie_marquee",
-                            "deux_genes_marques", "changement_sexe"}) {
-        Session s;
-        ASSERT_TRUE(s->historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/" + nom + ".gen"));
-        const FamilleVue vue = famille_vue(*s);
+                            "deux_genes_marques", "changement_genotype", "saisie_fondateurs"}) {
+        const FamilleVue vue = famille_enregistree(nom);
         ASSERT_LE(vue.individus.size(), 8u) << nom;
         for (APriori a : {APriori::programme, APriori::population})
             compare(vue, {a, frequences_de_classe()}, nom);
+    }
+}
+
+// A daughter whose genotype, changed by hand, holds a Y: no family can show that.
+TEST(ProbabilitesForceBrute, UnGenotypeSaisiImpossibleEstNomme) {
+    const FamilleVue vue = famille_enregistree("changement_sexe");
+    for (APriori a : {APriori::programme, APriori::population}) {
+        LoiEnfantProgramme lois;
+        const auto c =
+            MoteurProbabilites(vue, {a, frequences_de_classe()}, lois).calcule().contradiction;
+        ASSERT_TRUE(c.has_value());
+        EXPECT_EQ(c->numero, 3);
+        EXPECT_TRUE(c->genotype);
     }
 }
 
