@@ -121,6 +121,7 @@ void Coquille::nouveau_caractere() {
 }
 
 void Coquille::autre_famille() {
+    if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
     if (!f.plateforme.question_oui_non("Voulez-vous perdre les données\r"
                                        "des parents de la F1 et de la F2?"))
         return;

@@ -29,4 +29,10 @@ LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments)
     return l;
 }
 
+std::string option_inconnue(const std::vector<std::string>& arguments) {
+    for (const std::string& a : arguments)
+        if (a.rfind("--", 0) == 0 && a != "--enseignant") return a;
+    return {};
+}
+
 } // namespace orvan

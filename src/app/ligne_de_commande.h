@@ -17,4 +17,8 @@ struct LigneDeCommande {
 // with ".gen") is the family to open. Anything else is left alone, as before.
 LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments);
 
+// The first argument of the window's command line that starts with "--" and is no option of
+// the program's; empty when there is none. The toolkit's own options take one dash.
+std::string option_inconnue(const std::vector<std::string>& arguments);
+
 } // namespace orvan

@@ -1,4 +1,5 @@
 // Process start: help and version without any display, the headless dump, or the window.
+#include "app/ligne_de_commande.h"
 #include "app/vidage.h"
 #include "qt/export_sans_affichage.h"
 #include "qt/lancement.h"
@@ -51,5 +52,9 @@ int main(int argc, char** argv) {
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr);
+    if (const std::string option = orvan::option_inconnue(arguments); !option.empty()) {
+        std::cerr << "orvan : option inconnue " << option << " (orvan --help les donne)\n";
+        return 2;
+    }
     return orvan::lance_interface(argc, argv, arguments);
 }

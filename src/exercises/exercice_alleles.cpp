@@ -23,6 +23,7 @@ void ExerciceAlleles::cree_controles() {
                                          6, 16 + (i - 1) * 18, 90, 17);
             const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
             label_correction[g][i] = &f.cree<Label>(&boite, nom_cor, f.plateforme);
+            case_relation[g][i]->on_click = [this, g, i] { note_reponse(g, i); };
             label_correction[g][i]->left = 100;
             label_correction[g][i]->top = 18 + (i - 1) * 18;
         }
@@ -32,7 +33,7 @@ void ExerciceAlleles::cree_controles() {
     annuler = &cree_bouton(f, panneau, "BitBtn7", "Annuler", {74, 244, 68}, Glyphe::annuler);
     panneau->height = 275;
     ok->on_click = [this] { marque(); };
-    annuler->on_click = [this] { annule(); };
+    annuler->on_click = [this] { ferme(); };
 }
 
 void ExerciceAlleles::montre() {
@@ -66,10 +67,21 @@ void ExerciceAlleles::annule() {
     ped.changement_genotype = 0;
 }
 
+void ExerciceAlleles::ferme() {
+    panneau->visible = false;
+    f.journal.stock_ev("ferme_reponsesclick");
+}
+
+void ExerciceAlleles::note_reponse(int g, int i) {
+    f.journal.stock_ev("coche_reponse(" + std::to_string(g) + "," + std::to_string(i) +
+                       ")=" + (case_relation[g][i]->checked ? "1" : "0"));
+}
+
+// New genes come with every statement ticked: that is no answer of the pupil's.
 void ExerciceAlleles::remet_reponses() {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_relations; ++i) {
-            case_relation[g][i]->coche(true);
+            case_relation[g][i]->checked = true;
             label_correction[g][i]->set_caption("");
         }
 }

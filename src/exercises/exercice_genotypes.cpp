@@ -40,8 +40,10 @@ void ExerciceGenotypes::relie_pedigree() {
     };
 }
 
+// Started again while it runs, it would take the states it set itself for those to give back.
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
+    if (arbre.ped.mode_interro_geno == 1) return;
     arbre.ped.mode_interro_geno = 1;
     for (int k = 1; k <= max_individus; ++k) {
         arbre.ped.etat_actif[k] = arbre.tab_shape[k]->enabled ? 1 : 0;

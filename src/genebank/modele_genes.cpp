@@ -54,6 +54,8 @@ void ChoixGenes::montre_titre(const std::string& texte) {
     titre.set_caption(texte);
     titre.left = f.width / 2 - titre.width / 2;
     titre.visible = true;
+    // The window names the family's genes, as its title does.
+    f.caption = texte;
 }
 
 void ChoixGenes::lit_banque(const std::string& nom1, const std::string& nom2) {

@@ -9,6 +9,7 @@ namespace orvan {
 void Journal::stock_ev(const std::string& ligne) {
     if (rejeu_en_cours == 1) return;
     lignes_->push_back(ligne);
+    if (apres_ajout) apres_ajout();
 }
 
 void Journal::init_evenement(int n) {
@@ -31,12 +32,15 @@ bool Journal::commence_par_mise_en_place() const {
            (l[1] == "bitbtn4click" || l[1] == "bitbtn5click");
 }
 
+// The family begins with its first click on an individual; the teacher's own choice of genes
+// comes after the one the start-up makes, so the last confirmation before that click is the one
+// that counts.
 int Journal::fin_mise_en_place() const {
     const auto& l = *lignes_;
-    std::size_t mode = 0;
-    for (std::size_t i = 0; i < l.size(); ++i)
-        if (l[i] == "bitbtn4click" || l[i] == "bitbtn5click") mode = i;
-    for (std::size_t i = mode; i < l.size(); ++i)
+    std::size_t debut_famille = 0;
+    while (debut_famille < l.size() && !contient(l[debut_famille], "choix_all"))
+        ++debut_famille;
+    for (std::size_t i = debut_famille; i-- > 0;)
         if (l[i] == "bitbtn1click") return static_cast<int>(i) + 1;
     return 4;
 }

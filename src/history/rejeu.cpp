@@ -93,6 +93,15 @@ void couleurs_legende(FenetrePrincipale& f, std::string& t) {
     f.couleurs.applique_numeros(numeros);
 }
 
+// "(g,i)=v": the tick v of statement i of gene g.
+void reponse_cochee(FenetrePrincipale& f, std::string& t) {
+    const auto [g, i] = deux_nombres(t);
+    supprime_jusqua(t, '=');
+    const std::int64_t v = lit_nombre(t);
+    if (dans(g, 1, 2) && dans(i, 1, max_relations) && dans(v, 0, 1))
+        f.alleles.case_relation[g][i]->coche(v == 1);
+}
+
 enum class Cle { egale, contenue };
 
 struct Ligne {
@@ -101,7 +110,7 @@ struct Ligne {
     void (*rejoue)(FenetrePrincipale&, std::string&);
 };
 
-const std::array<Ligne, 22> lignes_du_journal{{
+const std::array<Ligne, 25> lignes_du_journal{{
     {"aleat=", Cle::contenue, graine},
     {"bitbtn4click", Cle::egale,
      [](FenetrePrincipale& f, std::string&) { f.coquille.monohybridisme(); }},
@@ -148,6 +157,11 @@ const std::array<Ligne, 22> lignes_du_journal{{
          f.genotypes.change_sexe();
      }},
     {"couleur=", Cle::contenue, couleurs_legende},
+    {"ferme_reponsesclick", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.alleles.ferme(); }},
+    {"coche_reponse", Cle::contenue, reponse_cochee},
+    {"gametes_chromosome_sexuel", Cle::egale,
+     [](FenetrePrincipale& f, std::string&) { f.arbre.adopte_regle_chromosome_sexuel(); }},
 }};
 
 } // namespace

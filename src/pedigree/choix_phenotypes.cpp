@@ -57,9 +57,12 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     ped.gam_parent1 = gametes(ped.geno1[1], ped.geno2[1]);
     ped.gam_parent2 = gametes(ped.geno1[2], ped.geno2[2]);
     g.sexe->top = g.ok->top;
+    g.sexe->enabled = true;
     g.sexe->selectionne(f.arbre.tab_shape[n]->contour == Contour::carre ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
+    // "Ok" waits for a genotype of the individual's sex, also when none is offered.
+    g.accorde_au_sexe();
     g.cadre(1);
 }
 
@@ -68,17 +71,18 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     f.genotypes.radio_genotype[1]->selectionne(-1);
     f.genotypes.radio_genotype[2]->selectionne(-1);
     ped.changement_genotype = 0;
-    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",left)");
     ped.indiv_courant = n;
+    if (ped.dernier_indiv > 2 && ped.dernier_indiv >= dernier_avant_conjoint) {
+        ped.choix_en_cours = 0;
+        // A refused click writes no line; an older log that holds one has it refused again,
+        // silently.
+        if (f.journal.rejeu_en_cours == 0)
+            f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
+                                       "conjoint.");
+        return;
+    }
+    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",left)");
     if (ped.dernier_indiv > 2) {
-        if (ped.dernier_indiv >= dernier_avant_conjoint) {
-            ped.choix_en_cours = 0;
-            // The refused click stays in the log: a replay refuses it again, silently.
-            if (f.journal.rejeu_en_cours == 0)
-                f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
-                                           "conjoint.");
-            return;
-        }
         f.arbre.ajout_conjoint(n);
         n = ped.dernier_indiv;
     }

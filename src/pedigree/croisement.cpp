@@ -15,9 +15,18 @@ const Couleur vert_citron = rgb(0, 255, 0);
 
 } // namespace
 
+// A family whose first children are drawn now keeps each sex chromosome whole in the gametes;
+// one rebuilt from its log draws them by the rule that the log names.
 void Arbre::croise_fondateurs() {
+    if (f.journal.rejeu_en_cours == 0) adopte_regle_chromosome_sexuel();
     croisement(1, 2, 3, ped.haut_gen2);
     tab_shape[1]->enabled = tab_shape[2]->enabled = false;
+}
+
+void Arbre::adopte_regle_chromosome_sexuel() {
+    if (ped.regle_gametes == RegleGametes::un_chromosome_sexuel) return;
+    ped.regle_gametes = RegleGametes::un_chromosome_sexuel;
+    f.journal.stock_ev("gametes_chromosome_sexuel");
 }
 
 void Arbre::croise_conjoint() {
@@ -45,8 +54,8 @@ void Arbre::croisement(int p1, int p2, int premier, int rang) {
         for (int k = 3; k <= max_individus; ++k)
             tab_shape[k]->visible = tab_label[k]->visible = tab_trait[k]->visible = false;
 
-    ped.gam_parent1 = gametes(ped.geno1[p1], ped.geno2[p1]);
-    ped.gam_parent2 = gametes(ped.geno1[p2], ped.geno2[p2]);
+    ped.gam_parent1 = gametes(ped.geno1[p1], ped.geno2[p1], ped.regle_gametes);
+    ped.gam_parent2 = gametes(ped.geno1[p2], ped.geno2[p2], ped.regle_gametes);
     for (int rang_enfant = 1; rang_enfant <= n; ++rang_enfant) {
         const int k = premier + rang_enfant - 1;
         place_enfant(k, rang_enfant, n, ecart, rang, gen2);

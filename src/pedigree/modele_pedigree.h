@@ -19,6 +19,16 @@ struct Fratrie {
     std::int32_t nb_enfants = 0;
 };
 
+// How a parent's two genes go into its gametes when both lie on the X chromosome.
+enum class RegleGametes {
+    // The two genes' alleles mixed freely, the father's X with his Y: the rule of the families
+    // saved before the sex chromosomes were kept whole.
+    melange_libre,
+    // A gamete carries one sex chromosome: a father gives his X with his alleles of both genes,
+    // or his Y, each half the time.
+    un_chromosome_sexuel,
+};
+
 struct Pedigree {
     std::array<std::string, max_individus + 1> geno1, geno2, pheno1, pheno2;
     // Whether each symbol was enabled when the genotype questions began.
@@ -38,6 +48,8 @@ struct Pedigree {
 
     // Gametes of the last crossing's parents, index 0..3.
     std::array<std::string, 4> gam_parent1, gam_parent2;
+    // The rule the family's children are drawn with: its log says which.
+    RegleGametes regle_gametes = RegleGametes::melange_libre;
 
     // The individual whose choice panel is open; 0 when none.
     std::int32_t choix_en_cours = 0;

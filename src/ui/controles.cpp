@@ -35,7 +35,12 @@ void RadioGroupe::selectionne(int i) {
 
 void RadioGroupe::vide() {
     items.clear();
+    inactifs.clear();
     index = -1;
+}
+
+bool RadioGroupe::item_actif(int i) const {
+    return i < 0 || static_cast<std::size_t>(i) >= inactifs.size() || !inactifs[i];
 }
 
 const std::string& RadioGroupe::texte_choisi() const {

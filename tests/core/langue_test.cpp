@@ -99,6 +99,11 @@ TEST(LigneDeLangue, UnTagInvalideArreteLaLecture) {
     EXPECT_NE(f.erreur->find("ligne 4"), std::string::npos);
     EXPECT_NE(f.erreur->find("x2"), std::string::npos);
     EXPECT_TRUE(analyse_langue({"Label_:vide;empty"}).erreur);
+    // A line that lost its colon stops the reading instead of renaming its control.
+    const FichierLangue sans = analyse_langue({"Menu_1:A;Un", "Menu_12"});
+    EXPECT_EQ(sans.lignes.size(), 1u);
+    ASSERT_TRUE(sans.erreur);
+    EXPECT_NE(sans.erreur->find("ligne 2"), std::string::npos);
 }
 
 TEST(LangueDeLaFenetre, QuestionCaractereSurDeuxLignes) {
@@ -212,8 +217,8 @@ TEST(FichierLivre, ChaqueLigneNommeUnControleExistant) {
     const auto texte = lignes_livrees();
     const FichierLangue f = analyse_langue(texte);
     ASSERT_FALSE(f.erreur) << *f.erreur;
-    // 26 menu entries, the question label, 4 boxes, 3 buttons, the list.
-    ASSERT_EQ(f.lignes.size(), 35u);
+    // 29 menu entries, the question label, 4 boxes, 3 buttons, the list.
+    ASSERT_EQ(f.lignes.size(), 38u);
     for (const auto& l : f.lignes) {
         ASSERT_EQ(l.genres.size(), 1u) << l.francais;
         EXPECT_NE(l.tag, 0) << l.francais;
