@@ -50,14 +50,14 @@ void ExerciceAlleles::marque() {
             const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
             label_correction[g][i]->set_caption(juste ? "bien" : "faux");
         }
-    f.journal.stock_ev("bitbtn6click");
+    f.journal.stock_ev(ev::AllelesMarques{});
 }
 
 void ExerciceAlleles::annule() {
     Pedigree& ped = f.arbre.ped;
     ped.choix_en_cours = 0;
     panneau->visible = false;
-    f.journal.stock_ev("bitbtn7click");
+    f.journal.stock_ev(ev::AllelesAnnules{});
     ++ped.dernier_indiv;
     f.phenotypes.ferme_choix();
     if (ped.dernier_indiv > 2)
@@ -69,12 +69,11 @@ void ExerciceAlleles::annule() {
 
 void ExerciceAlleles::ferme() {
     panneau->visible = false;
-    f.journal.stock_ev("ferme_reponsesclick");
+    f.journal.stock_ev(ev::ReponsesFermees{});
 }
 
 void ExerciceAlleles::note_reponse(int g, int i) {
-    f.journal.stock_ev("coche_reponse(" + std::to_string(g) + "," + std::to_string(i) +
-                       ")=" + (case_relation[g][i]->checked ? "1" : "0"));
+    f.journal.stock_ev(ev::ReponseCochee{g, i, case_relation[g][i]->checked});
 }
 
 // New genes come with every statement ticked: that is no answer of the pupil's.

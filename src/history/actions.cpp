@@ -1,31 +1,34 @@
 #include "history/actions.h"
 
-#include "ui/texte.h"
+#include "history/evenement.h"
 
-#include <array>
-#include <string_view>
+#include <algorithm>
 
 namespace orvan {
 
 namespace {
 
 bool ouvre_un_panneau(const std::string& l) {
-    return contient(l, "choix_all");
+    return ligne_contient<ev::ChoixIndividu>(l);
 }
 
 // The lines a panel writes while it is open.
 bool dans_un_panneau(const std::string& l) {
-    constexpr std::array<std::string_view, 6> cles = {
-        "prem_alleleclick", "sec_alleleclick", "nb_desc",
-        "choix_gen",        "choix_sexeclick", "gametes_chromosome_sexuel"};
-    for (std::string_view c : cles)
-        if (contient(l, c)) return true;
-    return false;
+    const auto evenements = lit_evenements(l);
+    return !evenements.empty() &&
+           std::all_of(evenements.begin(), evenements.end(), [](const Evenement& e) {
+               return std::holds_alternative<ev::ChoixPhenotype>(e) ||
+                      std::holds_alternative<ev::NombreDescendants>(e) ||
+                      std::holds_alternative<ev::GenotypeCoche>(e) ||
+                      std::holds_alternative<ev::GenotypeChoisi>(e) ||
+                      std::holds_alternative<ev::ChoixSexe>(e) ||
+                      std::holds_alternative<ev::RegleChromosomeSexuel>(e);
+           });
 }
 
 bool ferme_un_panneau(const std::string& l) {
-    return l == "all_okclick" || l == "all_annulclick" || l == "bitbtn8click" ||
-           l == "bitbtn7click";
+    return ligne_est<ev::PhenotypesConfirmes>(l) || ligne_est<ev::PhenotypesAnnules>(l) ||
+           ligne_est<ev::GenotypesConfirmes>(l) || ligne_est<ev::AllelesAnnules>(l);
 }
 
 // The opening of the panel that the lines from `fin` back belong to, or `fin` when they are
@@ -50,8 +53,8 @@ std::size_t debut_derniere_action(const std::vector<std::string>& l, std::size_t
     const std::size_t panneau = ouverture_du_panneau(l, premiere, fin);
     if (panneau != fin || ouvre_un_panneau(l[fin])) return panneau;
     std::size_t i = fin;
-    if (contient(l[fin], "decal_fratrie"))
-        while (i > premiere && contient(l[i - 1], "decal_fratrie"))
+    if (ligne_est<ev::DecalageFratrie>(l[fin]))
+        while (i > premiere && ligne_est<ev::DecalageFratrie>(l[i - 1]))
             --i;
     return i;
 }

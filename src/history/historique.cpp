@@ -4,7 +4,6 @@
 #include "history/rejeu.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
-#include "ui/texte.h"
 
 #include <algorithm>
 
@@ -81,30 +80,34 @@ namespace {
 // The rule of the gametes is named just before the confirmation whose crossing first drew with
 // it: it goes with that confirmation.
 void retire_regle_orpheline(std::vector<std::string>& lignes) {
-    if (!lignes.empty() && lignes.back() == "gametes_chromosome_sexuel") lignes.pop_back();
+    if (!lignes.empty() && ligne_est<ev::RegleChromosomeSexuel>(lignes.back())) lignes.pop_back();
 }
 
 } // namespace
 
+// A run of ticks of genotype boxes, or of shifts of sibships, is undone as one action.
+template <class E> bool Historique::annule_serie() {
+    auto& lignes = f.journal.lignes();
+    if (!ligne_contient<E>(lignes.back())) return false;
+    if (f.journal.commence_par_mise_en_place()) {
+        // Each replay of the shorter log would start from the same reset: the last one alone
+        // decides the family, so one is enough.
+        while (!lignes.empty() && ligne_contient<E>(lignes.back()))
+            lignes.pop_back();
+        rejoue_journal();
+        return true;
+    }
+    do {
+        lignes.pop_back();
+        rejoue_journal();
+    } while (!lignes.empty() && ligne_contient<E>(lignes.back()));
+    return true;
+}
+
 void Historique::annule_derniere_action() {
     auto& lignes = f.journal.lignes();
     if (lignes.empty()) return;
-    for (const char* serie : {"choix_genotype", "decal_fratrie"}) {
-        if (!contient(lignes.back(), serie)) continue;
-        if (f.journal.commence_par_mise_en_place()) {
-            // Each replay of the shorter log would start from the same reset: the last one
-            // alone decides the family, so one is enough.
-            while (!lignes.empty() && contient(lignes.back(), serie))
-                lignes.pop_back();
-            rejoue_journal();
-            return;
-        }
-        do {
-            lignes.pop_back();
-            rejoue_journal();
-        } while (!lignes.empty() && contient(lignes.back(), serie));
-        return;
-    }
+    if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
     lignes.pop_back();
     retire_regle_orpheline(lignes);
     rejoue_journal();

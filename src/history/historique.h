@@ -40,6 +40,8 @@ class Historique {
 
   private:
     std::size_t premiere_ligne_d_action() const;
+    template <class E> bool annule_serie();
+
     FenetrePrincipale& f;
     // The actions undone, the last one last; a new action of the user's forgets them.
     std::vector<std::vector<std::string>> actions_annulees;

@@ -26,7 +26,7 @@ void Arbre::croise_fondateurs() {
 void Arbre::adopte_regle_chromosome_sexuel() {
     if (ped.regle_gametes == RegleGametes::un_chromosome_sexuel) return;
     ped.regle_gametes = RegleGametes::un_chromosome_sexuel;
-    f.journal.stock_ev("gametes_chromosome_sexuel");
+    f.journal.stock_ev(ev::RegleChromosomeSexuel{});
 }
 
 void Arbre::croise_conjoint() {
