@@ -17,6 +17,7 @@ for ((c = 0; c < n; c++)); do
     {
         echo "aleat=$graine"
         tail -n +2 "$exemple" | while IFS= read -r ligne; do
+            ligne=${ligne%$'\r'}
             # The rule is named before the founders' crossing, as the window writes it.
             if [ "$regle" != ancienne ] && [ "$ligne" = "nb_desc=3" ] && [ ! -e "$dossier/$c.nomme" ]; then
                 echo "$ligne"
