@@ -5,4 +5,7 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
+# The screen reader's check: a D-Bus session, the accessibility bus, its Python bindings, a
+# window manager and a keyboard to press Enter with.
+paquets+=(dbus dbus-x11 at-spi2-core python3-pyatspi openbox xdotool)
 "$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"

@@ -10,6 +10,7 @@
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
+#include "famille/famille.h"
 #include "genebank/choix_genes.h"
 #include "history/historique.h"
 #include "history/journal.h"
@@ -33,8 +34,13 @@ class FenetrePrincipale : public Fiche {
 
     Plateforme& plateforme;
     std::vector<std::string> arguments;
+    // The language the window speaks; the platform's boxes and dialogs speak it too.
+    Traduction textes;
     Generateur alea;
     Journal journal;
+    // The family on screen: the pedigree's and the exercises' handlers change it, and the
+    // pedigree writes its controls from it.
+    Famille famille;
 
     Menus menus;
     ImageDepart depart;
@@ -54,6 +60,8 @@ class FenetrePrincipale : public Fiche {
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
+    // "Tableau de la famille": the front end shows the family as a table.
+    std::function<void()> montre_tableau;
 
   private:
     void cree_controles();

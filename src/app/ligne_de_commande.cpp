@@ -35,4 +35,10 @@ std::string option_inconnue(const std::vector<std::string>& arguments) {
     return {};
 }
 
+Langue langue_des_messages(const std::vector<std::string>& arguments) {
+    if (!arguments.empty() && arguments[0] == "1") return Langue::francais;
+    if (!arguments.empty() && arguments[0] == "2") return Langue::anglais;
+    return langue_du_systeme();
+}
+
 } // namespace orvan

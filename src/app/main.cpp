@@ -1,59 +1,41 @@
 // Process start: help and version without any display, the headless dump, or the window.
 #include "app/ligne_de_commande.h"
 #include "app/vidage.h"
+#include "ground/messages.h"
 #include "qt/export_sans_affichage.h"
 #include "qt/lancement.h"
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
-namespace {
-
-void aide() {
-    std::cout << "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
-                 "        orvan --dump FICHIER.gen\n"
-                 "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
-                 " [--motifs] [--numerotation]\n\n"
-                 "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
-                 "  1                  textes français du fichier de langue\n"
-                 "  2                  textes anglais du fichier de langue\n"
-                 "  --enseignant       choix du mode et des gènes, menus cachés montrés\n"
-                 "  FAMILLE.gen        ouvre cette famille au démarrage\n"
-                 "  --dump FICHIER     rejoue FICHIER sans fenêtre et écrit la famille en JSON\n"
-                 "  --export FAMILLE IMAGE\n"
-                 "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
-                 "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
-                 "                     et la numérotation des générations sur demande\n"
-                 "  --help             cette aide\n"
-                 "  --version          la version\n";
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        aide();
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const orvan::Langue langue = orvan::langue_des_messages(arguments);
+    // A language argument may stand before --help and --version.
+    const std::size_t debut = !arguments.empty() && (arguments[0] == "1" || arguments[0] == "2");
+    const std::string commande = arguments.size() > debut ? arguments[debut] : std::string();
+    if (commande == "--help" || commande == "-h") {
+        std::cout << orvan::msg::aide_ligne_de_commande.dans(langue);
         return 0;
     }
-    if (!arguments.empty() && arguments[0] == "--version") {
+    if (commande == "--version") {
         std::cout << "orvan " << ORVAN_VERSION << '\n';
         return 0;
     }
     if (!arguments.empty() && arguments[0] == "--dump") {
         if (arguments.size() < 2) {
-            std::cerr << "orvan --dump : il manque le nom du fichier\n";
+            std::cerr << orvan::msg::dump_sans_fichier.dans(langue) << '\n';
             return 2;
         }
-        return orvan::vidage(arguments[1], std::cout, std::cerr);
+        return orvan::vidage(arguments[1], std::cout, std::cerr, langue);
     }
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
-                                             std::cerr);
+                                             std::cerr, langue);
     if (const std::string option = orvan::option_inconnue(arguments); !option.empty()) {
-        std::cerr << "orvan : option inconnue " << option << " (orvan --help les donne)\n";
+        std::cerr << orvan::msg::option_inconnue.avec({orvan::Texte::tel_quel(option)}).dans(langue)
+                  << '\n';
         return 2;
     }
     return orvan::lance_interface(argc, argv, arguments);

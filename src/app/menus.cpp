@@ -1,6 +1,8 @@
 #include "app/menus.h"
 
+#include "ground/messages.h"
 #include "ui/fiche.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
@@ -38,7 +40,7 @@ void Menus::cree(Fiche& f) {
     caractere = menu(nullptr, "Caractre1", "Caractère", 2);
     // The exercises are the lesson: their menu shows, enabled once there is a family.
     exercices = menu(nullptr, "Exercice1", "Exercices", 3);
-    exercices->hint = "Les exercices attendent une troisième génération : mariez un enfant.";
+    ecrit_bulle(*exercices, msg::exercices_attendent, Langue::francais);
     exercice_alleles = menu(exercices, "Gnotypes1", "Allèles", 31);
     exercice_genotypes = menu(exercices, "Gnotypes2", "Génotypes", 32);
     autre_famille = menu(nullptr, "Autrefamille1", "Autre famille", 4);
@@ -54,6 +56,8 @@ void Menus::cree(Fiche& f) {
     historique = menu(nullptr, "Evnements1", "Historique", 8);
     aide = menu(nullptr, "Aide1", "Aide", 9);
     aide->visible = false;
+    affichage = menu(nullptr, "Affichage1", "Affichage", 20);
+    tableau = menu(affichage, "Tableau1", "Tableau de la famille", 201);
     options = menu(nullptr, "options", "Options", 10);
     sans_info_genotype = menu(options, "Sansinfognotype1", "Sans info génotype", 101);
     avec_info_genotype = menu(options, "Avecinfognotype1", "Avec info génotype", 102);

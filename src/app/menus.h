@@ -26,6 +26,8 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
+    // The family as a table, beside the pedigree.
+    Menu *affichage, *tableau;
 };
 
 // An option that each choice ticks or unticks.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 
 namespace orvan {
 
@@ -27,34 +28,35 @@ using json = nlohmann::ordered_json;
 
 json individus(const FenetrePrincipale& f) {
     json r = json::array();
-    const Pedigree& ped = f.arbre.ped;
     for (int k = 1; k <= max_individus; ++k) {
-        const Forme& s = *f.arbre.tab_shape[k];
-        if (!s.visible) continue;
-        const Label& l = *f.arbre.tab_label[k];
+        const Individu& i = f.famille.individu(k);
+        if (!i.visible) continue;
         r.push_back({{"n", k},
-                     {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
-                     {"actif", s.enabled},
-                     {"left", s.left},
-                     {"top", s.top},
-                     {"couleur", hex(s.remplissage)},
-                     {"fond", hex(l.fond)},
-                     {"etiquette", l.caption},
-                     {"bulle", s.hint},
-                     {"bulle_etiquette", l.hint},
-                     {"geno1", ped.geno1[k]},
-                     {"geno2", ped.geno2[k]},
-                     {"pheno1", ped.pheno1[k]},
-                     {"pheno2", ped.pheno2[k]}});
+                     {"forme", i.sexe == Sexe::homme ? "carre" : "cercle"},
+                     {"actif", i.actif},
+                     {"left", i.position.gauche},
+                     {"top", i.position.haut},
+                     {"couleur", hex(f.arbre.tab_shape[k]->remplissage)},
+                     {"fond", hex(f.arbre.tab_label[k]->fond)},
+                     {"etiquette", i.phenotype_affiche},
+                     {"bulle", i.bulle()},
+                     {"bulle_etiquette", i.bulle_etiquette},
+                     {"geno1", i.genotype(1).texte()},
+                     {"geno2", i.genotype(2).texte()},
+                     {"pheno1", i.phenotype(1)},
+                     {"pheno2", i.phenotype(2)}});
     }
     return r;
 }
 
-json fratries(const Pedigree& ped) {
+// The sibships drawn, each after the number before its first child.
+json fratries(const Famille& famille) {
     json r = json::array();
-    for (int u = 0; u < std::min(ped.nb_unions, max_unions + 1); ++u)
-        r.push_back(
-            {{"u", u}, {"debut", ped.fratrie[u].debut}, {"nb_enfants", ped.fratrie[u].nb_enfants}});
+    const auto unions = famille.unions_tirees();
+    for (std::size_t u = 0; u < unions.size(); ++u)
+        r.push_back({{"u", u},
+                     {"debut", unions[u].premier_enfant - 1},
+                     {"nb_enfants", unions[u].nb_enfants}});
     return r;
 }
 
@@ -79,9 +81,23 @@ template <class Enonce> json par_gene(const ModeleCaracteres& m, Enonce enonce) 
     return r;
 }
 
+// The log, line by line as the rest is laid out: a copy of a long log as JSON values would
+// take several times the file's size.
+void ecrit_evenements(const std::vector<std::string>& lignes, std::ostream& sortie) {
+    if (lignes.empty()) {
+        sortie << "[]";
+        return;
+    }
+    sortie << "[\n";
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        sortie << "    " << json(lignes[i]).dump(-1, ' ', false, json::error_handler_t::replace)
+               << (i + 1 < lignes.size() ? ",\n" : "\n");
+    sortie << "  ]";
+}
+
 } // namespace
 
-std::string etat_json(const FenetrePrincipale& f) {
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie) {
     const ModeleCaracteres& m = f.genes.modele;
     const json relations = par_gene(m, [&m](int g, int i) {
         return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
@@ -92,26 +108,40 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"nb_genes", m.nb_genes},
                        {"saisie", mode_de_saisie(f)},
                        {"titre", f.coquille.titre->caption},
-                       {"dernier_indiv", f.arbre.ped.dernier_indiv},
-                       {"nb_unions", f.arbre.ped.nb_unions},
+                       {"dernier_indiv", f.famille.dernier_indiv},
+                       {"nb_unions", f.famille.nb_unions},
                        {"individus", individus(f)},
-                       {"fratries", fratries(f.arbre.ped)},
+                       {"fratries", fratries(f.famille)},
                        {"legende", legende(f)},
                        {"relations", relations},
-                       {"marques", marques},
-                       {"evenements", f.journal.lignes()}};
+                       {"marques", marques}};
     // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
-    return etat.dump(2, ' ', false, json::error_handler_t::replace);
+    std::string tete = etat.dump(2, ' ', false, json::error_handler_t::replace);
+    tete.resize(tete.size() - 2); // the closing "\n}": the log follows
+    sortie << tete << ",\n  \"evenements\": ";
+    ecrit_evenements(f.journal.lignes(), sortie);
+    sortie << "\n}";
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+std::string etat_json(const FenetrePrincipale& f) {
+    std::ostringstream sortie;
+    ecrit_etat_json(f, sortie);
+    return sortie.str();
+}
+
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           Langue messages) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
-    sortie << etat_json(f) << '\n';
+    ecrit_etat_json(f, sortie);
+    sortie << '\n';
     return 0;
 }
 

@@ -1,6 +1,8 @@
 // The headless mode: replays a .gen file without any window and prints the family as JSON.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -8,8 +10,12 @@ namespace orvan {
 
 class FenetrePrincipale;
 
+// The family as JSON, its log last; written as it goes, without a copy of the log.
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie);
 std::string etat_json(const FenetrePrincipale& f);
 // Returns the process exit code: 0, or 1 when the file cannot be opened.
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs);
+// The family is written as the French window holds it, whatever the language of the messages.
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           Langue messages = Langue::francais);
 
 } // namespace orvan

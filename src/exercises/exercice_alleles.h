@@ -31,17 +31,20 @@ class ExerciceAlleles {
 
     void remet_reponses();
     void vide_enonces();
-    void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
+    void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux);
+    // The statements' boxes sized again to their texts, after a change of language.
+    void remesure_relations();
     void montre_relations(int g, const ModeleCaracteres& modele);
     void mise_en_page(bool deux_genes);
 
-    Groupe* panneau; // GroupBox4
+    Groupe* panneau;
     std::array<Groupe*, 3> boites{};
     std::array<std::array<CaseACocher*, max_relations + 1>, 3> case_relation{};
     std::array<std::array<Label*, max_relations + 1>, 3> label_correction{};
     BoutonGlyphe *ok, *annuler;
 
   private:
+    int largeur_case(const CaseACocher& c) const;
     FenetrePrincipale& f;
 };
 

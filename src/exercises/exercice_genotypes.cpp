@@ -1,4 +1,6 @@
 #include "exercises/exercice_genotypes.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/fenetre_principale.h"
 #include "exercises/marquage_genotype.h"
@@ -27,7 +29,7 @@ void ExerciceGenotypes::relie_pedigree() {
                             static_cast<Controle*>(arbre.tab_label[k])}) {
             auto clic = std::move(c->on_mouse_down);
             c->on_mouse_down = [this, k, clic](Bouton b, int x, int y) {
-                if (f.arbre.ped.mode_interro_geno != 1) {
+                if (!f.arbre.ped.mode_interro_geno) {
                     if (clic) clic(b, x, y);
                     return;
                 }
@@ -36,24 +38,26 @@ void ExerciceGenotypes::relie_pedigree() {
             };
         }
     f.depart.image->on_mouse_down = [this](Bouton, int, int) {
-        if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+        if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     };
 }
 
 // Started again while it runs, it would take the states it set itself for those to give back.
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
-    if (arbre.ped.mode_interro_geno == 1) return;
-    arbre.ped.mode_interro_geno = 1;
+    if (arbre.ped.mode_interro_geno) return;
+    arbre.ped.mode_interro_geno = true;
+    // Every symbol takes the click that asks its genotype; the end of the questions gives back
+    // what each took before.
     for (int k = 1; k <= max_individus; ++k) {
-        arbre.ped.etat_actif[k] = arbre.tab_shape[k]->enabled ? 1 : 0;
-        arbre.tab_shape[k]->enabled = arbre.tab_label[k]->enabled = true;
+        arbre.ped.etat_actif[k] = f.famille.individu(k).actif;
+        arbre.active(k, true);
         arbre.tab_shape[k]->show_hint = arbre.tab_label[k]->show_hint = false;
     }
     dialogue.autre->enabled = false;
     const bool deux = f.genes.modele.nb_genes == 2;
     dialogue.reponse2->visible = dialogue.marque2->visible = deux;
-    dialogue.num_gene->set_caption(deux ? "gène 1      gène 2" : "gène 1");
+    ecrit(*dialogue.num_gene, deux ? msg::genes_1_et_2 : msg::gene_1, f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = true;
 }
@@ -63,14 +67,14 @@ void ExerciceGenotypes::question(int n) {
     dialogue.left = symbole.left;
     dialogue.top = symbole.bottom() + 100;
     dialogue.visible = false;
-    dialogue.caption = InterroGenotype::titre_question;
+    dialogue.demande_genotype(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_pleine;
-    hint_interroge = symbole.hint;
+    hint_interroge = f.famille.individu(n).bulle();
     dialogue.visible = true;
     question_en_cours = true;
     f.plateforme.montre_modale(dialogue);
     question_en_cours = false;
-    if (autre_demande == 1)
+    if (autre_demande)
         attend_un_clic();
     else
         f.arbre.regen_shape();
@@ -78,48 +82,49 @@ void ExerciceGenotypes::question(int n) {
 
 // The window closed by its own close button after an earlier "Autre génotype" waits as well.
 void ExerciceGenotypes::attend_un_clic() {
-    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.attend_un_clic(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = true;
 }
 
 void ExerciceGenotypes::marque() {
     const GenotypesDeLaBulle g = genotypes_de_la_bulle(hint_interroge);
-    dialogue.reponse_juste->set_caption("rep:" + hint_interroge);
-    const auto note = [](bool juste) { return juste ? "oui" : "non"; };
-    dialogue.marque1->set_caption(
-        note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))));
-    dialogue.marque2->set_caption(
-        note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))));
+    const Langue l = f.textes.langue();
+    ecrit(*dialogue.reponse_juste, msg::reponse + hint_interroge, l);
+    const auto note = [](bool juste) { return juste ? msg::oui_juste : msg::non_faux; };
+    ecrit(*dialogue.marque1,
+          note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))), l);
+    ecrit(*dialogue.marque2,
+          note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))), l);
     dialogue.autre->enabled = true;
 }
 
-// The genotypes of gene g as the gene's genotype boxes list them.
+// Whether the answers for gene g must have the case of the gene's genotypes.
 bool ExerciceGenotypes::casse_exacte(int g) const {
     std::vector<std::string> genotypes;
     const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
     for (int i = 1; i <= n; ++i)
-        genotypes.push_back(f.genotypes.case_genotype[g][i]->caption);
+        genotypes.push_back(f.genes.modele.genotype_du_gene[g][i]);
     return alleles_distingues_par_la_casse(genotypes);
 }
 
 void ExerciceGenotypes::autre_genotype() {
     dialogue.marque1->set_caption(":");
     dialogue.marque2->set_caption(":");
-    dialogue.reponse_juste->set_caption("rep:");
+    ecrit(*dialogue.reponse_juste, msg::reponse, f.textes.langue());
     dialogue.autre->enabled = false;
-    autre_demande = 1;
+    autre_demande = true;
     dialogue.reponse1->caption.clear();
     dialogue.reponse2->caption.clear();
-    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.attend_un_clic(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = false;
 }
 
 void ExerciceGenotypes::termine() {
     ferme_hors_question();
-    f.arbre.ped.mode_interro_geno = 0;
-    autre_demande = 0;
+    f.arbre.ped.mode_interro_geno = false;
+    autre_demande = false;
     dialogue.visible = false;
 }
 
@@ -127,11 +132,11 @@ void ExerciceGenotypes::termine() {
 // every individual clickable and every genotype hidden with nothing on screen to say why: the
 // exercise ends as after a question.
 void ExerciceGenotypes::ferme_hors_question() {
-    if (!question_en_cours && f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+    if (!question_en_cours && f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
 }
 
 void ExerciceGenotypes::aide() {
-    f.plateforme.ouvrir_aide(f.fichier_aide, sujet_aide);
+    f.plateforme.ouvrir_aide(msg::page_aide, sujet_aide);
 }
 
 } // namespace orvan

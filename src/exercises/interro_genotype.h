@@ -19,8 +19,10 @@ class InterroGenotype : public Fiche {
     static constexpr int hauteur_pleine = 127 + hauteur_bord;
     // Only the caption bar shows.
     static constexpr int hauteur_titre = 18;
-    static constexpr const char* titre_attente = "Cliquez sur un individu";
-    static constexpr const char* titre_question = "Quel est son génotype?";
+
+    // The caption bar: waiting for a click on an individual, or asking its genotype.
+    void attend_un_clic(Langue l);
+    void demande_genotype(Langue l);
 
     // The window's own close button: it goes without any of its buttons' work.
     void ferme() {
@@ -30,9 +32,9 @@ class InterroGenotype : public Fiche {
     std::function<void()> on_close;
 
     Label* num_gene;
-    Saisie *reponse1, *reponse2; // Edit1, Edit2
-    Label *marque1, *marque2;    // Label1, Label2
-    Label* reponse_juste;        // lab_rep
+    Saisie *reponse1, *reponse2;
+    Label *marque1, *marque2; // Label1, Label2
+    Label* reponse_juste;     // lab_rep
     BoutonGlyphe *ok, *autre, *annuler, *aide;
     Biseau* cadre;
     // The control that has the keyboard focus when the window shows.

@@ -13,30 +13,31 @@ namespace orvan {
 void SaisieGenotypes::offre_genotypes(int g, int n) {
     const Pedigree& ped = f.arbre.ped;
     RadioGroupe& liste = *radio_genotype[g];
-    const std::string& actuel = g == 1 ? ped.geno1[n] : ped.geno2[n];
+    const std::string actuel = f.famille.individu(n).genotype(g).texte();
     const bool lie_au_sexe = sexe_genotype(actuel) != "rien";
-    const bool cercle = f.arbre.tab_shape[n]->contour == Contour::cercle;
+    const bool cercle = f.famille.individu(n).sexe == Sexe::femme;
     const auto allele = [g](const std::string& gamete) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
     liste.vide();
     for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
         CaseACocher& boite = *case_genotype[g][i];
+        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
         boite.enabled = false;
         boite.coche(false);
         bool deja_offert = false;
         for (const std::string& a : ped.gam_parent1)
             for (const std::string& b : ped.gam_parent2) {
                 const std::string candidat = allele(a) + "," + allele(b);
-                if (candidat != boite.caption) continue;
-                const std::string sexe_boite = sexe_genotype(boite.caption);
+                if (candidat != genotype) continue;
+                const std::string sexe_boite = sexe_genotype(genotype);
                 if (!lie_au_sexe || (cercle && sexe_boite == "femme") ||
                     (!cercle && sexe_boite == "homme")) {
                     boite.enabled = true;
                     if (!deja_offert) liste.items.push_back(candidat);
                     deja_offert = true;
                 }
-                if (boite.caption == actuel) {
+                if (genotype == actuel) {
                     boite.coche(true);
                     const auto it = std::find(liste.items.begin(), liste.items.end(), actuel);
                     if (it != liste.items.end())
@@ -48,7 +49,7 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
 }
 
 void SaisieGenotypes::prepare_saisie(int n) {
-    const Forme& s = *f.arbre.tab_shape[n];
+    const Sexe sexe_indiv = f.famille.individu(n).sexe;
     radio_genotype[1]->vide();
     radio_genotype[2]->vide();
     for (int g = 1; g <= 2; ++g)
@@ -56,27 +57,29 @@ void SaisieGenotypes::prepare_saisie(int n) {
             case_genotype[g][i]->enabled = true;
             case_genotype[g][i]->coche(false);
         }
+    const ModeleCaracteres& modele = f.genes.modele;
     for (int g = 1; g <= 2; ++g)
-        for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
-            CaseACocher& boite = *case_genotype[g][i];
-            if (s.contour == Contour::cercle && contient(boite.caption, "Y")) boite.enabled = false;
-            if (s.contour == Contour::carre && compte(boite.caption, 'X') >= 2)
-                boite.enabled = false;
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
+            const std::string& genotype = modele.genotype_du_gene[g][i];
+            if (sexe_indiv == Sexe::femme && contient(genotype, "Y"))
+                case_genotype[g][i]->enabled = false;
+            if (sexe_indiv == Sexe::homme && compte(genotype, 'X') >= 2)
+                case_genotype[g][i]->enabled = false;
         }
     cadre(1);
     // Those of the individual's sex, in the order saved files name them; the others wait for
     // the sex choice to turn to them.
     for (int g = 1; g <= 2; ++g) {
         suit_le_sexe[g] = false;
-        for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
-            const CaseACocher& boite = *case_genotype[g][i];
-            if (sexe_genotype(boite.caption) != "rien") suit_le_sexe[g] = true;
-            if (boite.enabled) radio_genotype[g]->items.push_back(boite.caption);
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
+            const std::string& genotype = modele.genotype_du_gene[g][i];
+            if (sexe_genotype(genotype) != "rien") suit_le_sexe[g] = true;
+            if (case_genotype[g][i]->enabled) radio_genotype[g]->items.push_back(genotype);
         }
     }
     // A spouse is of the partner's other sex: the crossing makes it so.
-    sexe->index = s.contour == Contour::carre ? 0 : 1;
-    sexe->enabled = n <= 2;
+    this->sexe->index = sexe_indiv == Sexe::homme ? 0 : 1;
+    this->sexe->enabled = n <= 2;
     accorde_au_sexe();
 }
 
@@ -91,8 +94,8 @@ std::vector<std::string> genotypes_possibles(const FenetrePrincipale& f, int g) 
     };
     std::vector<std::string> possibles;
     for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
-        const std::string& genotype = f.genotypes.case_genotype[g][i]->caption;
-        bool fait = ped.changement_genotype == 0;
+        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
+        bool fait = !ped.changement_genotype;
         for (const std::string& a : ped.gam_parent1)
             for (const std::string& b : ped.gam_parent2)
                 fait = fait || allele(a) + "," + allele(b) == genotype;
@@ -108,7 +111,7 @@ std::vector<std::string> genotypes_possibles(const FenetrePrincipale& f, int g) 
 void SaisieGenotypes::accorde_au_sexe() {
     const int n = individu_entre();
     if (!individu_valide(n)) return;
-    const bool feminin = f.arbre.tab_shape[n]->contour == Contour::cercle;
+    const bool feminin = f.famille.individu(n).sexe == Sexe::femme;
     for (int g = 1; g <= 2; ++g) {
         RadioGroupe& liste = *radio_genotype[g];
         for (const std::string& autre : genotypes_possibles(f, g))
@@ -125,13 +128,15 @@ void SaisieGenotypes::accorde_au_sexe() {
 
 int SaisieGenotypes::individu_entre() const {
     const Pedigree& ped = f.arbre.ped;
-    return ped.changement_genotype != 0 ? ped.indiv_saisi : ped.indiv_courant;
+    return ped.changement_genotype ? ped.indiv_saisi : ped.indiv_courant;
 }
 
-void SaisieGenotypes::vide_genotypes() {
+void SaisieGenotypes::vide_genotypes(ModeleCaracteres& modele) {
     for (int g = 1; g <= 2; ++g) {
-        for (int i = 1; i <= max_genotypes_gene; ++i)
+        for (int i = 1; i <= max_genotypes_gene; ++i) {
+            modele.genotype_du_gene[g][i].clear();
             case_genotype[g][i]->caption.clear();
+        }
         radio_genotype[g]->vide();
     }
 }
@@ -145,21 +150,23 @@ void SaisieGenotypes::retire_premiers_items(int nb_genes) {
 
 void SaisieGenotypes::range_cases(ModeleCaracteres& modele) {
     for (int g = 1; g <= 2; ++g) {
-        auto& cases = case_genotype[g];
+        auto& genotypes = modele.genotype_du_gene[g];
         const int n = modele.nb_genotypes_gene[g];
         for (int i = 1; i <= n; ++i)
             for (int j = i + 1; j <= n; ++j)
-                if (cases[j]->caption == cases[i]->caption) cases[j]->caption.clear();
+                if (genotypes[j] == genotypes[i]) genotypes[j].clear();
         for (int i = 1; i <= n; ++i)
             for (int j = i; j <= n - 1; ++j)
-                if (cases[j]->caption.empty() && !cases[j + 1]->caption.empty()) {
-                    cases[j]->caption = cases[j + 1]->caption;
-                    cases[j + 1]->caption.clear();
+                if (genotypes[j].empty() && !genotypes[j + 1].empty()) {
+                    genotypes[j] = genotypes[j + 1];
+                    genotypes[j + 1].clear();
                 }
         int restants = 0;
         for (int i = 1; i <= max_genotypes_gene; ++i) {
-            cases[i]->visible = !cases[i]->caption.empty();
-            if (cases[i]->visible) ++restants;
+            CaseACocher& boite = *case_genotype[g][i];
+            boite.caption = genotypes[i];
+            boite.visible = !genotypes[i].empty();
+            if (boite.visible) ++restants;
         }
         modele.nb_genotypes_gene[g] = restants;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "genebank/modele_caracteres.h"
+#include "ground/textes.h"
 
 #include <cstddef>
 #include <string>
@@ -27,12 +28,17 @@ class ChoixGenes {
     void clic_second_gene();
     // "OK": builds the trait model of the chosen genes and every panel that shows it.
     void confirme_genes();
+    // A new choice of genes starts from none: the title, legend and trait model of the last
+    // confirmation go, so that undoing back to the choice shows what opening its lines shows.
+    void oublie_genes();
     void annule();
     bool choix_complet() const;
+    // The title in the middle of the window, after its text changed.
+    void centre_titre();
 
     ModeleCaracteres modele;
 
-    Groupe* panneau; // group_choix
+    Groupe* panneau;
     RadioGroupe *premier_gene, *second_gene;
     BoutonGlyphe *ok, *annuler;
     Memo* banque; // the gene bank's text
@@ -41,7 +47,9 @@ class ChoixGenes {
     void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste);
     void dimension_choix(int type);
     void vide_modele();
-    void montre_titre(const std::string& texte);
+    void montre_titre(const Texte& texte);
+    // The gene of the bank that a list has selected; empty when none.
+    std::string nom_choisi(const RadioGroupe& liste) const;
     void lit_banque(const std::string& nom1, const std::string& nom2);
     void lit_gene(int g, std::size_t entete);
     std::size_t lit_phenotypes(int g, std::size_t entete);

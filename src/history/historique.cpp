@@ -31,7 +31,7 @@ void Historique::cree_controles() {
 
 void Historique::rejoue_journal() {
     f.visible = false;
-    f.journal.rejeu_en_cours = 1;
+    f.journal.rejeu_en_cours = true;
     // A log that does not name the rule of its gametes was written before it had a choice.
     f.arbre.ped.regle_gametes = RegleGametes::melange_libre;
     const auto& lignes = f.journal.lignes();
@@ -39,7 +39,7 @@ void Historique::rejoue_journal() {
     for (std::size_t i = 0; i < nb && i < lignes.size(); ++i)
         rejoue_ligne(f, lignes[i]);
     f.couleurs.recolore();
-    f.journal.rejeu_en_cours = 0;
+    f.journal.rejeu_en_cours = false;
     f.visible = true;
     actualise_edition();
 }

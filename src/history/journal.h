@@ -34,7 +34,7 @@ class Journal {
     std::vector<std::string>& lignes() { return *lignes_; }
     const std::vector<std::string>& lignes() const { return *lignes_; }
 
-    std::uint8_t rejeu_en_cours = 0;
+    bool rejeu_en_cours = false;
     // Runs after a line of the user's is appended.
     std::function<void()> apres_ajout;
 

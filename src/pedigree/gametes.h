@@ -1,13 +1,21 @@
 // Pure rules on genotype and gamete texts.
 #pragma once
 
-#include "pedigree/modele_pedigree.h"
-
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace orvan {
+
+// How a parent's two genes go into its gametes when both lie on the X chromosome.
+enum class RegleGametes {
+    // The two genes' alleles mixed freely, the father's X with his Y: the rule of the families
+    // saved before the sex chromosomes were kept whole.
+    melange_libre,
+    // A gamete carries one sex chromosome: a father gives his X with his alleles of both genes,
+    // or his Y, each half the time.
+    un_chromosome_sexuel,
+};
 
 // The characters before the first ","; empty without ",".
 std::string tete(std::string_view s);

@@ -22,14 +22,6 @@ constexpr Police police_generation{10, true};
 // The generations' numbers stand in one column, this far left of the leftmost individual.
 constexpr int ecart_generations = 14;
 
-std::vector<std::string> noms_de_la_legende(const FenetrePrincipale& f) {
-    std::vector<std::string> noms;
-    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
-    for (int i = 1; i <= total; ++i)
-        noms.push_back(f.couleurs.nom_legende[i]->caption);
-    return noms;
-}
-
 QRect zone_du_texte(const QString& texte, const QFont& police, int gauche, int haut) {
     const QFontMetrics fm(police);
     return {gauche, haut, fm.horizontalAdvance(texte) + 1, fm.height()};
@@ -64,12 +56,11 @@ Motif motif_du_controle(const FenetrePrincipale& f, const Controle& c, bool moti
     if (!motifs) return Motif::aucun;
     const Arbre& a = f.arbre;
     for (int k = 1; k <= max_individus; ++k) {
+        const std::string& affiche = f.famille.individu(k).phenotype_affiche;
         if (&c == a.tab_shape[k])
-            return motif_de_l_entree(
-                entree_du_symbole(a.tab_label[k]->caption, noms_de_la_legende(f)));
+            return motif_de_l_entree(entree_du_symbole(affiche, f.couleurs.noms_de_la_legende()));
         if (&c == a.tab_label[k])
-            return motif_de_l_entree(
-                entree_du_fond(a.tab_label[k]->caption, noms_de_la_legende(f)));
+            return motif_de_l_entree(entree_du_fond(affiche, f.couleurs.noms_de_la_legende()));
     }
     const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
     for (int i = 1; i <= total; ++i)
@@ -149,10 +140,26 @@ void dessine_numeros(QPainter& p, const std::vector<TexteNumero>& numeros) {
     p.restore();
 }
 
-void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style) {
-    dessine_numeros(p, textes_de_numerotation(f, style));
-    for (const Controle* c : controles_de_la_famille(f))
-        dessine_controle(p, f, *c, style);
+namespace {
+
+// The individual whose symbol or label c is; 0 for any other control.
+int individu_du_controle(const FenetrePrincipale& f, const Controle& c) {
+    for (int k = 1; k <= max_individus; ++k)
+        if (&c == f.arbre.tab_shape[k] || &c == f.arbre.tab_label[k]) return k;
+    return 0;
+}
+
+} // namespace
+
+void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style,
+                     int partie) {
+    if (partie <= sans_les_individus) dessine_numeros(p, textes_de_numerotation(f, style));
+    for (const Controle* c : controles_de_la_famille(f)) {
+        const int k = individu_du_controle(f, *c);
+        const bool dessine =
+            partie == toute_la_famille || (partie == sans_les_individus ? k == 0 : k == partie);
+        if (dessine) dessine_controle(p, f, *c, style);
+    }
 }
 
 QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style) {

@@ -165,7 +165,7 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
     if (w->geometry() != geometrie) w->setGeometry(geometrie);
     if (premiere || c.enabled != e.enabled) {
         e.enabled = c.enabled;
-        w->setEnabled(c.enabled);
+        if (r.suit_activation()) w->setEnabled(c.enabled);
     }
     if (premiere || c.police.taille != e.police.taille || c.police.gras != e.police.gras) {
         e.police = c.police;

@@ -1,6 +1,8 @@
 #include "ui/calculette.h"
 
+#include "ground/messages.h"
 #include "ui/calcul.h"
+#include "ui/textes_controles.h"
 
 #include <optional>
 
@@ -28,9 +30,8 @@ bool se_tape(char c) {
     return c == '.' || (c >= '0' && c <= '9');
 }
 
-const char* message(Ecueil e) {
-    return e == Ecueil::division_par_zero ? "Division par zéro en virgule flottante"
-                                          : "Résultat trop grand pour la calculette";
+const Texte& message(Ecueil e) {
+    return e == Ecueil::division_par_zero ? msg::division_par_zero : msg::resultat_trop_grand;
 }
 
 } // namespace
@@ -50,7 +51,7 @@ BoutonGlyphe* Calculette::touche(const std::string& nom, const std::string& text
 
 void Calculette::cree_controles() {
     boite = &fenetre.cree<Groupe>(nullptr, "calculette");
-    boite->caption = " Calculette";
+    ecrit(*boite, msg::calculette, Langue::francais);
     boite->fond = rgb(255, 255, 0);
     boite->left = 524;
     boite->top = 306;
@@ -73,7 +74,8 @@ void Calculette::cree_controles() {
     affichage->width = largeur_utile;
     affichage->height = 22;
 
-    effacer = touche("b_eff", "Effacer", marge, 46, largeur_utile);
+    effacer = touche("b_eff", "", marge, 46, largeur_utile);
+    ecrit(*effacer, msg::effacer, Langue::francais);
     effacer->on_click = [this] { efface(); };
     cree_pave();
 }
@@ -120,8 +122,8 @@ void Calculette::cree_pave() {
 }
 
 void Calculette::tape(char c) {
-    std::string texte = nouvel_affichage == 1 ? std::string() : affichage->caption;
-    nouvel_affichage = 0;
+    std::string texte = nouvel_affichage ? std::string() : affichage->caption;
+    nouvel_affichage = false;
     affichage->set_caption(texte + c);
 }
 
@@ -134,8 +136,8 @@ void Calculette::efface() {
 }
 
 void Calculette::operateur(char o) {
-    const bool nombre_tape = nouvel_affichage == 0;
-    nouvel_affichage = 1;
+    const bool nombre_tape = !nouvel_affichage;
+    nouvel_affichage = true;
     const std::optional<double> v = lit_affichage(affichage->caption);
     // What the display cannot give leaves the operands and the waiting operation as they were.
     if (!v) return;
@@ -175,7 +177,7 @@ void Calculette::change_operation(char o) {
 void Calculette::termine_chaine() {
     premier_nombre = 0;
     second_nombre = 0;
-    nouvel_affichage = 1;
+    nouvel_affichage = true;
 }
 
 void Calculette::montre() {

@@ -16,6 +16,7 @@ void Controle::clic() const {
 
 void Label::set_caption(std::string texte) {
     caption = std::move(texte);
+    this->texte.reset();
     remesure();
 }
 
@@ -36,6 +37,7 @@ void RadioGroupe::selectionne(int i) {
 void RadioGroupe::vide() {
     items.clear();
     inactifs.clear();
+    textes_items.clear();
     index = -1;
 }
 

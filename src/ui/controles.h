@@ -2,6 +2,8 @@
 // widget; the core reads and writes only these.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -78,6 +80,12 @@ struct Controle {
     const Controle* bulle_de = nullptr;
     Police police;
     Curseur curseur = Curseur::normal;
+    // Both forms of the caption and of the items (a list's, a radio group's, a picture's) when
+    // the program gave them (ui/textes_controles.h): a change of language writes them again.
+    // Empty for the family's own texts and for those of the language file.
+    std::optional<Texte> texte;
+    std::vector<Texte> textes_items;
+    std::optional<Texte> texte_bulle;
 
     // Mouse in the control's own coordinates; the control pressed keeps the mouse until release.
     std::function<void(Bouton, int, int)> on_mouse_down;
@@ -196,6 +204,8 @@ enum class Dessin { aucun, depart, fond_impression };
 struct Image : Controle {
     explicit Image(std::string n) : Controle(std::move(n), Genre::image) {}
     Dessin dessin = Dessin::aucun;
+    // The words that the drawing writes, in the order the drawing asks for them.
+    std::vector<std::string> textes;
 };
 
 struct Saisie : Controle {

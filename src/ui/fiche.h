@@ -4,6 +4,7 @@
 #include "ui/controles.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,13 @@ class Fiche {
     Controle* trouve(const std::string& nom) const;
 
     std::string caption;
+    // Both forms of the caption when the program gave it: a change of language writes it again.
+    std::optional<Texte> texte;
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = false;
     bool au_premier_plan = false;
-    bool double_buffer = false;
     Couleur fond = rgb(240, 240, 240);
-    bool show_hint_global = true; // the application-wide hint switch
-    std::string fichier_aide;
+    bool show_hint_global = true;         // the application-wide hint switch
     std::function<void(int)> on_key_down; // key code: 112 for F1
 
     // Creates a control of the window; the creation order is the stacking order and the order

@@ -15,7 +15,7 @@ class Impression {
     // Imprimer1Click. Nothing is written to the event log and the family does not change.
     void imprime();
 
-    FenetreImpression fenetre; // Tunit_imp
+    FenetreImpression fenetre;
 
   private:
     void propose_pdf(ResultatImpression resultat);
@@ -23,6 +23,6 @@ class Impression {
 };
 
 // What the pupil is told when the page could not be printed.
-const char* message_impression(ResultatImpression resultat);
+const Texte& message_impression(ResultatImpression resultat);
 
 } // namespace orvan

@@ -32,7 +32,7 @@ class ChangementGenotypeTest : public QObject {
             // "Avec info génotype": the symbols show their genotypes as tooltips.
             f.menus.avec_info_genotype->clic();
         });
-        QCOMPARE(f.arbre.ped.geno1[3], std::string("Y,XD"));
+        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("Y,XD"));
         QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::carre);
         QWidget* symbole = trouve("Shape3");
         QVERIFY(symbole && symbole->isVisible());
@@ -68,7 +68,7 @@ class ChangementGenotypeTest : public QObject {
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!panneau->isVisible());
-        QCOMPARE(f.arbre.ped.geno1[3], std::string("XD,Xd"));
+        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("XD,Xd"));
         // The tooltips read the genotype plainly, the label's as its symbol's.
         QCOMPARE(symbole->toolTip(), QStringLiteral("XD,Xd"));
         QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[D]"));
