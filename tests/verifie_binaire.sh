@@ -10,6 +10,11 @@ export LANG=C.UTF-8
 echec=0
 "$orvan" --help | grep -q -- "--dump" || { echo "--help n'a pas répondu"; echec=1; }
 "$orvan" --version | grep -q "^orvan " || { echo "--version n'a pas répondu"; echec=1; }
+# An unknown option is told, without any display.
+sortie=$("$orvan" --bogus 2>&1)
+code=$?
+[ $code -eq 2 ] && grep -q -- "--bogus" <<<"$sortie" ||
+    { echo "--bogus : code $code, sortie '$sortie'"; echec=1; }
 for gen in "$donnees"/*.gen; do
     if ! diff <("$orvan" --dump "$gen") "${gen%.gen}.json" >/dev/null; then
         echo "vidage différent pour $gen"

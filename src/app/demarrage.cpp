@@ -136,6 +136,7 @@ void Coquille::nouveau_caractere() {
 }
 
 void Coquille::autre_famille() {
+    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     if (!f.plateforme.question_oui_non(msg::perdre_parents)) return;
     vide_la_famille();
     f.genes.confirme_genes();

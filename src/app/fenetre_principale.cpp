@@ -61,6 +61,8 @@ void FenetrePrincipale::relie_menus() {
     const auto relie = [](Menu* m, std::function<void()> h) { m->on_click = std::move(h); };
     relie(menus.ouvrir, [this] { historique.ouvrir(); });
     relie(menus.enregistrer, [this] { historique.enregistrer(); });
+    relie(menus.annuler_action, [this] { historique.annule_action(); });
+    relie(menus.retablir_action, [this] { historique.retablit_action(); });
     relie(menus.imprimer, [this] { impression.imprime(); });
     relie(menus.quitter, [this] { coquille.quitter(); });
     relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });

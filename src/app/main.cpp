@@ -59,5 +59,10 @@ int main(int argc, char** argv) {
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr, langue);
+    if (const std::string option = orvan::option_inconnue(arguments); !option.empty()) {
+        std::cerr << orvan::msg::option_inconnue.avec({orvan::Texte::tel_quel(option)}).dans(langue)
+                  << '\n';
+        return 2;
+    }
     return orvan::lance_interface(argc, argv, arguments);
 }

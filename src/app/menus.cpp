@@ -1,11 +1,14 @@
 #include "app/menus.h"
 
+#include "ground/messages.h"
 #include "ui/fiche.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
 namespace {
 
+constexpr int majuscule = 0x2000;
 constexpr int ctrl = 0x4000;
 
 } // namespace
@@ -27,9 +30,17 @@ void Menus::cree(Fiche& f) {
     enregistrer->raccourci = ctrl | 'S';
     imprimer->raccourci = ctrl | 'P';
     quitter->raccourci = ctrl | 'Q';
+    edition = menu(nullptr, "Edition1", "Édition", 16);
+    annuler_action = menu(edition, "Annuler1", "Annuler", 161);
+    retablir_action = menu(edition, "Retablir1", "Rétablir", 162);
+    annuler_action->raccourci = ctrl | 'Z';
+    retablir_action->raccourci = ctrl | 'Y';
+    retablir_action->raccourci_bis = ctrl | majuscule | 'Z';
+    annuler_action->enabled = retablir_action->enabled = false;
     caractere = menu(nullptr, "Caractre1", "Caractère", 2);
     // The exercises are the lesson: their menu shows, enabled once there is a family.
     exercices = menu(nullptr, "Exercice1", "Exercices", 3);
+    ecrit_bulle(*exercices, msg::exercices_attendent, Langue::francais);
     exercice_alleles = menu(exercices, "Gnotypes1", "Allèles", 31);
     exercice_genotypes = menu(exercices, "Gnotypes2", "Génotypes", 32);
     autre_famille = menu(nullptr, "Autrefamille1", "Autre famille", 4);

@@ -10,6 +10,8 @@ struct Menus {
     void cree(Fiche& fenetre);
 
     Menu *fichier, *ouvrir, *enregistrer, *imprimer, *quitter;
+    // Undo and redo by whole actions.
+    Menu *edition, *annuler_action, *retablir_action;
     Menu* caractere;
     Menu *exercices, *exercice_alleles, *exercice_genotypes;
     Menu* autre_famille;

@@ -25,6 +25,7 @@ void ExerciceAlleles::cree_controles() {
                                          6, 16 + (i - 1) * 18, 90, 17);
             const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
             label_correction[g][i] = &f.cree<Label>(&boite, nom_cor, f.plateforme);
+            case_relation[g][i]->on_click = [this, g, i] { note_reponse(g, i); };
             label_correction[g][i]->left = 100;
             label_correction[g][i]->top = 18 + (i - 1) * 18;
         }
@@ -34,7 +35,7 @@ void ExerciceAlleles::cree_controles() {
     annuler = &cree_bouton(f, panneau, "BitBtn7", msg::annuler, {74, 244, 68}, Glyphe::annuler);
     panneau->height = 275;
     ok->on_click = [this] { marque(); };
-    annuler->on_click = [this] { annule(); };
+    annuler->on_click = [this] { ferme(); };
 }
 
 void ExerciceAlleles::montre() {
@@ -68,10 +69,20 @@ void ExerciceAlleles::annule() {
     ped.changement_genotype = false;
 }
 
+void ExerciceAlleles::ferme() {
+    panneau->visible = false;
+    f.journal.stock_ev(ev::ReponsesFermees{});
+}
+
+void ExerciceAlleles::note_reponse(int g, int i) {
+    f.journal.stock_ev(ev::ReponseCochee{g, i, case_relation[g][i]->checked});
+}
+
+// New genes come with every statement ticked: that is no answer of the pupil's.
 void ExerciceAlleles::remet_reponses() {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_relations; ++i) {
-            case_relation[g][i]->coche(true);
+            case_relation[g][i]->checked = true;
             label_correction[g][i]->set_caption("");
         }
 }

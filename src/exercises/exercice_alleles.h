@@ -21,8 +21,13 @@ class ExerciceAlleles {
     void montre();
     // "OK": every statement of the genes in use marked "bien" or "faux" beside its box.
     void marque();
-    // The cancel that the answers panel and the genotype panel share.
+    // The genotype panel's cancel. Files saved before the answers panel had a close of its
+    // own used it for that panel too: their lines replay it.
     void annule();
+    // "Annuler" of the answers panel: the panel closes, the family stays as it is.
+    void ferme();
+    // The pupil's tick of statement i of gene g, kept in the log so that the answers come back.
+    void note_reponse(int g, int i);
 
     void remet_reponses();
     void vide_enonces();

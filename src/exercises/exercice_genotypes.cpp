@@ -42,8 +42,10 @@ void ExerciceGenotypes::relie_pedigree() {
     };
 }
 
+// Started again while it runs, it would take the states it set itself for those to give back.
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
+    if (arbre.ped.mode_interro_geno) return;
     arbre.ped.mode_interro_geno = true;
     // Every symbol takes the click that asks its genotype; the end of the questions gives back
     // what each took before.

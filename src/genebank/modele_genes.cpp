@@ -71,6 +71,7 @@ void ChoixGenes::oublie_genes() {
     ecrit(titre, Texte{}, f.textes.langue());
     ecrit_bulle(titre, Texte{}, f.textes.langue());
     titre.visible = false;
+    ecrit_titre(f, msg::titre_fenetre, f.textes.langue());
     f.couleurs.montre_legende(0);
 }
 
@@ -79,6 +80,8 @@ void ChoixGenes::montre_titre(const Texte& texte) {
     ecrit(titre, texte, f.textes.langue());
     centre_titre();
     titre.visible = true;
+    // The window names the family's genes, as its title does.
+    ecrit_titre(f, texte, f.textes.langue());
 }
 
 void ChoixGenes::centre_titre() {

@@ -117,6 +117,9 @@ inline const Texte trop_de_lignes{
     "The file {} has too many empty or very short lines ({}) to be opened."};
 inline const Texte langue_trop_grande{"Le fichier de langue {} dépasse 1 Mio : il n'a pas été lu.",
                                       "The language file {} is over 1 MiB: it has not been read."};
+inline const Texte langue_deux_points{
+    "Fichier de langue, ligne {} : il manque « : » entre le contrôle et ses textes.",
+    "Language file, line {}: the \u201c:\u201d between the control and its texts is missing."};
 inline const Texte langue_tag_invalide{
     "Fichier de langue, ligne {} : « {} » n'est pas un nombre entier.",
     "Language file, line {}: \u201c{}\u201d is not a whole number."};
@@ -210,6 +213,11 @@ inline const Texte aide_ligne_de_commande{
     "  --version          the version\n\n"
     "These messages are in English with the argument 2, or without a language argument\n"
     "when LC_ALL, LC_MESSAGES or LANG ask for English (en_GB, en_US...).\n"};
+inline const Texte exercices_attendent{
+    "Les exercices attendent une troisième génération : mariez un enfant.",
+    "The exercises need a third generation: marry a child."};
+inline const Texte option_inconnue{"orvan : option inconnue {} (orvan --help les donne)",
+                                   "orvan: unknown option {} (orvan --help lists them)"};
 inline const Texte dump_sans_fichier{"orvan --dump : il manque le nom du fichier",
                                      "orvan --dump: the file name is missing"};
 inline const Texte export_incomplet{

@@ -63,9 +63,12 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     ped.gam_parent1 = gametes_de(f.famille.individu(1));
     ped.gam_parent2 = gametes_de(f.famille.individu(2));
     g.sexe->top = g.ok->top;
+    g.sexe->enabled = true;
     g.sexe->selectionne(f.famille.individu(n).sexe == Sexe::homme ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
+    // "Ok" waits for a genotype of the individual's sex, also when none is offered.
+    g.accorde_au_sexe();
     g.cadre(1);
 }
 
@@ -74,15 +77,16 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     f.genotypes.radio_genotype[1]->selectionne(-1);
     f.genotypes.radio_genotype[2]->selectionne(-1);
     ped.changement_genotype = false;
-    f.journal.stock_ev(ev::ChoixIndividu{n, false});
     ped.indiv_courant = n;
+    if (f.famille.dernier_indiv > 2 && f.famille.dernier_indiv >= dernier_avant_conjoint) {
+        ped.choix_en_cours = 0;
+        // A refused click writes no line; an older log that holds one has it refused again,
+        // silently.
+        if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::famille_complete);
+        return;
+    }
+    f.journal.stock_ev(ev::ChoixIndividu{n, false});
     if (f.famille.dernier_indiv > 2) {
-        if (f.famille.dernier_indiv >= dernier_avant_conjoint) {
-            ped.choix_en_cours = 0;
-            // The refused click stays in the log: a replay refuses it again, silently.
-            if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::famille_complete);
-            return;
-        }
         f.arbre.ajout_conjoint(n);
         n = f.famille.dernier_indiv;
     }

@@ -19,10 +19,19 @@ std::string texte_du_genotype(const Individu& i, int gene) {
 
 } // namespace
 
+// A family whose first children are drawn now keeps each sex chromosome whole in the gametes;
+// one rebuilt from its log draws them by the rule that the log names.
 void Arbre::croise_fondateurs() {
+    if (!f.journal.rejeu_en_cours) adopte_regle_chromosome_sexuel();
     croisement(1, 2, 3, ped.haut_gen2);
     active(1, false);
     active(2, false);
+}
+
+void Arbre::adopte_regle_chromosome_sexuel() {
+    if (ped.regle_gametes == RegleGametes::un_chromosome_sexuel) return;
+    ped.regle_gametes = RegleGametes::un_chromosome_sexuel;
+    f.journal.stock_ev(ev::RegleChromosomeSexuel{});
 }
 
 void Arbre::croise_conjoint() {
@@ -55,8 +64,10 @@ void Arbre::croisement(int p1, int p2, int premier, int rang) {
 
     const Individu& parent1 = famille.individu(p1);
     const Individu& parent2 = famille.individu(p2);
-    ped.gam_parent1 = gametes(texte_du_genotype(parent1, 1), texte_du_genotype(parent1, 2));
-    ped.gam_parent2 = gametes(texte_du_genotype(parent2, 1), texte_du_genotype(parent2, 2));
+    ped.gam_parent1 =
+        gametes(texte_du_genotype(parent1, 1), texte_du_genotype(parent1, 2), ped.regle_gametes);
+    ped.gam_parent2 =
+        gametes(texte_du_genotype(parent2, 1), texte_du_genotype(parent2, 2), ped.regle_gametes);
     for (int rang_enfant = 1; rang_enfant <= n; ++rang_enfant) {
         const int k = premier + rang_enfant - 1;
         place_enfant(k, rang_enfant, n, ecart, rang, gen2);

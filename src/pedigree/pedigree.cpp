@@ -110,6 +110,8 @@ void Arbre::retrait_dernier() {
 }
 
 void Arbre::clic_individu(int k, Bouton bouton) {
+    // The founders wait for the teacher's choice of mode and genes, whose panels lie over them.
+    if (f.coquille.panneau_mode->visible || f.genes.panneau->visible) return;
     f.phenotypes.choix_all(k, bouton);
     if (k <= 2) f.depart.lance_disparition();
 }

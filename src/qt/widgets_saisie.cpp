@@ -55,6 +55,8 @@ void RadioGroupeQt::actualise() {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const bool coche = static_cast<int>(i) == r_.index;
         if (reserve_[i]->isChecked() != coche) reserve_[i]->setChecked(coche);
+        const bool actif = r_.item_actif(static_cast<int>(i));
+        if (reserve_[i]->isEnabled() != actif) reserve_[i]->setEnabled(actif);
     }
 }
 

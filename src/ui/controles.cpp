@@ -36,8 +36,13 @@ void RadioGroupe::selectionne(int i) {
 
 void RadioGroupe::vide() {
     items.clear();
+    inactifs.clear();
     textes_items.clear();
     index = -1;
+}
+
+bool RadioGroupe::item_actif(int i) const {
+    return i < 0 || static_cast<std::size_t>(i) >= inactifs.size() || !inactifs[i];
 }
 
 const std::string& RadioGroupe::texte_choisi() const {

@@ -76,6 +76,8 @@ struct Controle {
     std::string caption;
     std::string hint;
     bool show_hint = true;
+    // Shows the hint of that control instead of its own: a label, its symbol's.
+    const Controle* bulle_de = nullptr;
     Police police;
     Curseur curseur = Curseur::normal;
     // Both forms of the caption and of the items (a list's, a radio group's, a picture's) when
@@ -141,6 +143,9 @@ struct RadioGroupe : Controle {
     void selectionne(int i);
     void vide(); // removes the items and the selection; runs nothing
     const std::string& texte_choisi() const;
+    // Items shown greyed, that the user cannot choose: item i when inactifs[i] is set.
+    std::vector<bool> inactifs;
+    bool item_actif(int i) const;
 };
 
 struct CaseACocher : Controle {
@@ -181,7 +186,8 @@ struct Menu : Controle {
     explicit Menu(std::string n) : Controle(std::move(n), Genre::menu) {}
     bool checked = false;
     bool separateur = false;
-    int raccourci = 0; // key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt; 0 for none
+    int raccourci = 0;     // key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt; 0 for none
+    int raccourci_bis = 0; // a second key for the same entry
 };
 
 struct Minuterie : Controle {

@@ -57,6 +57,11 @@ FichierLangue analyse_langue(const std::vector<std::string>& lignes) {
         const std::string& ligne = lignes[n];
         auto genres = genres_adresses(ligne);
         if (genres.empty()) continue;
+        // Without its colon the line would give the control its own address as text.
+        if (ligne.find(':') == std::string::npos) {
+            fichier.erreur = msg::langue_deux_points.avec({Texte::tel_quel(std::to_string(n + 1))});
+            break;
+        }
         const std::string tag = texte_du_tag(ligne);
         const auto valeur = entier_strict(tag);
         if (!valeur) {

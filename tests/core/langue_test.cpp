@@ -99,6 +99,11 @@ TEST(LigneDeLangue, UnTagInvalideArreteLaLecture) {
     EXPECT_NE(f.erreur->francais.find("ligne 4"), std::string::npos);
     EXPECT_NE(f.erreur->francais.find("x2"), std::string::npos);
     EXPECT_TRUE(analyse_langue({"Label_:vide;empty"}).erreur);
+    // A line that lost its colon stops the reading instead of renaming its control.
+    const FichierLangue sans = analyse_langue({"Menu_1:A;Un", "Menu_12"});
+    EXPECT_EQ(sans.lignes.size(), 1u);
+    ASSERT_TRUE(sans.erreur);
+    EXPECT_NE(sans.erreur->francais.find("ligne 2"), std::string::npos);
 }
 
 TEST(LangueDeLaFenetre, QuestionCaractereSurDeuxLignes) {

@@ -94,8 +94,8 @@ class FenetrePrincipaleTest : public QObject {
     void la_barre_de_menus_suit_les_entrees_du_coeur() {
         QMenuBar* barre = session_->fenetre.menuBar();
         QCOMPARE(entrees_visibles(barre),
-                 QStringList({"Fichier", "Caractère", "Exercices", "Autre famille", "Couleurs",
-                              "Historique", "Affichage", "Options"}));
+                 QStringList({"Fichier", "Édition", "Caractère", "Exercices", "Autre famille",
+                              "Couleurs", "Historique", "Affichage", "Options"}));
         // The exercises wait for a family.
         QVERIFY(!entree(barre, "Exercices")->isEnabled());
         for (const char* cachee : {"Calculette", "Saisie phénot./génot.", "Aide"}) {
