@@ -39,6 +39,7 @@ void ajoute_gene(const Individu& i, int g, IndividuVu& ind) {
 
 FamilleVue famille_vue(const FenetrePrincipale& f) {
     FamilleVue vue;
+    vue.regle = f.arbre.ped.regle_gametes;
     const ModeleCaracteres& m = f.genes.modele;
     for (int g = 1; g <= m.nb_genes; ++g)
         vue.genes.push_back(gene_vu(m, g));

@@ -2,6 +2,8 @@
 // and per gene the phenotype shown and the genotype known. Nothing hidden stands here.
 #pragma once
 
+#include "pedigree/gametes.h"
+
 #include <string>
 #include <vector>
 
@@ -37,6 +39,8 @@ struct IndividuVu {
 struct FamilleVue {
     std::vector<GeneVu> genes; // one or two
     std::vector<IndividuVu> individus;
+    // The rule the program draws this family's children with: its log says which.
+    RegleGametes regle = RegleGametes::un_chromosome_sexuel;
     bool operator==(const FamilleVue&) const = default;
 };
 

@@ -25,10 +25,13 @@ using GenotypesParent = std::array<std::string, 2>;
 // is gone through once for each pair.
 class LoiEnfantProgramme {
   public:
+    // The rule of the gametes of the family at hand; the laws of each rule are kept.
+    void suit(RegleGametes regle) { regle_ = regle; }
     const LoiEnfant& loi(const GenotypesParent& premier, const GenotypesParent& second);
 
   private:
-    std::map<std::pair<GenotypesParent, GenotypesParent>, LoiEnfant> connues_;
+    RegleGametes regle_ = RegleGametes::un_chromosome_sexuel;
+    std::map<std::tuple<RegleGametes, GenotypesParent, GenotypesParent>, LoiEnfant> connues_;
 };
 
 } // namespace orvan

@@ -84,6 +84,7 @@ MoteurProbabilites::MoteurProbabilites(const FamilleVue& famille,
                                        const ReglagesProbabilites& reglages,
                                        LoiEnfantProgramme& lois)
     : famille_(famille), reglages_(reglages), lois_(lois), unions_(unions_de(famille_)) {
+    lois_.suit(famille_.regle);
     for (std::size_t i = 0; i < famille_.individus.size(); ++i)
         index_[famille_.individus[i].numero] = static_cast<int>(i);
     for (const GeneVu& g : famille_.genes)

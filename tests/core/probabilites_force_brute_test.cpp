@@ -19,6 +19,7 @@ namespace {
 class ForceBrute {
   public:
     ForceBrute(const FamilleVue& f, const ReglagesProbabilites& r) : f_(f), r_(r) {
+        lois_.suit(f.regle);
         for (const GeneVu& g : f.genes)
             espaces_.emplace_back(g);
         for (const IndividuVu& ind : f.individus) {
@@ -200,9 +201,12 @@ TEST(ProbabilitesForceBrute, LePeelingDonneLesMemesFractionsQueLEnumeration) {
     FamilleVue un_gene{{gene_de_la_banque("Hémophilie h")},
                        {vu(1, H, "H"), vu(2, F, "H"), vu(3, F, "H", 1, 2), vu(4, H, "h"),
                         vu(5, H, "H", 3, 4), vu(6, F, "h", 3, 4), vu(7, H, "H", 1, 2)}};
+    FamilleVue deux_x_avant = deux_x;
+    deux_x_avant.regle = RegleGametes::melange_libre;
     for (APriori a : {APriori::programme, APriori::population}) {
         const ReglagesProbabilites r{a, frequences_de_classe()};
         compare(deux_x, r, "daltonisme et hémophilie");
+        compare(deux_x_avant, r, "daltonisme et hémophilie, gamètes d'avant");
         compare(abo_rhesus, r, "ABO et rhésus");
         compare(un_gene, r, "hémophilie");
     }
