@@ -215,8 +215,6 @@ inline const Texte export_echelle{"orvan --export : --echelle attend un nombre d
                                   "orvan --export: --echelle needs a number from 1 to 8"};
 
 // The family in words, for the screen reader, the family's table and the SVG picture.
-inline const Texte femme{"femme", "woman"};
-inline const Texte homme{"homme", "man"};
 inline const Texte a_et_b{"{} et {}", "{} and {}"};
 inline const Texte genotype_de{"génotype {}", "genotype {}"};
 inline const Texte fille_de{"fille de {}", "daughter of {}"};

@@ -1,6 +1,7 @@
 #include "qt/export_image.h"
 
 #include "app/description_famille.h"
+#include "app/fenetre_principale.h"
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 
