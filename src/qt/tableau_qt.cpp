@@ -52,11 +52,15 @@ void montre_tableau_qt(QWidget* parent, const DemandeTableau& tableau) {
     disposition->addWidget(table);
     disposition->setSizeConstraint(QLayout::SetFixedSize);
     disposition->addWidget(boutons);
+    // The headers' lengths are known only once shown: the size is summed from the cells'.
     table->resizeColumnsToContents();
-    const int largeur = table->verticalHeader()->width() + table->horizontalHeader()->length() +
-                        4 * table->frameWidth();
-    const int hauteur = table->horizontalHeader()->height() + table->verticalHeader()->length() +
-                        4 * table->frameWidth();
+    table->resizeRowsToContents();
+    int largeur = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth();
+    for (int c = 0; c < colonnes; ++c)
+        largeur += table->columnWidth(c);
+    int hauteur = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int l = 0; l < lignes; ++l)
+        hauteur += table->rowHeight(l);
     table->setFixedSize(largeur, hauteur);
     dialogue.exec();
 }
