@@ -6,6 +6,7 @@
 #include "ui/capture.h"
 #include "ui/controles.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,13 @@ struct DemandeAide {
     std::string titre;
     std::vector<std::string> boutons;
     std::string introuvable;
+};
+
+// A long task as the user is shown it: what is being done, the text of its cancel button (empty
+// when it cannot be cancelled) and its number of steps.
+struct DemandeProgression {
+    std::string texte, annuler;
+    std::size_t total = 0;
 };
 
 class Plateforme : public MesureTexte {
@@ -88,6 +96,12 @@ class Plateforme : public MesureTexte {
     // Shows a window of the program modally and returns once it has closed (its `visible` false
     // again): by one of its buttons, by its own timer, or by its own close button.
     virtual void montre_modale(Fiche& fenetre) = 0;
+    // A task of many steps (app/progression.h): the window shows its progress once it has run
+    // half a second, with its cancel button; `progresse` is told how many steps are done and
+    // returns false once the user has cancelled; `termine_progression` closes what was shown.
+    virtual void commence_progression(const DemandeProgression& demande) = 0;
+    virtual bool progresse(std::size_t faits) = 0;
+    virtual void termine_progression() = 0;
 
   private:
     const Traduction* textes_ = nullptr;

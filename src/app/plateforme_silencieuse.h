@@ -34,6 +34,10 @@ class PlateformeSilencieuse : public Plateforme {
     // No one to wait for: the window's timers tick until it closes; a window that no timer
     // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
+    // Nothing to show, no one to cancel.
+    void commence_progression(const DemandeProgression&) override {}
+    bool progresse(std::size_t) override { return true; }
+    void termine_progression() override {}
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;
