@@ -1,6 +1,7 @@
 #include "app/description_famille.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "ui/numerotation.h"
 
 #include <algorithm>
@@ -19,13 +20,13 @@ std::array<std::string, 2> noms_des_phenotypes(std::string texte) {
     return {texte.substr(0, virgule), texte.substr(virgule + 1)};
 }
 
-std::string genotype_lisible(const std::string& bulle) {
+Texte genotype_lisible(const std::string& bulle) {
     const auto barres = bulle.find("//");
-    if (barres == std::string::npos) return bulle;
+    if (barres == std::string::npos) return Texte::tel_quel(bulle);
     const std::string g1 = bulle.substr(0, barres);
     const std::string g2 = bulle.substr(barres + 2);
-    if (g2.empty() || g2 == ",") return g1;
-    return g1 + " et " + g2;
+    if (g2.empty() || g2 == ",") return Texte::tel_quel(g1);
+    return msg::a_et_b.avec({Texte::tel_quel(g1), Texte::tel_quel(g2)});
 }
 
 void decrit_relations(const Famille& famille, IndividuDecrit& i) {
@@ -40,12 +41,13 @@ void decrit_relations(const Famille& famille, IndividuDecrit& i) {
         if (unions[u].a_pour_partenaire(i.k)) i.union_conjoint = static_cast<int>(u);
 }
 
-std::string numeros(const std::vector<int>& ks, const std::vector<IndividuDecrit>& famille) {
+std::string numeros(const std::vector<int>& ks, const std::vector<IndividuDecrit>& famille,
+                    Langue langue) {
     std::string texte;
     for (std::size_t n = 0; n < ks.size(); ++n) {
         const IndividuDecrit* i = trouve(famille, ks[n]);
         if (!i) continue;
-        if (!texte.empty()) texte += n + 1 == ks.size() ? " et " : ", ";
+        if (!texte.empty()) texte += n + 1 == ks.size() ? msg::et.dans(langue) : ", ";
         texte += i->numero;
     }
     return texte;
@@ -55,9 +57,10 @@ std::string numeros(const std::vector<int>& ks, const std::vector<IndividuDecrit
 
 std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f) {
     const Famille& famille = f.famille;
+    // The bank's own names, whatever language the lists show them in.
     const std::array<std::string, 2> genes = {
-        f.genes.premier_gene->texte_choisi(),
-        f.genes.modele.nb_genes == 2 ? f.genes.second_gene->texte_choisi() : std::string()};
+        f.genes.nom_choisi(*f.genes.premier_gene),
+        f.genes.modele.nb_genes == 2 ? f.genes.nom_choisi(*f.genes.second_gene) : std::string()};
     std::vector<IndividuDecrit> decrits;
     for (int k = 1; k <= max_individus; ++k) {
         const Individu& ind = famille.individu(k);
@@ -73,9 +76,9 @@ std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f) {
         i.phenotype = ind.phenotype_affiche;
         const auto noms = noms_des_phenotypes(i.phenotype);
         for (std::size_t g = 0; g < 2; ++g) {
-            const std::string mot = qualificatif_du_phenotype(genes[g], noms[g], i.femme);
-            if (mot.empty()) continue;
-            i.qualificatif += (i.qualificatif.empty() ? "" : ", ") + mot;
+            const Texte mot = qualificatif_du_phenotype(genes[g], noms[g], i.femme);
+            if (mot.francais.empty()) continue;
+            i.qualificatif = i.qualificatif.francais.empty() ? mot : i.qualificatif + ", " + mot;
         }
         // The genotype exercise hides the hints: the names must not give its answers away.
         const bool bulles =
@@ -97,48 +100,55 @@ const IndividuDecrit* trouve(const std::vector<IndividuDecrit>& famille, int k) 
     return nullptr;
 }
 
-std::string nom_accessible(const IndividuDecrit& i) {
-    std::string nom = i.numero + ", " + (i.femme ? "femme" : "homme");
+const Texte& nom_du_sexe(const IndividuDecrit& i) {
+    return i.femme ? msg::femme : msg::homme;
+}
+
+std::string nom_accessible(const IndividuDecrit& i, Langue langue) {
+    std::string nom = i.numero + ", " + nom_du_sexe(i).dans(langue);
     if (!i.phenotype.empty()) nom += ", " + i.phenotype;
-    if (!i.qualificatif.empty()) nom += ", " + i.qualificatif;
-    if (!i.genotype.empty()) nom += ", génotype " + i.genotype;
+    if (!i.qualificatif.francais.empty()) nom += ", " + i.qualificatif.dans(langue);
+    if (!i.genotype.francais.empty())
+        nom += ", " + msg::genotype_de.avec({i.genotype}).dans(langue);
     return nom;
 }
 
 std::string description_accessible(const IndividuDecrit& i,
-                                   const std::vector<IndividuDecrit>& famille) {
+                                   const std::vector<IndividuDecrit>& famille, Langue langue) {
     std::vector<std::string> parties;
-    if (const std::string p = numeros(i.parents, famille); !p.empty())
-        parties.push_back((i.femme ? "fille de " : "fils de ") + p);
-    if (const std::string c = numeros(i.conjoints, famille); !c.empty())
-        parties.push_back((i.femme ? "épouse de " : "époux de ") + c);
-    if (const std::string e = numeros(i.enfants, famille); !e.empty())
-        parties.push_back("parent de " + e);
+    const auto partie = [&](const Texte& modele, const std::string& qui) {
+        if (!qui.empty()) parties.push_back(modele.avec({Texte::tel_quel(qui)}).dans(langue));
+    };
+    partie(i.femme ? msg::fille_de : msg::fils_de, numeros(i.parents, famille, langue));
+    partie(i.femme ? msg::epouse_de : msg::epoux_de, numeros(i.conjoints, famille, langue));
+    partie(msg::parent_de, numeros(i.enfants, famille, langue));
     std::string texte;
     for (const std::string& p : parties)
         texte += (texte.empty() ? "" : " ; ") + p;
     return texte;
 }
 
-std::string qualificatif_du_phenotype(const std::string& nom_du_gene, const std::string& phenotype,
-                                      bool femme) {
+Texte qualificatif_du_phenotype(const std::string& nom_du_gene, const std::string& phenotype,
+                                bool femme) {
     const auto espace = nom_du_gene.rfind(' ');
     if (phenotype.empty() || espace == std::string::npos) return {};
     if (nom_du_gene.substr(espace + 1) != phenotype) return {};
     const std::string maladie = nom_du_gene.substr(0, espace);
     struct Adjectif {
-        const char *maladie, *homme, *femme;
+        const char* maladie;
+        Texte homme, femme;
     };
-    static constexpr std::array<Adjectif, 2> adjectifs = {{
-        {"Daltonisme", "daltonien", "daltonienne"},
-        {"Hémophilie", "hémophile", "hémophile"},
+    static const std::array<Adjectif, 2> adjectifs = {{
+        {"Daltonisme", {"daltonien", "colour-blind"}, {"daltonienne", "colour-blind"}},
+        {"Hémophilie", {"hémophile", "haemophiliac"}, {"hémophile", "haemophiliac"}},
     }};
     for (const Adjectif& a : adjectifs)
         if (maladie == a.maladie) return femme ? a.femme : a.homme;
-    std::string nom = maladie;
-    if (!nom.empty() && nom[0] >= 'A' && nom[0] <= 'Z')
-        nom[0] = static_cast<char>(nom[0] - 'A' + 'a');
-    return (femme ? "atteinte de " : "atteint de ") + nom;
+    Texte nom = msg::texte_de_la_banque(maladie);
+    for (std::string* t : {&nom.francais, &nom.anglais})
+        if (!t->empty() && (*t)[0] >= 'A' && (*t)[0] <= 'Z')
+            (*t)[0] = static_cast<char>((*t)[0] - 'A' + 'a');
+    return (femme ? msg::atteinte_de : msg::atteint_de).avec({nom});
 }
 
 int voisin(const std::vector<IndividuDecrit>& famille, int k, Direction d) {

@@ -3,6 +3,8 @@
 // The screen reader's names, the keyboard's moves and the family's table all read this.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <string>
 #include <vector>
 
@@ -17,8 +19,8 @@ struct IndividuDecrit {
     int rang = 0;             // 1.. from the left in its generation
     std::string numero;       // "II-3"
     std::string phenotype;    // the label's text, "[d]"
-    std::string qualificatif; // what the phenotype means, "daltonienne"; often empty
-    std::string genotype;     // "Xd,Xd//" when the hints are on, else empty
+    Texte qualificatif;       // what the phenotype means, "daltonienne"; often empty
+    Texte genotype;           // "Xd,Xd" when the hints are on, else empty
     bool actif = true;        // takes a click
     std::vector<int> parents; // first parent first
     std::vector<int> conjoints;
@@ -33,15 +35,17 @@ std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f);
 const IndividuDecrit* trouve(const std::vector<IndividuDecrit>& famille, int k);
 
 // "II-3, femme, [d], daltonienne", and ", génotype Xd,Xd" when the hints are on.
-std::string nom_accessible(const IndividuDecrit& i);
-// Its relatives by their numbers: "enfant de I-1 et I-2 ; conjoint de II-4 ; parent de III-1".
+std::string nom_accessible(const IndividuDecrit& i, Langue langue);
+// Its relatives by their numbers: "fils de I-1 et I-2 ; époux de II-4 ; parent de III-1".
 std::string description_accessible(const IndividuDecrit& i,
-                                   const std::vector<IndividuDecrit>& famille);
+                                   const std::vector<IndividuDecrit>& famille, Langue langue);
+// "femme" or "homme".
+const Texte& nom_du_sexe(const IndividuDecrit& i);
 
 // What a phenotype of a trait means in a word, for a woman or a man: the bank names a disease
 // by the allele that causes it ("Daltonisme d"), and "[d]" then reads "daltonienne".
-std::string qualificatif_du_phenotype(const std::string& nom_du_gene, const std::string& phenotype,
-                                      bool femme);
+Texte qualificatif_du_phenotype(const std::string& nom_du_gene, const std::string& phenotype,
+                                bool femme);
 
 enum class Direction { haut, bas, gauche, droite };
 // The individual an arrow key leads to from k: its first parent, its first child, its

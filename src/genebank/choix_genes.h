@@ -43,13 +43,14 @@ class ChoixGenes {
     BoutonGlyphe *ok, *annuler;
     Memo* banque; // the gene bank's text
 
+    // The gene of the bank that a list has selected, by the bank's own name; empty when none.
+    std::string nom_choisi(const RadioGroupe& liste) const;
+
   private:
     void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste);
     void dimension_choix(int type);
     void vide_modele();
     void montre_titre(const Texte& texte);
-    // The gene of the bank that a list has selected; empty when none.
-    std::string nom_choisi(const RadioGroupe& liste) const;
     void lit_banque(const std::string& nom1, const std::string& nom2);
     void lit_gene(int g, std::size_t entete);
     std::size_t lit_phenotypes(int g, std::size_t entete);

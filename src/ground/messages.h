@@ -219,6 +219,24 @@ inline const Texte export_suffixe{
 inline const Texte export_echelle{"orvan --export : --echelle attend un nombre de 1 à 8",
                                   "orvan --export: --echelle needs a number from 1 to 8"};
 
+// The family in words, for the screen reader, the family's table and the SVG picture.
+inline const Texte a_et_b{"{} et {}", "{} and {}"};
+inline const Texte genotype_de{"génotype {}", "genotype {}"};
+inline const Texte fille_de{"fille de {}", "daughter of {}"};
+inline const Texte fils_de{"fils de {}", "son of {}"};
+inline const Texte epouse_de{"épouse de {}", "wife of {}"};
+inline const Texte epoux_de{"époux de {}", "husband of {}"};
+inline const Texte parent_de{"parent de {}", "parent of {}"};
+inline const Texte atteinte_de{"atteinte de {}", "affected by {}"};
+inline const Texte atteint_de{"atteint de {}", "affected by {}"};
+inline const Texte tableau_famille{"Tableau de la famille", "Family table"};
+inline const Texte colonne_individu{"Individu", "Individual"};
+inline const Texte colonne_sexe{"Sexe", "Sex"};
+inline const Texte colonne_pere{"Père", "Father"};
+inline const Texte colonne_mere{"Mère", "Mother"};
+inline const Texte colonne_phenotype{"Phénotype", "Phenotype"};
+inline const Texte colonne_genotype{"Génotype", "Genotype"};
+
 // The texts of the gene bank that the window shows (gene names, comments, statements), by their
 // French form; allele and phenotype symbols are the same in both languages.
 Texte texte_de_la_banque(const std::string& francais);

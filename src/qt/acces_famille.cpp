@@ -111,6 +111,10 @@ QWidget* AccesFamilleQt::widget_individu(int k) const {
     return r ? const_cast<Reflet*>(r)->widget() : nullptr;
 }
 
+Langue AccesFamilleQt::langue() const {
+    return f_.textes.langue();
+}
+
 int AccesFamilleQt::individu_du_widget(const QObject* w) const {
     const QVariant v = w ? w->property(propriete_individu) : QVariant();
     return v.isValid() ? v.toInt() : 0;
@@ -133,9 +137,10 @@ void AccesFamilleQt::actualise() {
             QAccessibleStateChangeEvent evenement(w, change);
             QAccessible::updateAccessibility(&evenement);
         }
-        const QString nom = texte_qt(nom_accessible(i));
+        const QString nom = texte_qt(nom_accessible(i, f_.textes.langue()));
         if (w->accessibleName() != nom) w->setAccessibleName(nom);
-        const QString description = texte_qt(description_accessible(i, famille_));
+        const QString description =
+            texte_qt(description_accessible(i, famille_, f_.textes.langue()));
         if (w->accessibleDescription() != description) w->setAccessibleDescription(description);
     }
     ordonne_tabulation();

@@ -34,6 +34,7 @@ class AccesFamilleQt : public QObject {
     const std::vector<IndividuDecrit>& famille() const { return famille_; }
     // The individual with the focus, or the one last chosen in the family's table; 0: none.
     int courant() const { return courant_; }
+    Langue langue() const;
     // Chosen from elsewhere (the table): the ring moves there; prend_focus gives it the focus.
     void choisit(int k, bool prend_focus);
     QWidget* widget_individu(int k) const;

@@ -1,6 +1,7 @@
 #include "qt/export_image.h"
 
 #include "app/description_famille.h"
+#include "app/fenetre_principale.h"
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 
@@ -91,13 +92,14 @@ bool ecrit_svg(const ImageFamille& image, QIODevice& sortie) {
     QByteArray document = *fond;
     QByteArray groupes;
     const auto famille = decrit_famille(image.famille());
+    const Langue langue = image.famille().textes.langue();
     for (const IndividuDecrit& i : famille) {
         const auto dessin = svg_de(image, i.k);
         if (!dessin) return false;
         const QByteArray prefixe = "i" + QByteArray::number(i.k) + "_";
         groupes += "<g id=\"individu" + QByteArray::number(i.k) + "\">\n<title>" +
-                   echappe_xml(nom_accessible(i)) + "</title>\n<desc>" +
-                   echappe_xml(description_accessible(i, famille)) + "</desc>\n" +
+                   echappe_xml(nom_accessible(i, langue)) + "</title>\n<desc>" +
+                   echappe_xml(description_accessible(i, famille, langue)) + "</desc>\n" +
                    corps_svg(*dessin, prefixe) + "</g>\n";
     }
     document.insert(document.lastIndexOf("</svg>"), groupes);

@@ -1,5 +1,6 @@
 #include "qt/tableau_famille.h"
 
+#include "ground/messages.h"
 #include "qt/acces_famille.h"
 #include "qt/conversions_qt.h"
 
@@ -38,7 +39,7 @@ Cellule* cellule_parent(const IndividuDecrit& i, const std::vector<IndividuDecri
 
 bool genotypes_montres(const std::vector<IndividuDecrit>& famille) {
     for (const IndividuDecrit& i : famille)
-        if (!i.genotype.empty()) return true;
+        if (!i.genotype.francais.empty()) return true;
     return false;
 }
 
@@ -47,9 +48,7 @@ bool genotypes_montres(const std::vector<IndividuDecrit>& famille) {
 TableauFamilleQt::TableauFamilleQt(AccesFamilleQt& acces, QWidget* parent)
     : QDialog(parent), acces_(acces), table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("tableau_famille"));
-    setWindowTitle(QStringLiteral("Tableau de la famille"));
     table_->setObjectName(QStringLiteral("table_famille"));
-    table_->setAccessibleName(QStringLiteral("Tableau de la famille"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,7 +68,8 @@ TableauFamilleQt::TableauFamilleQt(AccesFamilleQt& acces, QWidget* parent)
 
 void TableauFamilleQt::actualise() {
     const auto& famille = acces_.famille();
-    if (famille.size() == montree_.size() &&
+    const Langue langue = acces_.langue();
+    if (langue == langue_montree_ && famille.size() == montree_.size() &&
         std::equal(famille.begin(), famille.end(), montree_.begin(), [](auto& a, auto& b) {
             return a.k == b.k && a.numero == b.numero && a.phenotype == b.phenotype &&
                    a.genotype == b.genotype && a.parents == b.parents;
@@ -78,12 +78,15 @@ void TableauFamilleQt::actualise() {
         return;
     }
     montree_ = famille;
+    langue_montree_ = langue;
     remplit_ = true;
+    const auto t = [langue](const Texte& texte) { return texte_qt(texte.dans(langue)); };
+    setWindowTitle(t(msg::tableau_famille));
+    table_->setAccessibleName(t(msg::tableau_famille));
     const bool genotypes = genotypes_montres(famille);
-    QStringList titres = {QStringLiteral("Individu"), QStringLiteral("Sexe"),
-                          QStringLiteral("Père"), QStringLiteral("Mère"),
-                          QStringLiteral("Phénotype")};
-    if (genotypes) titres << QStringLiteral("Génotype");
+    QStringList titres = {t(msg::colonne_individu), t(msg::colonne_sexe), t(msg::colonne_pere),
+                          t(msg::colonne_mere), t(msg::colonne_phenotype)};
+    if (genotypes) titres << t(msg::colonne_genotype);
     table_->setSortingEnabled(false);
     table_->clear();
     table_->setColumnCount(static_cast<int>(titres.size()));
@@ -94,15 +97,14 @@ void TableauFamilleQt::actualise() {
         auto* numero = new Cellule(texte_qt(i.numero), ordre_de_lecture(i));
         numero->setData(Qt::UserRole + 1, i.k);
         table_->setItem(r, 0, numero);
-        const QString sexe = i.femme ? QStringLiteral("femme") : QStringLiteral("homme");
+        const QString sexe = t(nom_du_sexe(i));
         table_->setItem(r, 1, new Cellule(sexe, sexe));
         table_->setItem(r, 2, cellule_parent(i, famille, false));
         table_->setItem(r, 3, cellule_parent(i, famille, true));
         QString phenotype = texte_qt(i.phenotype);
-        if (!i.qualificatif.empty()) phenotype += QStringLiteral(", ") + texte_qt(i.qualificatif);
+        if (!i.qualificatif.francais.empty()) phenotype += QStringLiteral(", ") + t(i.qualificatif);
         table_->setItem(r, 4, new Cellule(phenotype, phenotype));
-        if (genotypes)
-            table_->setItem(r, 5, new Cellule(texte_qt(i.genotype), texte_qt(i.genotype)));
+        if (genotypes) table_->setItem(r, 5, new Cellule(t(i.genotype), t(i.genotype)));
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();

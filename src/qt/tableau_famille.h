@@ -30,6 +30,7 @@ class TableauFamilleQt : public QDialog {
     AccesFamilleQt& acces_;
     QTableWidget* table_;
     std::vector<IndividuDecrit> montree_;
+    Langue langue_montree_ = Langue::francais;
     bool remplit_ = false;
 };
 

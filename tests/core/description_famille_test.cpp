@@ -43,7 +43,7 @@ TEST(DescriptionFamille, NomsDesIndividusDansLOrdreDeLecture) {
     ouvre(s, "trois_generations");
     std::vector<std::string> noms;
     for (const IndividuDecrit& i : decrit_famille(*s))
-        noms.push_back(nom_accessible(i));
+        noms.push_back(nom_accessible(i, Langue::francais));
     EXPECT_EQ(noms, lignes(donnees + "/trois_generations.noms"));
 }
 
@@ -53,13 +53,22 @@ TEST(DescriptionFamille, GenotypesEtParentesSeulementCeQuiEstMontre) {
     s->menus.avec_info_genotype->clic();
     auto famille = decrit_famille(*s);
     const IndividuDecrit& mere = *trouve(famille, 2);
-    EXPECT_EQ(nom_accessible(mere), "I-2, femme, [d], daltonienne, génotype Xd,Xd");
-    EXPECT_EQ(description_accessible(*trouve(famille, 3), famille),
+    EXPECT_EQ(nom_accessible(mere, Langue::francais),
+              "I-2, femme, [d], daltonienne, génotype Xd,Xd");
+    EXPECT_EQ(description_accessible(*trouve(famille, 3), famille, Langue::francais),
               "fils de I-1 et I-2 ; époux de II-2 ; parent de III-1, III-2, III-3 et III-4");
+    // In English, read from the same family whatever language its lists were shown in.
+    s->menus.anglais->clic();
+    famille = decrit_famille(*s);
+    EXPECT_EQ(nom_accessible(*trouve(famille, 2), Langue::anglais),
+              "I-2, woman, [d], colour-blind, genotype Xd,Xd");
+    EXPECT_EQ(description_accessible(*trouve(famille, 3), famille, Langue::anglais),
+              "son of I-1 and I-2 ; husband of II-2 ; parent of III-1, III-2, III-3 and III-4");
     // The genotype exercise hides the hints: the names do not answer its questions.
     s->menus.exercice_genotypes->clic();
     famille = decrit_famille(*s);
-    EXPECT_EQ(nom_accessible(*trouve(famille, 2)), "I-2, femme, [d], daltonienne");
+    EXPECT_EQ(nom_accessible(*trouve(famille, 2), Langue::francais),
+              "I-2, femme, [d], daltonienne");
 }
 
 TEST(DescriptionFamille, LesFlechesSuiventLeDessin) {
@@ -86,17 +95,20 @@ TEST(DescriptionFamille, CeQueDitUnPhenotype) {
     struct Cas {
         const char *gene, *phenotype;
         bool femme;
-        const char* attendu;
+        const char *attendu, *anglais;
     };
     const Cas cas[] = {
-        {"Daltonisme d", "d", true, "daltonienne"},
-        {"Daltonisme d", "d", false, "daltonien"},
-        {"Daltonisme d", "D", true, ""},
-        {"Hémophilie h", "h", false, "hémophile"},
-        {"Groupes ABO", "A", true, ""},
-        {"Facteur rhésus rh+ rh-", "Rh-", true, ""},
-        {"Myopathie m", "m", true, "atteinte de myopathie"},
+        {"Daltonisme d", "d", true, "daltonienne", "colour-blind"},
+        {"Daltonisme d", "d", false, "daltonien", "colour-blind"},
+        {"Daltonisme d", "D", true, "", ""},
+        {"Hémophilie h", "h", false, "hémophile", "haemophiliac"},
+        {"Groupes ABO", "A", true, "", ""},
+        {"Facteur rhésus rh+ rh-", "Rh-", true, "", ""},
+        {"Myopathie m", "m", true, "atteinte de myopathie", "affected by myopathie"},
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(qualificatif_du_phenotype(c.gene, c.phenotype, c.femme), c.attendu) << c.gene;
+    for (const Cas& c : cas) {
+        const Texte t = qualificatif_du_phenotype(c.gene, c.phenotype, c.femme);
+        EXPECT_EQ(t.francais, c.attendu) << c.gene;
+        EXPECT_EQ(t.anglais, c.anglais) << c.gene;
+    }
 }
