@@ -66,7 +66,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
             if (sexe_indiv == Sexe::homme && compte(genotype, 'X') >= 2)
                 case_genotype[g][i]->enabled = false;
         }
-    cadre(1);
+    cadre(true);
     // Those of the individual's sex, in the order saved files name them; the others wait for
     // the sex choice to turn to them.
     for (int g = 1; g <= 2; ++g) {

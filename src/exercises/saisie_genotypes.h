@@ -44,8 +44,8 @@ class SaisieGenotypes {
     void offre_genotypes(int g, int n);
     // The lists and boxes for entering individual n's genotypes directly.
     void prepare_saisie(int n);
-    // Sizes the panel to its lists; montre == 1 also shows it.
-    void cadre(int montre);
+    // Sizes the panel to its lists, and shows it when asked.
+    void cadre(bool montre);
 
     void vide_genotypes(ModeleCaracteres& modele);
     void retire_premiers_items(int nb_genes);

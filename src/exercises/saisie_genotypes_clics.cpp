@@ -61,7 +61,7 @@ void SaisieGenotypes::change_sexe() {
         f.arbre.projette_individu(n);
     }
     accorde_au_sexe();
-    cadre(0);
+    cadre(false);
     f.journal.stock_ev(ev::ChoixSexe{sexe->index});
     f.phenotypes.choix_all(f.arbre.ped.indiv_saisi, Bouton::droit);
 }

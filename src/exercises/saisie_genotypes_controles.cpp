@@ -69,7 +69,7 @@ void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
     panneau->height = groupe_nb_descendants->bottom() + 5;
 }
 
-void SaisieGenotypes::cadre(int montre) {
+void SaisieGenotypes::cadre(bool montre) {
     const int ligne = f.coquille.mesure_genotype->height + 4;
     for (int g = 1; g <= 2; ++g)
         radio_genotype[g]->height = (static_cast<int>(radio_genotype[g]->items.size()) + 1) * ligne;
@@ -78,7 +78,7 @@ void SaisieGenotypes::cadre(int montre) {
     annuler->top = sexe->top = ok->top;
     groupe_nb_descendants->top = ok->bottom() + 2;
     panneau->height = groupe_nb_descendants->bottom() + 5;
-    if (montre == 1) panneau->visible = true;
+    if (montre) panneau->visible = true;
 }
 
 } // namespace orvan

@@ -229,6 +229,7 @@ inline const Texte epoux_de{"époux de {}", "husband of {}"};
 inline const Texte parent_de{"parent de {}", "parent of {}"};
 inline const Texte atteinte_de{"atteinte de {}", "affected by {}"};
 inline const Texte atteint_de{"atteint de {}", "affected by {}"};
+inline const Texte la_famille{"Famille", "Family"};
 inline const Texte tableau_famille{"Tableau de la famille", "Family table"};
 inline const Texte colonne_individu{"Individu", "Individual"};
 inline const Texte colonne_sexe{"Sexe", "Sex"};

@@ -69,7 +69,7 @@ void ChoixPhenotypes::ouvre_changement(int n) {
         g.offre_genotypes(gene, n);
     // "Ok" waits for a genotype of the individual's sex, also when none is offered.
     g.accorde_au_sexe();
-    g.cadre(1);
+    g.cadre(true);
 }
 
 void ChoixPhenotypes::ouvre_choix(int n) {
@@ -96,7 +96,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     preselectionne(*premier_phenotype, f.famille.individu(n).phenotype(1));
     preselectionne(*second_phenotype, f.famille.individu(n).phenotype(2));
     affich_all(n);
-    f.genotypes.cadre(0);
+    f.genotypes.cadre(false);
 }
 
 void ChoixPhenotypes::affich_all(int n) {

@@ -1,6 +1,7 @@
 #include "qt/acces_famille.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/widgets_dessines.h"
@@ -17,6 +18,7 @@ namespace {
 
 const char* const propriete_individu = "orvan_individu";
 const char* const propriete_inactif = "orvan_inactif";
+const char* const propriete_etiquette_individu = "orvan_etiquette_individu";
 
 // An individual is a button to the screen reader (Enter acts on it); another symbol, a
 // picture. The screen reader may ask before the symbol has become an individual.
@@ -36,8 +38,30 @@ class SymboleAccessible : public QAccessibleWidget {
     }
 };
 
+// A painted text (a mark, a warning, a panel's caption) is read as what it says. An
+// individual's phenotype label is left out: its symbol already says it.
+class EtiquetteAccessible : public QAccessibleWidget {
+  public:
+    explicit EtiquetteAccessible(LabelQt* l)
+        : QAccessibleWidget(l, QAccessible::StaticText), l_(l) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && l_->accessibleName().isEmpty()) return l_->texte();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (l_->property(propriete_etiquette_individu).toBool() || l_->texte().isEmpty())
+            s.invisible = true;
+        return s;
+    }
+
+  private:
+    LabelQt* l_;
+};
+
 QAccessibleInterface* fabrique_accessible(const QString&, QObject* objet) {
     if (auto* forme = dynamic_cast<FormeQt*>(objet)) return new SymboleAccessible(forme);
+    if (auto* etiquette = dynamic_cast<LabelQt*>(objet)) return new EtiquetteAccessible(etiquette);
     return nullptr;
 }
 
@@ -102,7 +126,6 @@ AccesFamilleQt::AccesFamilleQt(FenetrePrincipale& f, FenetreQt& fenetre)
         return true;
     }();
     (void)fabrique_installee;
-    fenetre_.surface()->setAccessibleName(QStringLiteral("Famille"));
 }
 
 QWidget* AccesFamilleQt::widget_individu(int k) const {
@@ -121,11 +144,17 @@ int AccesFamilleQt::individu_du_widget(const QObject* w) const {
 }
 
 void AccesFamilleQt::actualise() {
+    const QString nom_famille = texte_qt(msg::la_famille.dans(f_.textes.langue()));
+    if (fenetre_.surface()->accessibleName() != nom_famille)
+        fenetre_.surface()->setAccessibleName(nom_famille);
     famille_ = decrit_famille(f_);
     for (const IndividuDecrit& i : famille_) {
         QWidget* w = widget_individu(i.k);
         if (!w) continue;
         if (!w->property(propriete_individu).isValid()) {
+            if (const Reflet* r =
+                    fenetre_.miroir().reflet(*f_.arbre.tab_label[static_cast<std::size_t>(i.k)]))
+                const_cast<Reflet*>(r)->widget()->setProperty(propriete_etiquette_individu, true);
             w->setProperty(propriete_individu, i.k);
             w->setFocusPolicy(Qt::StrongFocus);
             w->installEventFilter(this);

@@ -48,7 +48,7 @@ QSvgGenerator* generateur_svg(const ImageFamille& image, QIODevice& sortie) {
     svg->setSize(image.taille());
     svg->setViewBox(QRect(QPoint(0, 0), image.taille()));
     svg->setResolution(ppp_ecran);
-    svg->setTitle(QStringLiteral("Famille"));
+    svg->setTitle(texte_qt(msg::la_famille.dans(image.famille().textes.langue())));
     svg->setDescription(QStringLiteral("Orvan"));
     return svg;
 }
@@ -109,7 +109,7 @@ bool ecrit_svg(const ImageFamille& image, QIODevice& sortie) {
 bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
     QPdfWriter pdf(&sortie);
     pdf.setCreator(QStringLiteral("Orvan"));
-    pdf.setTitle(QStringLiteral("Famille"));
+    pdf.setTitle(texte_qt(msg::la_famille.dans(image.famille().textes.langue())));
     // One page just as large as the picture, at the size it has on the screen.
     const QSizeF points = QSizeF(image.taille()) * 72.0 / ppp_ecran;
     pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));

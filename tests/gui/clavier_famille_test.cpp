@@ -5,8 +5,10 @@
 
 #include "app/vidage.h"
 #include "qt/session_qt.h"
+#include "qt/widgets_dessines.h"
 #include "qt/widgets_saisie.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -83,6 +85,30 @@ class ClavierFamilleTest : public QObject {
             const bool femme = table->item(r, 1)->text() == "femme";
             QCOMPARE(femme, session_->form.famille.individu(k).sexe == Sexe::femme);
         }
+    }
+
+    // The screen reader reads painted texts as what they say, the family by its name, in the
+    // program's language; the individuals' labels are left to their symbols.
+    void les_textes_peints_se_lisent() {
+        nouvelle_famille(*session_);
+        construit_a_la_souris();
+        const auto lu = [](QWidget* w) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            return a ? std::pair(a->text(QAccessible::Name), bool(a->state().invisible))
+                     : std::pair(QString(), true);
+        };
+        session_->form.menus.exercice_alleles->clic();
+        session_->form.alleles.ok->clic();
+        session_->fenetre.actualise();
+        auto* marque = dynamic_cast<LabelQt*>(trouve("cor11"));
+        QVERIFY(marque);
+        QVERIFY(marque->texte() == "bien" || marque->texte() == "faux");
+        QCOMPARE(lu(marque), std::pair(marque->texte(), false));
+        QCOMPARE(lu(trouve("Label1")).second, true);
+        QCOMPARE(lu(session_->fenetre.surface()).first, QString("Famille"));
+        FenetrePrincipale& f = session_->form;
+        session_->fenetre.traite([&f] { f.menus.anglais->clic(); });
+        QCOMPARE(lu(session_->fenetre.surface()).first, QString("Family"));
     }
 
   private:
