@@ -104,29 +104,26 @@ std::optional<std::string> PlateformeQt::choisit_ouverture(const DialogueFichier
 }
 
 std::optional<std::string> PlateformeQt::choisit_enregistrement(const DialogueFichier& d) {
+    return choisit_ou_ecrire(d, QStringLiteral("gen"));
+}
+
+std::optional<std::string> PlateformeQt::choisit_pdf(const DialogueFichier& d) {
+    return choisit_ou_ecrire(d, QStringLiteral("pdf"));
+}
+
+std::optional<std::string> PlateformeQt::choisit_ou_ecrire(const DialogueFichier& d,
+                                                           const QString& suffixe) {
     prepare_dialogue();
     QFileDialog dialogue(fenetre_, texte_qt(d.titre));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
     dialogue.setNameFilters(filtres(d));
-    dialogue.setDefaultSuffix(QStringLiteral("gen"));
+    dialogue.setDefaultSuffix(suffixe);
     dialogue.setDirectory(QDir::current());
     // A wildcard is a filter, not a name to propose.
     const QString nom = texte_qt(d.depart);
     if (!nom.isEmpty() && !nom.contains(QLatin1Char('*')) && !nom.contains(QLatin1Char('?')))
         dialogue.selectFile(nom);
-    return choix(dialogue);
-}
-
-std::optional<std::string> PlateformeQt::choisit_pdf(const DialogueFichier& d) {
-    prepare_dialogue();
-    QFileDialog dialogue(fenetre_, texte_qt(d.titre));
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setFileMode(QFileDialog::AnyFile);
-    dialogue.setNameFilters(filtres(d));
-    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    dialogue.setDirectory(QDir::current());
-    dialogue.selectFile(texte_qt(d.depart));
     return choix(dialogue);
 }
 

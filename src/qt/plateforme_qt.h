@@ -55,6 +55,8 @@ class PlateformeQt : public Plateforme {
 
   private:
     void prepare_dialogue() const;
+    // A save dialog that proposes the name d.depart and adds the suffix to a bare name.
+    std::optional<std::string> choisit_ou_ecrire(const DialogueFichier& d, const QString& suffixe);
     QWidget* parent_aide() const;
     void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
