@@ -54,6 +54,8 @@ class FenetrePrincipale : public Fiche {
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
+    // "Exporter › PED…" and "Outils › Statistiques…": windows and dialogs of the front end.
+    std::function<void()> exporte_ped, montre_statistiques;
 
   private:
     void cree_controles();

@@ -1,4 +1,5 @@
 // Process start: help and version without any display, the headless dump, or the window.
+#include "app/commande_statistiques.h"
 #include "app/vidage.h"
 #include "qt/export_sans_affichage.h"
 #include "qt/lancement.h"
@@ -14,7 +15,12 @@ void aide() {
     std::cout << "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
                  "        orvan --dump FICHIER.gen\n"
                  "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
-                 " [--motifs] [--numerotation]\n\n"
+                 " [--motifs] [--numerotation]\n"
+                 "        orvan --statistiques FICHIERS|DOSSIERS... [--csv FICHIER.csv]"
+                 " [--hypothese \"D=3 d=1\"]\n"
+                 "                             [--nouvelles N --comme FAMILLE.gen"
+                 " [--graine G]]\n"
+                 "        orvan --ped FAMILLE.gen [--gene 1|2] [--atteint PHENOTYPE]\n\n"
                  "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
                  "  1                  textes français du fichier de langue\n"
                  "  2                  textes anglais du fichier de langue\n"
@@ -25,6 +31,12 @@ void aide() {
                  "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
                  "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
                  "                     et la numérotation des générations sur demande\n"
+                 "  --statistiques     rejoue sans fenêtre les familles enregistrées (un dossier\n"
+                 "                     pour tous ses .gen) et N nouvelles familles faites comme\n"
+                 "                     FAMILLE.gen, puis écrit par croisement les enfants par\n"
+                 "                     phénotype et sexe, les effectifs attendus et le khi² ;\n"
+                 "                     --csv écrit un individu par ligne (UTF-8, « ; »)\n"
+                 "  --ped FAMILLE      écrit la famille au format PED des logiciels de pedigree\n"
                  "  --help             cette aide\n"
                  "  --version          la version\n";
 }
@@ -48,6 +60,12 @@ int main(int argc, char** argv) {
         }
         return orvan::vidage(arguments[1], std::cout, std::cerr);
     }
+    if (!arguments.empty() && arguments[0] == "--statistiques")
+        return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
+                                            std::cerr);
+    if (!arguments.empty() && arguments[0] == "--ped")
+        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout,
+                                   std::cerr);
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr);

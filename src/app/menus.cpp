@@ -22,6 +22,8 @@ void Menus::cree(Fiche& f) {
     enregistrer = menu(fichier, "sauver1", "Enregistrer", 12);
     imprimer = menu(fichier, "Imprimer1", "Imprimer", 13);
     exporter_image = menu(fichier, "Exporterimage1", "Exporter l'image…", 15);
+    exporter = menu(fichier, "Exporter1", "Exporter", 16);
+    exporter_ped = menu(exporter, "ExporterPED1", "PED…", 161);
     quitter = menu(fichier, "Quitter1", "Quitter", 14);
     ouvrir->raccourci = ctrl | 'O';
     enregistrer->raccourci = ctrl | 'S';
@@ -57,6 +59,8 @@ void Menus::cree(Fiche& f) {
     separateur_dessin->separateur = true;
     motifs = menu(options, "Motifs1", "Motifs", 104);
     numerotation = menu(options, "Numrotation1", "Numérotation", 105);
+    outils = menu(nullptr, "Outils1", "Outils", 20);
+    statistiques = menu(outils, "Statistiques1", "Statistiques…", 201);
 }
 
 void bascule(Menu& option) {

@@ -24,6 +24,9 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
+    // "Exporter › PED…" under "Fichier", and "Outils › Statistiques…": the front end serves them.
+    Menu *exporter, *exporter_ped;
+    Menu *outils, *statistiques;
 };
 
 // An option that each choice ticks or unticks.

@@ -8,6 +8,7 @@
 #include "qt/fenetre_qt.h"
 #include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
+#include "qt/statistiques_qt.h"
 
 #include <memory>
 #include <string>
@@ -40,6 +41,8 @@ class SessionQt {
     FenetreInterroQt& interro();
     // Patterns, numbers, the picture export and the options kept between runs.
     FamilleQt famille{form, fenetre};
+    // "Outils › Statistiques…" and "Fichier › Exporter › PED…".
+    StatistiquesQt statistiques{form, fenetre};
 
   private:
     std::unique_ptr<FenetreInterroQt> interro_;
