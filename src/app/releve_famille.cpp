@@ -21,7 +21,7 @@ std::vector<GeneReleve> genes_du_modele(const FenetrePrincipale& f) {
         GeneReleve gene;
         gene.nom = g == 1 ? f.genes.premier_gene->texte_choisi()
                           : f.genes.second_gene->texte_choisi();
-        for (int i = 0; i < m.nb_genotypes_gene[g] && entree <= max_genotypes_table; ++i, ++entree) {
+        for (int i = 0; i < m.nb_entrees_table[g] && entree <= m.nb_genotypes; ++i, ++entree) {
             const std::string phenotype = sans_crochets(m.phenotype_du_genotype[entree]);
             gene.table.push_back({m.genotype_texte[entree], phenotype});
             if (std::find(gene.phenotypes.begin(), gene.phenotypes.end(), phenotype) ==

@@ -18,6 +18,8 @@ struct ModeleCaracteres {
     int nb_phenotypes_total = 0;
     int nb_genotypes = 0;
     std::array<int, 3> nb_genotypes_gene{};
+    // The genotype table's entries of each gene: gene 1's come first, then gene 2's.
+    std::array<int, 3> nb_entrees_table{};
     std::array<int, 3> nb_relations{};
     std::array<std::string, 3> commentaire;
 

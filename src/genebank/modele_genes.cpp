@@ -46,6 +46,7 @@ void ChoixGenes::vide_modele() {
     modele.nb_genotypes = 0;
     modele.nb_phenotypes_total = 0;
     modele.nb_genotypes_gene = {0, 0, 0};
+    modele.nb_entrees_table = {0, 0, 0};
     modele.nb_relations = {0, 0, 0};
 }
 
@@ -104,6 +105,7 @@ std::size_t ChoixGenes::lit_genotypes(int g, std::size_t j) {
         for (const std::string& genotype : liste.genotypes) {
             if (modele.nb_genotypes < max_genotypes_table) {
                 ++modele.nb_genotypes;
+                ++modele.nb_entrees_table[g];
                 modele.phenotype_du_genotype[modele.nb_genotypes] = coupe(liste.phenotype, 50);
                 modele.genotype_texte[modele.nb_genotypes] = coupe(genotype, 50);
             }
