@@ -99,7 +99,10 @@ void Coquille::choix_mode(int genes) {
     init(1);
     panneau_mode->visible = false;
     f.genes.prepare_choix(genes);
-    f.journal.stock_ev(genes == 2 ? "bitbtn5click" : "bitbtn4click");
+    if (genes == 2)
+        f.journal.stock_ev(ev::DeuxGenes{});
+    else
+        f.journal.stock_ev(ev::UnGene{});
 }
 
 void Coquille::monohybridisme() {

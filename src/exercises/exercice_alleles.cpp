@@ -49,14 +49,14 @@ void ExerciceAlleles::marque() {
             const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
             label_correction[g][i]->set_caption(juste ? "bien" : "faux");
         }
-    f.journal.stock_ev("bitbtn6click");
+    f.journal.stock_ev(ev::AllelesMarques{});
 }
 
 void ExerciceAlleles::annule() {
     Pedigree& ped = f.arbre.ped;
     ped.choix_en_cours = 0;
     panneau->visible = false;
-    f.journal.stock_ev("bitbtn7click");
+    f.journal.stock_ev(ev::AllelesAnnules{});
     ++ped.dernier_indiv;
     f.phenotypes.ferme_choix();
     if (ped.dernier_indiv > 2)

@@ -20,13 +20,13 @@ void prend_genotype(const RadioGroupe& liste, std::string& genotype) {
 void SaisieGenotypes::choisit_saisie_phenotypes() {
     f.menus.saisie_phenotypes->checked = true;
     f.menus.saisie_genotypes->checked = false;
-    f.journal.stock_ev("menu_phenoclick");
+    f.journal.stock_ev(ev::SaisieDesPhenotypes{});
 }
 
 void SaisieGenotypes::choisit_saisie_genotypes() {
     f.menus.saisie_phenotypes->checked = false;
     f.menus.saisie_genotypes->checked = true;
-    f.journal.stock_ev("menu_genoclick");
+    f.journal.stock_ev(ev::SaisieDesGenotypes{});
 }
 
 void SaisieGenotypes::regle_ok() {
@@ -37,7 +37,7 @@ void SaisieGenotypes::regle_ok() {
 }
 
 void SaisieGenotypes::stock_ch_gen(int g, int i) {
-    f.journal.stock_ev("choix_gen(" + std::to_string(g) + "," + std::to_string(i) + ")");
+    f.journal.stock_ev(ev::GenotypeChoisi{g, i});
     regle_ok();
 }
 
@@ -56,7 +56,7 @@ void SaisieGenotypes::change_sexe() {
     const int n = f.arbre.ped.indiv_saisi;
     if (individu_valide(n))
         f.arbre.tab_shape[n]->contour = sexe->index == 0 ? Contour::carre : Contour::cercle;
-    f.journal.stock_ev("choix_sexeclick." + std::to_string(sexe->index));
+    f.journal.stock_ev(ev::ChoixSexe{sexe->index});
     f.phenotypes.choix_all(n, Bouton::droit);
 }
 
@@ -64,7 +64,7 @@ void SaisieGenotypes::change_sexe() {
 void SaisieGenotypes::change_nb_descendants() {
     Combo& lu = *f.phenotypes.nb_descendants;
     lu.index = nb_descendants->index;
-    f.journal.stock_ev("nb_desc=" + std::to_string(lu.index));
+    f.journal.stock_ev(ev::NombreDescendants{lu.index});
 }
 
 void SaisieGenotypes::etiquette_phenotype(int k) {
@@ -94,14 +94,14 @@ void SaisieGenotypes::confirme_saisie() {
         f.phenotypes.passe_au_croisement(m);
     }
     f.couleurs.recolore();
-    f.journal.stock_ev("bitbtn8click");
+    f.journal.stock_ev(ev::GenotypesConfirmes{});
 }
 
 // The label keeps its place and its hint: only the symbol tells the new genotype.
 void SaisieGenotypes::confirme_changement() {
     Pedigree& ped = f.arbre.ped;
     const int m = ped.indiv_saisi;
-    f.journal.stock_ev("bitbtn8click");
+    f.journal.stock_ev(ev::GenotypesConfirmes{});
     if (individu_valide(m)) {
         prend_genotype(*radio_genotype[1], ped.geno1[m]);
         prend_genotype(*radio_genotype[2], ped.geno2[m]);

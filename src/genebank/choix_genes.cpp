@@ -66,22 +66,21 @@ bool ChoixGenes::choix_complet() const {
 }
 
 // A click in one gene list; the other list must not hold the same gene in two-gene mode.
-void ChoixGenes::clic_liste(RadioGroupe& liste, const RadioGroupe& autre,
-                            const std::string& ligne) {
+void ChoixGenes::clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste) {
     if (modele.nb_genes == 2 && autre.index >= 0 && autre.index == liste.index) {
         f.plateforme.avertissement("Les deux gènes sont semblables");
         liste.selectionne(-1);
     }
     ok->enabled = choix_complet();
-    f.journal.stock_ev(ligne + std::to_string(liste.index));
+    f.journal.stock_ev(ev::ChoixGene{numero_liste, liste.index});
 }
 
 void ChoixGenes::clic_premier_gene() {
-    clic_liste(*premier_gene, *second_gene, "group_premclick.");
+    clic_liste(*premier_gene, *second_gene, 1);
 }
 
 void ChoixGenes::clic_second_gene() {
-    clic_liste(*second_gene, *premier_gene, "group_secclick.");
+    clic_liste(*second_gene, *premier_gene, 2);
 }
 
 void ChoixGenes::annule() {

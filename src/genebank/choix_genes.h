@@ -38,7 +38,7 @@ class ChoixGenes {
     Memo* banque; // the gene bank's text
 
   private:
-    void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, const std::string& ligne);
+    void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste);
     void dimension_choix(int type);
     void vide_modele();
     void montre_titre(const std::string& texte);

@@ -37,7 +37,7 @@ void ChoixGenes::confirme_genes() {
     panneau->visible = false;
     f.couleurs.montre_legende(modele.nb_phenotypes_total);
     f.genotypes.range_cases(modele);
-    f.journal.stock_ev("bitbtn1click");
+    f.journal.stock_ev(ev::GenesConfirmes{});
 }
 
 void ChoixGenes::vide_modele() {

@@ -3,7 +3,6 @@
 #include "history/rejeu.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
-#include "ui/texte.h"
 
 namespace orvan {
 
@@ -35,25 +34,29 @@ void Historique::rejoue_journal() {
     f.visible = true;
 }
 
+// A run of ticks of genotype boxes, or of shifts of sibships, is undone as one action.
+template <class E> bool Historique::annule_serie() {
+    auto& lignes = f.journal.lignes();
+    if (!ligne_contient<E>(lignes.back())) return false;
+    if (f.journal.commence_par_mise_en_place()) {
+        // Each replay of the shorter log would start from the same reset: the last one alone
+        // decides the family, so one is enough.
+        while (!lignes.empty() && ligne_contient<E>(lignes.back()))
+            lignes.pop_back();
+        rejoue_journal();
+        return true;
+    }
+    do {
+        lignes.pop_back();
+        rejoue_journal();
+    } while (!lignes.empty() && ligne_contient<E>(lignes.back()));
+    return true;
+}
+
 void Historique::annule_derniere_action() {
     auto& lignes = f.journal.lignes();
     if (lignes.empty()) return;
-    for (const char* serie : {"choix_genotype", "decal_fratrie"}) {
-        if (!contient(lignes.back(), serie)) continue;
-        if (f.journal.commence_par_mise_en_place()) {
-            // Each replay of the shorter log would start from the same reset: the last one
-            // alone decides the family, so one is enough.
-            while (!lignes.empty() && contient(lignes.back(), serie))
-                lignes.pop_back();
-            rejoue_journal();
-            return;
-        }
-        do {
-            lignes.pop_back();
-            rejoue_journal();
-        } while (!lignes.empty() && contient(lignes.back(), serie));
-        return;
-    }
+    if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
     lignes.pop_back();
     rejoue_journal();
 }

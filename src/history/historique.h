@@ -32,6 +32,8 @@ class Historique {
     BoutonGlyphe *lancer, *annuler, *fermer;
 
   private:
+    template <class E> bool annule_serie();
+
     FenetrePrincipale& f;
     std::string dernier_nom_enregistre = "*.gen";
 };

@@ -2,13 +2,12 @@
 
 #include "app/generateur.h"
 #include "app/plateforme.h"
-#include "ui/texte.h"
 
 namespace orvan {
 
-void Journal::stock_ev(const std::string& ligne) {
+void Journal::stock_ev(const Evenement& e) {
     if (rejeu_en_cours == 1) return;
-    lignes_->push_back(ligne);
+    lignes_->push_back(ecrit_evenement(e));
 }
 
 void Journal::init_evenement(int n) {
@@ -18,26 +17,39 @@ void Journal::init_evenement(int n) {
     else if (static_cast<std::size_t>(n) < l.size())
         l.resize(static_cast<std::size_t>(n));
     alea_.init_alea(plateforme_.heure_utc());
-    const std::string graine = "aleat=" + std::to_string(alea_.graine_signee());
+    const std::string graine = ecrit_evenement(ev::Graine{alea_.graine_alea});
     if (l.empty())
         l.push_back(graine);
     else
         l[0] = graine;
 }
 
+namespace {
+
+// The seed row is read first: a line that sets the seed gives it as its first event.
+bool commence_par_la_graine(const std::string& ligne) {
+    const auto e = lit_evenements(ligne);
+    return !e.empty() && std::holds_alternative<ev::Graine>(e[0]);
+}
+
+bool choix_du_mode(const std::string& ligne) {
+    return ligne_est<ev::UnGene>(ligne) || ligne_est<ev::DeuxGenes>(ligne);
+}
+
+} // namespace
+
 bool Journal::commence_par_mise_en_place() const {
     const auto& l = *lignes_;
-    return l.size() >= 2 && contient(l[0], "aleat=") && !contient(l[0], "'") &&
-           (l[1] == "bitbtn4click" || l[1] == "bitbtn5click");
+    return l.size() >= 2 && commence_par_la_graine(l[0]) && choix_du_mode(l[1]);
 }
 
 int Journal::fin_mise_en_place() const {
     const auto& l = *lignes_;
     std::size_t mode = 0;
     for (std::size_t i = 0; i < l.size(); ++i)
-        if (l[i] == "bitbtn4click" || l[i] == "bitbtn5click") mode = i;
+        if (choix_du_mode(l[i])) mode = i;
     for (std::size_t i = mode; i < l.size(); ++i)
-        if (l[i] == "bitbtn1click") return static_cast<int>(i) + 1;
+        if (ligne_est<ev::GenesConfirmes>(l[i])) return static_cast<int>(i) + 1;
     return 4;
 }
 

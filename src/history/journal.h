@@ -1,6 +1,8 @@
 // The event log: one line per user action, the seed of the generator first.
 #pragma once
 
+#include "history/evenement.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,8 +18,8 @@ class Journal {
     // The lines are those of the history list.
     void relie(std::vector<std::string>& lignes) { lignes_ = &lignes; }
 
-    // Appends a line, except while a replay runs.
-    void stock_ev(const std::string& ligne);
+    // Appends the event's line, except while a replay runs.
+    void stock_ev(const Evenement& e);
     // Keeps the first n lines (none for n <= 0), seeds the generator from the clock and writes
     // the new seed as the first line.
     void init_evenement(int n);

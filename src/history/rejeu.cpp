@@ -1,21 +1,17 @@
-// The event lines as a table: one row per kind of line, its key, how the key is recognised, and
-// what reads its fields and calls its handler. Every row is tried on every line, in the table's
-// order, and each row that recognises the line reads its fields from the text that the rows
-// before it have left: a row cuts the text as it reads it.
+// The replay of a log line: each event it holds goes to the handler of the user's action that
+// wrote it, so that the same draws follow. The checks against the family are the handlers'.
 #include "history/rejeu.h"
 
 #include "app/fenetre_principale.h"
-#include "history/nombre.h"
-#include "ui/texte.h"
+#include "history/evenement.h"
 
 #include <algorithm>
-#include <array>
 
 namespace orvan {
 
 namespace {
 
-bool dans(std::int64_t v, int bas, int haut) {
+bool dans(std::int64_t v, std::int64_t bas, std::int64_t haut) {
     return v >= bas && v <= haut;
 }
 
@@ -23,143 +19,68 @@ int vers_int(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, -1'000'000'000, 1'000'000'000));
 }
 
-// ".n" after the key.
-int apres_point(std::string& t) {
-    supprime_jusqua(t, '.');
-    return vers_int(lit_nombre(t));
-}
+struct Rejeu {
+    FenetrePrincipale& f;
 
-// "(a,b)" after the key: the first number before the first ",", the second before the ")".
-std::pair<std::int64_t, std::int64_t> deux_nombres(std::string& t) {
-    supprime_jusqua(t, '(');
-    const std::int64_t a = lit_nombre(avant(t, ','));
-    supprime_jusqua(t, ',');
-    const std::int64_t b = lit_nombre(avant(t, ')'));
-    return {a, b};
-}
-
-void graine(FenetrePrincipale& f, std::string& t) {
-    supprime_jusqua(t, '=');
-    f.alea.graine_alea = static_cast<std::uint32_t>(lit_nombre(t));
-}
-
-void choix_individu(FenetrePrincipale& f, std::string& t) {
-    supprime_jusqua(t, '(');
-    const std::int64_t k = lit_nombre(avant(t, ','));
-    supprime_jusqua(t, ',');
-    if (dans(k, 1, max_individus))
-        f.phenotypes.choix_all(static_cast<int>(k), t == "right)" ? Bouton::droit : Bouton::gauche);
-}
-
-void decalage(FenetrePrincipale& f, std::string& t) {
-    const auto [u, dx] = deux_nombres(t);
-    // The log writes shifts as int: a larger number is no shift. Any other one stops at the
-    // bound of the positions.
-    if (!dans(u, 0, max_unions) || !dans(dx, INT32_MIN, INT32_MAX)) return;
-    f.arbre.decale_fratrie(static_cast<int>(u), static_cast<int>(dx));
-    Panel& ligne = *f.arbre.tab_union[u];
-    ligne.left = decale_borne(ligne.left, dx);
-}
-
-void nombre_descendants(FenetrePrincipale& f, std::string& t) {
-    supprime_jusqua(t, '=');
-    const std::int64_t item = lit_nombre(t);
-    Combo& c = *f.phenotypes.nb_descendants;
-    c.index = dans(item, 0, static_cast<int>(c.items.size()) - 1) ? vers_int(item) : -1;
-}
-
-void case_genotype(FenetrePrincipale& f, std::string& t) {
-    const auto [g, k] = deux_nombres(t);
-    if (!dans(g, 1, 2) || !dans(k, 1, max_genotypes_gene)) return;
-    f.genotypes.case_genotype[g][k]->coche(true);
-    f.genotypes.radio_genotype[1]->selectionne(static_cast<int>(k) - 1);
-    f.genotypes.choix_genotype(static_cast<int>(g), static_cast<int>(k));
-}
-
-void liste_genotypes(FenetrePrincipale& f, std::string& t) {
-    const auto [g, item] = deux_nombres(t);
-    if (dans(g, 1, 2)) f.genotypes.radio_genotype[g]->selectionne(vers_int(item));
-}
-
-void couleurs_legende(FenetrePrincipale& f, std::string& t) {
-    supprime_jusqua(t, '(');
-    std::array<int, max_legende + 1> numeros{};
-    for (int n = 1; n <= max_legende; ++n) {
-        const std::int64_t c = lit_nombre(avant(t, n < max_legende ? ',' : ')'));
-        supprime_jusqua(t, ',');
-        if (!dans(c, 1, 16)) return;
-        numeros[n] = static_cast<int>(c);
+    void operator()(const ev::Graine& e) const { f.alea.graine_alea = e.graine; }
+    void operator()(const ev::UnGene&) const { f.coquille.monohybridisme(); }
+    void operator()(const ev::DeuxGenes&) const { f.coquille.dihybridisme(); }
+    void operator()(const ev::ChoixGene& e) const {
+        (e.liste == 2 ? f.genes.second_gene : f.genes.premier_gene)->selectionne(vers_int(e.index));
     }
-    f.couleurs.applique_numeros(numeros);
-}
-
-enum class Cle { egale, contenue };
-
-struct Ligne {
-    const char* cle;
-    Cle reconnue;
-    void (*rejoue)(FenetrePrincipale&, std::string&);
+    void operator()(const ev::GenesConfirmes&) const { f.genes.confirme_genes(); }
+    void operator()(const ev::ChoixIndividu& e) const {
+        if (dans(e.individu, 1, max_individus))
+            f.phenotypes.choix_all(static_cast<int>(e.individu),
+                                   e.bouton_droit ? Bouton::droit : Bouton::gauche);
+    }
+    void operator()(const ev::ChoixPhenotype& e) const {
+        (e.gene == 2 ? f.phenotypes.second_phenotype : f.phenotypes.premier_phenotype)
+            ->selectionne(vers_int(e.index));
+    }
+    // Set without its handler; cleared when out of the box.
+    void operator()(const ev::NombreDescendants& e) const {
+        Combo& c = *f.phenotypes.nb_descendants;
+        c.index = dans(e.index, 0, static_cast<int>(c.items.size()) - 1) ? vers_int(e.index) : -1;
+    }
+    void operator()(const ev::PhenotypesConfirmes&) const { f.phenotypes.confirme(); }
+    void operator()(const ev::PhenotypesAnnules&) const { f.phenotypes.annule(); }
+    void operator()(const ev::SaisieDesPhenotypes&) const {
+        f.genotypes.choisit_saisie_phenotypes();
+    }
+    void operator()(const ev::SaisieDesGenotypes&) const { f.genotypes.choisit_saisie_genotypes(); }
+    void operator()(const ev::GenotypeCoche& e) const {
+        if (!dans(e.gene, 1, 2) || !dans(e.genotype, 1, max_genotypes_gene)) return;
+        f.genotypes.case_genotype[e.gene][e.genotype]->coche(true);
+        f.genotypes.radio_genotype[1]->selectionne(static_cast<int>(e.genotype) - 1);
+        f.genotypes.choix_genotype(static_cast<int>(e.gene), static_cast<int>(e.genotype));
+    }
+    void operator()(const ev::GenotypeChoisi& e) const {
+        if (dans(e.gene, 1, 2)) f.genotypes.radio_genotype[e.gene]->selectionne(vers_int(e.index));
+    }
+    void operator()(const ev::ChoixSexe& e) const {
+        f.genotypes.sexe->selectionne(vers_int(e.index));
+        f.genotypes.change_sexe();
+    }
+    void operator()(const ev::GenotypesConfirmes&) const { f.genotypes.confirme(); }
+    void operator()(const ev::AllelesMarques&) const { f.alleles.marque(); }
+    void operator()(const ev::AllelesAnnules&) const { f.alleles.annule(); }
+    // The log writes shifts as int: a larger number is no shift. Any other one stops at the bound
+    // of the positions.
+    void operator()(const ev::DecalageFratrie& e) const {
+        if (!dans(e.fratrie, 0, max_unions) || !dans(e.decalage, INT32_MIN, INT32_MAX)) return;
+        f.arbre.decale_fratrie(static_cast<int>(e.fratrie), static_cast<int>(e.decalage));
+        Panel& ligne = *f.arbre.tab_union[e.fratrie];
+        ligne.left = decale_borne(ligne.left, e.decalage);
+    }
+    void operator()(const ev::CouleursLegende& e) const { f.couleurs.applique_numeros(e.numeros); }
 };
-
-const std::array<Ligne, 22> lignes_du_journal{{
-    {"aleat=", Cle::contenue, graine},
-    {"bitbtn4click", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.coquille.monohybridisme(); }},
-    {"bitbtn5click", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.coquille.dihybridisme(); }},
-    {"bitbtn1click", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.genes.confirme_genes(); }},
-    {"all_okclick", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.phenotypes.confirme(); }},
-    {"menu_phenoclick", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.genotypes.choisit_saisie_phenotypes(); }},
-    {"menu_genoclick", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.genotypes.choisit_saisie_genotypes(); }},
-    {"bitbtn8click", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.genotypes.confirme(); }},
-    {"all_annulclick", Cle::egale,
-     [](FenetrePrincipale& f, std::string&) { f.phenotypes.annule(); }},
-    {"bitbtn6click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.marque(); }},
-    {"bitbtn7click", Cle::egale, [](FenetrePrincipale& f, std::string&) { f.alleles.annule(); }},
-    {"group_premclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) {
-         f.genes.premier_gene->selectionne(apres_point(t));
-     }},
-    {"group_secclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) {
-         f.genes.second_gene->selectionne(apres_point(t));
-     }},
-    {"choix_all", Cle::contenue, choix_individu},
-    {"prem_alleleclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) {
-         f.phenotypes.premier_phenotype->selectionne(apres_point(t));
-     }},
-    {"sec_alleleclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) {
-         f.phenotypes.second_phenotype->selectionne(apres_point(t));
-     }},
-    {"decal_fratrie", Cle::contenue, decalage},
-    {"nb_desc", Cle::contenue, nombre_descendants},
-    {"choix_genotype", Cle::contenue, case_genotype},
-    {"choix_gen", Cle::contenue, liste_genotypes},
-    {"choix_sexeclick", Cle::contenue,
-     [](FenetrePrincipale& f, std::string& t) {
-         f.genotypes.sexe->selectionne(apres_point(t));
-         f.genotypes.change_sexe();
-     }},
-    {"couleur=", Cle::contenue, couleurs_legende},
-}};
 
 } // namespace
 
 void rejoue_ligne(FenetrePrincipale& f, const std::string& ligne) {
-    // A line with a quote is a comment.
-    if (contient(ligne, "'")) return;
-    std::string t = ligne;
-    for (const Ligne& l : lignes_du_journal) {
-        const bool reconnue = l.reconnue == Cle::egale ? t == l.cle : contient(t, l.cle);
-        if (reconnue) l.rejoue(f, t);
-    }
+    for (const Evenement& e : lit_evenements(ligne))
+        std::visit(Rejeu{f}, e);
 }
 
 } // namespace orvan

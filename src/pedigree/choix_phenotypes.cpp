@@ -50,7 +50,7 @@ void ChoixPhenotypes::place_sous(Controle& p, int k) {
 void ChoixPhenotypes::ouvre_changement(int n) {
     Pedigree& ped = f.arbre.ped;
     SaisieGenotypes& g = f.genotypes;
-    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",right)");
+    f.journal.stock_ev(ev::ChoixIndividu{n, true});
     g.panneau->caption = "Changement de génotype";
     ped.changement_genotype = 1;
     place_sous(*g.panneau, n);
@@ -68,7 +68,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     f.genotypes.radio_genotype[1]->selectionne(-1);
     f.genotypes.radio_genotype[2]->selectionne(-1);
     ped.changement_genotype = 0;
-    f.journal.stock_ev("choix_all(" + std::to_string(n) + ",left)");
+    f.journal.stock_ev(ev::ChoixIndividu{n, false});
     ped.indiv_courant = n;
     if (ped.dernier_indiv > 2) {
         if (ped.dernier_indiv >= dernier_avant_conjoint) {
@@ -110,16 +110,16 @@ void ChoixPhenotypes::affich_all(int n) {
 
 void ChoixPhenotypes::clic_premier_phenotype() {
     if (f.genes.modele.nb_genes == 1 || second_phenotype->index >= 0) ok->enabled = true;
-    f.journal.stock_ev("prem_alleleclick." + std::to_string(premier_phenotype->index));
+    f.journal.stock_ev(ev::ChoixPhenotype{1, premier_phenotype->index});
 }
 
 void ChoixPhenotypes::clic_second_phenotype() {
     if (premier_phenotype->index >= 0) ok->enabled = true;
-    f.journal.stock_ev("sec_alleleclick." + std::to_string(second_phenotype->index));
+    f.journal.stock_ev(ev::ChoixPhenotype{2, second_phenotype->index});
 }
 
 void ChoixPhenotypes::change_nb_descendants() {
-    f.journal.stock_ev("nb_desc=" + std::to_string(nb_descendants->index));
+    f.journal.stock_ev(ev::NombreDescendants{nb_descendants->index});
 }
 
 // Draws a genotype of the chosen phenotype that fits the individual's sex. When the table
@@ -174,7 +174,7 @@ void ChoixPhenotypes::confirme() {
     panneau->visible = f.genotypes.panneau->visible = false;
     passe_au_croisement(m);
     f.couleurs.recolore();
-    f.journal.stock_ev("all_okclick");
+    f.journal.stock_ev(ev::PhenotypesConfirmes{});
 }
 
 void ChoixPhenotypes::passe_au_croisement(int m) {
@@ -199,7 +199,7 @@ void ChoixPhenotypes::ferme_choix() {
 
 void ChoixPhenotypes::annule(bool par_utilisateur) {
     ferme_choix();
-    if (par_utilisateur) f.journal.stock_ev("all_annulclick");
+    if (par_utilisateur) f.journal.stock_ev(ev::PhenotypesAnnules{});
 }
 
 } // namespace orvan

@@ -47,7 +47,7 @@ void Arbre::apparait_disparait_fratrie(int u) {
 }
 
 void Arbre::decale_fratrie(int u, int delta) {
-    f.journal.stock_ev("decal_fratrie(" + std::to_string(u) + "," + std::to_string(delta) + ")");
+    f.journal.stock_ev(ev::DecalageFratrie{u, delta});
     if (u < 0 || u > max_unions) return;
     const Fratrie fratrie = ped.fratrie[u];
     for (int j = fratrie.debut + 1; j <= fratrie.debut + fratrie.nb_enfants; ++j) {

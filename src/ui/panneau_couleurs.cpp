@@ -53,13 +53,11 @@ void PanneauCouleurs::modif_couleur(Bouton bouton, int i) {
     figure_legende[i]->remplissage = table[c];
 }
 
-std::string PanneauCouleurs::ligne_couleurs() const {
-    std::string ligne = "couleur=(";
-    for (int i = 1; i <= max_legende; ++i) {
-        ligne += std::to_string(numero_couleur(figure_legende[i]->remplissage));
-        ligne += i < max_legende ? "," : ")";
-    }
-    return ligne;
+ev::CouleursLegende PanneauCouleurs::couleurs_legende() const {
+    ev::CouleursLegende c{};
+    for (int i = 1; i <= max_legende; ++i)
+        c.numeros[i] = numero_couleur(figure_legende[i]->remplissage);
+    return c;
 }
 
 void PanneauCouleurs::recolore(bool par_utilisateur) {
@@ -76,7 +74,7 @@ void PanneauCouleurs::recolore(bool par_utilisateur) {
                 arbre.tab_label[k]->fond = figure_legende[j]->remplissage;
         }
     }
-    if (par_utilisateur) f.journal.stock_ev(ligne_couleurs());
+    if (par_utilisateur) f.journal.stock_ev(couleurs_legende());
 }
 
 void PanneauCouleurs::applique_numeros(const std::array<int, max_legende + 1>& numeros) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "genebank/modele_caracteres.h"
+#include "history/evenement.h"
 #include "ui/controles.h"
 
 #include <array>
@@ -24,8 +25,8 @@ class PanneauCouleurs {
     // Colours every symbol and label by its phenotype; the user's "OK" also writes the
     // legend's colours to the log.
     void recolore(bool par_utilisateur = false);
-    std::string ligne_couleurs() const;
-    // The colours of a "couleur=" line, by their numbers 1..16.
+    ev::CouleursLegende couleurs_legende() const;
+    // The legend's colours by their numbers 1..16, as a replayed line gives them.
     void applique_numeros(const std::array<int, max_legende + 1>& numeros);
 
     void remet_indices();

@@ -155,7 +155,7 @@ class EditionTest : public QObject {
         session_->fenetre.traite([&f] {
             f.historique.montre();
             for (int i = 0; i < 40; ++i)
-                f.journal.stock_ev("decal_fratrie(0," + std::to_string(i) + ")");
+                f.journal.stock_ev(ev::DecalageFratrie{0, i});
         });
         auto* liste = session_->fenetre.findChild<QListWidget*>("evenements");
         QVERIFY(liste);

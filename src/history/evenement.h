@@ -1,0 +1,137 @@
+// The events of the log, one small struct per kind, and their text form: a log line reads as
+// the events it holds (none, one, or several for a damaged line) and an event writes back as
+// its line. The texts of the lines are a file format and stand only in the reader and writer.
+//
+// Numbers keep what the line says, within 64 bits: the handler that replays an event checks
+// them against the family, as it would a click. A line whose fields are cut from each other by
+// the same rules every saved file was read with gives the same events as it always did.
+#pragma once
+
+#include "genebank/modele_caracteres.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace orvan {
+
+namespace ev {
+
+// The seed of the generator, first line of every log.
+struct Graine {
+    std::uint32_t graine;
+    bool operator==(const Graine&) const = default;
+};
+// The mode choice at start-up: one gene or two.
+struct UnGene {
+    bool operator==(const UnGene&) const = default;
+};
+struct DeuxGenes {
+    bool operator==(const DeuxGenes&) const = default;
+};
+// A click in the first (1) or second (2) gene list.
+struct ChoixGene {
+    int liste;
+    std::int64_t index;
+    bool operator==(const ChoixGene&) const = default;
+};
+struct GenesConfirmes {
+    bool operator==(const GenesConfirmes&) const = default;
+};
+// A click on a symbol, with the left button (phenotype choice) or the right one (change of
+// genotype).
+struct ChoixIndividu {
+    std::int64_t individu;
+    bool bouton_droit;
+    bool operator==(const ChoixIndividu&) const = default;
+};
+// A click in the phenotype list of the first (1) or second (2) gene.
+struct ChoixPhenotype {
+    int gene;
+    std::int64_t index;
+    bool operator==(const ChoixPhenotype&) const = default;
+};
+struct NombreDescendants {
+    std::int64_t index;
+    bool operator==(const NombreDescendants&) const = default;
+};
+struct PhenotypesConfirmes {
+    bool operator==(const PhenotypesConfirmes&) const = default;
+};
+struct PhenotypesAnnules {
+    bool operator==(const PhenotypesAnnules&) const = default;
+};
+// The entry mode chosen in the menu.
+struct SaisieDesPhenotypes {
+    bool operator==(const SaisieDesPhenotypes&) const = default;
+};
+struct SaisieDesGenotypes {
+    bool operator==(const SaisieDesGenotypes&) const = default;
+};
+// A tick of genotype k of gene g in the genotype panel's boxes.
+struct GenotypeCoche {
+    std::int64_t gene, genotype;
+    bool operator==(const GenotypeCoche&) const = default;
+};
+// A click in the genotype list of gene g.
+struct GenotypeChoisi {
+    std::int64_t gene, index;
+    bool operator==(const GenotypeChoisi&) const = default;
+};
+struct ChoixSexe {
+    std::int64_t index;
+    bool operator==(const ChoixSexe&) const = default;
+};
+struct GenotypesConfirmes {
+    bool operator==(const GenotypesConfirmes&) const = default;
+};
+// The answers of the allele exercise marked, or the exercise left.
+struct AllelesMarques {
+    bool operator==(const AllelesMarques&) const = default;
+};
+struct AllelesAnnules {
+    bool operator==(const AllelesAnnules&) const = default;
+};
+// A sibship moved sideways by dx.
+struct DecalageFratrie {
+    std::int64_t fratrie, decalage;
+    bool operator==(const DecalageFratrie&) const = default;
+};
+// The legend's colours by their numbers 1..16 (index 0 unused).
+struct CouleursLegende {
+    std::array<int, max_legende + 1> numeros;
+    bool operator==(const CouleursLegende&) const = default;
+};
+
+} // namespace ev
+
+using Evenement =
+    std::variant<ev::Graine, ev::UnGene, ev::DeuxGenes, ev::ChoixGene, ev::GenesConfirmes,
+                 ev::ChoixIndividu, ev::ChoixPhenotype, ev::NombreDescendants,
+                 ev::PhenotypesConfirmes, ev::PhenotypesAnnules, ev::SaisieDesPhenotypes,
+                 ev::SaisieDesGenotypes, ev::GenotypeCoche, ev::GenotypeChoisi, ev::ChoixSexe,
+                 ev::GenotypesConfirmes, ev::AllelesMarques, ev::AllelesAnnules,
+                 ev::DecalageFratrie, ev::CouleursLegende>;
+
+// The events of one log line, in the order their handlers run. A comment (a line with an
+// apostrophe) and a line no event reads give none.
+std::vector<Evenement> lit_evenements(const std::string& ligne);
+// The line that the reader reads back as this event.
+std::string ecrit_evenement(const Evenement& e);
+
+// Whether the line holds an event of kind E.
+template <class E> bool ligne_contient(const std::string& ligne) {
+    for (const Evenement& e : lit_evenements(ligne))
+        if (std::holds_alternative<E>(e)) return true;
+    return false;
+}
+
+// Whether the line is exactly one event of kind E.
+template <class E> bool ligne_est(const std::string& ligne) {
+    const auto evenements = lit_evenements(ligne);
+    return evenements.size() == 1 && std::holds_alternative<E>(evenements[0]);
+}
+
+} // namespace orvan
