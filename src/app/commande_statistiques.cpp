@@ -40,15 +40,20 @@ std::string lit_options(const std::vector<std::string>& a, Options& o) {
             a[i] == "--nouvelles" || a[i] == "--graine") {
             if (!valeur) return "il manque la valeur de " + a[i];
             const std::string& v = a[++i];
-            if (a[i - 1] == "--csv") o.csv = v;
-            else if (a[i - 1] == "--comme") o.modele = v;
-            else if (a[i - 1] == "--hypothese") o.hypothese = v;
+            if (a[i - 1] == "--csv")
+                o.csv = v;
+            else if (a[i - 1] == "--comme")
+                o.modele = v;
+            else if (a[i - 1] == "--hypothese")
+                o.hypothese = v;
             else {
                 const auto n = entier(v);
                 if (!n || *n < 0 || (a[i - 1] == "--nouvelles" && *n > 1000000))
                     return a[i - 1] + " : nombre invalide « " + v + " »";
-                if (a[i - 1] == "--nouvelles") o.nouvelles = static_cast<std::size_t>(*n);
-                else o.graine = static_cast<std::uint32_t>(*n);
+                if (a[i - 1] == "--nouvelles")
+                    o.nouvelles = static_cast<std::size_t>(*n);
+                else
+                    o.graine = static_cast<std::uint32_t>(*n);
             }
         } else if (a[i].rfind("--", 0) == 0) {
             return "option inconnue " + a[i];
@@ -113,8 +118,8 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
         erreurs << "orvan --statistiques : aucune famille à compter\n";
         return 1;
     }
-    sortie << "Familles comptées : " << r.familles.size() << " ; fichiers écartés : "
-           << r.ecartes.size() << "\n";
+    sortie << "Familles comptées : " << r.familles.size()
+           << " ; fichiers écartés : " << r.ecartes.size() << "\n";
     for (const FichierEcarte& e : r.ecartes)
         sortie << "  écarté : " << e.chemin << " : " << e.raison << '\n';
     for (const TableCroisement& t : tables_croisements(r.familles, loi_des_enfants_du_programme()))

@@ -64,8 +64,7 @@ int main(int argc, char** argv) {
         return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
                                             std::cerr);
     if (!arguments.empty() && arguments[0] == "--ped")
-        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout,
-                                   std::cerr);
+        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr);
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr);

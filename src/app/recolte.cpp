@@ -3,8 +3,8 @@
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
 #include "app/releve_famille.h"
+#include "history/evenement.h"
 #include "history/fichier_gen.h"
-#include "history/nombre.h"
 #include "statistiques/graines.h"
 
 #include <algorithm>
@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 bool est_gen(const fs::path& p) {
     std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return ext == ".gen";
 }
 
@@ -32,16 +33,8 @@ std::vector<std::string> fichiers_du_dossier(const std::string& dossier) {
     return r;
 }
 
-// The seed of a log: its first "aleat=" line, as the replay reads it.
-std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes) {
-    for (const std::string& l : lignes) {
-        if (l.find('\'') != std::string::npos) continue;
-        const auto pos = l.find("aleat=");
-        if (pos != std::string::npos)
-            return static_cast<std::int32_t>(
-                static_cast<std::uint32_t>(lit_nombre(std::string_view(l).substr(pos + 6))));
-    }
-    return std::nullopt;
+bool porte_une_graine(const std::string& ligne) {
+    return ligne_contient<ev::Graine>(ligne);
 }
 
 bool avance_encore(const Avancement& avance, std::size_t fait, std::size_t total) {
@@ -49,6 +42,14 @@ bool avance_encore(const Avancement& avance, std::size_t fait, std::size_t total
 }
 
 } // namespace
+
+std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes) {
+    for (const std::string& l : lignes)
+        for (const Evenement& e : lit_evenements(l))
+            if (const auto* g = std::get_if<ev::Graine>(&e))
+                return static_cast<std::int32_t>(g->graine);
+    return std::nullopt;
+}
 
 std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins) {
     std::vector<std::string> r;
@@ -102,7 +103,7 @@ Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) 
         std::vector<std::string> r;
         std::copy_if(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(n),
                      std::back_inserter(r),
-                     [](const std::string& l) { return l.find("aleat=") == std::string::npos; });
+                     [](const std::string& l) { return !porte_une_graine(l); });
         return r;
     }
     return {};
@@ -122,9 +123,11 @@ Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, const Avanc
             continue;
         }
         const auto graine = graine_du_journal(*lecture);
+        // A text without a seed is no family: its replay would draw from wherever the
+        // generator stood.
         if (!graine) {
             r.ecartes.push_back(
-                {fichiers[i], "Ce fichier n'est pas une famille : il n'a pas de ligne « aleat= »"});
+                {fichiers[i], "Ce fichier n'est pas une famille : il n'a pas de graine du tirage"});
             continue;
         }
         rejoue(std::move(*lecture));
@@ -143,9 +146,10 @@ Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, st
             r.interrompue = true;
             return r;
         }
-        const auto graine = static_cast<std::int32_t>(
-            graine_de_la_serie(depart, static_cast<std::uint32_t>(i)));
-        std::vector<std::string> journal = {"aleat=" + std::to_string(graine)};
+        const auto graine =
+            static_cast<std::int32_t>(graine_de_la_serie(depart, static_cast<std::uint32_t>(i)));
+        std::vector<std::string> journal = {
+            ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
         journal.insert(journal.end(), lignes.begin(), lignes.end());
         rejoue(std::move(journal));
         r.familles.push_back(

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ using Avancement = std::function<bool(std::size_t fait, std::size_t total)>;
 // The files named, a folder standing for its .gen files (its subfolders' too), sorted.
 // A name that is neither a file nor a folder is kept: its reading says why it fails.
 std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins);
+
+// The seed of a log, from its first seed line, as the replay reads it.
+std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes);
 
 class Recolteur {
   public:

@@ -19,8 +19,8 @@ std::vector<GeneReleve> genes_du_modele(const FenetrePrincipale& f) {
     int entree = 1;
     for (int g = 1; g <= m.nb_genes; ++g) {
         GeneReleve gene;
-        gene.nom = g == 1 ? f.genes.premier_gene->texte_choisi()
-                          : f.genes.second_gene->texte_choisi();
+        gene.nom =
+            g == 1 ? f.genes.premier_gene->texte_choisi() : f.genes.second_gene->texte_choisi();
         for (int i = 0; i < m.nb_entrees_table[g] && entree <= m.nb_genotypes; ++i, ++entree) {
             const std::string phenotype = sans_crochets(m.phenotype_du_genotype[entree]);
             gene.table.push_back({m.genotype_texte[entree], phenotype});

@@ -112,7 +112,8 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
 } // namespace
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
-    : QWidget(parent, Qt::Window), f_(f) {
+    // Above the main window, which stays above the others.
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f) {
     setObjectName(QStringLiteral("statistiques"));
     setWindowTitle(QStringLiteral("Statistiques de la classe"));
     auto* separation = new QSplitter(Qt::Horizontal);
@@ -139,8 +140,8 @@ QWidget* FenetreStatistiques::cree_sources() {
     auto* nouvelles = new QPushButton(QStringLiteral("Nouvelles familles comme celle à l'écran"));
     auto* vider = new QPushButton(QStringLiteral("Vider"));
     resume_ = new QLabel;
-    for (QWidget* w : std::initializer_list<QWidget*>{fichiers, dossier, nombre_nouvelles_,
-                                                      nouvelles, vider})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{fichiers, dossier, nombre_nouvelles_, nouvelles, vider})
         ligne->addWidget(w);
     ligne->addWidget(resume_, 1);
     connect(fichiers, &QPushButton::clicked, this, [this] { choisit_fichiers(); });
@@ -162,6 +163,7 @@ QWidget* FenetreStatistiques::cree_tables() {
     par_hypothese_ = new QRadioButton(QStringLiteral("Attendu par l'hypothèse :"));
     par_programme_->setChecked(true);
     hypothese_ = new QLineEdit;
+    hypothese_->setObjectName(QStringLiteral("hypothese"));
     hypothese_->setPlaceholderText(QStringLiteral("D=3 d=1   ou   D/fils=1 d/fils=1 D/filles=2"));
     comparaison_ = nouvelle_table(
         {QStringLiteral("case"), QStringLiteral("observé"), QStringLiteral("attendu")});
@@ -169,6 +171,7 @@ QWidget* FenetreStatistiques::cree_tables() {
     test_->setWordWrap(true);
     test_->setObjectName(QStringLiteral("test"));
     ecartes_ = new QListWidget;
+    ecartes_->setObjectName(QStringLiteral("ecartes"));
     ecartes_->setMaximumHeight(90);
     auto* ligne_hypothese = new QHBoxLayout;
     ligne_hypothese->addWidget(par_hypothese_);
@@ -202,6 +205,7 @@ QWidget* FenetreStatistiques::cree_graphiques() {
         return v;
     };
     vue_comparaison_ = vue();
+    vue_comparaison_->setObjectName(QStringLiteral("comparaison"));
     vue_proportion_ = vue();
     vue_calibration_ = vue();
     phenotype_suivi_ = new QComboBox;
@@ -229,8 +233,7 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     connect(csv, &QPushButton::clicked, this, [this] { exporte_csv(); });
     connect(phenotype_suivi_, &QComboBox::currentIndexChanged, this,
             [this] { montre_proportion(); });
-    connect(gene_calibre_, &QComboBox::currentIndexChanged, this,
-            [this] { montre_calibration(); });
+    connect(gene_calibre_, &QComboBox::currentIndexChanged, this, [this] { montre_calibration(); });
     return panneau;
 }
 
@@ -265,10 +268,8 @@ void FenetreStatistiques::ajoute_chemins(const QStringList& chemins) {
 void FenetreStatistiques::ajoute_nouvelles_familles(int n) {
     const auto lignes = recolteur().lignes_jusqu_aux_fondateurs(f_.journal.lignes());
     if (lignes.empty()) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("Choisissez d'abord les phénotypes des deux "
-                                                "fondateurs : les nouvelles familles les "
-                                                "reprendront."));
+        resume_->setText(QStringLiteral("Choisissez d'abord les phénotypes des deux fondateurs "
+                                        "à l'écran : les nouvelles familles les reprendront."));
         return;
     }
     ajoute(recolteur().nouvelles_familles(
@@ -294,11 +295,11 @@ void FenetreStatistiques::vide() {
 
 void FenetreStatistiques::montre_tout() {
     tables_ = tables_croisements(recolte_.familles, loi_des_enfants_du_programme());
-    resume_->setText(QStringLiteral("%1 familles ; %2 fichiers écartés%3")
-                         .arg(recolte_.familles.size())
-                         .arg(recolte_.ecartes.size())
-                         .arg(recolte_.interrompue ? QStringLiteral(" ; lecture interrompue")
-                                                   : QString()));
+    resume_->setText(
+        QStringLiteral("%1 familles ; %2 fichiers écartés%3")
+            .arg(recolte_.familles.size())
+            .arg(recolte_.ecartes.size())
+            .arg(recolte_.interrompue ? QStringLiteral(" ; lecture interrompue") : QString()));
     ecartes_->clear();
     for (const FichierEcarte& e : recolte_.ecartes)
         ecartes_->addItem(texte_qt(e.chemin + " : " + e.raison));
@@ -334,7 +335,8 @@ void FenetreStatistiques::montre_table() {
     if (i < 0 || i >= static_cast<int>(tables_.size())) {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
-        test_->setText(QStringLiteral("Ajoutez des familles enregistrées ou de nouvelles familles."));
+        test_->setText(
+            QStringLiteral("Ajoutez des familles enregistrées ou de nouvelles familles."));
         vue_comparaison_->setChart(new QChart);
         return;
     }
@@ -353,8 +355,9 @@ void FenetreStatistiques::montre_table() {
     } else {
         c = compare_au_programme(t);
         titre = QStringLiteral("Observé et attendu par le programme");
-        if (!c) test_->setText(QStringLiteral("La loi exacte des enfants n'est pas connue ici : "
-                                              "tapez une hypothèse."));
+        if (!c)
+            test_->setText(QStringLiteral("La loi exacte des enfants n'est pas connue ici : "
+                                          "tapez une hypothèse."));
     }
     if (!c) {
         comparaison_->setRowCount(0);
@@ -393,9 +396,9 @@ void FenetreStatistiques::choisit_dossier() {
 }
 
 void FenetreStatistiques::exporte_csv() {
-    const QString chemin = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exporter en CSV"), QStringLiteral("familles.csv"),
-        QStringLiteral("Tableur CSV (*.csv)"));
+    const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter en CSV"),
+                                                        QStringLiteral("familles.csv"),
+                                                        QStringLiteral("Tableur CSV (*.csv)"));
     if (chemin.isEmpty()) return;
     QSaveFile fichier(chemin);
     const std::string texte = csv_des_familles(recolte_.familles);
@@ -417,8 +420,8 @@ void FenetreStatistiques::enregistre_graphique_courant() {
     if (chemin.isEmpty()) return;
     if (!chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         !chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        chemin += filtre.contains(QLatin1String("svg")) ? QStringLiteral(".svg")
-                                                         : QStringLiteral(".png");
+        chemin +=
+            filtre.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (const auto echec = enregistre_graphique(*vue, chemin))
         QMessageBox::warning(this, windowTitle(), *echec);
 }

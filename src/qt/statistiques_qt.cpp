@@ -1,8 +1,8 @@
 #include "qt/statistiques_qt.h"
 
 #include "app/fenetre_principale.h"
+#include "app/recolte.h"
 #include "app/releve_famille.h"
-#include "history/nombre.h"
 #include "qt/conversions_qt.h"
 #include "qt/fenetre_statistiques.h"
 #include "statistiques/export_ped.h"
@@ -11,18 +11,6 @@
 #include <QSaveFile>
 
 namespace orvan {
-
-namespace {
-
-std::int32_t graine_affichee(const FenetrePrincipale& f) {
-    for (const std::string& l : f.journal.lignes())
-        if (const auto pos = l.find("aleat="); pos != std::string::npos)
-            return static_cast<std::int32_t>(
-                static_cast<std::uint32_t>(lit_nombre(std::string_view(l).substr(pos + 6))));
-    return 0;
-}
-
-} // namespace
 
 StatistiquesQt::StatistiquesQt(FenetrePrincipale& f, QWidget& fenetre) : f_(f), fenetre_(fenetre) {
     dialogue = [this]() -> std::optional<QString> {
@@ -55,7 +43,8 @@ void StatistiquesQt::exporte_ped() {
     const auto chemin = dialogue ? dialogue() : std::nullopt;
     if (!chemin) return;
     // The family's column is the file's name: the pedigree programs give it back as it is.
-    const FamilleReleve famille = releve_famille(f_, texte_core(*chemin), graine_affichee(f_));
+    const FamilleReleve famille =
+        releve_famille(f_, texte_core(*chemin), graine_du_journal(f_.journal.lignes()).value_or(0));
     const std::string atteint =
         famille.genes.empty() ? "" : phenotype_atteint_par_defaut(famille.genes.front());
     const std::string texte = ped_de_la_famille(famille, 0, atteint);

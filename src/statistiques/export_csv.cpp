@@ -74,8 +74,8 @@ std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuR
 std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
     const std::size_t nb_genes = nb_genes_max(familles);
     std::string sortie = "\xEF\xBB\xBF";
-    std::vector<std::string> entete = {"fichier", "graine", "n", "individu", "sexe", "père",
-                                       "mère"};
+    std::vector<std::string> entete = {"fichier", "graine", "n",   "individu",
+                                       "sexe",    "père",   "mère"};
     for (std::size_t g = 1; g <= nb_genes; ++g)
         for (const char* nom : {"gène ", "phénotype ", "génotype ", "probabilité porteur "})
             entete.push_back(nom + std::to_string(g));

@@ -13,8 +13,7 @@
 namespace orvan {
 
 // gene: 0 or 1. atteint: the phenotype that counts as affected ("d").
-std::string ped_de_la_famille(const FamilleReleve& f, std::size_t gene,
-                              const std::string& atteint);
+std::string ped_de_la_famille(const FamilleReleve& f, std::size_t gene, const std::string& atteint);
 
 // The phenotype a pedigree marks as affected when none is chosen: the gene's last one, as the
 // gene bank lists the trait after the usual form ("d" after "D", "h" after "H").

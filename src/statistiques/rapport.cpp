@@ -20,8 +20,8 @@ std::string comptes_par_sexe(const TableCroisement& t) {
     std::set<std::string> phenotypes;
     for (const auto& [c, n] : t.observes)
         phenotypes.insert(c.phenotype);
-    std::string r = "  " + colonne("phénotype", 14) + colonne("fils", 8) + colonne("filles", 8) +
-                    "total\n";
+    std::string r =
+        "  " + colonne("phénotype", 14) + colonne("fils", 8) + colonne("filles", 8) + "total\n";
     for (const std::string& p : phenotypes) {
         double parts[2] = {0, 0};
         for (Sexe s : {Sexe::homme, Sexe::femme}) {
@@ -35,8 +35,8 @@ std::string comptes_par_sexe(const TableCroisement& t) {
 }
 
 std::string rapport_comparaison(const std::string& titre, const Comparaison& c) {
-    std::string r = "  " + titre + "\n  " + colonne("case", 20) + colonne("observé", 10) +
-                    "attendu\n";
+    std::string r =
+        "  " + titre + "\n  " + colonne("case", 20) + colonne("observé", 10) + "attendu\n";
     for (std::size_t i = 0; i < c.cases.size(); ++i)
         r += "  " + colonne(c.cases[i], 20) + colonne(nombre_fr(c.observes[i], 0), 10) +
              nombre_fr(c.attendus[i], 2) + "\n";

@@ -18,7 +18,7 @@ struct EntreeGenotype {
 };
 
 struct GeneReleve {
-    std::string nom; // "Daltonisme d"
+    std::string nom;                     // "Daltonisme d"
     std::vector<std::string> phenotypes; // in the order of the gene bank
     std::vector<EntreeGenotype> table;
 };
@@ -30,8 +30,8 @@ struct ProbabiliteAffichee {
 };
 
 struct IndividuReleve {
-    int numero = 0;                 // 1..40
-    std::string numero_generation;  // "II-3"
+    int numero = 0;                // 1..40
+    std::string numero_generation; // "II-3"
     Sexe sexe = Sexe::homme;
     // The union's first and second parent as the crossing took them; 0 for a founder or a
     // spouse.
@@ -50,7 +50,7 @@ struct IndividuReleve {
 struct FamilleReleve {
     std::string source; // the file, or the rank of a new family
     std::int32_t graine = 0;
-    std::vector<GeneReleve> genes; // one or two
+    std::vector<GeneReleve> genes;         // one or two
     std::vector<IndividuReleve> individus; // by number
 
     const IndividuReleve* individu(int numero) const;

@@ -38,9 +38,8 @@ std::vector<GroupeCalibration> calibration(const std::vector<FamilleReleve>& fam
     std::vector<GroupeCalibration> r;
     for (const auto& [fraction, g] : groupes)
         r.push_back(g);
-    std::sort(r.begin(), r.end(), [](const auto& a, const auto& b) {
-        return a.probabilite < b.probabilite;
-    });
+    std::sort(r.begin(), r.end(),
+              [](const auto& a, const auto& b) { return a.probabilite < b.probabilite; });
     return r;
 }
 

@@ -88,11 +88,11 @@ std::vector<TableCroisement> tables_croisements(const std::vector<FamilleReleve>
     for (const FamilleReleve& f : familles)
         for (const Union& u : unions_de(f)) {
             // The father first, whichever parent the crossing took first.
-            const bool pere_premier = u.premier->sexe == Sexe::homme || u.second->sexe != Sexe::homme;
+            const bool pere_premier =
+                u.premier->sexe == Sexe::homme || u.second->sexe != Sexe::homme;
             const IndividuReleve& pere = pere_premier ? *u.premier : *u.second;
             const IndividuReleve& mere = pere_premier ? *u.second : *u.premier;
-            const std::string phenotypes =
-                pere.phenotype_texte() + " × " + mere.phenotype_texte();
+            const std::string phenotypes = pere.phenotype_texte() + " × " + mere.phenotype_texte();
             const std::string genotypes = genotypes_texte(pere) + " × " + genotypes_texte(mere);
             const auto l = loi ? loi(f, *u.premier, *u.second) : std::nullopt;
             compte(table(tables, phenotypes, ""), u, l);

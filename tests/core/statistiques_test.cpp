@@ -32,8 +32,7 @@ std::string contenu(const std::string& chemin) {
 const TableCroisement* table(const std::vector<TableCroisement>& tables,
                              const std::string& genotypes) {
     for (const TableCroisement& t : tables)
-        if (t.phenotypes_parents == "[Rh+] × [Rh-]" && t.genotypes_parents == genotypes)
-            return &t;
+        if (t.phenotypes_parents == "[Rh+] × [Rh-]" && t.genotypes_parents == genotypes) return &t;
     return nullptr;
 }
 
@@ -77,7 +76,7 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     ASSERT_EQ(r.ecartes.size(), 2u);
     EXPECT_EQ(r.ecartes[0].chemin, classe + "/notes.gen");
     EXPECT_EQ(r.ecartes[0].raison,
-              "Ce fichier n'est pas une famille : il n'a pas de ligne « aleat= »");
+              "Ce fichier n'est pas une famille : il n'a pas de graine du tirage");
     EXPECT_EQ(r.ecartes[1].raison, "Impossible d'ouvrir le fichier /nulle/part.gen");
 
     const auto tables = tables_croisements(r.familles);
@@ -94,7 +93,8 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
                               {{"[Rh-]", Sexe::femme}, 3}};
     EXPECT_EQ(heterozygotes->observes, attendus);
     EXPECT_EQ(total(tous->observes), 24);
-    EXPECT_EQ(homozygote->observes, (Comptes{{{"[Rh+]", Sexe::homme}, 2}, {{"[Rh+]", Sexe::femme}, 4}}));
+    EXPECT_EQ(homozygote->observes,
+              (Comptes{{{"[Rh+]", Sexe::homme}, 2}, {{"[Rh+]", Sexe::femme}, 4}}));
 
     // The pupil's 1:1: 9 and 9 expected, (11-9)²/9 + (7-9)²/9 = 8/9, p = 0.346.
     std::string erreur;
