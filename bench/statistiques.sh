@@ -13,6 +13,6 @@ for i in $(seq 1 1000); do
     modele=$(ls "$donnees"/famille_*.gen | sed -n "$((i % 4 + 1))p")
     sed "1s/.*/aleat=$((i * 7919))\r/" "$modele" > "$dossier/eleve$((i % 30))/famille$i.gen"
 done
-farm-bench -n 5 -- "$orvan" --statistiques "$dossier" --hypothese "Rh+=1 Rh-=1"
-farm-bench -n 5 --timeout 200 -- "$orvan" --statistiques --nouvelles 10000 \
+farm-bench -n 3 -- "$orvan" --statistiques "$dossier" --hypothese "Rh+=1 Rh-=1"
+farm-bench -n 3 --timeout 200 -- "$orvan" --statistiques --nouvelles 10000 \
     --comme "$donnees/famille_a.gen" --graine 1

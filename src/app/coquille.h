@@ -28,8 +28,11 @@ class Coquille {
     // The window's creation: centred on the screen, the start-up sequence on the first tick.
     void demarre();
     void sequence_demarrage();
-    // The full reset; a == 1 also lists the genes of the bank again.
-    void init(int a);
+    // The full reset of a new start or a new mode: the genes of the bank listed again, the
+    // family and every panel emptied.
+    void remet_a_zero();
+    // "Autre famille": the same genes, the family and every panel emptied.
+    void vide_la_famille();
     void monohybridisme();
     void dihybridisme();
     void nouveau_caractere();
@@ -55,7 +58,9 @@ class Coquille {
 
     Label* titre;
     Label* nom_fichier_lu;
-    Groupe* panneau_mode; // Choix_carac
+    // The name of the family's file when it was read from one, as that label shows it.
+    std::string fichier_lu;
+    Groupe* panneau_mode;
     Label* presentation;
     BoutonGlyphe *bouton_mono, *bouton_di, *bouton_ouvrir, *bouton_quitter;
     // Hidden labels that measure the fonts, and the question of "Caractère".
@@ -63,7 +68,8 @@ class Coquille {
     Minuterie* minuterie_demarrage;
 
     std::string repertoire_depart;
-    std::uint8_t demarrage_direct = 0;
+    // Set at start-up: the first gene is chosen at once, without the mode choice.
+    bool demarrage_direct = false;
     LigneDeCommande ligne_de_commande;
     // Where the program itself lies: the language file is also looked for there.
     std::string repertoire_programme;
@@ -71,6 +77,7 @@ class Coquille {
     std::function<void(int langue)> apres_changement_langue;
 
   private:
+    void reinitialise(bool relit_les_genes);
     void choix_mode(int genes);
     void suite_de_la_ligne_de_commande();
     void montre_choix_des_genes();

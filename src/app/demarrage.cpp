@@ -14,28 +14,27 @@ void Coquille::demarre() {
 
 void Coquille::sequence_demarrage() {
     minuterie_demarrage->enabled = false;
-    f.double_buffer = true;
     // The start directory ends with one separator, also when started from the root.
     repertoire_depart = f.plateforme.repertoire_courant() + "/";
     if (const auto p = repertoire_depart.find("//"); p != std::string::npos)
         repertoire_depart.erase(p, 1);
-    demarrage_direct = 1;
+    demarrage_direct = true;
     sans_info_genotype();
-    f.fichier_aide = "orvan.hlp";
-    f.arbre.ped.mode_interro_geno = 0;
+    f.arbre.ped.mode_interro_geno = false;
     f.arbre.ped.choix_en_cours = 0;
     f.menus.exercices->enabled = false;
-    f.journal.rejeu_en_cours = 0;
-    init(1);
+    f.journal.rejeu_en_cours = false;
+    remet_a_zero();
     f.arbre.cache_fondateurs();
     titre->visible = false;
     f.genes.panneau->visible = false;
+    fichier_lu.clear();
     nom_fichier_lu->set_caption("");
     nom_fichier_lu->visible = false;
     f.menus.autre_famille->enabled = false;
     f.journal.init_evenement(0);
     panneau_mode->left = f.width / 2 - panneau_mode->width / 2;
-    if (demarrage_direct == 1) monohybridisme();
+    if (demarrage_direct) monohybridisme();
     // The gene choice above confirmed the gene once, where a replay of these lines confirms it
     // twice. Replaying our own log leaves the generator where any later replay of it will, so
     // a family saved from here on comes back draw for draw.
@@ -83,12 +82,20 @@ void Coquille::montre_choix_des_genes() {
     f.genes.panneau->visible = true;
 }
 
-void Coquille::init(int a) {
+void Coquille::remet_a_zero() {
+    reinitialise(true);
+}
+
+void Coquille::vide_la_famille() {
+    reinitialise(false);
+}
+
+void Coquille::reinitialise(bool relit_les_genes) {
     f.menus.saisie_phenotypes->checked = true;
     f.menus.saisie_genotypes->checked = false;
     f.calculette.efface();
     f.couleurs.remet_indices();
-    if (a == 1) f.genes.extrait_maladies();
+    if (relit_les_genes) f.genes.extrait_maladies();
     f.phenotypes.nb_descendants->index = 0;
     f.genotypes.nb_descendants->index = 0;
     f.arbre.init_pedigree();
@@ -96,7 +103,7 @@ void Coquille::init(int a) {
 
 // The mode choice: a full reset, then the gene lists for one or two genes.
 void Coquille::choix_mode(int genes) {
-    init(1);
+    remet_a_zero();
     panneau_mode->visible = false;
     f.genes.prepare_choix(genes);
     if (genes == 2)
@@ -107,7 +114,7 @@ void Coquille::choix_mode(int genes) {
 
 void Coquille::monohybridisme() {
     choix_mode(1);
-    if (demarrage_direct == 1) {
+    if (demarrage_direct) {
         f.genes.premier_gene->selectionne(0);
         f.genes.ok->clic();
     }
@@ -118,7 +125,7 @@ void Coquille::dihybridisme() {
 }
 
 void Coquille::nouveau_caractere() {
-    if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     if (f.plateforme.question_oui_non(question_caractere->caption))
         minuterie_demarrage->enabled = true;
 }
@@ -127,13 +134,14 @@ void Coquille::autre_famille() {
     if (!f.plateforme.question_oui_non("Voulez-vous perdre les données\r"
                                        "des parents de la F1 et de la F2?"))
         return;
-    init(3);
+    vide_la_famille();
     f.genes.confirme_genes();
     f.journal.init_evenement(f.journal.fin_mise_en_place());
     f.historique.rejoue_journal();
 }
 
 void Coquille::montre_nom_fichier(const std::string& nom) {
+    fichier_lu = nom;
     nom_fichier_lu->set_caption("fichier:" + nom);
     nom_fichier_lu->left = (f.width - nom_fichier_lu->width) / 2;
     nom_fichier_lu->top = titre->bottom();

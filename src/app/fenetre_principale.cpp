@@ -9,7 +9,7 @@ namespace orvan {
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
-      arbre(*this), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
+      arbre(*this, famille), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
       couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this),
       impression(*this) {
     caption = "Daltonisme";

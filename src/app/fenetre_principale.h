@@ -10,6 +10,7 @@
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
+#include "famille/famille.h"
 #include "genebank/choix_genes.h"
 #include "history/historique.h"
 #include "history/journal.h"
@@ -35,6 +36,9 @@ class FenetrePrincipale : public Fiche {
     std::vector<std::string> arguments;
     Generateur alea;
     Journal journal;
+    // The family on screen: the pedigree's and the exercises' handlers change it, and the
+    // pedigree writes its controls from it.
+    Famille famille;
 
     Menus menus;
     ImageDepart depart;

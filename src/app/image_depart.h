@@ -23,8 +23,8 @@ class ImageDepart {
     void anime_fleche();
     void fait_disparaitre();
 
-    Image* image;           // Image1
-    Image* fond_impression; // Image2
+    Image* image; // Image1
+    Image* fond_impression;
     Panel* panneau_consigne;
     Label* consigne;
     BoutonGlyphe* fleche;

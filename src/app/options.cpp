@@ -12,7 +12,7 @@ constexpr int touche_f1 = 112;
 } // namespace
 
 void Coquille::ouvre_menu_fichier() {
-    if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
 }
 
 void Coquille::quitter() {
@@ -33,7 +33,7 @@ void Coquille::avec_info_genotype() {
 }
 
 void Coquille::aide() {
-    f.plateforme.ouvrir_aide(f.fichier_aide, 1);
+    f.plateforme.ouvrir_aide(1);
 }
 
 void Coquille::touche(int code) {

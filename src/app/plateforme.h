@@ -32,7 +32,7 @@ class Plateforme : public MesureTexte {
     virtual std::string repertoire_courant() const = 0;
     virtual Taille taille_ecran() const = 0;
     // Opens the help file at a topic; false when it cannot (the platform has said why).
-    virtual bool ouvrir_aide(const std::string& fichier, int sujet) = 0;
+    virtual bool ouvrir_aide(int sujet) = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;
     // A picture of a window's client area: its background, then its visible controls.

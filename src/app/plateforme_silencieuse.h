@@ -22,7 +22,7 @@ class PlateformeSilencieuse : public Plateforme {
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override { return {1024, 768}; }
-    bool ouvrir_aide(const std::string&, int) override { return false; }
+    bool ouvrir_aide(int) override { return false; }
     void quitter() override {}
     // A picture of the window's size in its background colour; no printer, no PDF.
     Capture capture(const Fiche& fenetre) override;

@@ -40,42 +40,52 @@ std::string nom_du_phenotype(const std::string& p) {
 
 } // namespace
 
-FamilleReleve releve_famille(const FenetrePrincipale& f, const std::string& source,
-                             std::int32_t graine) {
-    FamilleReleve r{source, graine, genes_du_modele(f), {}};
+namespace {
+
+// The numbers the picture gives: every individual shown, by its row and its place.
+std::vector<NumeroIndividu> numeros_affiches(const FenetrePrincipale& f) {
     const Pedigree& ped = f.arbre.ped;
     std::vector<PlaceIndividu> places;
     for (int k = 1; k <= max_individus; ++k) {
-        const Forme& s = *f.arbre.tab_shape[k];
-        if (s.visible && !s.hint.empty()) places.push_back({k, s.left, s.top});
+        const Individu& i = f.famille.individu(k);
+        if (i.visible) places.push_back({k, i.position.gauche, i.position.haut});
     }
-    const auto numeros = numerote(places, {ped.haut_gen1, ped.haut_gen2, ped.haut_gen3});
-    for (std::size_t n = 0; n < places.size(); ++n) {
-        const int k = places[n].k;
-        IndividuReleve i;
-        i.numero = k;
-        i.numero_generation = numero_texte(numeros[n]);
-        i.sexe = f.arbre.tab_shape[k]->contour == Contour::carre ? Sexe::homme : Sexe::femme;
-        for (int u = 0; u < std::min(ped.nb_unions, max_unions + 1); ++u) {
-            const Fratrie& fr = ped.fratrie[u];
-            if (k <= fr.debut || k > fr.debut + fr.nb_enfants) continue;
-            i.second_parent = fr.debut;
-            i.premier_parent = u == 0 ? 1 : 0;
-            for (int p = 3; u > 0 && p < fr.debut; ++p)
-                if (f.arbre.tab_shape[p]->left + 40 == f.arbre.tab_shape[fr.debut]->left &&
-                    f.arbre.tab_shape[p]->top == f.arbre.tab_shape[fr.debut]->top)
-                    i.premier_parent = p;
-        }
-        const std::string* genos[] = {&ped.geno1[k], &ped.geno2[k]};
-        const std::string* phenos[] = {&ped.pheno1[k], &ped.pheno2[k]};
-        for (std::size_t g = 0; g < r.genes.size(); ++g) {
-            i.phenotypes.push_back(nom_du_phenotype(*phenos[g]));
-            i.genotypes.push_back(*genos[g]);
-            i.genotype_saisi.push_back(false);
-            i.porteur.push_back(std::nullopt);
-        }
+    return numerote(places, {ped.haut_gen1, ped.haut_gen2, ped.haut_gen3});
+}
+
+IndividuReleve releve_individu(const Famille& famille, int k, std::size_t nb_genes) {
+    const Individu& individu = famille.individu(k);
+    IndividuReleve i;
+    i.numero = k;
+    i.sexe = individu.sexe;
+    if (const auto p = famille.parents(k)) {
+        i.premier_parent = p->premier;
+        i.second_parent = p->second;
+    }
+    for (std::size_t g = 1; g <= nb_genes; ++g) {
+        const int gene = static_cast<int>(g);
+        i.phenotypes.push_back(nom_du_phenotype(individu.phenotype(gene)));
+        i.genotypes.push_back(individu.genotype(gene).texte());
+        i.genotype_saisi.push_back(individu.genotype_saisi);
+        i.porteur.push_back(std::nullopt);
+    }
+    return i;
+}
+
+} // namespace
+
+FamilleReleve releve_famille(const FenetrePrincipale& f, const std::string& source,
+                             std::int32_t graine) {
+    FamilleReleve r{source, graine, genes_du_modele(f), {}};
+    for (const NumeroIndividu& n : numeros_affiches(f)) {
+        // A founder or a spouse whose phenotype is not chosen yet carries nothing to count.
+        if (!f.famille.individu(n.k).genotype_donne) continue;
+        IndividuReleve i = releve_individu(f.famille, n.k, r.genes.size());
+        i.numero_generation = numero_texte(n);
         r.individus.push_back(std::move(i));
     }
+    std::sort(r.individus.begin(), r.individus.end(),
+              [](const auto& a, const auto& b) { return a.numero < b.numero; });
     return r;
 }
 

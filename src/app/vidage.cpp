@@ -27,34 +27,35 @@ using json = nlohmann::ordered_json;
 
 json individus(const FenetrePrincipale& f) {
     json r = json::array();
-    const Pedigree& ped = f.arbre.ped;
     for (int k = 1; k <= max_individus; ++k) {
-        const Forme& s = *f.arbre.tab_shape[k];
-        if (!s.visible) continue;
-        const Label& l = *f.arbre.tab_label[k];
+        const Individu& i = f.famille.individu(k);
+        if (!i.visible) continue;
         r.push_back({{"n", k},
-                     {"forme", s.contour == Contour::carre ? "carre" : "cercle"},
-                     {"actif", s.enabled},
-                     {"left", s.left},
-                     {"top", s.top},
-                     {"couleur", hex(s.remplissage)},
-                     {"fond", hex(l.fond)},
-                     {"etiquette", l.caption},
-                     {"bulle", s.hint},
-                     {"bulle_etiquette", l.hint},
-                     {"geno1", ped.geno1[k]},
-                     {"geno2", ped.geno2[k]},
-                     {"pheno1", ped.pheno1[k]},
-                     {"pheno2", ped.pheno2[k]}});
+                     {"forme", i.sexe == Sexe::homme ? "carre" : "cercle"},
+                     {"actif", i.actif},
+                     {"left", i.position.gauche},
+                     {"top", i.position.haut},
+                     {"couleur", hex(f.arbre.tab_shape[k]->remplissage)},
+                     {"fond", hex(f.arbre.tab_label[k]->fond)},
+                     {"etiquette", i.phenotype_affiche},
+                     {"bulle", i.bulle()},
+                     {"bulle_etiquette", i.bulle_etiquette},
+                     {"geno1", i.genotype(1).texte()},
+                     {"geno2", i.genotype(2).texte()},
+                     {"pheno1", i.phenotype(1)},
+                     {"pheno2", i.phenotype(2)}});
     }
     return r;
 }
 
-json fratries(const Pedigree& ped) {
+// The sibships drawn, each after the number before its first child.
+json fratries(const Famille& famille) {
     json r = json::array();
-    for (int u = 0; u < std::min(ped.nb_unions, max_unions + 1); ++u)
-        r.push_back(
-            {{"u", u}, {"debut", ped.fratrie[u].debut}, {"nb_enfants", ped.fratrie[u].nb_enfants}});
+    const auto unions = famille.unions_tirees();
+    for (std::size_t u = 0; u < unions.size(); ++u)
+        r.push_back({{"u", u},
+                     {"debut", unions[u].premier_enfant - 1},
+                     {"nb_enfants", unions[u].nb_enfants}});
     return r;
 }
 
@@ -92,10 +93,10 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"nb_genes", m.nb_genes},
                        {"saisie", mode_de_saisie(f)},
                        {"titre", f.coquille.titre->caption},
-                       {"dernier_indiv", f.arbre.ped.dernier_indiv},
-                       {"nb_unions", f.arbre.ped.nb_unions},
+                       {"dernier_indiv", f.famille.dernier_indiv},
+                       {"nb_unions", f.famille.nb_unions},
                        {"individus", individus(f)},
-                       {"fratries", fratries(f.arbre.ped)},
+                       {"fratries", fratries(f.famille)},
                        {"legende", legende(f)},
                        {"relations", relations},
                        {"marques", marques},

@@ -57,13 +57,13 @@ void ExerciceAlleles::annule() {
     ped.choix_en_cours = 0;
     panneau->visible = false;
     f.journal.stock_ev(ev::AllelesAnnules{});
-    ++ped.dernier_indiv;
+    ++f.famille.dernier_indiv;
     f.phenotypes.ferme_choix();
-    if (ped.dernier_indiv > 2)
+    if (f.famille.dernier_indiv > 2)
         f.arbre.retrait_dernier();
-    else if (individu_valide(ped.indiv_saisi))
-        f.arbre.tab_shape[ped.indiv_saisi]->contour = f.arbre.tab_shape[41]->contour;
-    ped.changement_genotype = 0;
+    else
+        f.phenotypes.rend_le_sexe_d_ouverture();
+    ped.changement_genotype = false;
 }
 
 void ExerciceAlleles::remet_reponses() {

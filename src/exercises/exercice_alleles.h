@@ -30,7 +30,7 @@ class ExerciceAlleles {
     void montre_relations(int g, const ModeleCaracteres& modele);
     void mise_en_page(bool deux_genes);
 
-    Groupe* panneau; // GroupBox4
+    Groupe* panneau;
     std::array<Groupe*, 3> boites{};
     std::array<std::array<CaseACocher*, max_relations + 1>, 3> case_relation{};
     std::array<std::array<Label*, max_relations + 1>, 3> label_correction{};

@@ -27,7 +27,7 @@ void ExerciceGenotypes::relie_pedigree() {
                             static_cast<Controle*>(arbre.tab_label[k])}) {
             auto clic = std::move(c->on_mouse_down);
             c->on_mouse_down = [this, k, clic](Bouton b, int x, int y) {
-                if (f.arbre.ped.mode_interro_geno != 1) {
+                if (!f.arbre.ped.mode_interro_geno) {
                     if (clic) clic(b, x, y);
                     return;
                 }
@@ -36,16 +36,18 @@ void ExerciceGenotypes::relie_pedigree() {
             };
         }
     f.depart.image->on_mouse_down = [this](Bouton, int, int) {
-        if (f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+        if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     };
 }
 
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
-    arbre.ped.mode_interro_geno = 1;
+    arbre.ped.mode_interro_geno = true;
+    // Every symbol takes the click that asks its genotype; the end of the questions gives back
+    // what each took before.
     for (int k = 1; k <= max_individus; ++k) {
-        arbre.ped.etat_actif[k] = arbre.tab_shape[k]->enabled ? 1 : 0;
-        arbre.tab_shape[k]->enabled = arbre.tab_label[k]->enabled = true;
+        arbre.ped.etat_actif[k] = f.famille.individu(k).actif;
+        arbre.active(k, true);
         arbre.tab_shape[k]->show_hint = arbre.tab_label[k]->show_hint = false;
     }
     dialogue.autre->enabled = false;
@@ -63,12 +65,12 @@ void ExerciceGenotypes::question(int n) {
     dialogue.visible = false;
     dialogue.caption = InterroGenotype::titre_question;
     dialogue.height = InterroGenotype::hauteur_pleine;
-    hint_interroge = symbole.hint;
+    hint_interroge = f.famille.individu(n).bulle();
     dialogue.visible = true;
     question_en_cours = true;
     f.plateforme.montre_modale(dialogue);
     question_en_cours = false;
-    if (autre_demande == 1)
+    if (autre_demande)
         attend_un_clic();
     else
         f.arbre.regen_shape();
@@ -92,12 +94,12 @@ void ExerciceGenotypes::marque() {
     dialogue.autre->enabled = true;
 }
 
-// The genotypes of gene g as the gene's genotype boxes list them.
+// Whether the answers for gene g must have the case of the gene's genotypes.
 bool ExerciceGenotypes::casse_exacte(int g) const {
     std::vector<std::string> genotypes;
     const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
     for (int i = 1; i <= n; ++i)
-        genotypes.push_back(f.genotypes.case_genotype[g][i]->caption);
+        genotypes.push_back(f.genes.modele.genotype_du_gene[g][i]);
     return alleles_distingues_par_la_casse(genotypes);
 }
 
@@ -106,7 +108,7 @@ void ExerciceGenotypes::autre_genotype() {
     dialogue.marque2->set_caption(":");
     dialogue.reponse_juste->set_caption("rep:");
     dialogue.autre->enabled = false;
-    autre_demande = 1;
+    autre_demande = true;
     dialogue.reponse1->caption.clear();
     dialogue.reponse2->caption.clear();
     dialogue.caption = InterroGenotype::titre_attente;
@@ -116,8 +118,8 @@ void ExerciceGenotypes::autre_genotype() {
 
 void ExerciceGenotypes::termine() {
     ferme_hors_question();
-    f.arbre.ped.mode_interro_geno = 0;
-    autre_demande = 0;
+    f.arbre.ped.mode_interro_geno = false;
+    autre_demande = false;
     dialogue.visible = false;
 }
 
@@ -125,11 +127,11 @@ void ExerciceGenotypes::termine() {
 // every individual clickable and every genotype hidden with nothing on screen to say why: the
 // exercise ends as after a question.
 void ExerciceGenotypes::ferme_hors_question() {
-    if (!question_en_cours && f.arbre.ped.mode_interro_geno == 1) f.arbre.regen_shape();
+    if (!question_en_cours && f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
 }
 
 void ExerciceGenotypes::aide() {
-    f.plateforme.ouvrir_aide(f.fichier_aide, sujet_aide);
+    f.plateforme.ouvrir_aide(sujet_aide);
 }
 
 } // namespace orvan

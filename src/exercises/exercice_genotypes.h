@@ -32,7 +32,7 @@ class ExerciceGenotypes {
 
     InterroGenotype dialogue;
     std::string hint_interroge;
-    std::uint8_t autre_demande = 0;
+    bool autre_demande = false;
 
     // The help's topic on the exercises.
     static constexpr int sujet_aide = 4;

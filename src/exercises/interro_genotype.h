@@ -30,9 +30,9 @@ class InterroGenotype : public Fiche {
     std::function<void()> on_close;
 
     Label* num_gene;
-    Saisie *reponse1, *reponse2; // Edit1, Edit2
-    Label *marque1, *marque2;    // Label1, Label2
-    Label* reponse_juste;        // lab_rep
+    Saisie *reponse1, *reponse2;
+    Label *marque1, *marque2; // Label1, Label2
+    Label* reponse_juste;     // lab_rep
     BoutonGlyphe *ok, *autre, *annuler, *aide;
     Biseau* cadre;
     // The control that has the keyboard focus when the window shows.

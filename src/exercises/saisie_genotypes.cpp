@@ -11,30 +11,31 @@ namespace orvan {
 void SaisieGenotypes::offre_genotypes(int g, int n) {
     const Pedigree& ped = f.arbre.ped;
     RadioGroupe& liste = *radio_genotype[g];
-    const std::string& actuel = g == 1 ? ped.geno1[n] : ped.geno2[n];
+    const std::string actuel = f.famille.individu(n).genotype(g).texte();
     const bool lie_au_sexe = sexe_genotype(actuel) != "rien";
-    const bool cercle = f.arbre.tab_shape[n]->contour == Contour::cercle;
+    const bool cercle = f.famille.individu(n).sexe == Sexe::femme;
     const auto allele = [g](const std::string& gamete) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
     liste.vide();
     for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
         CaseACocher& boite = *case_genotype[g][i];
+        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
         boite.enabled = false;
         boite.coche(false);
         bool deja_offert = false;
         for (const std::string& a : ped.gam_parent1)
             for (const std::string& b : ped.gam_parent2) {
                 const std::string candidat = allele(a) + "," + allele(b);
-                if (candidat != boite.caption) continue;
-                const std::string sexe_boite = sexe_genotype(boite.caption);
+                if (candidat != genotype) continue;
+                const std::string sexe_boite = sexe_genotype(genotype);
                 if (!lie_au_sexe || (cercle && sexe_boite == "femme") ||
                     (!cercle && sexe_boite == "homme")) {
                     boite.enabled = true;
                     if (!deja_offert) liste.items.push_back(candidat);
                     deja_offert = true;
                 }
-                if (boite.caption == actuel) {
+                if (genotype == actuel) {
                     boite.coche(true);
                     const auto it = std::find(liste.items.begin(), liste.items.end(), actuel);
                     if (it != liste.items.end())
@@ -45,7 +46,7 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
 }
 
 void SaisieGenotypes::prepare_saisie(int n) {
-    const Forme& s = *f.arbre.tab_shape[n];
+    const Sexe sexe = f.famille.individu(n).sexe;
     radio_genotype[1]->vide();
     radio_genotype[2]->vide();
     for (int g = 1; g <= 2; ++g)
@@ -53,24 +54,28 @@ void SaisieGenotypes::prepare_saisie(int n) {
             case_genotype[g][i]->enabled = true;
             case_genotype[g][i]->coche(false);
         }
+    const ModeleCaracteres& modele = f.genes.modele;
     for (int g = 1; g <= 2; ++g)
-        for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
-            CaseACocher& boite = *case_genotype[g][i];
-            if (s.contour == Contour::cercle && contient(boite.caption, "Y")) boite.enabled = false;
-            if (s.contour == Contour::carre && compte(boite.caption, 'X') >= 2)
-                boite.enabled = false;
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
+            const std::string& genotype = modele.genotype_du_gene[g][i];
+            if (sexe == Sexe::femme && contient(genotype, "Y"))
+                case_genotype[g][i]->enabled = false;
+            if (sexe == Sexe::homme && compte(genotype, 'X') >= 2)
+                case_genotype[g][i]->enabled = false;
         }
     cadre(1);
     for (int g = 1; g <= 2; ++g)
-        for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i)
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i)
             if (case_genotype[g][i]->enabled)
-                radio_genotype[g]->items.push_back(case_genotype[g][i]->caption);
+                radio_genotype[g]->items.push_back(modele.genotype_du_gene[g][i]);
 }
 
-void SaisieGenotypes::vide_genotypes() {
+void SaisieGenotypes::vide_genotypes(ModeleCaracteres& modele) {
     for (int g = 1; g <= 2; ++g) {
-        for (int i = 1; i <= max_genotypes_gene; ++i)
+        for (int i = 1; i <= max_genotypes_gene; ++i) {
+            modele.genotype_du_gene[g][i].clear();
             case_genotype[g][i]->caption.clear();
+        }
         radio_genotype[g]->vide();
     }
 }
@@ -84,21 +89,23 @@ void SaisieGenotypes::retire_premiers_items(int nb_genes) {
 
 void SaisieGenotypes::range_cases(ModeleCaracteres& modele) {
     for (int g = 1; g <= 2; ++g) {
-        auto& cases = case_genotype[g];
+        auto& genotypes = modele.genotype_du_gene[g];
         const int n = modele.nb_genotypes_gene[g];
         for (int i = 1; i <= n; ++i)
             for (int j = i + 1; j <= n; ++j)
-                if (cases[j]->caption == cases[i]->caption) cases[j]->caption.clear();
+                if (genotypes[j] == genotypes[i]) genotypes[j].clear();
         for (int i = 1; i <= n; ++i)
             for (int j = i; j <= n - 1; ++j)
-                if (cases[j]->caption.empty() && !cases[j + 1]->caption.empty()) {
-                    cases[j]->caption = cases[j + 1]->caption;
-                    cases[j + 1]->caption.clear();
+                if (genotypes[j].empty() && !genotypes[j + 1].empty()) {
+                    genotypes[j] = genotypes[j + 1];
+                    genotypes[j + 1].clear();
                 }
         int restants = 0;
         for (int i = 1; i <= max_genotypes_gene; ++i) {
-            cases[i]->visible = !cases[i]->caption.empty();
-            if (cases[i]->visible) ++restants;
+            CaseACocher& boite = *case_genotype[g][i];
+            boite.caption = genotypes[i];
+            boite.visible = !genotypes[i].empty();
+            if (boite.visible) ++restants;
         }
         modele.nb_genotypes_gene[g] = restants;
     }

@@ -42,16 +42,16 @@ class SaisieGenotypes {
     // Sizes the panel to its lists; montre == 1 also shows it.
     void cadre(int montre);
 
-    void vide_genotypes();
+    void vide_genotypes(ModeleCaracteres& modele);
     void retire_premiers_items(int nb_genes);
-    // Removes repeated genotypes from the boxes and closes the gaps.
+    // Removes repeated genotypes from the gene's list and closes the gaps; the boxes show it.
     void range_cases(ModeleCaracteres& modele);
     void mise_en_page(const ModeleCaracteres& modele);
 
-    Groupe* panneau; // Group_choix_geno
+    Groupe* panneau;
     std::array<Groupe*, 3> boites{};
     std::array<std::array<CaseACocher*, max_genotypes_gene + 1>, 3> case_genotype{};
-    std::array<RadioGroupe*, 3> radio_genotype{}; // choix_gen1, choix_gen2
+    std::array<RadioGroupe*, 3> radio_genotype{};
     RadioGroupe* sexe;
     BoutonGlyphe *ok, *annuler;
     Groupe* groupe_nb_descendants;

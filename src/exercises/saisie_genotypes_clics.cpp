@@ -11,8 +11,8 @@ namespace orvan {
 namespace {
 
 // A gene whose list has no selection keeps its genotype.
-void prend_genotype(const RadioGroupe& liste, std::string& genotype) {
-    if (liste.index >= 0) genotype = coupe(liste.texte_choisi(), 40);
+void prend_genotype(const RadioGroupe& liste, Genotype& genotype) {
+    if (liste.index >= 0) genotype = Genotype::lu(coupe(liste.texte_choisi(), 40));
 }
 
 } // namespace
@@ -54,8 +54,10 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
 // the request to open it again is turned down.
 void SaisieGenotypes::change_sexe() {
     const int n = f.arbre.ped.indiv_saisi;
-    if (individu_valide(n))
-        f.arbre.tab_shape[n]->contour = sexe->index == 0 ? Contour::carre : Contour::cercle;
+    if (individu_valide(n)) {
+        f.famille.individu(n).sexe = sexe->index == 0 ? Sexe::homme : Sexe::femme;
+        f.arbre.projette_individu(n);
+    }
     f.journal.stock_ev(ev::ChoixSexe{sexe->index});
     f.phenotypes.choix_all(n, Bouton::droit);
 }
@@ -68,29 +70,31 @@ void SaisieGenotypes::change_nb_descendants() {
 }
 
 void SaisieGenotypes::etiquette_phenotype(int k) {
-    const Pedigree& ped = f.arbre.ped;
-    f.arbre.tab_label[k]->set_caption(
-        orvan::etiquette_phenotype(f.genes.modele, ped.geno1[k], ped.geno2[k]));
+    Individu& i = f.famille.individu(k);
+    i.phenotype_affiche =
+        orvan::etiquette_phenotype(f.genes.modele, i.genotype(1).texte(), i.genotype(2).texte());
+    f.arbre.tab_label[k]->set_caption(i.phenotype_affiche);
 }
 
 void SaisieGenotypes::confirme() {
     f.arbre.ped.choix_en_cours = 0;
-    if (f.arbre.ped.changement_genotype == 0)
+    if (!f.arbre.ped.changement_genotype)
         confirme_saisie();
     else
         confirme_changement();
 }
 
 void SaisieGenotypes::confirme_saisie() {
-    Pedigree& ped = f.arbre.ped;
-    const int m = ped.indiv_courant;
+    const int m = f.arbre.ped.indiv_courant;
     panneau->visible = false;
     if (individu_valide(m)) {
-        prend_genotype(*radio_genotype[1], ped.geno1[m]);
-        prend_genotype(*radio_genotype[2], ped.geno2[m]);
-        f.arbre.ecrit_bulle(m);
+        Individu& individu = f.famille.individu(m);
+        prend_genotype(*radio_genotype[1], individu.genotype(1));
+        prend_genotype(*radio_genotype[2], individu.genotype(2));
+        individu.genotype_saisi = true;
+        f.arbre.donne_genotype(m);
         etiquette_phenotype(m);
-        f.arbre.place_label(m, f.arbre.tab_label[m]->caption);
+        f.arbre.place_label(m, individu.phenotype_affiche);
         f.phenotypes.passe_au_croisement(m);
     }
     f.couleurs.recolore();
@@ -99,13 +103,14 @@ void SaisieGenotypes::confirme_saisie() {
 
 // The label keeps its place and its hint: only the symbol tells the new genotype.
 void SaisieGenotypes::confirme_changement() {
-    Pedigree& ped = f.arbre.ped;
-    const int m = ped.indiv_saisi;
+    const int m = f.arbre.ped.indiv_saisi;
     f.journal.stock_ev(ev::GenotypesConfirmes{});
     if (individu_valide(m)) {
-        prend_genotype(*radio_genotype[1], ped.geno1[m]);
-        prend_genotype(*radio_genotype[2], ped.geno2[m]);
-        f.arbre.tab_shape[m]->hint = ped.geno1[m] + "//" + ped.geno2[m];
+        Individu& individu = f.famille.individu(m);
+        prend_genotype(*radio_genotype[1], individu.genotype(1));
+        prend_genotype(*radio_genotype[2], individu.genotype(2));
+        individu.genotype_donne = individu.genotype_saisi = true;
+        f.arbre.projette_individu(m);
         etiquette_phenotype(m);
     }
     panneau->visible = false;

@@ -32,7 +32,7 @@ class ChoixGenes {
 
     ModeleCaracteres modele;
 
-    Groupe* panneau; // group_choix
+    Groupe* panneau;
     RadioGroupe *premier_gene, *second_gene;
     BoutonGlyphe *ok, *annuler;
     Memo* banque; // the gene bank's text

@@ -27,6 +27,10 @@ struct ModeleCaracteres {
     std::array<std::string, max_genotypes_table + 1> phenotype_du_genotype;
     std::array<std::string, max_genotypes_table + 1> genotype_texte;
 
+    // Each gene's genotypes once each, 1..16, in the bank's order: the boxes and lists of the
+    // genotype panel show them.
+    std::array<std::array<std::string, max_genotypes_gene + 1>, 3> genotype_du_gene;
+
     // Statements per gene, 1..10.
     std::array<std::array<std::string, max_relations + 1>, 3> relation;
     std::array<std::array<std::string, max_relations + 1>, 3> etat_relation;

@@ -11,7 +11,7 @@ namespace orvan {
 
 void ChoixGenes::confirme_genes() {
     const bool deux = modele.nb_genes == 2;
-    f.genotypes.vide_genotypes();
+    f.genotypes.vide_genotypes(modele);
     f.alleles.remet_reponses();
     f.menus.couleurs->enabled = true;
     if (choix_complet()) f.arbre.montre_fondateurs();
@@ -111,6 +111,7 @@ std::size_t ChoixGenes::lit_genotypes(int g, std::size_t j) {
             }
             if (modele.nb_genotypes_gene[g] < max_genotypes_gene) {
                 ++modele.nb_genotypes_gene[g];
+                modele.genotype_du_gene[g][modele.nb_genotypes_gene[g]] = genotype;
                 f.genotypes.case_genotype[g][modele.nb_genotypes_gene[g]]->caption = genotype;
             }
             f.genotypes.radio_genotype[g]->items.push_back(genotype);

@@ -24,13 +24,13 @@ void Historique::cree_controles() {
 
 void Historique::rejoue_journal() {
     f.visible = false;
-    f.journal.rejeu_en_cours = 1;
+    f.journal.rejeu_en_cours = true;
     const auto& lignes = f.journal.lignes();
     const std::size_t nb = lignes.size();
     for (std::size_t i = 0; i < nb && i < lignes.size(); ++i)
         rejoue_ligne(f, lignes[i]);
     f.couleurs.recolore();
-    f.journal.rejeu_en_cours = 0;
+    f.journal.rejeu_en_cours = false;
     f.visible = true;
 }
 

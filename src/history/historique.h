@@ -27,7 +27,7 @@ class Historique {
     // Reads a .gen file into the log and replays it, as "Ouvrir" does once a file is chosen.
     bool ouvre_fichier(const std::string& chemin);
 
-    Groupe* panneau; // GroupBox1
+    Groupe* panneau;
     Liste* evenements;
     BoutonGlyphe *lancer, *annuler, *fermer;
 

@@ -6,7 +6,7 @@
 namespace orvan {
 
 void Journal::stock_ev(const Evenement& e) {
-    if (rejeu_en_cours == 1) return;
+    if (rejeu_en_cours) return;
     lignes_->push_back(ecrit_evenement(e));
 }
 

@@ -33,7 +33,7 @@ class Journal {
     std::vector<std::string>& lignes() { return *lignes_; }
     const std::vector<std::string>& lignes() const { return *lignes_; }
 
-    std::uint8_t rejeu_en_cours = 0;
+    bool rejeu_en_cours = false;
 
   private:
     Generateur& alea_;

@@ -15,11 +15,17 @@ struct ModeleCaracteres;
 
 class Arbre {
   public:
-    explicit Arbre(FenetrePrincipale& fenetre) : f(fenetre) {}
+    Arbre(FenetrePrincipale& fenetre, Famille& famille_) : famille(famille_), f(fenetre) {}
     void cree_controles();
     void cree_boutons_croisement();
 
     void init_pedigree();
+    // The controls of individual k written from the family: outline, place, shown, tooltips
+    // and the label's text (its place is the label's own).
+    void projette_individu(int k);
+    // Individual k's symbol and label take clicks, or not.
+    void active(int k, bool actif);
+    // Individual k shows texte as its phenotype, in a label centred under its symbol.
     void place_label(int k, const std::string& texte);
     void ajout_conjoint(int p);
     void retrait_dernier();
@@ -42,12 +48,13 @@ class Arbre {
     void montre_fondateurs();
     void cache_fondateurs();
     void remet_couleurs(Couleur c);
-    // The genotype text of individual k as its tooltip: geno1 + "//" + geno2.
-    void ecrit_bulle(int k);
+    // Individual k's genotype was drawn or entered: its tooltips tell it from now on.
+    void donne_genotype(int k);
 
+    Famille& famille;
     Pedigree ped;
 
-    // Individuals 1..41 (41 is the spare slot that keeps an outline), unions 0..10.
+    // Individuals 1..40 (and the spare "Shape41" the window has always had), unions 0..10.
     std::array<Forme*, max_individus + 2> tab_shape{};
     std::array<Label*, max_individus + 2> tab_label{};
     std::array<Panel*, max_individus + 2> tab_trait{};

@@ -14,6 +14,10 @@ namespace {
 // The spouse would take number 39 or more, leaving no room for a sibship.
 constexpr int dernier_avant_conjoint = 38;
 
+std::array<std::string, 4> gametes_de(const Individu& i) {
+    return gametes(i.genotype(1).texte(), i.genotype(2).texte());
+}
+
 void preselectionne(RadioGroupe& groupe, const std::string& pheno) {
     groupe.selectionne(-1);
     for (std::size_t i = 0; i < groupe.items.size(); ++i)
@@ -26,10 +30,10 @@ void preselectionne(RadioGroupe& groupe, const std::string& pheno) {
 void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     Pedigree& ped = f.arbre.ped;
     // Only a file can name an individual that is not shown: its place would be stale.
-    if (!individu_valide(n) || !f.arbre.tab_shape[n]->visible || ped.choix_en_cours != 0) return;
+    if (!individu_valide(n) || !f.famille.individu(n).visible || ped.choix_en_cours != 0) return;
     ped.choix_en_cours = n;
-    // A cancel gives back the outline that the individual had when its panel opened.
-    f.arbre.tab_shape[41]->contour = f.arbre.tab_shape[n]->contour;
+    // A cancel gives back the sex that the individual had when its panel opened.
+    ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
     f.genotypes.panneau->caption = "Génotype du conjoint";
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
@@ -52,12 +56,12 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     SaisieGenotypes& g = f.genotypes;
     f.journal.stock_ev(ev::ChoixIndividu{n, true});
     g.panneau->caption = "Changement de génotype";
-    ped.changement_genotype = 1;
+    ped.changement_genotype = true;
     place_sous(*g.panneau, n);
-    ped.gam_parent1 = gametes(ped.geno1[1], ped.geno2[1]);
-    ped.gam_parent2 = gametes(ped.geno1[2], ped.geno2[2]);
+    ped.gam_parent1 = gametes_de(f.famille.individu(1));
+    ped.gam_parent2 = gametes_de(f.famille.individu(2));
     g.sexe->top = g.ok->top;
-    g.sexe->selectionne(f.arbre.tab_shape[n]->contour == Contour::carre ? 0 : 1);
+    g.sexe->selectionne(f.famille.individu(n).sexe == Sexe::homme ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
     g.cadre(1);
@@ -67,26 +71,26 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     Pedigree& ped = f.arbre.ped;
     f.genotypes.radio_genotype[1]->selectionne(-1);
     f.genotypes.radio_genotype[2]->selectionne(-1);
-    ped.changement_genotype = 0;
+    ped.changement_genotype = false;
     f.journal.stock_ev(ev::ChoixIndividu{n, false});
     ped.indiv_courant = n;
-    if (ped.dernier_indiv > 2) {
-        if (ped.dernier_indiv >= dernier_avant_conjoint) {
+    if (f.famille.dernier_indiv > 2) {
+        if (f.famille.dernier_indiv >= dernier_avant_conjoint) {
             ped.choix_en_cours = 0;
             // The refused click stays in the log: a replay refuses it again, silently.
-            if (f.journal.rejeu_en_cours == 0)
+            if (!f.journal.rejeu_en_cours)
                 f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
                                            "conjoint.");
             return;
         }
         f.arbre.ajout_conjoint(n);
-        n = ped.dernier_indiv;
+        n = f.famille.dernier_indiv;
     }
     place_sous(*panneau, n);
     f.genotypes.panneau->top = panneau->top;
     f.genotypes.panneau->left = panneau->left;
-    preselectionne(*premier_phenotype, ped.pheno1[n]);
-    preselectionne(*second_phenotype, ped.pheno2[n]);
+    preselectionne(*premier_phenotype, f.famille.individu(n).phenotype(1));
+    preselectionne(*second_phenotype, f.famille.individu(n).phenotype(2));
     affich_all(n);
     f.genotypes.cadre(0);
 }
@@ -124,7 +128,7 @@ void ChoixPhenotypes::change_nb_descendants() {
 
 // Draws a genotype of the chosen phenotype that fits the individual's sex. When the table
 // offers none, no draw is made and the former genotype stays.
-void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, std::string& genotype) {
+void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, Genotype& genotype) {
     const ModeleCaracteres& modele = f.genes.modele;
     const std::string cle = "[" + avant(pheno, ',') + "]";
     std::vector<int> candidats;
@@ -136,10 +140,10 @@ void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, std::string
             static_cast<std::uint32_t>(candidats.size()))]];
     };
     if (!contient(modele.genotype_texte[candidats[0]], "X")) {
-        genotype = coupe(tire(), 40);
+        genotype = Genotype::lu(coupe(tire(), 40));
         return;
     }
-    const bool cercle = f.arbre.tab_shape[m]->contour == Contour::cercle;
+    const bool cercle = f.famille.individu(m).sexe == Sexe::femme;
     const auto convient = [cercle](const std::string& g) {
         return cercle ? compte(g, 'X') >= 2 : compte(g, 'X') == 1;
     };
@@ -150,7 +154,7 @@ void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, std::string
     do
         g = tire();
     while (!convient(g));
-    genotype = coupe(g, 40);
+    genotype = Genotype::lu(coupe(g, 40));
 }
 
 void ChoixPhenotypes::confirme() {
@@ -161,15 +165,16 @@ void ChoixPhenotypes::confirme() {
         panneau->visible = f.genotypes.panneau->visible = false;
         return;
     }
+    Individu& individu = f.famille.individu(m);
     if (premier_phenotype->index >= 0) {
-        ped.pheno1[m] = coupe(premier_phenotype->texte_choisi(), 40);
-        tire_genotype(m, ped.pheno1[m], ped.geno1[m]);
+        individu.phenotype(1) = coupe(premier_phenotype->texte_choisi(), 40);
+        tire_genotype(m, individu.phenotype(1), individu.genotype(1));
     }
     if (second_phenotype->index >= 0) {
-        ped.pheno2[m] = coupe(second_phenotype->texte_choisi(), 40);
-        tire_genotype(m, ped.pheno2[m], ped.geno2[m]);
+        individu.phenotype(2) = coupe(second_phenotype->texte_choisi(), 40);
+        tire_genotype(m, individu.phenotype(2), individu.genotype(2));
     }
-    f.arbre.ecrit_bulle(m);
+    f.arbre.donne_genotype(m);
     affich_all(m);
     panneau->visible = f.genotypes.panneau->visible = false;
     passe_au_croisement(m);
@@ -180,7 +185,7 @@ void ChoixPhenotypes::confirme() {
 void ChoixPhenotypes::passe_au_croisement(int m) {
     if (m > 2)
         f.arbre.croise_conjoint();
-    else if (!f.arbre.tab_shape[1]->hint.empty() && !f.arbre.tab_shape[2]->hint.empty())
+    else if (f.famille.individu(1).genotype_donne && f.famille.individu(2).genotype_donne)
         f.arbre.croise_fondateurs();
 }
 
@@ -188,13 +193,19 @@ void ChoixPhenotypes::ferme_choix() {
     Pedigree& ped = f.arbre.ped;
     ped.choix_en_cours = 0;
     panneau->visible = f.genotypes.panneau->visible = false;
-    if (ped.dernier_indiv > 2 && ped.changement_genotype == 0) {
+    if (f.famille.dernier_indiv > 2 && !ped.changement_genotype)
         f.arbre.retrait_dernier();
-    } else if (individu_valide(ped.indiv_saisi)) {
-        // The outline it had when its panel opened: a sex chosen in the panel is cancelled too.
-        f.arbre.tab_shape[ped.indiv_saisi]->contour = f.arbre.tab_shape[41]->contour;
-    }
-    ped.changement_genotype = 0;
+    else
+        // A sex chosen in the panel is cancelled too.
+        rend_le_sexe_d_ouverture();
+    ped.changement_genotype = false;
+}
+
+void ChoixPhenotypes::rend_le_sexe_d_ouverture() {
+    const Pedigree& ped = f.arbre.ped;
+    if (!individu_valide(ped.indiv_saisi)) return;
+    f.famille.individu(ped.indiv_saisi).sexe = ped.sexe_a_l_ouverture;
+    f.arbre.projette_individu(ped.indiv_saisi);
 }
 
 void ChoixPhenotypes::annule(bool par_utilisateur) {

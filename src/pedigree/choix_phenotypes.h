@@ -9,6 +9,7 @@
 namespace orvan {
 
 class FenetrePrincipale;
+class Genotype;
 struct ModeleCaracteres;
 
 class ChoixPhenotypes {
@@ -32,13 +33,15 @@ class ChoixPhenotypes {
     void ferme_choix();
     // Writes the label of the phenotypes being chosen and shows the panel of the entry mode.
     void affich_all(int n);
+    // The individual whose panel was open gets back the sex it had when it opened.
+    void rend_le_sexe_d_ouverture();
 
     void vide_listes();
     void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
     RadioGroupe& liste(int g) { return g == 1 ? *premier_phenotype : *second_phenotype; }
     void mise_en_page(const ModeleCaracteres& modele);
 
-    Groupe* panneau; // choix_alleles
+    Groupe* panneau;
     RadioGroupe *premier_phenotype, *second_phenotype;
     Groupe* groupe_nb_descendants;
     Combo* nb_descendants;
@@ -48,7 +51,7 @@ class ChoixPhenotypes {
     void ouvre_changement(int n);
     void ouvre_choix(int n);
     void place_sous(Controle& panneau, int k);
-    void tire_genotype(int m, const std::string& pheno, std::string& genotype);
+    void tire_genotype(int m, const std::string& pheno, Genotype& genotype);
     FenetrePrincipale& f;
 };
 

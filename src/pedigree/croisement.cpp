@@ -13,40 +13,50 @@ namespace {
 const Couleur jaune = rgb(255, 255, 0);
 const Couleur vert_citron = rgb(0, 255, 0);
 
+std::string texte_du_genotype(const Individu& i, int gene) {
+    return i.genotype(gene).texte();
+}
+
 } // namespace
 
 void Arbre::croise_fondateurs() {
     croisement(1, 2, 3, ped.haut_gen2);
-    tab_shape[1]->enabled = tab_shape[2]->enabled = false;
+    active(1, false);
+    active(2, false);
 }
 
 void Arbre::croise_conjoint() {
-    const int conjoint = ped.dernier_indiv;
-    if (conjoint < 1 || conjoint > max_individus || ped.parent_union < 1) return;
-    tab_shape[conjoint]->contour =
-        tab_shape[ped.parent_union]->contour == Contour::cercle ? Contour::carre : Contour::cercle;
-    croisement(ped.parent_union, conjoint, conjoint + 1, ped.haut_gen3);
+    const int conjoint = famille.dernier_indiv;
+    const int partenaire = famille.partenaire_du_conjoint;
+    if (!individu_valide(conjoint) || partenaire < 1) return;
+    famille.individu(conjoint).sexe = autre_sexe(famille.individu(partenaire).sexe);
+    projette_individu(conjoint);
+    croisement(partenaire, conjoint, conjoint + 1, ped.haut_gen3);
     tab_union[0]->enabled = false;
 }
 
 void Arbre::croisement(int p1, int p2, int premier, int rang) {
     // No union slot left: nothing can be drawn without writing past the pedigree.
-    if (ped.nb_unions > max_unions) return;
+    if (famille.nb_unions > max_unions) return;
     const bool gen2 = rang == ped.haut_gen2;
     f.menus.autre_famille->enabled = true;
 
     const int n = nb_enfants(gen2, premier);
     const int ecart = gen2 ? f.width / (n + 1) : tab_shape[1]->width + 10;
-    const int u = ped.nb_unions;
-    ped.fratrie[u] = {premier - 1, n};
-    ped.dernier_indiv = premier + n - 1;
+    const int u = famille.nb_unions;
+    famille.dernier_indiv = premier + n - 1;
     place_couple(u, p1, p2);
     if (gen2)
-        for (int k = 3; k <= max_individus; ++k)
-            tab_shape[k]->visible = tab_label[k]->visible = tab_trait[k]->visible = false;
+        for (int k = 3; k <= max_individus; ++k) {
+            famille.individu(k).visible = false;
+            projette_individu(k);
+            tab_label[k]->visible = tab_trait[k]->visible = false;
+        }
 
-    ped.gam_parent1 = gametes(ped.geno1[p1], ped.geno2[p1]);
-    ped.gam_parent2 = gametes(ped.geno1[p2], ped.geno2[p2]);
+    const Individu& parent1 = famille.individu(p1);
+    const Individu& parent2 = famille.individu(p2);
+    ped.gam_parent1 = gametes(texte_du_genotype(parent1, 1), texte_du_genotype(parent1, 2));
+    ped.gam_parent2 = gametes(texte_du_genotype(parent2, 1), texte_du_genotype(parent2, 2));
     for (int rang_enfant = 1; rang_enfant <= n; ++rang_enfant) {
         const int k = premier + rang_enfant - 1;
         place_enfant(k, rang_enfant, n, ecart, rang, gen2);
@@ -56,9 +66,9 @@ void Arbre::croisement(int p1, int p2, int premier, int rang) {
     place_ligne_fratrie(u, premier, n, rang);
     place_verticale(u);
 
-    ++ped.nb_unions;
+    famille.ajoute_union(p1, p2, premier, n);
     for (int p : {p1, p2})
-        tab_shape[p]->enabled = tab_label[p]->enabled = false;
+        active(p, false);
     f.couleurs.recolore();
 }
 
@@ -80,18 +90,21 @@ void Arbre::place_couple(int u, int p1, int p2) {
 }
 
 void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, bool gen2) {
+    Individu& enfant = famille.individu(k);
     Forme& s = *tab_shape[k];
     Panel& trait = *tab_trait[k];
     if (gen2) {
-        s.left = rang_enfant * ecart;
+        enfant.position.gauche = rang_enfant * ecart;
         s.remplissage = jaune;
     } else {
-        s.left = tab_shape[ped.parent_union]->left + (rang_enfant - n / 2) * ecart;
+        const Individu& parent = famille.individu(famille.partenaire_du_conjoint);
+        enfant.position.gauche = parent.position.gauche + (rang_enfant - n / 2) * ecart;
         s.remplissage = vert_citron;
-        s.enabled = tab_label[k]->enabled = false;
+        active(k, false);
         f.menus.exercices->enabled = true;
     }
-    s.top = rang;
+    enfant.position.haut = rang;
+    projette_individu(k);
     trait.top = rang - trait.height;
     trait.left = s.left + s.width / 2 - 2;
 }
@@ -99,27 +112,34 @@ void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, boo
 void Arbre::tire_enfant(int k) {
     const Tirage tirage = [this](std::uint32_t n) { return f.alea.tirage_alea(n); };
     const Enfant e = orvan::tire_enfant(ped.gam_parent1, ped.gam_parent2, tirage);
-    tab_shape[k]->contour = e.contour;
-    tab_shape[k]->visible = tab_trait[k]->visible = true;
-    ped.geno1[k] = e.geno1;
-    ped.geno2[k] = e.geno2;
-    ecrit_bulle(k);
-    ped.pheno1[k] = phenotype_du_genotype(f.genes.modele, e.geno1);
-    ped.pheno2[k] = phenotype_du_genotype(f.genes.modele, e.geno2);
+    Individu& enfant = famille.individu(k);
+    enfant.sexe = e.sexe;
+    enfant.visible = true;
+    tab_trait[k]->visible = true;
+    enfant.genotype(1) = Genotype::lu(e.geno1);
+    enfant.genotype(2) = Genotype::lu(e.geno2);
+    enfant.phenotype(1) = phenotype_du_genotype(f.genes.modele, e.geno1);
+    enfant.phenotype(2) = phenotype_du_genotype(f.genes.modele, e.geno2);
+    donne_genotype(k);
 }
 
 // One gene colours the symbol by the legend; two genes leave that to the recolouring.
 void Arbre::etiquette_enfant(int k) {
+    const Individu& enfant = famille.individu(k);
     Forme& s = *tab_shape[k];
     Label& l = *tab_label[k];
     l.set_caption("");
     l.top = s.top + 10;
+    std::string texte;
     if (f.genes.modele.nb_genes == 2) {
-        l.set_caption("[" + ped.pheno1[k] + "," + ped.pheno2[k] + "]");
+        texte = "[" + enfant.phenotype(1) + "," + enfant.phenotype(2) + "]";
     } else {
-        if (const Couleur* c = f.couleurs.couleur_du_phenotype(ped.pheno1[k])) s.remplissage = *c;
-        l.set_caption("[" + ped.pheno1[k] + "]");
+        if (const Couleur* c = f.couleurs.couleur_du_phenotype(enfant.phenotype(1)))
+            s.remplissage = *c;
+        texte = "[" + enfant.phenotype(1) + "]";
     }
+    famille.individu(k).phenotype_affiche = texte;
+    l.set_caption(texte);
     l.left = s.left + s.width / 2 - l.width / 2;
     l.visible = true;
 }

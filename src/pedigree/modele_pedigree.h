@@ -1,5 +1,8 @@
-// The pedigree: parallel arrays by individual (1..40) and by union (0..10).
+// What the pedigree's handlers keep between two events besides the family itself: the panel
+// being filled, the last crossing's gametes, the rows' heights, the genotype question mode.
 #pragma once
+
+#include "famille/famille.h"
 
 #include <array>
 #include <cstdint>
@@ -7,42 +10,29 @@
 
 namespace orvan {
 
-constexpr int max_individus = 40;
-constexpr int max_unions = 10;
-
-constexpr bool individu_valide(int k) {
-    return k >= 1 && k <= max_individus;
-}
-
-struct Fratrie {
-    std::int32_t debut = 0;
-    std::int32_t nb_enfants = 0;
-};
-
 struct Pedigree {
-    std::array<std::string, max_individus + 1> geno1, geno2, pheno1, pheno2;
     // Whether each symbol was enabled when the genotype questions began.
-    std::array<std::uint8_t, max_individus + 1> etat_actif{};
-    std::array<Fratrie, max_unions + 1> fratrie{};
+    std::array<bool, max_individus + 1> etat_actif{};
 
-    std::int32_t nb_unions = 0;
-    std::int32_t dernier_indiv = 0;
-    std::int32_t parent_union = 0;
     std::int32_t indiv_courant = 0;
     std::int32_t gauche_fondateur1 = 0;
     std::int32_t demi_ecart = 60;
     std::int32_t haut_gen1 = 50;
     std::int32_t haut_gen2 = 150;
     std::int32_t haut_gen3 = 250;
-    std::uint8_t mode_interro_geno = 0;
+    // A click on an individual asks its genotype instead of opening its panel.
+    bool mode_interro_geno = false;
 
     // Gametes of the last crossing's parents, index 0..3.
     std::array<std::string, 4> gam_parent1, gam_parent2;
 
     // The individual whose choice panel is open; 0 when none.
     std::int32_t choix_en_cours = 0;
-    std::uint8_t changement_genotype = 0;
+    // The panel open is a change of genotype (right click), not a choice of phenotypes.
+    bool changement_genotype = false;
     std::int32_t indiv_saisi = 0;
+    // The sex the individual had when its panel opened: a cancel gives it back.
+    Sexe sexe_a_l_ouverture = Sexe::homme;
 };
 
 } // namespace orvan

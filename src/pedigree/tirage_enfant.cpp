@@ -15,8 +15,8 @@ int nb_enfants_tire(int item, bool fondateurs, const Tirage& tirage) {
 
 namespace {
 
-Contour contour_tire(const Tirage& tirage) {
-    return tirage(2) != 0 ? Contour::carre : Contour::cercle;
+Sexe sexe_tire(const Tirage& tirage) {
+    return tirage(2) != 0 ? Sexe::homme : Sexe::femme;
 }
 
 // The second parent's gamete. A son takes a gamete without "Y"; when the parent has none, one
@@ -41,15 +41,15 @@ Enfant tire_enfant(const std::array<std::string, 4>& gametes1,
     if (contient(gp, "Y") && contient(gp, "X")) gp = "Y,Y";
     const std::string gm = gamete_second_parent(gp, gametes2, tirage);
     Enfant e;
-    e.contour = contour_tire(tirage);
+    e.sexe = sexe_tire(tirage);
     e.geno1 = coupe(tete(gp) + "," + tete(gm), 40);
     e.geno2 = coupe(queue(gp, 20) + "," + queue(gm, 20), 40);
     if (contient(e.geno1, "X"))
-        e.contour = deux_x(e.geno1) ? Contour::cercle : Contour::carre;
+        e.sexe = deux_x(e.geno1) ? Sexe::femme : Sexe::homme;
     else if (contient(e.geno2, "X"))
-        e.contour = deux_x(e.geno2) ? Contour::cercle : Contour::carre;
+        e.sexe = deux_x(e.geno2) ? Sexe::femme : Sexe::homme;
     else
-        e.contour = contour_tire(tirage);
+        e.sexe = sexe_tire(tirage);
     return e;
 }
 

@@ -4,8 +4,8 @@
 
 #include "app/generateur.h"
 
+#include "famille/sexe.h"
 #include "genebank/modele_caracteres.h"
-#include "ui/controles.h"
 
 #include <array>
 #include <cstdint>
@@ -16,15 +16,15 @@ namespace orvan {
 
 struct Enfant {
     std::string geno1, geno2;
-    Contour contour = Contour::carre;
+    Sexe sexe = Sexe::homme;
 };
 
 // The number of children of a crossing. item: the item of the number box ("hasard" is 0).
 // The founders' crossing takes two draws for a number left to chance.
 int nb_enfants_tire(int item, bool fondateurs, const Tirage& tirage);
 
-// One child: a gamete of each parent, a draw for the outline, and the sex that an X-linked gene
-// fixes, or a second draw for it.
+// One child: a gamete of each parent, a draw for its sex, and the sex that an X-linked gene
+// fixes instead, or a second draw for it.
 Enfant tire_enfant(const std::array<std::string, 4>& gametes1,
                    const std::array<std::string, 4>& gametes2, const Tirage& tirage);
 

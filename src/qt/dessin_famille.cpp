@@ -22,14 +22,6 @@ constexpr Police police_generation{10, true};
 // The generations' numbers stand in one column, this far left of the leftmost individual.
 constexpr int ecart_generations = 14;
 
-std::vector<std::string> noms_de_la_legende(const FenetrePrincipale& f) {
-    std::vector<std::string> noms;
-    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
-    for (int i = 1; i <= total; ++i)
-        noms.push_back(f.couleurs.nom_legende[i]->caption);
-    return noms;
-}
-
 QRect zone_du_texte(const QString& texte, const QFont& police, int gauche, int haut) {
     const QFontMetrics fm(police);
     return {gauche, haut, fm.horizontalAdvance(texte) + 1, fm.height()};
@@ -64,12 +56,11 @@ Motif motif_du_controle(const FenetrePrincipale& f, const Controle& c, bool moti
     if (!motifs) return Motif::aucun;
     const Arbre& a = f.arbre;
     for (int k = 1; k <= max_individus; ++k) {
+        const std::string& affiche = f.famille.individu(k).phenotype_affiche;
         if (&c == a.tab_shape[k])
-            return motif_de_l_entree(
-                entree_du_symbole(a.tab_label[k]->caption, noms_de_la_legende(f)));
+            return motif_de_l_entree(entree_du_symbole(affiche, f.couleurs.noms_de_la_legende()));
         if (&c == a.tab_label[k])
-            return motif_de_l_entree(
-                entree_du_fond(a.tab_label[k]->caption, noms_de_la_legende(f)));
+            return motif_de_l_entree(entree_du_fond(affiche, f.couleurs.noms_de_la_legende()));
     }
     const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
     for (int i = 1; i <= total; ++i)

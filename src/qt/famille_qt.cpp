@@ -78,12 +78,9 @@ bool FamilleQt::eventFilter(QObject* objet, QEvent* e) {
 
 QString FamilleQt::nom_propose() const {
     // The family's file name when it was read from one.
-    const Label& lu = *f_.coquille.nom_fichier_lu;
+    const std::string& lu = f_.coquille.fichier_lu;
     QString nom = QStringLiteral("famille");
-    const QString prefixe = QStringLiteral("fichier:");
-    const QString caption = texte_qt(lu.caption);
-    if (lu.visible && caption.startsWith(prefixe) && caption.size() > prefixe.size())
-        nom = QFileInfo(caption.mid(prefixe.size())).completeBaseName();
+    if (!lu.empty()) nom = QFileInfo(texte_qt(lu)).completeBaseName();
     return QDir::current().filePath(nom + QStringLiteral(".png"));
 }
 

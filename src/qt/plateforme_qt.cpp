@@ -102,11 +102,10 @@ Taille PlateformeQt::taille_ecran() const {
     return {r.width(), r.height()};
 }
 
-bool PlateformeQt::ouvrir_aide(const std::string& fichier, int sujet) {
+bool PlateformeQt::ouvrir_aide(int sujet) {
     const QString page = chemin_aide();
     if (!page.isEmpty() && montre_aide(parent_aide(), page, sujet)) return true;
-    avertissement("Le fichier d'aide " + (fichier.empty() ? std::string("orvan.hlp") : fichier) +
-                  " est introuvable.");
+    avertissement("Le fichier d'aide orvan.html est introuvable.");
     return false;
 }
 

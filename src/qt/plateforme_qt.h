@@ -24,7 +24,7 @@ class PlateformeQt : public Plateforme {
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override;
-    bool ouvrir_aide(const std::string& fichier, int sujet) override;
+    bool ouvrir_aide(int sujet) override;
     void quitter() override;
     Capture capture(const Fiche& fenetre) override;
     ResultatImpression imprime(const Capture& page) override;

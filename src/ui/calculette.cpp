@@ -120,8 +120,8 @@ void Calculette::cree_pave() {
 }
 
 void Calculette::tape(char c) {
-    std::string texte = nouvel_affichage == 1 ? std::string() : affichage->caption;
-    nouvel_affichage = 0;
+    std::string texte = nouvel_affichage ? std::string() : affichage->caption;
+    nouvel_affichage = false;
     affichage->set_caption(texte + c);
 }
 
@@ -134,8 +134,8 @@ void Calculette::efface() {
 }
 
 void Calculette::operateur(char o) {
-    const bool nombre_tape = nouvel_affichage == 0;
-    nouvel_affichage = 1;
+    const bool nombre_tape = !nouvel_affichage;
+    nouvel_affichage = true;
     const std::optional<double> v = lit_affichage(affichage->caption);
     // What the display cannot give leaves the operands and the waiting operation as they were.
     if (!v) return;
@@ -175,7 +175,7 @@ void Calculette::change_operation(char o) {
 void Calculette::termine_chaine() {
     premier_nombre = 0;
     second_nombre = 0;
-    nouvel_affichage = 1;
+    nouvel_affichage = true;
 }
 
 void Calculette::montre() {

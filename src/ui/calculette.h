@@ -47,7 +47,8 @@ class Calculette {
     double second_nombre = 0;
     char operation_en_attente = 0;
     char touche_operation = 0;
-    std::uint8_t nouvel_affichage = 0; // 1: the next digit starts a new number
+    // The next digit starts a new number.
+    bool nouvel_affichage = false;
 };
 
 } // namespace orvan

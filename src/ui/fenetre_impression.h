@@ -29,8 +29,8 @@ class FenetreImpression : public Fiche {
     // Closed whatever happened: the main window must get its input back.
     void ferme();
 
-    ImageCapturee* image; // Image1
-    Minuterie* minuterie; // Timer_imprim
+    ImageCapturee* image;
+    Minuterie* minuterie;
     // How the last printing ended, and the page it sent; none while nothing has been printed.
     std::optional<ResultatImpression> resultat;
     Capture page;

@@ -24,10 +24,8 @@ class Fiche {
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = false;
     bool au_premier_plan = false;
-    bool double_buffer = false;
     Couleur fond = rgb(240, 240, 240);
-    bool show_hint_global = true; // the application-wide hint switch
-    std::string fichier_aide;
+    bool show_hint_global = true;         // the application-wide hint switch
     std::function<void(int)> on_key_down; // key code: 112 for F1
 
     // Creates a control of the window; the creation order is the stacking order and the order

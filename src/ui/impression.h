@@ -15,7 +15,7 @@ class Impression {
     // Imprimer1Click. Nothing is written to the event log and the family does not change.
     void imprime();
 
-    FenetreImpression fenetre; // Tunit_imp
+    FenetreImpression fenetre;
 
   private:
     void propose_pdf(ResultatImpression resultat);

@@ -25,11 +25,10 @@ enum class Motif {
 // one gene or of two. Outside 1..10: none.
 Motif motif_de_l_entree(int i);
 
-// The legend entry whose colour the recolouring gives to an individual's symbol (its gene-1
-// phenotype) and to its label's background (gene 2), read from the label's caption the way
-// the recolouring reads it: a later entry wins. noms holds the names of entries 1, 2, ...;
-// 0 when no entry matches.
-int entree_du_symbole(const std::string& etiquette, const std::vector<std::string>& noms);
-int entree_du_fond(const std::string& etiquette, const std::vector<std::string>& noms);
+// The legend entry whose colour and pattern an individual's symbol takes (its gene-1
+// phenotype) and its label's background (gene 2), from the phenotype it shows ("[A,Rh+]"): a
+// later entry wins. noms holds the names of entries 1, 2, ...; 0 when no entry matches.
+int entree_du_symbole(const std::string& affiche, const std::vector<std::string>& noms);
+int entree_du_fond(const std::string& affiche, const std::vector<std::string>& noms);
 
 } // namespace orvan

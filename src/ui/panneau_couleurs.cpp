@@ -3,6 +3,7 @@
 #include "ui/boutons.h"
 #include "ui/couleurs.h"
 #include "ui/geometrie.h"
+#include "ui/motifs.h"
 #include "ui/texte.h"
 
 #include <algorithm>
@@ -60,21 +61,27 @@ ev::CouleursLegende PanneauCouleurs::couleurs_legende() const {
     return c;
 }
 
+// Each symbol takes the colour of its gene-1 phenotype, each label's background that of its
+// gene-2 phenotype, as the label shows them.
 void PanneauCouleurs::recolore(bool par_utilisateur) {
     const Arbre& arbre = f.arbre;
-    const int n = std::max(2, arbre.ped.dernier_indiv);
-    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
-    for (int k = 1; k <= std::min(n, max_individus); ++k) {
-        const std::string& cap = arbre.tab_label[k]->caption;
-        for (int j = 1; j <= total; ++j) {
-            const std::string& nom = nom_legende[j]->caption;
-            if (contient(cap, "[" + nom + "]") || contient(cap, "[" + nom + ","))
-                arbre.tab_shape[k]->remplissage = figure_legende[j]->remplissage;
-            if (contient(cap, "," + nom + "]"))
-                arbre.tab_label[k]->fond = figure_legende[j]->remplissage;
-        }
+    const std::vector<std::string> noms = noms_de_la_legende();
+    for (int k = 1; k <= std::min(std::max(2, f.famille.dernier_indiv), max_individus); ++k) {
+        const std::string& affiche = f.famille.individu(k).phenotype_affiche;
+        if (const int e = entree_du_symbole(affiche, noms))
+            arbre.tab_shape[k]->remplissage = figure_legende[e]->remplissage;
+        if (const int e = entree_du_fond(affiche, noms))
+            arbre.tab_label[k]->fond = figure_legende[e]->remplissage;
     }
     if (par_utilisateur) f.journal.stock_ev(couleurs_legende());
+}
+
+std::vector<std::string> PanneauCouleurs::noms_de_la_legende() const {
+    std::vector<std::string> noms;
+    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
+    for (int i = 1; i <= total; ++i)
+        noms.push_back(nom_legende[i]->caption);
+    return noms;
 }
 
 void PanneauCouleurs::applique_numeros(const std::array<int, max_legende + 1>& numeros) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace orvan {
 
@@ -34,6 +35,8 @@ class PanneauCouleurs {
     void colore_legende(const std::string& nom, int numero, int nb_phenotypes);
     // The legend's colour of a phenotype name, when the legend holds it.
     const Couleur* couleur_du_phenotype(const std::string& nom) const;
+    // The names of the legend's entries 1, 2, ... shown.
+    std::vector<std::string> noms_de_la_legende() const;
     void montre_legende(int nb_phenotypes);
     void mise_en_page(int nb_phenotypes);
 
@@ -41,7 +44,7 @@ class PanneauCouleurs {
     std::array<Couleur, 17> table{};
     std::array<int, max_legende + 1> indice_couleur{};
 
-    Groupe* panneau; // GroupBox5
+    Groupe* panneau;
     std::array<Forme*, max_legende + 1> figure_legende{};
     std::array<Label*, max_legende + 1> nom_legende{};
     BoutonGlyphe *ok, *fermer;

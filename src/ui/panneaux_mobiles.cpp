@@ -38,11 +38,11 @@ void PanneauxMobiles::rend_mobile(Controle& panneau, std::initializer_list<Contr
 void PanneauxMobiles::commence(int x, int y) {
     etat.souris_x = x;
     etat.souris_y = y;
-    etat.en_deplacement = 1;
+    etat.en_deplacement = true;
 }
 
 void PanneauxMobiles::depl_groupe(Controle& boite, int x, int y) {
-    if (etat.en_deplacement != 1) return;
+    if (!etat.en_deplacement) return;
     const std::int64_t gauche = std::int64_t{boite.left} + x - etat.souris_x;
     if (gauche < f.width - 15 && gauche + boite.width > 15) boite.left = static_cast<int>(gauche);
     const std::int64_t haut = std::int64_t{boite.top} + y - etat.souris_y;

@@ -17,7 +17,7 @@ constexpr int limite_position = 1'000'000;
 int decale_borne(int position, std::int64_t decalage);
 
 struct EtatDeplacement {
-    std::uint8_t en_deplacement = 0;
+    bool en_deplacement = false;
     // Where the mouse was pressed, in the pressed element's own coordinates.
     std::int32_t souris_x = 0;
     std::int32_t souris_y = 0;
@@ -38,7 +38,7 @@ class PanneauxMobiles {
     // Follows the mouse at (x, y) while a drag is on; each axis is taken only while the box
     // stays more than 15 pixels inside the window (60 from its bottom), and on its own.
     void depl_groupe(Controle& boite, int x, int y);
-    void termine() { etat.en_deplacement = 0; }
+    void termine() { etat.en_deplacement = false; }
 
     EtatDeplacement etat;
 

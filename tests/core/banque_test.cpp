@@ -26,7 +26,7 @@ TEST(BanqueGenes, ListeEtMiseEnPageDuChoix) {
     s->genes.banque->lignes = {"{Maladie}", "{" + long_nom + "}", "c",       "P,1,0,0",
                                "[P]=(a,a)", "(a)=(a>b)",          "{Court}", "{Troisième}"};
     const auto lignes = s.journal();
-    s->coquille.init(1);
+    s->coquille.remet_a_zero();
     EXPECT_EQ(s->genes.premier_gene->items,
               (std::vector<std::string>{coupe50, "Court", "Troisième"}));
     EXPECT_EQ(s->genes.premier_gene->index, -1);

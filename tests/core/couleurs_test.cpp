@@ -49,7 +49,7 @@ TEST(Couleurs, FermerNeRecolorePas) {
 
     // The next recolouring, here after a crossing, takes the new sample and logs no colours.
     donne_phenotypes(s, 3, 0);
-    for (int k = 1; k <= s->arbre.ped.dernier_indiv; ++k)
+    for (int k = 1; k <= s->famille.dernier_indiv; ++k)
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
                   s->arbre.tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
             << k;
@@ -63,22 +63,26 @@ TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
     s->couleurs.modif_couleur(Bouton::gauche, 3); // A in black
     donne_phenotypes(s, 1, 0, 0);
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,A]");
-    EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, s->couleurs.table[15]);
-    EXPECT_EQ(s->arbre.tab_label[1]->fond, s->couleurs.table[1]);
-    EXPECT_EQ(s->arbre.tab_shape[1]->hint, s->arbre.ped.geno1[1] + "//" + s->arbre.ped.geno2[1]);
+    EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, cyan);
+    EXPECT_EQ(s->arbre.tab_label[1]->fond, noir);
+    EXPECT_EQ(s->arbre.tab_shape[1]->hint, s->famille.individu(1).genotype(1).texte() + "//" +
+                                               s->famille.individu(1).genotype(2).texte());
     donne_phenotypes(s, 2, 1, 3);
     EXPECT_EQ(s->arbre.tab_label[2]->caption, "[d,O]");
-    EXPECT_EQ(s->arbre.tab_shape[2]->remplissage, s->couleurs.table[10]);
-    EXPECT_EQ(s->arbre.tab_label[2]->fond, s->couleurs.table[13]);
+    EXPECT_EQ(s->arbre.tab_shape[2]->remplissage, rouge);
+    EXPECT_EQ(s->arbre.tab_label[2]->fond, bleu);
 
     std::map<std::string, Couleur> echantillon;
     for (int i = 1; i <= 6; ++i)
         echantillon[s->couleurs.nom_legende[i]->caption] =
             s->couleurs.figure_legende[i]->remplissage;
-    ASSERT_GE(s->arbre.ped.dernier_indiv, 5);
-    for (int k = 3; k <= s->arbre.ped.dernier_indiv; ++k) {
-        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, echantillon.at(s->arbre.ped.pheno1[k])) << k;
-        EXPECT_EQ(s->arbre.tab_label[k]->fond, echantillon.at(s->arbre.ped.pheno2[k])) << k;
+    ASSERT_GE(s->famille.dernier_indiv, 5);
+    for (int k = 3; k <= s->famille.dernier_indiv; ++k) {
+        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
+                  echantillon.at(s->famille.individu(k).phenotype(1)))
+            << k;
+        EXPECT_EQ(s->arbre.tab_label[k]->fond, echantillon.at(s->famille.individu(k).phenotype(2)))
+            << k;
     }
 }
 

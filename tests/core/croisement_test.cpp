@@ -12,17 +12,17 @@ namespace {
 // Founders given their genotypes directly, six children a sibship.
 void fondateurs(Session& s, const std::string& a1, const std::string& a2,
                 const std::string& b1 = "", const std::string& b2 = "") {
-    s->arbre.ped.geno1[1] = a1;
-    s->arbre.ped.geno2[1] = b1;
-    s->arbre.ped.geno1[2] = a2;
-    s->arbre.ped.geno2[2] = b2;
+    s->famille.individu(1).genotype(1) = Genotype::lu(a1);
+    s->famille.individu(1).genotype(2) = Genotype::lu(b1);
+    s->famille.individu(2).genotype(1) = Genotype::lu(a2);
+    s->famille.individu(2).genotype(2) = Genotype::lu(b2);
     s->phenotypes.nb_descendants->index = 5;
 }
 
 // The founders' crossing, again on a clean slate.
 void recroise(Session& s) {
-    s->arbre.ped.nb_unions = 0;
-    s->arbre.ped.dernier_indiv = 0;
+    s->famille.nb_unions = 0;
+    s->famille.dernier_indiv = 0;
     s->arbre.croisement(1, 2, 3, s->arbre.ped.haut_gen2);
 }
 
@@ -39,10 +39,10 @@ TEST(Croisement, FilsEtFillesDUnGeneSurX) {
     EXPECT_EQ(s->alea.graine_alea, g.graine_alea);
     for (int k = 3; k <= 8; ++k) {
         const bool fils = s->arbre.tab_shape[k]->contour == Contour::carre;
-        EXPECT_EQ(s->arbre.ped.geno1[k], fils ? "Y,Xd" : "XD,Xd") << k;
-        EXPECT_EQ(s->arbre.ped.geno2[k], ",") << k;
+        EXPECT_EQ(s->famille.individu(k).genotype(1).texte(), fils ? "Y,Xd" : "XD,Xd") << k;
+        EXPECT_EQ(s->famille.individu(k).genotype(2).texte(), ",") << k;
         EXPECT_EQ(s->arbre.tab_label[k]->caption, fils ? "[d]" : "[D]") << k;
-        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, s->couleurs.table[fils ? 10 : 15]) << k;
+        EXPECT_EQ(s->arbre.tab_shape[k]->remplissage, (fils ? rouge : cyan)) << k;
     }
 
     // A genotype the table does not know: empty brackets, and the yellow stays.
@@ -64,8 +64,12 @@ TEST(Croisement, DeuxGenesSurXAvecUnPere) {
         for (int k = 3; k <= 8; ++k) {
             // A son has the father's Y for both genes, a daughter his XD and XH.
             const bool garcon = s->arbre.tab_shape[k]->contour == Contour::carre;
-            EXPECT_EQ(s->arbre.ped.geno1[k].substr(0, 3), garcon ? "Y,X" : "XD,") << k;
-            EXPECT_EQ(s->arbre.ped.geno2[k].substr(0, 3), garcon ? "Y,X" : "XH,") << k;
+            EXPECT_EQ(s->famille.individu(k).genotype(1).texte().substr(0, 3),
+                      garcon ? "Y,X" : "XD,")
+                << k;
+            EXPECT_EQ(s->famille.individu(k).genotype(2).texte().substr(0, 3),
+                      garcon ? "Y,X" : "XH,")
+                << k;
             fils_ici += garcon;
         }
         // Three draws a child; each son costs one more draw of his mother's gamete.
@@ -74,8 +78,8 @@ TEST(Croisement, DeuxGenesSurXAvecUnPere) {
     }
     // Three of the father's four gametes make sons.
     EXPECT_NEAR(fils / 1800.0, 0.75, 0.04);
-    EXPECT_EQ(s->arbre.tab_label[3]->caption,
-              "[" + s->arbre.ped.pheno1[3] + "," + s->arbre.ped.pheno2[3] + "]");
+    EXPECT_EQ(s->arbre.tab_label[3]->caption, "[" + s->famille.individu(3).phenotype(1) + "," +
+                                                  s->famille.individu(3).phenotype(2) + "]");
 }
 
 TEST(Croisement, ProportionsSurTroisMilleEnfants) {
@@ -90,7 +94,7 @@ TEST(Croisement, ProportionsSurTroisMilleEnfants) {
     for (int c = 0; c < 500; ++c) {
         recroise(s);
         for (int k = 3; k <= 8; ++k) {
-            const std::string& geno = s->arbre.ped.geno1[k];
+            const std::string& geno = s->famille.individu(k).genotype(1).texte();
             ++nb[geno];
             ASSERT_TRUE(phenotype.count(geno)) << geno;
             // "O,B" reads its own table entry: the first parent's allele comes first.
@@ -109,7 +113,7 @@ TEST(Croisement, ProportionsSurTroisMilleEnfants) {
     for (int c = 0; c < 500; ++c) {
         recroise(s);
         for (int k = 3; k <= 8; ++k)
-            ++x[s->arbre.ped.geno1[k]];
+            ++x[s->famille.individu(k).genotype(1).texte()];
     }
     EXPECT_NEAR(x["Y,Xd"] / 3000.0, 0.25, 0.03);
     EXPECT_NEAR(x["Y,XD"] / 3000.0, 0.25, 0.03);

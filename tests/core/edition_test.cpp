@@ -18,7 +18,7 @@ namespace {
 void ouvre_grande_famille(Session& s) {
     s->journal.lignes() = grande_famille;
     s->historique.rejoue_journal();
-    ASSERT_EQ(s->arbre.ped.dernier_indiv, 15);
+    ASSERT_EQ(s->famille.dernier_indiv, 15);
     ASSERT_EQ(s->arbre.tab_union[1]->left, 519);
     ASSERT_EQ(s->arbre.tab_union[1]->width, 225);
     ASSERT_EQ(s->arbre.tab_vertic[1]->left, 631);
@@ -260,7 +260,7 @@ TEST(Panneaux, ChaqueElementDuTableauDeplaceSonPanneau) {
         c.element->on_mouse_up(Bouton::droit, 25, -5);
         EXPECT_EQ(c.panneau->left, 120) << c.element->nom;
         EXPECT_EQ(c.panneau->top, 90) << c.element->nom;
-        EXPECT_EQ(f.panneaux_mobiles.etat.en_deplacement, 0) << c.element->nom;
+        EXPECT_FALSE(f.panneaux_mobiles.etat.en_deplacement) << c.element->nom;
     }
     // The inner boxes do not move inside their panel.
     EXPECT_EQ(f.alleles.boites[1]->left, 6);

@@ -84,7 +84,7 @@ TEST(Enseignant, UneFamilleDEnseignantSeRejoueSansLOption) {
         s->phenotypes.premier_phenotype->selectionne(2);
         if (deux) s->phenotypes.second_phenotype->selectionne(1);
         s->phenotypes.ok->clic();
-        ASSERT_GT(s->arbre.ped.nb_unions, 1);
+        ASSERT_GT(s->famille.nb_unions, 1);
 
         Session normal;
         normal->journal.lignes() = s->journal.lignes();

@@ -33,9 +33,9 @@ void trois_generations(Session& s) {
 
 // Individual k given a genotype outright, as its tooltip shows it.
 void donne_genotype(Session& s, int k, const std::string& g1, const std::string& g2 = "") {
-    s->arbre.ped.geno1[k] = g1;
-    s->arbre.ped.geno2[k] = g2;
-    s->arbre.ecrit_bulle(k);
+    s->famille.individu(k).genotype(1) = Genotype::lu(g1);
+    s->famille.individu(k).genotype(2) = Genotype::lu(g2);
+    s->arbre.donne_genotype(k);
 }
 
 // The pupil's answers typed into the question window, then "OK".
@@ -219,7 +219,7 @@ TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
     EXPECT_EQ(d.left, s->arbre.tab_shape[4]->left);
     EXPECT_EQ(d.top, s->arbre.tab_shape[4]->bottom() + 100);
     // "Autre génotype": the marks cleared, waiting for the next click.
-    EXPECT_EQ(s->interro.autre_demande, 1);
+    EXPECT_TRUE(s->interro.autre_demande);
     EXPECT_EQ(d.marque1->caption, ":");
     EXPECT_EQ(d.reponse_juste->caption, "rep:");
     EXPECT_EQ(d.reponse1->caption, "");
@@ -235,14 +235,14 @@ TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
     s->arbre.tab_shape[9]->on_mouse_down(Bouton::droit, 1, 1);
     EXPECT_EQ(d.marque1->caption, "oui");
     EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
-    EXPECT_EQ(s->interro.autre_demande, 0);
+    EXPECT_FALSE(s->interro.autre_demande);
     EXPECT_FALSE(d.visible);
     EXPECT_FALSE(s->arbre.tab_shape[9]->enabled || s->arbre.tab_label[9]->enabled);
     EXPECT_TRUE(s->arbre.tab_shape[4]->enabled && s->arbre.tab_shape[4]->show_hint);
     EXPECT_TRUE(s->arbre.tab_label[9]->show_hint);
     EXPECT_EQ(s.journal(), journal);
     EXPECT_FALSE(s->phenotypes.panneau->visible);
-    EXPECT_EQ(s->arbre.ped.geno1[9], "Xd,Y");
+    EXPECT_EQ(s->famille.individu(9).genotype(1).texte(), "Xd,Y");
 
     // Out of the exercise a click chooses phenotypes again.
     s->arbre.tab_shape[1]->on_mouse_down(Bouton::gauche, 1, 1);
@@ -292,7 +292,7 @@ TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {
     s.plateforme.gestes_modaux = {clic(d.autre), repond(s, "Y,XD"), clic(d.autre)};
     clique(s, 3);
     clique(s, 4);
-    EXPECT_EQ(s->interro.autre_demande, 1);
+    EXPECT_TRUE(s->interro.autre_demande);
     EXPECT_EQ(s->arbre.ped.mode_interro_geno, 1);
     EXPECT_TRUE(d.visible);
     EXPECT_EQ(d.caption, "Cliquez sur un individu");
@@ -333,5 +333,5 @@ TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {
     // The help opens at the exercises.
     d.aide->clic();
     d.on_key_down(112);
-    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"orvan.hlp#4", "orvan.hlp#4"}));
+    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"aide#4", "aide#4"}));
 }

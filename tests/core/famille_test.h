@@ -10,6 +10,12 @@
 
 namespace orvan::test {
 
+// The colours a pupil names on screen: the gene banks give them by number.
+inline const Couleur noir = rgb(0, 0, 0);
+inline const Couleur rouge = rgb(255, 0, 0);
+inline const Couleur bleu = rgb(0, 0, 255);
+inline const Couleur cyan = rgb(0, 255, 255);
+
 // Left click on individual k, click on the phenotype item of each gene in use, OK.
 inline void donne_phenotypes(Session& s, int k, int item, int item2 = -1) {
     s->arbre.clic_individu(k, Bouton::gauche);

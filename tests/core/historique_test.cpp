@@ -81,7 +81,7 @@ TEST(Rejeu, NAjouteRienEtRefaitLaMemeFamille) {
     EXPECT_EQ(s.journal(), journal);
     EXPECT_EQ(etat_json(*s), avant);
     EXPECT_TRUE(s->visible);
-    EXPECT_EQ(s->journal.rejeu_en_cours, 0);
+    EXPECT_FALSE(s->journal.rejeu_en_cours);
 }
 
 TEST(Rejeu, RespecteLaGrammaireDesLignes) {
@@ -143,8 +143,8 @@ TEST(Rejeu, SurvitAUnFichierAbime) {
     for (int i = 0; i < 50; ++i)
         l.push_back("choix_all(" + std::to_string(i) + ",left)");
     s->historique.rejoue_journal();
-    EXPECT_GE(s->arbre.ped.dernier_indiv, 0);
-    EXPECT_LE(s->arbre.ped.dernier_indiv, 40);
+    EXPECT_GE(s->famille.dernier_indiv, 0);
+    EXPECT_LE(s->famille.dernier_indiv, 40);
     EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, rgb(0, 255, 255));
 }
 
@@ -165,7 +165,9 @@ TEST(Rejeu, UnJournalEnregistreApresLeDemarrageRevientALIdentique) {
     famille_de_trois_generations(t);
     EXPECT_EQ(t.journal(), s.journal());
     for (int k = 1; k <= 40; ++k)
-        EXPECT_EQ(t->arbre.ped.geno1[k], s->arbre.ped.geno1[k]) << k;
+        EXPECT_EQ(t->famille.individu(k).genotype(1).texte(),
+                  s->famille.individu(k).genotype(1).texte())
+            << k;
 
     // The whole family opened in a fresh program dumps the same.
     Session u({4, 0, 0, 0});
@@ -225,7 +227,7 @@ TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=18367008", "bitbtn4click",
                                                      "group_premclick.0", "bitbtn1click"}));
-    EXPECT_EQ(s->arbre.ped.dernier_indiv, 0);
+    EXPECT_EQ(s->famille.dernier_indiv, 0);
     EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[1]->enabled);
     EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
 }

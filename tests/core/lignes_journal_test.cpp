@@ -131,7 +131,7 @@ const std::vector<Cas> cas = {
     {"ApostropheEnFin", "aleat=5'", {}, ignoree},
     // Command lines are equal to their key or do nothing.
     {"Commande", "bitbtn4click", [](Session& s) { donne_phenotypes(s, 1, 0); },
-     [](Session& s, Session&) { EXPECT_EQ(s->arbre.ped.geno1[1], ""); }},
+     [](Session& s, Session&) { EXPECT_EQ(s->famille.individu(1).genotype(1).texte(), ""); }},
     {"CommandeSuivieDUnBlanc", "bitbtn4click ", [](Session& s) { donne_phenotypes(s, 1, 0); },
      ignoree},
     {"CommandeEnMajuscules", "BITBTN4CLICK", [](Session& s) { donne_phenotypes(s, 1, 0); },

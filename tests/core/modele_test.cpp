@@ -46,8 +46,8 @@ TEST(ModeleCaracteres, DaltonismeSeul) {
     EXPECT_EQ(s->phenotypes.premier_phenotype->items, (Textes{"D,", "d,"}));
     EXPECT_EQ(s->couleurs.nom_legende[1]->caption, "D");
     EXPECT_EQ(s->couleurs.nom_legende[2]->caption, "d");
-    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, s->couleurs.table[15]);
-    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, s->couleurs.table[10]);
+    EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, cyan);
+    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, rouge);
     EXPECT_TRUE(s->couleurs.nom_legende[2]->visible && !s->couleurs.nom_legende[3]->visible);
 
     const Textes table = {"XD,XD", "XD,Xd", "Xd,XD", "XD,Y", "Y,XD",
@@ -85,8 +85,8 @@ TEST(ModeleCaracteres, GroupesABOEtPanneauDesPhenotypes) {
     EXPECT_EQ(s->phenotypes.premier_phenotype->items, (Textes{"A,", "B,", "AB,", "O,"}));
     EXPECT_FALSE(s->couleurs.nom_legende[5]->visible);
     // O from the rhesus entry's colour line; B keeps the red that d had.
-    EXPECT_EQ(s->couleurs.figure_legende[4]->remplissage, s->couleurs.table[13]);
-    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, s->couleurs.table[10]);
+    EXPECT_EQ(s->couleurs.figure_legende[4]->remplissage, bleu);
+    EXPECT_EQ(s->couleurs.figure_legende[2]->remplissage, rouge);
     EXPECT_EQ(s->genes.modele.nb_genotypes, 11);
     EXPECT_EQ(cases(*s, 1),
               (Textes{"A,A", "A,O", "O,A", "B,B", "B,O", "O,B", "A,B", "B,A", "O,O"}));

@@ -35,8 +35,8 @@ class PlateformeTest : public PlateformeSilencieuse {
     }
     HeureUTC heure_utc() const override { return heure; }
     std::string repertoire_courant() const override { return repertoire; }
-    bool ouvrir_aide(const std::string& fichier, int sujet) override {
-        aides.push_back(fichier + "#" + std::to_string(sujet));
+    bool ouvrir_aide(int sujet) override {
+        aides.push_back("aide#" + std::to_string(sujet));
         return false;
     }
 

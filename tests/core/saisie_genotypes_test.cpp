@@ -28,7 +28,7 @@ const Textes& liste(Session& s, int g) {
 
 // The first child of the founders' sibship with the outline asked for, 0 when none.
 int premier_enfant(Session& s, Contour contour) {
-    for (int k = 3; k <= s->arbre.ped.dernier_indiv; ++k)
+    for (int k = 3; k <= s->famille.dernier_indiv; ++k)
         if (s->arbre.tab_shape[k]->contour == contour) return k;
     return 0;
 }
@@ -107,16 +107,16 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     s->genotypes.ok->clic();
 
     const FenetrePrincipale& f = *s;
-    EXPECT_EQ(f.arbre.ped.geno1[1], "Xd,Y");
-    EXPECT_EQ(f.arbre.ped.geno2[1], "");
+    EXPECT_EQ(f.famille.individu(1).genotype(1).texte(), "Xd,Y");
+    EXPECT_EQ(f.famille.individu(1).genotype(2).texte(), "");
     EXPECT_EQ(f.arbre.tab_shape[1]->hint, "Xd,Y//");
     EXPECT_EQ(f.arbre.tab_label[1]->hint, "Xd,Y//");
     EXPECT_EQ(f.arbre.tab_label[1]->caption, "[d]");
     EXPECT_EQ(f.arbre.tab_label[1]->top, 60);
     EXPECT_EQ(f.arbre.tab_label[1]->left, 289 + 17 - f.arbre.tab_label[1]->width / 2);
-    EXPECT_EQ(f.arbre.tab_shape[1]->remplissage, f.couleurs.table[10]);
+    EXPECT_EQ(f.arbre.tab_shape[1]->remplissage, rouge);
     EXPECT_FALSE(f.genotypes.panneau->visible);
-    EXPECT_EQ(f.arbre.ped.nb_unions, 0);
+    EXPECT_EQ(f.famille.nb_unions, 0);
     EXPECT_EQ(f.alea.graine_alea, graine); // a genotype given is not drawn
     EXPECT_EQ(s.journal().back(), "bitbtn8click");
 
@@ -130,10 +130,10 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     s->genotypes.ok->clic();
     // Four children of "Xd,Y" and "XD,Xd": sons get Y and one of the mother's X, daughters the
     // father's Xd; two gametes and an outline are drawn for each, nothing for their number.
-    ASSERT_EQ(s->arbre.ped.dernier_indiv, 6);
+    ASSERT_EQ(s->famille.dernier_indiv, 6);
     for (int k = 3; k <= 6; ++k) {
         const bool fils = s->arbre.tab_shape[k]->contour == Contour::carre;
-        const std::string& g = s->arbre.ped.geno1[k];
+        const std::string& g = s->famille.individu(k).genotype(1).texte();
         EXPECT_TRUE(fils ? g == "Y,XD" || g == "Y,Xd" : g == "Xd,XD" || g == "Xd,Xd") << k << g;
     }
     EXPECT_EQ(nb_tirages_depuis(avant, s->alea), 12);
@@ -160,7 +160,7 @@ TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     s->phenotypes.nb_descendants->choix_utilisateur(2);
     saisit(s, 1, 0, 8);
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,O]");
-    ASSERT_EQ(s->arbre.ped.dernier_indiv, 5);
+    ASSERT_EQ(s->famille.dernier_indiv, 5);
 
     // A spouse: its own outline decides what is offered, and "Ok" crosses it with the child.
     s->arbre.clic_individu(4, Bouton::gauche);
@@ -173,8 +173,8 @@ TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     s->genotypes.radio_genotype[2]->selectionne(6);
     s->genotypes.ok->clic();
     EXPECT_EQ(s->arbre.tab_label[6]->caption, "[D,AB]");
-    EXPECT_EQ(s->arbre.ped.fratrie[1].debut, 6);
-    EXPECT_EQ(s->arbre.ped.dernier_indiv, 6 + s->arbre.ped.fratrie[1].nb_enfants);
+    EXPECT_EQ(s->famille.unions[1].premier_enfant, 7);
+    EXPECT_EQ(s->famille.dernier_indiv, 6 + s->famille.unions[1].nb_enfants);
     EXPECT_FALSE(s->arbre.tab_shape[4]->enabled || s->arbre.tab_shape[6]->enabled);
 }
 
@@ -190,13 +190,13 @@ TEST(ChangementGenotype, GardeLaPlaceEtLaBulleDuLabel) {
     const std::string bulle_label = label.hint;
     const int gauche = label.left, haut = label.top;
     const std::uint32_t graine = s->alea.graine_alea;
-    const int dernier = s->arbre.ped.dernier_indiv;
+    const int dernier = s->famille.dernier_indiv;
 
     s->arbre.clic_individu(fils, Bouton::droit);
     EXPECT_EQ(s->genotypes.panneau->caption, "Changement de génotype");
     // A son gets his X from his mother: only her two alleles beside his father's Y.
     EXPECT_EQ(liste(s, 1), (Textes{"Y,XD", "Y,Xd"}));
-    const int present = s->arbre.ped.geno1[fils] == "Y,XD" ? 0 : 1;
+    const int present = s->famille.individu(fils).genotype(1).texte() == "Y,XD" ? 0 : 1;
     EXPECT_EQ(s->genotypes.radio_genotype[1]->index, present);
     EXPECT_TRUE(s->genotypes.case_genotype[1][present == 0 ? 5 : 8]->checked);
     EXPECT_TRUE(s->genotypes.ok->enabled);
@@ -208,14 +208,14 @@ TEST(ChangementGenotype, GardeLaPlaceEtLaBulleDuLabel) {
     s->genotypes.radio_genotype[1]->selectionne(1 - present);
     s->genotypes.ok->clic();
     const std::string nouveau = present == 0 ? "Y,Xd" : "Y,XD";
-    EXPECT_EQ(s->arbre.ped.geno1[fils], nouveau);
+    EXPECT_EQ(s->famille.individu(fils).genotype(1).texte(), nouveau);
     EXPECT_EQ(s->arbre.tab_shape[fils]->hint, nouveau + "//,");
     EXPECT_EQ(label.hint, bulle_label);
     EXPECT_EQ(label.caption, present == 0 ? "[d]" : "[D]");
     EXPECT_EQ(label.left, gauche);
     EXPECT_EQ(label.top, haut);
     EXPECT_FALSE(s->genotypes.panneau->visible);
-    EXPECT_EQ(s->arbre.ped.dernier_indiv, dernier);
+    EXPECT_EQ(s->famille.dernier_indiv, dernier);
     EXPECT_EQ(s->alea.graine_alea, graine);
     EXPECT_EQ(s.journal().back(), "bitbtn8click");
 
@@ -277,7 +277,7 @@ TEST(RejeuSaisie, LesCasesSeDecochentEnCascade) {
     EXPECT_EQ(s->genotypes.radio_genotype[1]->index, 1);
     l.push_back("bitbtn8click");
     s->historique.rejoue_journal();
-    EXPECT_EQ(s->arbre.ped.geno1[2], "XD,Xd");
+    EXPECT_EQ(s->famille.individu(2).genotype(1).texte(), "XD,Xd");
 
     // Undo takes back the run of box lines at the end, all of it at once.
     l = debut;
@@ -307,12 +307,12 @@ TEST(RejeuSaisie, LaFamillePleineNAvertitQueLUtilisateur) {
         s->phenotypes.nb_descendants->choix_utilisateur(item);
         donne_phenotypes(s, enfant, 0);
     }
-    ASSERT_EQ(s->arbre.ped.dernier_indiv, 38);
+    ASSERT_EQ(s->famille.dernier_indiv, 38);
     s->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);
     EXPECT_EQ(s.journal().back(), "choix_all(8,left)");
     s->historique.lancer->clic();
     s->historique.annuler->clic();
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);
-    EXPECT_EQ(s->arbre.ped.dernier_indiv, 38);
+    EXPECT_EQ(s->famille.dernier_indiv, 38);
 }

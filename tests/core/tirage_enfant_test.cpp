@@ -22,7 +22,7 @@ const Gametes mere_deux_x = {"XD,XH", "Xd,Xh", "XD,Xh", "Xd,XH"};
 
 struct Attendu {
     std::string geno1, geno2;
-    Contour contour;
+    Sexe sexe;
     Demandes demandes;
 };
 
@@ -32,7 +32,7 @@ void verifie(const Gametes& g1, const Gametes& g2, std::deque<std::uint32_t> scr
     const Enfant e = tire_enfant(g1, g2, t.tirage());
     EXPECT_EQ(e.geno1, a.geno1);
     EXPECT_EQ(e.geno2, a.geno2);
-    EXPECT_EQ(e.contour, a.contour);
+    EXPECT_EQ(e.sexe, a.sexe);
     EXPECT_EQ(t.demandes, a.demandes);
     EXPECT_TRUE(t.valeurs.empty()) << t.valeurs.size() << " draws left unused";
 }
@@ -41,53 +41,53 @@ void verifie(const Gametes& g1, const Gametes& g2, std::deque<std::uint32_t> scr
 
 TEST(TirageEnfant, UnGeneSurXLeSexeVientDesX) {
     // Father's gamete 0 "XD,", mother's 2: a daughter, whatever the outline draw said.
-    verifie(pere_xd, mere_xd_xd, {0, 2, 1}, {"XD,Xd", ",", Contour::cercle, {4, 4, 2}});
+    verifie(pere_xd, mere_xd_xd, {0, 2, 1}, {"XD,Xd", ",", Sexe::femme, {4, 4, 2}});
     // Father's gamete 1 "Y,": a son, though the outline draw said circle. With one gene his
     // gamete is "Y," and not "Y,Y": the mother's gamete is not drawn again.
-    verifie(pere_xd, mere_xd_xd, {1, 3, 0}, {"Y,Xd", ",", Contour::carre, {4, 4, 2}});
+    verifie(pere_xd, mere_xd_xd, {1, 3, 0}, {"Y,Xd", ",", Sexe::homme, {4, 4, 2}});
     // The first parent's allele comes first, whichever parent it is.
-    verifie(mere_xd_xd, pere_xd, {0, 3, 1}, {"Xd,Y", ",", Contour::carre, {4, 4, 2}});
+    verifie(mere_xd_xd, pere_xd, {0, 3, 1}, {"Xd,Y", ",", Sexe::homme, {4, 4, 2}});
 }
 
 TEST(TirageEnfant, UnFilsTireDeNouveauLeGameteDeSaMere) {
     // Father's gamete 1 "Y,Y"; the mother's first gamete 0 holds an X, so it is drawn again
     // and the second one, 3 "Xd,XH", counts.
-    verifie(pere_deux_x, mere_deux_x, {1, 0, 3, 0}, {"Y,Xd", "Y,XH", Contour::carre, {4, 4, 4, 2}});
+    verifie(pere_deux_x, mere_deux_x, {1, 0, 3, 0}, {"Y,Xd", "Y,XH", Sexe::homme, {4, 4, 4, 2}});
     // Father's gamete 2 "XD,Y" holds both an X and a Y: it becomes "Y,Y", a son again.
-    verifie(pere_deux_x, mere_deux_x, {2, 1, 2, 1}, {"Y,XD", "Y,Xh", Contour::carre, {4, 4, 4, 2}});
+    verifie(pere_deux_x, mere_deux_x, {2, 1, 2, 1}, {"Y,XD", "Y,Xh", Sexe::homme, {4, 4, 4, 2}});
     // Father's gamete 3 "Y,XH" too.
-    verifie(pere_deux_x, mere_deux_x, {3, 0, 0, 1}, {"Y,XD", "Y,XH", Contour::carre, {4, 4, 4, 2}});
+    verifie(pere_deux_x, mere_deux_x, {3, 0, 0, 1}, {"Y,XD", "Y,XH", Sexe::homme, {4, 4, 4, 2}});
     // Father's gamete 0 "XD,XH": a daughter, three draws.
-    verifie(pere_deux_x, mere_deux_x, {0, 1, 0}, {"XD,Xd", "XH,Xh", Contour::cercle, {4, 4, 2}});
+    verifie(pere_deux_x, mere_deux_x, {0, 1, 0}, {"XD,Xd", "XH,Xh", Sexe::femme, {4, 4, 2}});
 }
 
 TEST(TirageEnfant, UnSecondParentSansGameteSansYNeTireQuUneFoisDePlus) {
     // "XD,Y" "Y,Y" as second parent: every gamete holds a Y. One more draw, then the loop
     // stops although that gamete holds a Y too.
     const Gametes que_des_y = {"XD,Y", "Y,Y", "XD,Y", "Y,Y"};
-    verifie(pere_deux_x, que_des_y, {1, 0, 2, 1}, {"Y,XD", "Y,Y", Contour::carre, {4, 4, 4, 2}});
+    verifie(pere_deux_x, que_des_y, {1, 0, 2, 1}, {"Y,XD", "Y,Y", Sexe::homme, {4, 4, 4, 2}});
     // Without "Y,Y" from the first parent, the second parent's gamete is kept at once.
-    verifie(pere_deux_x, que_des_y, {0, 1, 0}, {"XD,Y", "XH,Y", Contour::carre, {4, 4, 2}});
+    verifie(pere_deux_x, que_des_y, {0, 1, 0}, {"XD,Y", "XH,Y", Sexe::homme, {4, 4, 2}});
 }
 
 TEST(TirageEnfant, SansXLeSexeDemandeUnSecondTirage) {
     const Gametes pere_a_o = {"A,", "O,", "A,", "O,"};
     const Gametes mere_b_o = {"B,", "O,", "B,", "O,"};
     // The first outline draw (1, square) is replaced by the second (0, circle).
-    verifie(pere_a_o, mere_b_o, {0, 3, 1, 0}, {"A,O", ",", Contour::cercle, {4, 4, 2, 2}});
-    verifie(pere_a_o, mere_b_o, {1, 0, 0, 1}, {"O,B", ",", Contour::carre, {4, 4, 2, 2}});
+    verifie(pere_a_o, mere_b_o, {0, 3, 1, 0}, {"A,O", ",", Sexe::femme, {4, 4, 2, 2}});
+    verifie(pere_a_o, mere_b_o, {1, 0, 0, 1}, {"O,B", ",", Sexe::homme, {4, 4, 2, 2}});
 }
 
 TEST(TirageEnfant, DeuxGenesLeSecondSurX) {
     // "A,O" "XD,Y" by "B,B" "XD,Xd": gene 1 has no X, gene 2 gives the sex.
     const Gametes pere = {"A,XD", "O,Y", "A,Y", "O,XD"};
     const Gametes mere = {"B,XD", "B,Xd", "B,Xd", "B,XD"};
-    verifie(pere, mere, {1, 1, 0}, {"O,B", "Y,Xd", Contour::carre, {4, 4, 2}});
-    verifie(pere, mere, {3, 0, 1}, {"O,B", "XD,XD", Contour::cercle, {4, 4, 2}});
+    verifie(pere, mere, {1, 1, 0}, {"O,B", "Y,Xd", Sexe::homme, {4, 4, 2}});
+    verifie(pere, mere, {3, 0, 1}, {"O,B", "XD,XD", Sexe::femme, {4, 4, 2}});
     // Daltonism first and ABO second: the first gene gives the sex.
     const Gametes pere_x = {"XD,A", "Y,O", "XD,O", "Y,A"};
     const Gametes mere_x = {"Xd,B", "Xd,O", "Xd,O", "Xd,B"};
-    verifie(pere_x, mere_x, {3, 1, 1}, {"Y,Xd", "A,O", Contour::carre, {4, 4, 2}});
+    verifie(pere_x, mere_x, {3, 1, 1}, {"Y,Xd", "A,O", Sexe::homme, {4, 4, 2}});
 }
 
 TEST(TirageEnfant, NombreDEnfants) {

@@ -87,10 +87,10 @@ class PlateformeQtTest : public QObject {
             texte = b.text();
             b.accept();
         });
-        const bool ouverte = p.ouvrir_aide("orvan.hlp", 1);
+        const bool ouverte = p.ouvrir_aide(1);
         QDir::setCurrent(avant);
         QVERIFY(!ouverte);
-        QCOMPARE(texte, QString("Le fichier d'aide orvan.hlp est introuvable."));
+        QCOMPARE(texte, QString("Le fichier d'aide orvan.html est introuvable."));
     }
 
     void les_mesures_suivent_la_police_et_les_lignes() {

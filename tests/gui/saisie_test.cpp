@@ -32,7 +32,7 @@ class ChangementGenotypeTest : public QObject {
             // "Avec info génotype": the symbols show their genotypes as tooltips.
             f.menus.avec_info_genotype->clic();
         });
-        QCOMPARE(f.arbre.ped.geno1[3], std::string("Y,XD"));
+        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("Y,XD"));
         QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::carre);
         QWidget* symbole = trouve("Shape3");
         QVERIFY(symbole && symbole->isVisible());
@@ -62,7 +62,7 @@ class ChangementGenotypeTest : public QObject {
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!panneau->isVisible());
-        QCOMPARE(f.arbre.ped.geno1[3], std::string("Y,Xd"));
+        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("Y,Xd"));
         QCOMPARE(symbole->toolTip(), QStringLiteral("Y,Xd//,"));
         // The label tells the new phenotype where it stood, and keeps the former genotype.
         QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[d]"));
