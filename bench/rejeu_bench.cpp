@@ -61,6 +61,47 @@ BENCHMARK(BM_annulation_decalages)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// The worst case of undo: a line before the seed line, so that the log does not begin with its
+// gene set-up and every shift line of the run is removed with a replay of its own. The range
+// gives the number of shift lines at the end.
+void BM_annulation_decalages_sans_mise_en_place(benchmark::State& etat) {
+    PlateformeSilencieuse p;
+    FenetrePrincipale f(p);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
+    const auto decalages = static_cast<std::size_t>(etat.range(0));
+    auto lignes = journal(100 + decalages, decalages);
+    lignes.insert(lignes.begin(), "ligne d'avant");
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        f.journal.lignes() = lignes;
+        etat.ResumeTiming();
+        f.historique.annule_derniere_action();
+    }
+    etat.counters["lignes_restantes"] = static_cast<double>(f.journal.lignes().size());
+}
+BENCHMARK(BM_annulation_decalages_sans_mise_en_place)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// Opening 1 MiB of gene confirmations: the set-up, then the confirmation line again and again.
+void BM_rejeu_un_mio_de_confirmations(benchmark::State& etat) {
+    PlateformeSilencieuse p;
+    FenetrePrincipale f(p);
+    f.coquille.demarre();
+    f.coquille.sequence_demarrage();
+    std::vector<std::string> lignes = {"aleat=31415926", "bitbtn4click", "group_premclick.0"};
+    while (lignes.size() < 1024 * 1024 / 14)
+        lignes.push_back("bitbtn1click");
+    for (auto _ : etat) {
+        f.journal.lignes() = lignes;
+        f.historique.rejoue_journal();
+    }
+}
+BENCHMARK(BM_rejeu_un_mio_de_confirmations)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -20,10 +20,13 @@ graines=build-fuzz/graines
 corpus=build-fuzz/corpus
 trouvailles=build-fuzz/trouvailles
 rm -rf "$graines"
-mkdir -p "$graines"/{gen,banque,langue} "$corpus"/{gen,banque,langue} "$trouvailles"
+mkdir -p "$graines"/{gen,banque,langue,journal_long} "$corpus"/{gen,banque,langue,journal_long} \
+    "$trouvailles"
 cp tests/data/*.gen "$graines/gen/"
 cp data/langue_orvan.txt "$graines/langue/"
 "$construit/graines_fuzz" "$graines/banque"
+# A set-up, then a thousand confirmations and a thousand shifts after a founder's phenotypes.
+printf '\x01\x00\x03\x00\x00\x7c\x05\x00\x07\x00\x09\x00\x0b\x7c' >"$graines/journal_long/graine"
 
 # The figures of a run: executions per second, and the edges covered out of those instrumented,
 # once the seeds have run and at the end.
@@ -38,10 +41,12 @@ bilan() {
 }
 
 echec=0
-for cible in gen banque langue; do
+for cible in gen banque langue journal_long; do
     journal="build-fuzz/${cible}_fuzz.log"
+    dictionnaire=()
+    [ -f "fuzz/${cible}.dict" ] && dictionnaire=(-dict="fuzz/${cible}.dict")
     if "$construit/${cible}_fuzz" -max_total_time="$duree" -timeout=2 -rss_limit_mb=1024 \
-        -print_final_stats=1 -dict="fuzz/${cible}.dict" -artifact_prefix="$trouvailles/${cible}-" \
+        -print_final_stats=1 "${dictionnaire[@]}" -artifact_prefix="$trouvailles/${cible}-" \
         "$corpus/$cible" "$graines/$cible" >"$journal" 2>&1; then
         echo "${cible}_fuzz : $(bilan "$journal")"
     else

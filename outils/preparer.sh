@@ -5,6 +5,11 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
+# Exact fractions for the probabilities.
+paquets+=(libgmp-dev)
+# The screen reader's check: a D-Bus session, the accessibility bus, its Python bindings, a
+# window manager and a keyboard to press Enter with.
+paquets+=(dbus dbus-x11 at-spi2-core python3-pyatspi openbox xdotool)
 # The plots of the class statistics, and the chi-square distribution (header-only Boost.Math).
 paquets+=(qt6-charts-dev libboost-dev)
 "$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"

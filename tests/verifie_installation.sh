@@ -17,6 +17,7 @@ doit_exister() {
 doit_exister bin/orvan
 doit_exister share/orvan/langue_orvan.txt
 doit_exister share/orvan/aide/orvan.html
+doit_exister share/orvan/aide/orvan-en.html
 doit_exister share/applications/fr.orvan.Orvan.desktop
 doit_exister share/metainfo/fr.orvan.Orvan.metainfo.xml
 doit_exister share/mime/packages/fr.orvan.Orvan.xml

@@ -77,6 +77,7 @@ class Coquille {
     std::function<void(int langue)> apres_changement_langue;
 
   private:
+    void remet_en_place_les_textes();
     void reinitialise(bool relit_les_genes);
     void choix_mode(int genes);
     void suite_de_la_ligne_de_commande();

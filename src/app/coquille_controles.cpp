@@ -1,5 +1,6 @@
 // The shell's own controls.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
 
@@ -25,13 +26,13 @@ void Coquille::cree_panneau_mode() {
     panneau_mode->visible = false;
     presentation = &place(f.cree<Label>(panneau_mode, "Lab_pres", f.plateforme), 30, 18, 0, 0);
     presentation->police = {12, true};
-    presentation->set_caption("Génétique Humaine");
-    bouton_mono = &cree_bouton(f, panneau_mode, "BitBtn4", "Mono-hybridisme", {30, 50, 160});
-    bouton_di = &cree_bouton(f, panneau_mode, "BitBtn5", "Di-hybridisme", {30, 85, 160});
-    bouton_ouvrir =
-        &cree_bouton(f, panneau_mode, "BitBtn10", "Ouvrir fichier", {30, 120, 160}, Glyphe::ouvrir);
+    ecrit(*presentation, msg::genetique_humaine, f.textes.langue());
+    bouton_mono = &cree_bouton(f, panneau_mode, "BitBtn4", msg::mono_hybridisme, {30, 50, 160});
+    bouton_di = &cree_bouton(f, panneau_mode, "BitBtn5", msg::di_hybridisme, {30, 85, 160});
+    bouton_ouvrir = &cree_bouton(f, panneau_mode, "BitBtn10", msg::ouvrir_fichier, {30, 120, 160},
+                                 Glyphe::ouvrir);
     bouton_quitter =
-        &cree_bouton(f, panneau_mode, "BitBtn11", "Quitter", {30, 155, 160}, Glyphe::quitter);
+        &cree_bouton(f, panneau_mode, "BitBtn11", msg::quitter, {30, 155, 160}, Glyphe::quitter);
 
     // Only teacher mode shows these buttons.
     bouton_mono->on_click = [this] { choix_enseignant_mono(); };

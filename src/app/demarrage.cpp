@@ -1,5 +1,7 @@
 // Start-up sequence, full reset, mode choice and the two restarts.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "ui/couleurs.h"
 
@@ -95,7 +97,10 @@ void Coquille::reinitialise(bool relit_les_genes) {
     f.menus.saisie_genotypes->checked = false;
     f.calculette.efface();
     f.couleurs.remet_indices();
-    if (relit_les_genes) f.genes.extrait_maladies();
+    if (relit_les_genes) {
+        f.genes.extrait_maladies();
+        f.genes.oublie_genes();
+    }
     f.phenotypes.nb_descendants->index = 0;
     f.genotypes.nb_descendants->index = 0;
     f.arbre.init_pedigree();
@@ -131,9 +136,8 @@ void Coquille::nouveau_caractere() {
 }
 
 void Coquille::autre_famille() {
-    if (!f.plateforme.question_oui_non("Voulez-vous perdre les données\r"
-                                       "des parents de la F1 et de la F2?"))
-        return;
+    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+    if (!f.plateforme.question_oui_non(msg::perdre_parents)) return;
     vide_la_famille();
     f.genes.confirme_genes();
     f.journal.init_evenement(f.journal.fin_mise_en_place());
@@ -142,7 +146,7 @@ void Coquille::autre_famille() {
 
 void Coquille::montre_nom_fichier(const std::string& nom) {
     fichier_lu = nom;
-    nom_fichier_lu->set_caption("fichier:" + nom);
+    ecrit(*nom_fichier_lu, msg::fichier_lu.avec({Texte::tel_quel(nom)}), f.textes.langue());
     nom_fichier_lu->left = (f.width - nom_fichier_lu->width) / 2;
     nom_fichier_lu->top = titre->bottom();
     nom_fichier_lu->visible = true;

@@ -2,6 +2,11 @@
 // lines first, then symbols and labels, then the floating panels above the pedigree), and the
 // menu entries handed to the subsystems that serve them.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
+
+#include "app/famille_vue_fenetre.h"
+#include "probabilites/frequences.h"
 
 #include "app/clavier.h"
 
@@ -12,7 +17,8 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> arg
       arbre(*this, famille), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
       couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this),
       impression(*this) {
-    caption = "Daltonisme";
+    plateforme.parle(textes);
+    ecrit_titre(*this, msg::titre_fenetre, textes.langue());
     width = 698;
     height = 559;
     fond = rgb(237, 236, 211);
@@ -26,6 +32,9 @@ void FenetrePrincipale::cree_controles() {
     menus.cree(*this);
     depart.cree_images();
     arbre.cree_controles();
+    probabilites.cree_controles(*this);
+    probabilites.frequences = frequences_par_defaut();
+    probabilites.clic_individu = [this](int k) { probabilites.montre_table_bayes(k); };
     coquille.cree_titres();
     depart.cree_consigne();
     coquille.cree_panneau_mode();
@@ -52,6 +61,8 @@ void FenetrePrincipale::relie_menus() {
     const auto relie = [](Menu* m, std::function<void()> h) { m->on_click = std::move(h); };
     relie(menus.ouvrir, [this] { historique.ouvrir(); });
     relie(menus.enregistrer, [this] { historique.enregistrer(); });
+    relie(menus.annuler_action, [this] { historique.annule_action(); });
+    relie(menus.retablir_action, [this] { historique.retablit_action(); });
     relie(menus.imprimer, [this] { impression.imprime(); });
     relie(menus.quitter, [this] { coquille.quitter(); });
     relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });
@@ -80,6 +91,24 @@ void FenetrePrincipale::relie_menus() {
     });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
+    relie(menus.tableau, [this] {
+        if (montre_tableau) montre_tableau();
+    });
+    relie(menus.probabilites, [this] {
+        bascule(*menus.probabilites);
+        probabilites.montrees = menus.probabilites->checked;
+    });
+    const auto a_priori = [this](APriori a) {
+        probabilites.a_priori = a;
+        menus.dans_ce_programme->checked = a == APriori::programme;
+        menus.dans_la_population->checked = a == APriori::population;
+    };
+    relie(menus.dans_ce_programme, [a_priori] { a_priori(APriori::programme); });
+    relie(menus.dans_la_population, [a_priori] { a_priori(APriori::population); });
+}
+
+bool FenetrePrincipale::actualise_probabilites() {
+    return probabilites.actualise(famille_vue(*this), arbre.tab_shape);
 }
 
 } // namespace orvan

@@ -7,6 +7,7 @@
 #include "app/image_depart.h"
 #include "app/menus.h"
 #include "app/plateforme.h"
+#include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
@@ -34,6 +35,8 @@ class FenetrePrincipale : public Fiche {
 
     Plateforme& plateforme;
     std::vector<std::string> arguments;
+    // The language the window speaks; the platform's boxes and dialogs speak it too.
+    Traduction textes;
     Generateur alea;
     Journal journal;
     // The family on screen: the pedigree's and the exercises' handlers change it, and the
@@ -56,10 +59,17 @@ class FenetrePrincipale : public Fiche {
     // The genotype exercise and its question window.
     ExerciceGenotypes interro{*this};
 
+    // Affichage › Probabilités.
+    ProbabilitesAffichees probabilites{plateforme};
+    // After each event: the probabilities follow the family; true when what they show changed.
+    bool actualise_probabilites();
+
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
     // "Exporter › PED…" and "Outils › Statistiques…": windows and dialogs of the front end.
     std::function<void()> exporte_ped, montre_statistiques;
+    // "Tableau de la famille": the front end shows the family as a table.
+    std::function<void()> montre_tableau;
 
   private:
     void cree_controles();

@@ -1,4 +1,6 @@
 #include "app/image_depart.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/fenetre_principale.h"
 #include "ui/geometrie.h"
@@ -8,6 +10,10 @@ namespace orvan {
 void ImageDepart::cree_images() {
     image = &place(f.cree<Image>(nullptr, "Image1"), 126, 120, 446, 410);
     image->dessin = Dessin::depart;
+    ecrit_items(*image,
+                {msg::genetique_humaine, msg::heredite_generations, msg::homme, msg::femme,
+                 msg::atteint, msg::conductrice},
+                f.textes.langue());
     fond_impression = &place(f.cree<Image>(nullptr, "Image2"), 0, 0, 698, 559);
     fond_impression->visible = false;
     fond_impression->dessin = Dessin::fond_impression;
@@ -19,7 +25,7 @@ void ImageDepart::cree_consigne() {
     consigne = &place(f.cree<Label>(panneau_consigne, "Label45", f.plateforme), 6, 3, 260, 34);
     consigne->autosize = false;
     consigne->centre = true;
-    consigne->caption = "Choisissez le phénotype de ces individus en cliquant dessus";
+    ecrit(*consigne, msg::consigne, f.textes.langue());
     fleche =
         &place(f.cree<BoutonGlyphe>(nullptr, "speed_fleche", Genre::bouton_plat), 291, 92, 28, 28);
     fleche->glyphe = Glyphe::fleche_haut;

@@ -29,4 +29,16 @@ LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments)
     return l;
 }
 
+std::string option_inconnue(const std::vector<std::string>& arguments) {
+    for (const std::string& a : arguments)
+        if (a.rfind("--", 0) == 0 && a != "--enseignant") return a;
+    return {};
+}
+
+Langue langue_des_messages(const std::vector<std::string>& arguments) {
+    if (!arguments.empty() && arguments[0] == "1") return Langue::francais;
+    if (!arguments.empty() && arguments[0] == "2") return Langue::anglais;
+    return langue_du_systeme();
+}
+
 } // namespace orvan

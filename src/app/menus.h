@@ -10,6 +10,8 @@ struct Menus {
     void cree(Fiche& fenetre);
 
     Menu *fichier, *ouvrir, *enregistrer, *imprimer, *quitter;
+    // Undo and redo by whole actions.
+    Menu *edition, *annuler_action, *retablir_action;
     Menu* caractere;
     Menu *exercices, *exercice_alleles, *exercice_genotypes;
     Menu* autre_famille;
@@ -27,6 +29,10 @@ struct Menus {
     // "Exporter › PED…" under "Fichier", and "Outils › Statistiques…": the front end serves them.
     Menu *exporter, *exporter_ped;
     Menu *outils, *statistiques;
+    // The family as a table beside the pedigree; the probabilities on the pedigree, and the
+    // prior they start from.
+    Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
+    Menu *dans_ce_programme, *dans_la_population;
 };
 
 // An option that each choice ticks or unticks.

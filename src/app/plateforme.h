@@ -2,11 +2,13 @@
 // the headless mode and the tests each give their own.
 #pragma once
 
+#include "ground/textes.h"
 #include "ui/capture.h"
 #include "ui/controles.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvan {
 
@@ -16,23 +18,74 @@ struct HeureUTC {
     int h = 0, m = 0, s = 0, ms = 0;
 };
 
+// A message box as the user sees it: title, text and the buttons' texts.
+struct BoiteMessage {
+    std::string titre, texte;
+    std::vector<std::string> boutons;
+};
+
+// A standard file dialog: title, the folder or the name it starts from, its filters
+// ("Familles (*.gen)") and, for opening, the name of the example families' place.
+struct DialogueFichier {
+    std::string titre, depart;
+    std::vector<std::string> filtres;
+    std::string lieu_exemples;
+};
+
+// The help window: its page (a file name of the help folder), the topic, the window's title,
+// its buttons (back, forward, close) and what to say when the page is not found.
+struct DemandeAide {
+    std::string page;
+    int sujet = 1;
+    std::string titre;
+    std::vector<std::string> boutons;
+    std::string introuvable;
+};
+
+// A table in a dialog: its title, its cells (the first row and the first column are headers)
+// and its close button's text.
+struct DemandeTableau {
+    std::string titre;
+    std::vector<std::vector<std::string>> cases;
+    std::string fermer;
+};
+
 class Plateforme : public MesureTexte {
   public:
+    // Boxes and dialogs speak the language of these texts (the window's), French until told.
+    void parle(const Traduction& textes) { textes_ = &textes; }
+    const Traduction& textes() const;
+
     // Warning with Yes and No; true for Yes.
-    virtual bool question_oui_non(const std::string& texte) = 0;
+    bool question_oui_non(const Texte& texte);
+    bool question_oui_non(const std::string& texte);
     // Warning with one OK button.
-    virtual void avertissement(const std::string& texte) = 0;
+    void avertissement(const Texte& texte);
     // The platform's own error message (a file that cannot be opened, created or written).
-    virtual void erreur(const std::string& texte) = 0;
+    void erreur(const Texte& texte);
     // Standard dialogs; nullopt when the user cancels.
-    virtual std::optional<std::string> dialogue_ouvrir(const std::string& repertoire,
-                                                       const std::string& motif) = 0;
-    virtual std::optional<std::string> dialogue_enregistrer(const std::string& nom_initial) = 0;
+    std::optional<std::string> dialogue_ouvrir(const std::string& repertoire);
+    std::optional<std::string> dialogue_enregistrer(const std::string& nom_initial);
+    // The save dialog for a PDF file.
+    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom);
+    // Opens the help page of the language at a topic; false when it cannot (the platform has
+    // said why).
+    bool ouvrir_aide(const Texte& page, int sujet);
+    // A table of texts in the window's language, in a dialog with a close button.
+    void tableau(const Texte& titre, const std::vector<std::vector<Texte>>& cases);
+
+    // What each platform does with them.
+    virtual bool montre_question(const BoiteMessage& boite) = 0;
+    virtual void montre_avertissement(const BoiteMessage& boite) = 0;
+    virtual void montre_erreur(const BoiteMessage& boite) = 0;
+    virtual std::optional<std::string> choisit_ouverture(const DialogueFichier& d) = 0;
+    virtual std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) = 0;
+    virtual std::optional<std::string> choisit_pdf(const DialogueFichier& d) = 0;
+    virtual bool montre_aide(const DemandeAide& aide) = 0;
+
     virtual HeureUTC heure_utc() const = 0;
     virtual std::string repertoire_courant() const = 0;
     virtual Taille taille_ecran() const = 0;
-    // Opens the help file at a topic; false when it cannot (the platform has said why).
-    virtual bool ouvrir_aide(int sujet) = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;
     // A picture of a window's client area: its background, then its visible controls.
@@ -42,11 +95,14 @@ class Plateforme : public MesureTexte {
     virtual ResultatImpression imprime(const Capture& page) = 0;
     // The same page written into a PDF file; false when the file cannot be written.
     virtual bool enregistre_pdf(const Capture& page, const std::string& chemin) = 0;
-    // The save dialog for a PDF file; nullopt when the user cancels.
-    virtual std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) = 0;
     // Shows a window of the program modally and returns once it has closed (its `visible` false
     // again): by one of its buttons, by its own timer, or by its own close button.
     virtual void montre_modale(Fiche& fenetre) = 0;
+    // A table of texts in a dialog; returns once the user has closed it.
+    virtual void montre_tableau(const DemandeTableau& tableau) = 0;
+
+  private:
+    const Traduction* textes_ = nullptr;
 };
 
 } // namespace orvan

@@ -16,8 +16,8 @@ Taille PlateformeSilencieuse::mesure(const std::string& texte, const Police& pol
     return {static_cast<int>(nb_caracteres(texte)) * largeur_car, police.taille + 4};
 }
 
-void PlateformeSilencieuse::erreur(const std::string& texte) {
-    (sortie_erreurs ? *sortie_erreurs : std::cerr) << texte << '\n';
+void PlateformeSilencieuse::montre_erreur(const BoiteMessage& boite) {
+    (sortie_erreurs ? *sortie_erreurs : std::cerr) << boite.texte << '\n';
 }
 
 HeureUTC PlateformeSilencieuse::heure_utc() const {

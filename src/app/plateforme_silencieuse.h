@@ -10,19 +10,20 @@ namespace orvan {
 class PlateformeSilencieuse : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
-    bool question_oui_non(const std::string&) override { return false; }
-    void avertissement(const std::string&) override {}
-    void erreur(const std::string& texte) override;
-    std::optional<std::string> dialogue_ouvrir(const std::string&, const std::string&) override {
+    bool montre_question(const BoiteMessage&) override { return false; }
+    void montre_avertissement(const BoiteMessage&) override {}
+    void montre_erreur(const BoiteMessage& boite) override;
+    std::optional<std::string> choisit_ouverture(const DialogueFichier&) override {
         return std::nullopt;
     }
-    std::optional<std::string> dialogue_enregistrer(const std::string&) override {
+    std::optional<std::string> choisit_enregistrement(const DialogueFichier&) override {
         return std::nullopt;
     }
+    std::optional<std::string> choisit_pdf(const DialogueFichier&) override { return std::nullopt; }
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override { return {1024, 768}; }
-    bool ouvrir_aide(int) override { return false; }
+    bool montre_aide(const DemandeAide&) override { return false; }
     void quitter() override {}
     // A picture of the window's size in its background colour; no printer, no PDF.
     Capture capture(const Fiche& fenetre) override;
@@ -30,12 +31,10 @@ class PlateformeSilencieuse : public Plateforme {
         return ResultatImpression::sans_imprimante;
     }
     bool enregistre_pdf(const Capture&, const std::string&) override { return false; }
-    std::optional<std::string> dialogue_enregistrer_pdf(const std::string&) override {
-        return std::nullopt;
-    }
     // No one to wait for: the window's timers tick until it closes; a window that no timer
     // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
+    void montre_tableau(const DemandeTableau&) override {}
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

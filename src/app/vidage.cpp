@@ -2,10 +2,12 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
+#include "app/probabilites_json.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 
 namespace orvan {
 
@@ -25,7 +27,7 @@ std::string mode_de_saisie(const FenetrePrincipale& f) {
 
 using json = nlohmann::ordered_json;
 
-json individus(const FenetrePrincipale& f) {
+json individus(const FenetrePrincipale& f, const ProbabilitesDeLaFamille* probabilites) {
     json r = json::array();
     for (int k = 1; k <= max_individus; ++k) {
         const Individu& i = f.famille.individu(k);
@@ -44,6 +46,7 @@ json individus(const FenetrePrincipale& f) {
                      {"geno2", i.genotype(2).texte()},
                      {"pheno1", i.phenotype(1)},
                      {"pheno2", i.phenotype(2)}});
+        if (probabilites) r.back()["probabilites"] = probabilites_individu(*probabilites, k);
     }
     return r;
 }
@@ -80,9 +83,26 @@ template <class Enonce> json par_gene(const ModeleCaracteres& m, Enonce enonce) 
     return r;
 }
 
+// The log, line by line as the rest is laid out: a copy of a long log as JSON values would
+// take several times the file's size.
+void ecrit_evenements(const std::vector<std::string>& lignes, std::ostream& sortie) {
+    if (lignes.empty()) {
+        sortie << "[]";
+        return;
+    }
+    sortie << "[\n";
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        sortie << "    " << json(lignes[i]).dump(-1, ' ', false, json::error_handler_t::replace)
+               << (i + 1 < lignes.size() ? ",\n" : "\n");
+    sortie << "  ]";
+}
+
 } // namespace
 
-std::string etat_json(const FenetrePrincipale& f) {
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie,
+                     std::optional<APriori> a_priori) {
+    std::optional<ProbabilitesDeLaFamille> probabilites;
+    if (a_priori) probabilites = probabilites_de_la_famille(f, *a_priori);
     const ModeleCaracteres& m = f.genes.modele;
     const json relations = par_gene(m, [&m](int g, int i) {
         return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
@@ -95,24 +115,38 @@ std::string etat_json(const FenetrePrincipale& f) {
                        {"titre", f.coquille.titre->caption},
                        {"dernier_indiv", f.famille.dernier_indiv},
                        {"nb_unions", f.famille.nb_unions},
-                       {"individus", individus(f)},
+                       {"individus", individus(f, probabilites ? &*probabilites : nullptr)},
                        {"fratries", fratries(f.famille)},
                        {"legende", legende(f)},
                        {"relations", relations},
-                       {"marques", marques},
-                       {"evenements", f.journal.lignes()}};
+                       {"marques", marques}};
     // Text that is not valid UTF-8 cannot reach here: files are decoded on reading.
-    return etat.dump(2, ' ', false, json::error_handler_t::replace);
+    std::string tete = etat.dump(2, ' ', false, json::error_handler_t::replace);
+    tete.resize(tete.size() - 2); // the closing "\n}": the log follows
+    sortie << tete << ",\n  \"evenements\": ";
+    ecrit_evenements(f.journal.lignes(), sortie);
+    sortie << "\n}";
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs) {
+std::string etat_json(const FenetrePrincipale& f, std::optional<APriori> probabilites) {
+    std::ostringstream sortie;
+    ecrit_etat_json(f, sortie, probabilites);
+    return sortie.str();
+}
+
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs, Langue messages,
+           std::optional<APriori> probabilites) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
-    sortie << etat_json(f) << '\n';
+    ecrit_etat_json(f, sortie, probabilites);
+    sortie << '\n';
     return 0;
 }
 

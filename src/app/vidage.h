@@ -1,15 +1,26 @@
 // The headless mode: replays a .gen file without any window and prints the family as JSON.
 #pragma once
 
+#include "ground/textes.h"
+#include "probabilites/a_priori.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace orvan {
 
 class FenetrePrincipale;
 
-std::string etat_json(const FenetrePrincipale& f);
+// The family as JSON, its log last; written as it goes, without a copy of the log.
+// probabilites: each individual gains "probabilites", its genotypes' under that prior.
+void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie,
+                     std::optional<APriori> probabilites = std::nullopt);
+std::string etat_json(const FenetrePrincipale& f,
+                      std::optional<APriori> probabilites = std::nullopt);
 // Returns the process exit code: 0, or 1 when the file cannot be opened.
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs);
+// The family is written as the French window holds it, whatever the language of the messages.
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs,
+           Langue messages = Langue::francais, std::optional<APriori> probabilites = std::nullopt);
 
 } // namespace orvan

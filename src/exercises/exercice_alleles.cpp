@@ -1,6 +1,8 @@
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 #include <algorithm>
 
@@ -9,7 +11,7 @@ namespace orvan {
 void ExerciceAlleles::cree_controles() {
     // Low on the left, and whole inside the window: its buttons must show.
     panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 255, 147, 250);
-    panneau->caption = "Réponses  ";
+    ecrit(*panneau, msg::reponses, f.textes.langue());
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
     for (int g = 1; g <= 2; ++g) {
@@ -23,16 +25,17 @@ void ExerciceAlleles::cree_controles() {
                                          6, 16 + (i - 1) * 18, 90, 17);
             const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
             label_correction[g][i] = &f.cree<Label>(&boite, nom_cor, f.plateforme);
+            case_relation[g][i]->on_click = [this, g, i] { note_reponse(g, i); };
             label_correction[g][i]->left = 100;
             label_correction[g][i]->top = 18 + (i - 1) * 18;
         }
     }
     boites[2]->visible = false;
-    ok = &cree_bouton(f, panneau, "BitBtn6", "OK", {6, 244, 64}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn7", "Annuler", {74, 244, 68}, Glyphe::annuler);
+    ok = &cree_bouton(f, panneau, "BitBtn6", msg::ok, {6, 244, 64}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn7", msg::annuler, {74, 244, 68}, Glyphe::annuler);
     panneau->height = 275;
     ok->on_click = [this] { marque(); };
-    annuler->on_click = [this] { annule(); };
+    annuler->on_click = [this] { ferme(); };
 }
 
 void ExerciceAlleles::montre() {
@@ -47,7 +50,7 @@ void ExerciceAlleles::marque() {
             const std::string& etat = modele.etat_relation[g][i];
             const bool coche = case_relation[g][i]->checked;
             const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
-            label_correction[g][i]->set_caption(juste ? "bien" : "faux");
+            ecrit(*label_correction[g][i], juste ? msg::bien : msg::faux, f.textes.langue());
         }
     f.journal.stock_ev(ev::AllelesMarques{});
 }
@@ -66,10 +69,20 @@ void ExerciceAlleles::annule() {
     ped.changement_genotype = false;
 }
 
+void ExerciceAlleles::ferme() {
+    panneau->visible = false;
+    f.journal.stock_ev(ev::ReponsesFermees{});
+}
+
+void ExerciceAlleles::note_reponse(int g, int i) {
+    f.journal.stock_ev(ev::ReponseCochee{g, i, case_relation[g][i]->checked});
+}
+
+// New genes come with every statement ticked: that is no answer of the pupil's.
 void ExerciceAlleles::remet_reponses() {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_relations; ++i) {
-            case_relation[g][i]->coche(true);
+            case_relation[g][i]->checked = true;
             label_correction[g][i]->set_caption("");
         }
 }
@@ -78,22 +91,34 @@ void ExerciceAlleles::vide_enonces() {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_relations; ++i) {
             case_relation[g][i]->caption.clear();
+            case_relation[g][i]->texte.reset();
             case_relation[g][i]->visible = false;
         }
 }
 
-void ExerciceAlleles::nomme_genes(const std::string& nom1, const std::string& nom2, bool deux) {
-    boites[1]->caption = nom1;
-    if (deux) boites[2]->caption = nom2;
+void ExerciceAlleles::nomme_genes(const Texte& nom1, const Texte& nom2, bool deux) {
+    ecrit(*boites[1], nom1, f.textes.langue());
+    if (deux) ecrit(*boites[2], nom2, f.textes.langue());
 }
 
 void ExerciceAlleles::montre_relations(int g, const ModeleCaracteres& modele) {
     for (int i = 1; i <= modele.nb_relations[g]; ++i) {
         CaseACocher& c = *case_relation[g][i];
-        c.caption = modele.relation[g][i];
-        c.width = f.plateforme.mesure(c.caption, f.coquille.mesure_relation->police).largeur + 14;
+        ecrit(c, msg::texte_de_la_banque(modele.relation[g][i]), f.textes.langue());
+        c.width = largeur_case(c);
         c.visible = true;
     }
+}
+
+int ExerciceAlleles::largeur_case(const CaseACocher& c) const {
+    return f.plateforme.mesure(c.caption, f.coquille.mesure_relation->police).largeur + 14;
+}
+
+void ExerciceAlleles::remesure_relations() {
+    for (int g = 1; g <= 2; ++g)
+        for (int i = 1; i <= max_relations; ++i)
+            if (case_relation[g][i]->visible)
+                case_relation[g][i]->width = largeur_case(*case_relation[g][i]);
 }
 
 void ExerciceAlleles::mise_en_page(bool deux_genes) {

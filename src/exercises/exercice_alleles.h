@@ -21,12 +21,19 @@ class ExerciceAlleles {
     void montre();
     // "OK": every statement of the genes in use marked "bien" or "faux" beside its box.
     void marque();
-    // The cancel that the answers panel and the genotype panel share.
+    // The genotype panel's cancel. Files saved before the answers panel had a close of its
+    // own used it for that panel too: their lines replay it.
     void annule();
+    // "Annuler" of the answers panel: the panel closes, the family stays as it is.
+    void ferme();
+    // The pupil's tick of statement i of gene g, kept in the log so that the answers come back.
+    void note_reponse(int g, int i);
 
     void remet_reponses();
     void vide_enonces();
-    void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
+    void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux);
+    // The statements' boxes sized again to their texts, after a change of language.
+    void remesure_relations();
     void montre_relations(int g, const ModeleCaracteres& modele);
     void mise_en_page(bool deux_genes);
 
@@ -37,6 +44,7 @@ class ExerciceAlleles {
     BoutonGlyphe *ok, *annuler;
 
   private:
+    int largeur_case(const CaseACocher& c) const;
     FenetrePrincipale& f;
 };
 

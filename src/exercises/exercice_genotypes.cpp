@@ -1,4 +1,6 @@
 #include "exercises/exercice_genotypes.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "app/fenetre_principale.h"
 #include "exercises/marquage_genotype.h"
@@ -40,8 +42,10 @@ void ExerciceGenotypes::relie_pedigree() {
     };
 }
 
+// Started again while it runs, it would take the states it set itself for those to give back.
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
+    if (arbre.ped.mode_interro_geno) return;
     arbre.ped.mode_interro_geno = true;
     // Every symbol takes the click that asks its genotype; the end of the questions gives back
     // what each took before.
@@ -53,7 +57,7 @@ void ExerciceGenotypes::commence() {
     dialogue.autre->enabled = false;
     const bool deux = f.genes.modele.nb_genes == 2;
     dialogue.reponse2->visible = dialogue.marque2->visible = deux;
-    dialogue.num_gene->set_caption(deux ? "gène 1      gène 2" : "gène 1");
+    ecrit(*dialogue.num_gene, deux ? msg::genes_1_et_2 : msg::gene_1, f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = true;
 }
@@ -63,7 +67,7 @@ void ExerciceGenotypes::question(int n) {
     dialogue.left = symbole.left;
     dialogue.top = symbole.bottom() + 100;
     dialogue.visible = false;
-    dialogue.caption = InterroGenotype::titre_question;
+    dialogue.demande_genotype(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_pleine;
     hint_interroge = f.famille.individu(n).bulle();
     dialogue.visible = true;
@@ -78,19 +82,20 @@ void ExerciceGenotypes::question(int n) {
 
 // The window closed by its own close button after an earlier "Autre génotype" waits as well.
 void ExerciceGenotypes::attend_un_clic() {
-    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.attend_un_clic(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = true;
 }
 
 void ExerciceGenotypes::marque() {
     const GenotypesDeLaBulle g = genotypes_de_la_bulle(hint_interroge);
-    dialogue.reponse_juste->set_caption("rep:" + hint_interroge);
-    const auto note = [](bool juste) { return juste ? "oui" : "non"; };
-    dialogue.marque1->set_caption(
-        note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))));
-    dialogue.marque2->set_caption(
-        note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))));
+    const Langue l = f.textes.langue();
+    ecrit(*dialogue.reponse_juste, msg::reponse + hint_interroge, l);
+    const auto note = [](bool juste) { return juste ? msg::oui_juste : msg::non_faux; };
+    ecrit(*dialogue.marque1,
+          note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))), l);
+    ecrit(*dialogue.marque2,
+          note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))), l);
     dialogue.autre->enabled = true;
 }
 
@@ -106,12 +111,12 @@ bool ExerciceGenotypes::casse_exacte(int g) const {
 void ExerciceGenotypes::autre_genotype() {
     dialogue.marque1->set_caption(":");
     dialogue.marque2->set_caption(":");
-    dialogue.reponse_juste->set_caption("rep:");
+    ecrit(*dialogue.reponse_juste, msg::reponse, f.textes.langue());
     dialogue.autre->enabled = false;
     autre_demande = true;
     dialogue.reponse1->caption.clear();
     dialogue.reponse2->caption.clear();
-    dialogue.caption = InterroGenotype::titre_attente;
+    dialogue.attend_un_clic(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
     dialogue.visible = false;
 }
@@ -131,7 +136,7 @@ void ExerciceGenotypes::ferme_hors_question() {
 }
 
 void ExerciceGenotypes::aide() {
-    f.plateforme.ouvrir_aide(sujet_aide);
+    f.plateforme.ouvrir_aide(msg::page_aide, sujet_aide);
 }
 
 } // namespace orvan

@@ -19,8 +19,10 @@ class InterroGenotype : public Fiche {
     static constexpr int hauteur_pleine = 127 + hauteur_bord;
     // Only the caption bar shows.
     static constexpr int hauteur_titre = 18;
-    static constexpr const char* titre_attente = "Cliquez sur un individu";
-    static constexpr const char* titre_question = "Quel est son génotype?";
+
+    // The caption bar: waiting for a click on an individual, or asking its genotype.
+    void attend_un_clic(Langue l);
+    void demande_genotype(Langue l);
 
     // The window's own close button: it goes without any of its buttons' work.
     void ferme() {

@@ -8,6 +8,8 @@
 
 namespace orvan {
 
+// The genotypes of the individual's sex, in the order that saved files name them; those of the
+// other sex wait for the sex choice to turn to it.
 void SaisieGenotypes::offre_genotypes(int g, int n) {
     const Pedigree& ped = f.arbre.ped;
     RadioGroupe& liste = *radio_genotype[g];
@@ -43,10 +45,11 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
                 }
             }
     }
+    suit_le_sexe[g] = lie_au_sexe;
 }
 
 void SaisieGenotypes::prepare_saisie(int n) {
-    const Sexe sexe = f.famille.individu(n).sexe;
+    const Sexe sexe_indiv = f.famille.individu(n).sexe;
     radio_genotype[1]->vide();
     radio_genotype[2]->vide();
     for (int g = 1; g <= 2; ++g)
@@ -58,16 +61,74 @@ void SaisieGenotypes::prepare_saisie(int n) {
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
             const std::string& genotype = modele.genotype_du_gene[g][i];
-            if (sexe == Sexe::femme && contient(genotype, "Y"))
+            if (sexe_indiv == Sexe::femme && contient(genotype, "Y"))
                 case_genotype[g][i]->enabled = false;
-            if (sexe == Sexe::homme && compte(genotype, 'X') >= 2)
+            if (sexe_indiv == Sexe::homme && compte(genotype, 'X') >= 2)
                 case_genotype[g][i]->enabled = false;
         }
-    cadre(1);
-    for (int g = 1; g <= 2; ++g)
-        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i)
-            if (case_genotype[g][i]->enabled)
-                radio_genotype[g]->items.push_back(modele.genotype_du_gene[g][i]);
+    cadre(true);
+    // Those of the individual's sex, in the order saved files name them; the others wait for
+    // the sex choice to turn to them.
+    for (int g = 1; g <= 2; ++g) {
+        suit_le_sexe[g] = false;
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
+            const std::string& genotype = modele.genotype_du_gene[g][i];
+            if (sexe_genotype(genotype) != "rien") suit_le_sexe[g] = true;
+            if (case_genotype[g][i]->enabled) radio_genotype[g]->items.push_back(genotype);
+        }
+    }
+    // A spouse is of the partner's other sex: the crossing makes it so.
+    this->sexe->index = sexe_indiv == Sexe::homme ? 0 : 1;
+    this->sexe->enabled = n <= 2;
+    accorde_au_sexe();
+}
+
+namespace {
+
+// The genotypes of gene g that the panel can offer either sex: for a change, those the
+// founders' gametes make; for an entry, every genotype of the gene.
+std::vector<std::string> genotypes_possibles(const FenetrePrincipale& f, int g) {
+    const Pedigree& ped = f.arbre.ped;
+    const auto allele = [g](const std::string& gamete) {
+        return g == 1 ? tete(gamete) : queue(gamete, 10);
+    };
+    std::vector<std::string> possibles;
+    for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
+        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
+        bool fait = !ped.changement_genotype;
+        for (const std::string& a : ped.gam_parent1)
+            for (const std::string& b : ped.gam_parent2)
+                fait = fait || allele(a) + "," + allele(b) == genotype;
+        if (fait) possibles.push_back(genotype);
+    }
+    return possibles;
+}
+
+} // namespace
+
+// Only the genotypes of the sex chosen can be confirmed. Those of the other sex join the list
+// after the ones it had, which keep their places: saved files name the items by their place.
+void SaisieGenotypes::accorde_au_sexe() {
+    const int n = individu_entre();
+    if (!individu_valide(n)) return;
+    const bool feminin = f.famille.individu(n).sexe == Sexe::femme;
+    for (int g = 1; g <= 2; ++g) {
+        RadioGroupe& liste = *radio_genotype[g];
+        for (const std::string& autre : genotypes_possibles(f, g))
+            if (convient_au_sexe(autre, feminin) &&
+                std::find(liste.items.begin(), liste.items.end(), autre) == liste.items.end())
+                liste.items.push_back(autre);
+        liste.inactifs.assign(liste.items.size(), false);
+        if (!suit_le_sexe[g]) continue;
+        for (std::size_t i = 0; i < liste.items.size(); ++i)
+            liste.inactifs[i] = !convient_au_sexe(liste.items[i], feminin);
+    }
+    regle_ok();
+}
+
+int SaisieGenotypes::individu_entre() const {
+    const Pedigree& ped = f.arbre.ped;
+    return ped.changement_genotype ? ped.indiv_saisi : ped.indiv_courant;
 }
 
 void SaisieGenotypes::vide_genotypes(ModeleCaracteres& modele) {

@@ -26,8 +26,13 @@ class SaisieGenotypes {
     void choix_genotype(int g, int k);
     // "Ok" waits for one genotype with one gene, for both with two.
     void regle_ok();
-    // The outline chosen in "Choix sexe" goes at once to the individual clicked.
+    // The outline chosen in "Choix sexe" goes at once to the individual whose genotypes are
+    // entered, and only the genotypes of that sex can be confirmed.
     void change_sexe();
+    void accorde_au_sexe();
+    // The individual whose genotypes the panel gives: the one right-clicked for a change, the
+    // founder or the new spouse for an entry.
+    int individu_entre() const;
     void change_nb_descendants();
     // "Ok": a new entry gives the individual its genotypes and hands over to the crossing; a
     // change gives them to the individual clicked, and nothing is drawn again.
@@ -39,8 +44,8 @@ class SaisieGenotypes {
     void offre_genotypes(int g, int n);
     // The lists and boxes for entering individual n's genotypes directly.
     void prepare_saisie(int n);
-    // Sizes the panel to its lists; montre == 1 also shows it.
-    void cadre(int montre);
+    // Sizes the panel to its lists, and shows it when asked.
+    void cadre(bool montre);
 
     void vide_genotypes(ModeleCaracteres& modele);
     void retire_premiers_items(int nb_genes);
@@ -59,6 +64,8 @@ class SaisieGenotypes {
 
   private:
     void relie_gestionnaires();
+    // Whether the genotypes offered for gene g depend on the sex.
+    std::array<bool, 3> suit_le_sexe{};
     void confirme_saisie();
     void confirme_changement();
     FenetrePrincipale& f;

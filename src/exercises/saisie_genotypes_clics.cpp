@@ -29,9 +29,11 @@ void SaisieGenotypes::choisit_saisie_genotypes() {
     f.journal.stock_ev(ev::SaisieDesGenotypes{});
 }
 
+// A genotype greyed for the sex chosen is no choice.
 void SaisieGenotypes::regle_ok() {
-    const bool premier = radio_genotype[1]->index >= 0;
-    const bool second = radio_genotype[2]->index >= 0;
+    const auto choisi = [](const RadioGroupe& r) { return r.index >= 0 && r.item_actif(r.index); };
+    const bool premier = choisi(*radio_genotype[1]);
+    const bool second = choisi(*radio_genotype[2]);
     const int nb_genes = f.genes.modele.nb_genes;
     ok->enabled = (nb_genes == 1 && premier != second) || (nb_genes == 2 && premier && second);
 }
@@ -50,16 +52,18 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
     regle_ok();
 }
 
-// The genotypes offered stay those of the sex the panel was opened with: the panel is open, so
-// the request to open it again is turned down.
+// The panel is open, so the request to open it again for the individual clicked is turned
+// down; saved files rely on that request.
 void SaisieGenotypes::change_sexe() {
-    const int n = f.arbre.ped.indiv_saisi;
+    const int n = individu_entre();
     if (individu_valide(n)) {
         f.famille.individu(n).sexe = sexe->index == 0 ? Sexe::homme : Sexe::femme;
         f.arbre.projette_individu(n);
     }
+    accorde_au_sexe();
+    cadre(false);
     f.journal.stock_ev(ev::ChoixSexe{sexe->index});
-    f.phenotypes.choix_all(n, Bouton::droit);
+    f.phenotypes.choix_all(f.arbre.ped.indiv_saisi, Bouton::droit);
 }
 
 // The phenotype panel's box is the one the crossing reads.

@@ -1,19 +1,22 @@
 // The genotype panel's controls and its layout once the genes are known.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
 void SaisieGenotypes::cree_controles() {
     panneau = &place(f.cree<Groupe>(nullptr, "Group_choix_geno"), 0, 0, 284, 200);
-    panneau->caption = "Choix des génotypes";
+    ecrit(*panneau, msg::choix_des_genotypes, f.textes.langue());
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
     for (int g = 1; g <= 2; ++g) {
         Groupe& boite = f.cree<Groupe>(panneau, g == 1 ? "GroupBox2" : "GroupBox3");
         place(boite, g == 1 ? 8 : 120, 18, 105, 60);
-        boite.caption = g == 1 ? "premier gène" : "deuxième gène";
+        ecrit(boite, g == 1 ? msg::premier_gene_minuscule : msg::deuxieme_gene_minuscule,
+              f.textes.langue());
         boite.visible = false;
         boite.curseur = Curseur::deplacement;
         boites[g] = &boite;
@@ -25,14 +28,17 @@ void SaisieGenotypes::cree_controles() {
     radio_genotype[1] = &place(f.cree<RadioGroupe>(panneau, "choix_gen1"), 8, 18, 105, 40);
     radio_genotype[2] = &place(f.cree<RadioGroupe>(panneau, "choix_gen2"), 120, 18, 105, 40);
     sexe = &place(f.cree<RadioGroupe>(panneau, "choix_sexe"), 166, 80, 110, 58);
-    sexe->caption = "Choix sexe";
-    sexe->items = {"masculin", "féminin"};
-    ok = &cree_bouton(f, panneau, "BitBtn8", "Ok", {8, 80, 70}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn9", "Annuler", {82, 80, 77}, Glyphe::annuler);
+    ecrit(*sexe, msg::choix_sexe, f.textes.langue());
+    ecrit_items(*sexe, {msg::masculin, msg::feminin}, f.textes.langue());
+    ok = &cree_bouton(f, panneau, "BitBtn8", msg::ok_saisie, {8, 80, 70}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn9", msg::annuler, {82, 80, 77}, Glyphe::annuler);
     groupe_nb_descendants = &place(f.cree<Groupe>(panneau, "gr_nb_desc2"), 8, 110, 150, 48);
-    groupe_nb_descendants->caption = "Nb descendants";
+    ecrit(*groupe_nb_descendants, msg::nb_descendants, f.textes.langue());
     nb_descendants = &place(f.cree<Combo>(groupe_nb_descendants, "choix_nb_desc2"), 8, 18, 100, 22);
-    nb_descendants->items = {"hasard", "2", "3", "4", "5", "6"};
+    ecrit_items(*nb_descendants,
+                {msg::hasard, Texte::tel_quel("2"), Texte::tel_quel("3"), Texte::tel_quel("4"),
+                 Texte::tel_quel("5"), Texte::tel_quel("6")},
+                f.textes.langue());
     nb_descendants->index = 0;
     relie_gestionnaires();
 }
@@ -63,7 +69,7 @@ void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
     panneau->height = groupe_nb_descendants->bottom() + 5;
 }
 
-void SaisieGenotypes::cadre(int montre) {
+void SaisieGenotypes::cadre(bool montre) {
     const int ligne = f.coquille.mesure_genotype->height + 4;
     for (int g = 1; g <= 2; ++g)
         radio_genotype[g]->height = (static_cast<int>(radio_genotype[g]->items.size()) + 1) * ligne;
@@ -72,7 +78,7 @@ void SaisieGenotypes::cadre(int montre) {
     annuler->top = sexe->top = ok->top;
     groupe_nb_descendants->top = ok->bottom() + 2;
     panneau->height = groupe_nb_descendants->bottom() + 5;
-    if (montre == 1) panneau->visible = true;
+    if (montre) panneau->visible = true;
 }
 
 } // namespace orvan

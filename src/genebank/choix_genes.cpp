@@ -1,5 +1,7 @@
 // Listing the genes of the bank and choosing one or two of them.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "genebank/banque_integree.h"
 #include "genebank/decoupage.h"
@@ -11,14 +13,14 @@ namespace orvan {
 
 void ChoixGenes::cree_controles() {
     panneau = &place(f.cree<Groupe>(nullptr, "group_choix"), 0, 110, 370, 120);
-    panneau->caption = "Choix des gènes";
+    ecrit(*panneau, msg::choix_des_genes, f.textes.langue());
     panneau->visible = false;
     premier_gene = &place(f.cree<RadioGroupe>(panneau, "Group_prem"), 8, 20, 175, 60);
-    premier_gene->caption = "Premier gène";
+    ecrit(*premier_gene, msg::premier_gene, f.textes.langue());
     second_gene = &place(f.cree<RadioGroupe>(panneau, "Group_sec"), 188, 20, 175, 60);
-    second_gene->caption = "Deuxième gène";
-    ok = &cree_bouton(f, panneau, "BitBtn1", "OK", {8, 85, 75}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn2", "Annuler", {88, 85, 75}, Glyphe::annuler);
+    ecrit(*second_gene, msg::deuxieme_gene, f.textes.langue());
+    ok = &cree_bouton(f, panneau, "BitBtn1", msg::ok, {8, 85, 75}, Glyphe::ok);
+    annuler = &cree_bouton(f, panneau, "BitBtn2", msg::annuler, {88, 85, 75}, Glyphe::annuler);
     banque = &place(f.cree<Memo>(nullptr, "banque_genes"), 0, 0, 100, 50);
     banque->visible = false;
     banque->lignes = banque_integree();
@@ -42,8 +44,11 @@ void ChoixGenes::extrait_maladies() {
         ++modele.nb_maladies;
         const std::string nom = nom_gene(lignes[i]);
         modele.nom_maladie[modele.nb_maladies] = nom;
-        premier_gene->items.push_back(nom);
-        second_gene->items.push_back(nom);
+        const Texte affiche = msg::texte_de_la_banque(nom);
+        for (RadioGroupe* liste : {premier_gene, second_gene}) {
+            liste->items.push_back(f.textes(affiche));
+            liste->textes_items.push_back(affiche);
+        }
     }
     const int h = f.coquille.mesure_hauteur->height;
     premier_gene->height = fois_un_et_demi(modele.nb_maladies * h);
@@ -68,7 +73,7 @@ bool ChoixGenes::choix_complet() const {
 // A click in one gene list; the other list must not hold the same gene in two-gene mode.
 void ChoixGenes::clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste) {
     if (modele.nb_genes == 2 && autre.index >= 0 && autre.index == liste.index) {
-        f.plateforme.avertissement("Les deux gènes sont semblables");
+        f.plateforme.avertissement(msg::genes_semblables);
         liste.selectionne(-1);
     }
     ok->enabled = choix_complet();

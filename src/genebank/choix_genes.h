@@ -2,6 +2,7 @@
 #pragma once
 
 #include "genebank/modele_caracteres.h"
+#include "ground/textes.h"
 
 #include <cstddef>
 #include <string>
@@ -27,8 +28,13 @@ class ChoixGenes {
     void clic_second_gene();
     // "OK": builds the trait model of the chosen genes and every panel that shows it.
     void confirme_genes();
+    // A new choice of genes starts from none: the title, legend and trait model of the last
+    // confirmation go, so that undoing back to the choice shows what opening its lines shows.
+    void oublie_genes();
     void annule();
     bool choix_complet() const;
+    // The title in the middle of the window, after its text changed.
+    void centre_titre();
 
     ModeleCaracteres modele;
 
@@ -37,11 +43,14 @@ class ChoixGenes {
     BoutonGlyphe *ok, *annuler;
     Memo* banque; // the gene bank's text
 
+    // The gene of the bank that a list has selected, by the bank's own name; empty when none.
+    std::string nom_choisi(const RadioGroupe& liste) const;
+
   private:
     void clic_liste(RadioGroupe& liste, const RadioGroupe& autre, int numero_liste);
     void dimension_choix(int type);
     void vide_modele();
-    void montre_titre(const std::string& texte);
+    void montre_titre(const Texte& texte);
     void lit_banque(const std::string& nom1, const std::string& nom2);
     void lit_gene(int g, std::size_t entete);
     std::size_t lit_phenotypes(int g, std::size_t entete);

@@ -18,10 +18,14 @@ struct ModeleCaracteres {
     int nb_phenotypes_total = 0;
     int nb_genotypes = 0;
     std::array<int, 3> nb_genotypes_gene{};
-    // The genotype table's entries of each gene: gene 1's come first, then gene 2's.
+    // The genotype table's entries of each gene, which stand together from premiere_entree
+    // on, in the bank's order of the genes.
     std::array<int, 3> nb_entrees_table{};
+    std::array<int, 3> premiere_entree{};
     std::array<int, 3> nb_relations{};
     std::array<std::string, 3> commentaire;
+    // The chosen genes as the bank names them: "Daltonisme d".
+    std::array<std::string, 3> nom_gene;
 
     // Genotype table, 1..55, both genes together, repetitions kept.
     std::array<std::string, max_genotypes_table + 1> phenotype_du_genotype;

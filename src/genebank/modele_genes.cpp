@@ -1,6 +1,8 @@
 // "OK" of the gene choice: the trait model of the chosen genes read from the bank, and every
 // panel that shows it filled and laid out.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "genebank/decoupage.h"
 #include "genebank/melange.h"
@@ -19,15 +21,21 @@ void ChoixGenes::confirme_genes() {
     f.alleles.vide_enonces();
     f.phenotypes.vide_listes();
 
-    const std::string nom1 = premier_gene->texte_choisi();
-    const std::string nom2 = deux ? second_gene->texte_choisi() : std::string();
-    f.alleles.nomme_genes(nom1, nom2, deux);
-    f.phenotypes.nomme_genes(nom1, nom2, deux);
-    montre_titre(deux ? nom1 + " et " + nom2 : nom1);
+    // The bank's own names, whatever language the lists show them in.
+    const std::string nom1 = nom_choisi(*premier_gene);
+    const std::string nom2 = deux ? nom_choisi(*second_gene) : std::string();
+    modele.nom_gene = {"", nom1, nom2};
+    const Texte texte1 = msg::texte_de_la_banque(nom1), texte2 = msg::texte_de_la_banque(nom2);
+    f.alleles.nomme_genes(texte1, texte2, deux);
+    f.phenotypes.nomme_genes(texte1, texte2, deux);
+    montre_titre(deux ? texte1 + msg::et + texte2 : texte1);
     lit_banque(nom1, nom2);
 
     f.arbre.remet_couleurs(f.couleurs.table[16]);
-    f.coquille.titre->hint = modele.commentaire[1] + " " + modele.commentaire[2];
+    ecrit_bulle(*f.coquille.titre,
+                msg::texte_de_la_banque(modele.commentaire[1]) + " " +
+                    msg::texte_de_la_banque(modele.commentaire[2]),
+                f.textes.langue());
     f.genotypes.retire_premiers_items(deux ? 2 : 1);
 
     f.phenotypes.mise_en_page(modele);
@@ -47,14 +55,38 @@ void ChoixGenes::vide_modele() {
     modele.nb_phenotypes_total = 0;
     modele.nb_genotypes_gene = {0, 0, 0};
     modele.nb_entrees_table = {0, 0, 0};
+    modele.premiere_entree = {0, 0, 0};
     modele.nb_relations = {0, 0, 0};
+    modele.nom_gene = {"", "", ""};
 }
 
-void ChoixGenes::montre_titre(const std::string& texte) {
+std::string ChoixGenes::nom_choisi(const RadioGroupe& liste) const {
+    const int i = liste.index + 1;
+    return i >= 1 && i <= modele.nb_maladies ? modele.nom_maladie[i] : std::string();
+}
+
+void ChoixGenes::oublie_genes() {
+    vide_modele();
     Label& titre = *f.coquille.titre;
-    titre.set_caption(texte);
-    titre.left = f.width / 2 - titre.width / 2;
+    ecrit(titre, Texte{}, f.textes.langue());
+    ecrit_bulle(titre, Texte{}, f.textes.langue());
+    titre.visible = false;
+    ecrit_titre(f, msg::titre_fenetre, f.textes.langue());
+    f.couleurs.montre_legende(0);
+}
+
+void ChoixGenes::montre_titre(const Texte& texte) {
+    Label& titre = *f.coquille.titre;
+    ecrit(titre, texte, f.textes.langue());
+    centre_titre();
     titre.visible = true;
+    // The window names the family's genes, as its title does.
+    ecrit_titre(f, texte, f.textes.langue());
+}
+
+void ChoixGenes::centre_titre() {
+    Label& titre = *f.coquille.titre;
+    titre.left = f.width / 2 - titre.width / 2;
 }
 
 void ChoixGenes::lit_banque(const std::string& nom1, const std::string& nom2) {
@@ -105,7 +137,8 @@ std::size_t ChoixGenes::lit_genotypes(int g, std::size_t j) {
         for (const std::string& genotype : liste.genotypes) {
             if (modele.nb_genotypes < max_genotypes_table) {
                 ++modele.nb_genotypes;
-                ++modele.nb_entrees_table[g];
+                if (modele.nb_entrees_table[g]++ == 0)
+                    modele.premiere_entree[g] = modele.nb_genotypes;
                 modele.phenotype_du_genotype[modele.nb_genotypes] = coupe(liste.phenotype, 50);
                 modele.genotype_texte[modele.nb_genotypes] = coupe(genotype, 50);
             }

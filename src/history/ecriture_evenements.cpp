@@ -49,6 +49,13 @@ struct Ecriture {
     std::string operator()(const ev::GenotypesConfirmes&) const { return "bitbtn8click"; }
     std::string operator()(const ev::AllelesMarques&) const { return "bitbtn6click"; }
     std::string operator()(const ev::AllelesAnnules&) const { return "bitbtn7click"; }
+    std::string operator()(const ev::ReponsesFermees&) const { return "ferme_reponsesclick"; }
+    std::string operator()(const ev::ReponseCochee& e) const {
+        return paire("coche_reponse", e.gene, e.enonce) + (e.coche ? "=1" : "=0");
+    }
+    std::string operator()(const ev::RegleChromosomeSexuel&) const {
+        return "gametes_chromosome_sexuel";
+    }
     std::string operator()(const ev::DecalageFratrie& e) const {
         return paire("decal_fratrie", e.fratrie, e.decalage);
     }

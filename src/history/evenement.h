@@ -94,6 +94,22 @@ struct AllelesMarques {
 struct AllelesAnnules {
     bool operator==(const AllelesAnnules&) const = default;
 };
+// The answers panel closed by its own "Annuler": files written before it had one closed it
+// with AllelesAnnules, the cancel it shares with the genotype panel.
+struct ReponsesFermees {
+    bool operator==(const ReponsesFermees&) const = default;
+};
+// The pupil's tick (or untick) of statement `enonce` of gene `gene` in the answers panel.
+struct ReponseCochee {
+    std::int64_t gene, enonce;
+    bool coche;
+    bool operator==(const ReponseCochee&) const = default;
+};
+// From here on a gamete carries one sex chromosome: a log without this event was written when
+// a father's two X-linked genes mixed his X with his Y.
+struct RegleChromosomeSexuel {
+    bool operator==(const RegleChromosomeSexuel&) const = default;
+};
 // A sibship moved sideways by dx.
 struct DecalageFratrie {
     std::int64_t fratrie, decalage;
@@ -113,7 +129,8 @@ using Evenement =
                  ev::PhenotypesConfirmes, ev::PhenotypesAnnules, ev::SaisieDesPhenotypes,
                  ev::SaisieDesGenotypes, ev::GenotypeCoche, ev::GenotypeChoisi, ev::ChoixSexe,
                  ev::GenotypesConfirmes, ev::AllelesMarques, ev::AllelesAnnules,
-                 ev::DecalageFratrie, ev::CouleursLegende>;
+                 ev::DecalageFratrie, ev::CouleursLegende, ev::ReponsesFermees,
+                 ev::ReponseCochee, ev::RegleChromosomeSexuel>;
 
 // The events of one log line, in the order their handlers run. A comment (a line with an
 // apostrophe) and a line no event reads give none.

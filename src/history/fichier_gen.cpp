@@ -1,13 +1,13 @@
 #include "history/fichier_gen.h"
 
+#include "ground/messages.h"
+#include "history/descripteur.h"
 #include "ui/texte.h"
 
 #include <cerrno>
-#include <csignal>
-#include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
-#include <filesystem>
-#include <optional>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -16,28 +16,9 @@ namespace orvan {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::size_t morceau = 64 * 1024;
 constexpr std::size_t memoire_par_octet = 20;
-constexpr std::size_t memoire_de_base = 1024 * 1024;
-
-// Closes a descriptor on every way out.
-class Descripteur {
-  public:
-    explicit Descripteur(int fd) : fd_(fd) {}
-    ~Descripteur() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descripteur(const Descripteur&) = delete;
-    Descripteur& operator=(const Descripteur&) = delete;
-    int get() const { return fd_; }
-    // Closes at once: a late write error shows here.
-    bool ferme() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-  private:
-    int fd_;
-};
+constexpr std::size_t memoire_de_base = 8 * 1024 * 1024;
 
 // The text as the reader sees the bytes: valid UTF-8 stays, anything else is Windows-1252.
 std::string texte_lu(std::string octets) {
@@ -57,11 +38,15 @@ template <class F> void pour_chaque_ligne(std::string_view texte, F f) {
     if (debut < texte.size()) f(debut, texte.size() - debut);
 }
 
-std::vector<std::string> coupe_en_lignes(std::string_view texte) {
+std::size_t nombre_de_lignes(std::string_view texte) {
     std::size_t nb = 0;
     pour_chaque_ligne(texte, [&](std::size_t, std::size_t) { ++nb; });
+    return nb;
+}
+
+std::vector<std::string> coupe_en_lignes(std::string_view texte) {
     std::vector<std::string> lignes;
-    lignes.reserve(nb);
+    lignes.reserve(nombre_de_lignes(texte));
     pour_chaque_ligne(
         texte, [&](std::size_t debut, std::size_t n) { lignes.emplace_back(texte, debut, n); });
     return lignes;
@@ -79,10 +64,28 @@ std::size_t memoire_des_lignes(const std::string& texte) {
     return total;
 }
 
-enum class Lecture { complete, erreur, trop_longue };
+enum class Lecture { complete, erreur, trop_longue, muette };
+
+// What a pipe or a device may keep us waiting in all, before it is given up: the window must
+// not freeze on a pipe whose writer never writes.
+constexpr int attente_max_ms = 1000;
+
+// Waits for something to read on a descriptor that does not block, within what is left of the
+// wait allowed.
+bool attend_des_octets(int fd, int& attente_restante_ms) {
+    pollfd p{fd, POLLIN, 0};
+    timespec debut{}, fin{};
+    ::clock_gettime(CLOCK_MONOTONIC, &debut);
+    const int n = ::poll(&p, 1, attente_restante_ms);
+    ::clock_gettime(CLOCK_MONOTONIC, &fin);
+    attente_restante_ms -= static_cast<int>((fin.tv_sec - debut.tv_sec) * 1000 +
+                                            (fin.tv_nsec - debut.tv_nsec) / 1'000'000);
+    return n > 0 && attente_restante_ms > 0;
+}
 
 // Reads to the end, to the first NUL (nothing after it is read) or just past the limit.
 Lecture lit_octets(int fd, std::string& octets) {
+    int attente_restante_ms = attente_max_ms;
     for (;;) {
         const std::size_t deja = octets.size();
         if (deja > taille_max_fichier_gen) return Lecture::trop_longue;
@@ -90,6 +93,10 @@ Lecture lit_octets(int fd, std::string& octets) {
         const ssize_t n = ::read(fd, octets.data() + deja, morceau);
         octets.resize(deja + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EAGAIN) {
+            if (!attend_des_octets(fd, attente_restante_ms)) return Lecture::muette;
+            continue;
+        }
         if (n < 0) return Lecture::erreur;
         if (n == 0) return Lecture::complete;
         if (const auto nul = octets.find('\0', deja); nul != std::string::npos) {
@@ -100,11 +107,21 @@ Lecture lit_octets(int fd, std::string& octets) {
 }
 
 LectureGen illisible(const std::string& chemin) {
-    return {{}, "Impossible d'ouvrir le fichier " + chemin};
+    return {{}, msg::ouverture_impossible.avec({Texte::tel_quel(chemin)})};
 }
 
 LectureGen trop_volumineux(const std::string& chemin) {
-    return {{}, "Le fichier " + chemin + " est trop volumineux pour être ouvert."};
+    return {{}, msg::trop_volumineux.avec({Texte::tel_quel(chemin)})};
+}
+
+LectureGen muet(const std::string& chemin) {
+    return {{}, msg::fichier_muet.avec({Texte::tel_quel(chemin)})};
+}
+
+LectureGen trop_de_lignes(const std::string& chemin, std::size_t nb) {
+    return {
+        {},
+        msg::trop_de_lignes.avec({Texte::tel_quel(chemin), Texte::tel_quel(std::to_string(nb))})};
 }
 
 } // namespace
@@ -125,142 +142,24 @@ std::string texte_des_lignes(const std::vector<std::string>& lignes) {
 }
 
 LectureGen lit_fichier_gen(const std::string& chemin) {
-    // Opening a pipe that nobody writes to does not wait; reading then blocks as usual.
+    // Opening a pipe that nobody writes to does not wait, and neither does reading it.
     Descripteur f(::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat etat {};
     if (f.get() < 0 || ::fstat(f.get(), &etat) != 0) return illisible(chemin);
     const bool ordinaire = S_ISREG(etat.st_mode);
     if (ordinaire && static_cast<std::size_t>(etat.st_size) > taille_max_fichier_gen)
         return trop_volumineux(chemin);
-    const int drapeaux = ::fcntl(f.get(), F_GETFL);
-    if (drapeaux < 0 || ::fcntl(f.get(), F_SETFL, drapeaux & ~O_NONBLOCK) != 0)
-        return illisible(chemin);
     std::string octets;
     if (ordinaire) octets.reserve(static_cast<std::size_t>(etat.st_size) + morceau);
     const Lecture lecture = lit_octets(f.get(), octets);
     if (lecture == Lecture::erreur) return illisible(chemin);
     if (lecture == Lecture::trop_longue) return trop_volumineux(chemin);
+    if (lecture == Lecture::muette) return muet(chemin);
     const std::size_t taille = octets.size();
     const std::string texte = texte_lu(std::move(octets));
     if (memoire_des_lignes(texte) > memoire_par_octet * taille + memoire_de_base)
-        return trop_volumineux(chemin);
+        return trop_de_lignes(chemin, nombre_de_lignes(texte));
     return {coupe_en_lignes(texte), {}};
-}
-
-namespace {
-
-// The file that a save replaces: the end of a chain of symbolic links, which stay links.
-std::optional<std::string> cible_reelle(std::string chemin) {
-    for (int i = 0; i < 40; ++i) {
-        struct stat etat {};
-        if (::lstat(chemin.c_str(), &etat) != 0 || !S_ISLNK(etat.st_mode)) return chemin;
-        std::error_code ec;
-        const fs::path lien = fs::read_symlink(chemin, ec);
-        if (ec) return std::nullopt;
-        chemin =
-            lien.is_absolute() ? lien.string() : (fs::path(chemin).parent_path() / lien).string();
-    }
-    return std::nullopt;
-}
-
-std::string dossier_de(const std::string& chemin) {
-    const fs::path parent = fs::path(chemin).parent_path();
-    return parent.empty() ? "." : parent.string();
-}
-
-bool en_lecture_seule(const std::string& chemin, const struct stat& etat) {
-    // The super-user may write anything, so the mode itself is asked too.
-    if ((etat.st_mode & 0222) == 0) return true;
-    return ::faccessat(AT_FDCWD, chemin.c_str(), W_OK, AT_EACCESS) != 0 &&
-           (errno == EACCES || errno == EPERM || errno == EROFS);
-}
-
-mode_t masque_de_creation() {
-    const mode_t masque = ::umask(0);
-    ::umask(masque);
-    return masque;
-}
-
-// The new file takes the old one's owner, group and permissions; a file that did not exist
-// gets what creating it directly would have given.
-bool donne_les_droits(int fd, const struct stat* ancien) {
-    if (!ancien) return ::fchmod(fd, 0666 & ~masque_de_creation()) == 0;
-    mode_t mode = ancien->st_mode & 0777;
-    if (::fchown(fd, ancien->st_uid, ancien->st_gid) != 0) {
-        if (errno != EPERM) return false;
-        (void)::fchown(fd, static_cast<uid_t>(-1), ancien->st_gid);
-        struct stat nouveau {};
-        if (::fstat(fd, &nouveau) != 0) return false;
-        // Another group must not get the rights that were meant for the old one.
-        if (nouveau.st_gid != ancien->st_gid) mode = (mode & ~070) | ((mode & 07) << 3);
-    }
-    return ::fchmod(fd, mode) == 0;
-}
-
-bool ecrit_tout(int fd, std::string_view octets) {
-    while (!octets.empty()) {
-        const ssize_t n = ::write(fd, octets.data(), octets.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        octets.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-Enregistrement remplit(Descripteur& f, const struct stat* ancien, std::string_view octets) {
-    if (!donne_les_droits(f.get(), ancien)) return Enregistrement::creation_impossible;
-    if (!ecrit_tout(f.get(), octets) || ::fsync(f.get()) != 0)
-        return Enregistrement::erreur_ecriture;
-    return f.ferme() ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
-}
-
-// The rename lasts only once the folder that holds it is on disk.
-bool synchronise_dossier(const std::string& dossier) {
-    Descripteur d(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (d.get() < 0) return false;
-    return ::fsync(d.get()) == 0 || errno == EINVAL;
-}
-
-} // namespace
-
-Enregistrement enregistre_fichier_gen(const std::string& chemin,
-                                      const std::vector<std::string>& lignes) {
-    // Past a limit on file sizes, writing fails instead of ending the process. Set at every
-    // save, since any other code may have put the default back.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const auto cible = cible_reelle(chemin);
-    if (!cible) return Enregistrement::creation_impossible;
-    struct stat ancien {};
-    const bool existe = ::stat(cible->c_str(), &ancien) == 0;
-    // A device or a pipe replaced by a plain file would not be written to.
-    if (existe && !S_ISREG(ancien.st_mode)) return Enregistrement::creation_impossible;
-    if (existe && en_lecture_seule(*cible, ancien)) return Enregistrement::lecture_seule;
-    const std::string dossier = dossier_de(*cible);
-    std::string temporaire = dossier + "/.orvan-XXXXXX";
-    Descripteur f(::mkostemp(temporaire.data(), O_CLOEXEC));
-    if (f.get() < 0) return Enregistrement::creation_impossible;
-    auto resultat = remplit(f, existe ? &ancien : nullptr, texte_des_lignes(lignes));
-    if (resultat == Enregistrement::reussi && ::rename(temporaire.c_str(), cible->c_str()) != 0)
-        resultat = Enregistrement::creation_impossible;
-    if (resultat != Enregistrement::reussi) {
-        ::unlink(temporaire.c_str());
-        return resultat;
-    }
-    return synchronise_dossier(dossier) ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
-}
-
-std::string message_enregistrement(Enregistrement resultat, const std::string& chemin) {
-    switch (resultat) {
-    case Enregistrement::reussi:
-        return {};
-    case Enregistrement::creation_impossible:
-        return "Impossible de créer le fichier " + chemin;
-    case Enregistrement::erreur_ecriture:
-        return "Erreur d'écriture dans le flux";
-    case Enregistrement::lecture_seule:
-        return "Le fichier " + chemin + " est en lecture seule : il n'a pas été remplacé.";
-    }
-    return {};
 }
 
 std::string nom_sans_repertoire(std::string chemin) {

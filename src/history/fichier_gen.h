@@ -1,6 +1,7 @@
 // The file form of the event log: one line per line, CR LF after each.
 #pragma once
 
+#include "ground/textes.h"
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -22,32 +23,23 @@ inline constexpr std::size_t taille_max_fichier_gen = 16 * 1024 * 1024;
 // optional list of lines: false on failure, * gives the lines.
 struct LectureGen {
     std::vector<std::string> lignes;
-    std::string erreur; // empty when the file was read
+    Texte erreur; // empty when the file was read
 
-    explicit operator bool() const { return erreur.empty(); }
+    explicit operator bool() const { return erreur.francais.empty(); }
     std::vector<std::string>& operator*() { return lignes; }
     const std::vector<std::string>& operator*() const { return lignes; }
     bool operator==(const std::vector<std::string>& autres) const {
-        return erreur.empty() && lignes == autres;
+        return erreur.francais.empty() && lignes == autres;
     }
 };
 
 // Reads up to the first NUL byte and no further. A file that cannot be read gives
 // "Impossible d'ouvrir le fichier " + chemin. A file of more than taille_max_fichier_gen bytes
 // is refused, and so is one whose lines would take more than 20 bytes of memory for each byte
-// of the file (plus 1 MiB, so that a few empty lines always pass): thousands of empty lines cost
-// a string each, far more than the byte that ends them.
+// of the file (plus 8 MiB, so that a log of a few hundred thousand empty lines still opens): a
+// million empty lines cost a string each, far more than the byte that ends them. A pipe or a
+// device is read without blocking: one that gives nothing to read for a second is refused.
 LectureGen lit_fichier_gen(const std::string& chemin);
-
-enum class Enregistrement { reussi, creation_impossible, erreur_ecriture, lecture_seule };
-// Writes a new file beside the target under an unpredictable name, then renames it over the
-// target: a failure never destroys the file that was there and leaves no temporary file. A
-// symbolic link is followed and stays a link; the old file's mode, owner and group carry over.
-// A target that we may not write, or whose mode grants nobody writing, is left as it is.
-Enregistrement enregistre_fichier_gen(const std::string& chemin,
-                                      const std::vector<std::string>& lignes);
-// The message to show after a save; empty when it succeeded.
-std::string message_enregistrement(Enregistrement resultat, const std::string& chemin);
 
 // The file's name without its directories.
 std::string nom_sans_repertoire(std::string chemin);

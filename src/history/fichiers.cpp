@@ -1,12 +1,13 @@
 // "Ouvrir" and "Enregistrer": the event log to and from a .gen file.
 #include "app/fenetre_principale.h"
 
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 
 namespace orvan {
 
 void Historique::ouvrir() {
-    const auto chemin = f.plateforme.dialogue_ouvrir(f.coquille.repertoire_depart, "*.gen");
+    const auto chemin = f.plateforme.dialogue_ouvrir(f.coquille.repertoire_depart);
     if (chemin) ouvre_fichier(*chemin);
 }
 

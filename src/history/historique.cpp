@@ -1,8 +1,11 @@
 #include "app/fenetre_principale.h"
 
+#include "history/actions.h"
 #include "history/rejeu.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+
+#include <algorithm>
 
 namespace orvan {
 
@@ -20,11 +23,17 @@ void Historique::cree_controles() {
     lancer->on_click = [this] { rejoue_journal(); };
     annuler->on_click = [this] { annule_derniere_action(); };
     fermer->on_click = [this] { ferme(); };
+    f.journal.apres_ajout = [this] {
+        actions_annulees.clear();
+        actualise_edition();
+    };
 }
 
 void Historique::rejoue_journal() {
     f.visible = false;
     f.journal.rejeu_en_cours = true;
+    // A log that does not name the rule of its gametes was written before it had a choice.
+    f.arbre.ped.regle_gametes = RegleGametes::melange_libre;
     const auto& lignes = f.journal.lignes();
     const std::size_t nb = lignes.size();
     for (std::size_t i = 0; i < nb && i < lignes.size(); ++i)
@@ -32,7 +41,49 @@ void Historique::rejoue_journal() {
     f.couleurs.recolore();
     f.journal.rejeu_en_cours = false;
     f.visible = true;
+    actualise_edition();
 }
+
+void Historique::annule_action() {
+    auto& lignes = f.journal.lignes();
+    const std::size_t debut = debut_derniere_action(lignes, premiere_ligne_d_action());
+    if (debut >= lignes.size()) return;
+    actions_annulees.emplace_back(lignes.begin() + static_cast<std::ptrdiff_t>(debut),
+                                  lignes.end());
+    lignes.resize(debut);
+    rejoue_journal();
+}
+
+void Historique::retablit_action() {
+    if (actions_annulees.empty()) return;
+    auto& lignes = f.journal.lignes();
+    lignes.insert(lignes.end(), actions_annulees.back().begin(), actions_annulees.back().end());
+    actions_annulees.pop_back();
+    rejoue_journal();
+}
+
+// The gene set-up is no action of the pupil's: it stays.
+std::size_t Historique::premiere_ligne_d_action() const {
+    const auto n = static_cast<std::size_t>(std::max(0, f.journal.fin_mise_en_place()));
+    return std::min(n, f.journal.lignes().size());
+}
+
+void Historique::actualise_edition() {
+    const auto& lignes = f.journal.lignes();
+    f.menus.annuler_action->enabled =
+        debut_derniere_action(lignes, premiere_ligne_d_action()) < lignes.size();
+    f.menus.retablir_action->enabled = !actions_annulees.empty();
+}
+
+namespace {
+
+// The rule of the gametes is named just before the confirmation whose crossing first drew with
+// it: it goes with that confirmation.
+void retire_regle_orpheline(std::vector<std::string>& lignes) {
+    if (!lignes.empty() && ligne_est<ev::RegleChromosomeSexuel>(lignes.back())) lignes.pop_back();
+}
+
+} // namespace
 
 // A run of ticks of genotype boxes, or of shifts of sibships, is undone as one action.
 template <class E> bool Historique::annule_serie() {
@@ -58,6 +109,7 @@ void Historique::annule_derniere_action() {
     if (lignes.empty()) return;
     if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
     lignes.pop_back();
+    retire_regle_orpheline(lignes);
     rejoue_journal();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orvan {
 
@@ -20,6 +21,12 @@ class Historique {
     void rejoue_journal();
     // Removes the last action (a whole run of shifts or of genotype choices) and replays.
     void annule_derniere_action();
+    // "Édition" › "Annuler": the last whole action of the user's, kept for "Rétablir".
+    void annule_action();
+    // "Édition" › "Rétablir": the last action undone, done again.
+    void retablit_action();
+    // The two entries enabled when they have something to do.
+    void actualise_edition();
     void montre();
     void ferme();
     void ouvrir();
@@ -32,9 +39,12 @@ class Historique {
     BoutonGlyphe *lancer, *annuler, *fermer;
 
   private:
+    std::size_t premiere_ligne_d_action() const;
     template <class E> bool annule_serie();
 
     FenetrePrincipale& f;
+    // The actions undone, the last one last; a new action of the user's forgets them.
+    std::vector<std::vector<std::string>> actions_annulees;
     std::string dernier_nom_enregistre = "*.gen";
 };
 

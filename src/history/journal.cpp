@@ -8,6 +8,7 @@ namespace orvan {
 void Journal::stock_ev(const Evenement& e) {
     if (rejeu_en_cours) return;
     lignes_->push_back(ecrit_evenement(e));
+    if (apres_ajout) apres_ajout();
 }
 
 void Journal::init_evenement(int n) {
@@ -43,12 +44,15 @@ bool Journal::commence_par_mise_en_place() const {
     return l.size() >= 2 && commence_par_la_graine(l[0]) && choix_du_mode(l[1]);
 }
 
+// The family begins with its first click on an individual; the teacher's own choice of genes
+// comes after the one the start-up makes, so the last confirmation before that click is the one
+// that counts.
 int Journal::fin_mise_en_place() const {
     const auto& l = *lignes_;
-    std::size_t mode = 0;
-    for (std::size_t i = 0; i < l.size(); ++i)
-        if (choix_du_mode(l[i])) mode = i;
-    for (std::size_t i = mode; i < l.size(); ++i)
+    std::size_t debut_famille = 0;
+    while (debut_famille < l.size() && !ligne_contient<ev::ChoixIndividu>(l[debut_famille]))
+        ++debut_famille;
+    for (std::size_t i = debut_famille; i-- > 0;)
         if (ligne_est<ev::GenesConfirmes>(l[i])) return static_cast<int>(i) + 1;
     return 4;
 }

@@ -4,6 +4,7 @@
 #include "history/evenement.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,8 @@ class Journal {
     // Keeps the first n lines (none for n <= 0), seeds the generator from the clock and writes
     // the new seed as the first line.
     void init_evenement(int n);
-    // The number of lines of the gene set-up: up to the confirmation after the last mode
-    // choice (four lines with one gene, five with two).
+    // The number of lines of the gene set-up: up to the last confirmation of the genes before
+    // the family's first line.
     int fin_mise_en_place() const;
     // The log starts with its seed and a mode choice, whose reset makes every replay of it start
     // from the same state: replaying it twice gives what replaying it once gives.
@@ -34,6 +35,8 @@ class Journal {
     const std::vector<std::string>& lignes() const { return *lignes_; }
 
     bool rejeu_en_cours = false;
+    // Runs after a line of the user's is appended.
+    std::function<void()> apres_ajout;
 
   private:
     Generateur& alea_;

@@ -69,7 +69,14 @@ template <class E> void commande(std::string&, Evenements& e) {
     e.push_back(E{});
 }
 
-const std::array<Ligne, 22> lignes_du_journal{{
+// "(g,i)=v": a tick is 1, an untick 0; any other value is no tick.
+void reponse_cochee(std::string& t, Evenements& e) {
+    const auto [g, i] = deux_nombres(t);
+    const std::int64_t v = apres_egal(t);
+    if (v == 0 || v == 1) e.push_back(ev::ReponseCochee{g, i, v == 1});
+}
+
+const std::array<Ligne, 25> lignes_du_journal{{
     {"aleat=", Cle::contenue,
      [](std::string& t, Evenements& e) {
          e.push_back(ev::Graine{static_cast<std::uint32_t>(apres_egal(t))});
@@ -122,6 +129,9 @@ const std::array<Ligne, 22> lignes_du_journal{{
     {"choix_sexeclick", Cle::contenue,
      [](std::string& t, Evenements& e) { e.push_back(ev::ChoixSexe{apres_point(t)}); }},
     {"couleur=", Cle::contenue, couleurs_legende},
+    {"ferme_reponsesclick", Cle::egale, commande<ev::ReponsesFermees>},
+    {"coche_reponse", Cle::contenue, reponse_cochee},
+    {"gametes_chromosome_sexuel", Cle::egale, commande<ev::RegleChromosomeSexuel>},
 }};
 
 } // namespace

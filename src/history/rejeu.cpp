@@ -65,6 +65,14 @@ struct Rejeu {
     void operator()(const ev::GenotypesConfirmes&) const { f.genotypes.confirme(); }
     void operator()(const ev::AllelesMarques&) const { f.alleles.marque(); }
     void operator()(const ev::AllelesAnnules&) const { f.alleles.annule(); }
+    void operator()(const ev::ReponsesFermees&) const { f.alleles.ferme(); }
+    void operator()(const ev::ReponseCochee& e) const {
+        if (dans(e.gene, 1, 2) && dans(e.enonce, 1, max_relations))
+            f.alleles.case_relation[e.gene][e.enonce]->coche(e.coche);
+    }
+    void operator()(const ev::RegleChromosomeSexuel&) const {
+        f.arbre.adopte_regle_chromosome_sexuel();
+    }
     // The log writes shifts as int: a larger number is no shift. Any other one stops at the bound
     // of the positions.
     void operator()(const ev::DecalageFratrie& e) const {

@@ -34,6 +34,8 @@ class Arbre {
     // Draws the sibship of p1 and p2 as individuals premier.. on the row at height rang.
     void croisement(int p1, int p2, int premier, int rang);
     void croise_fondateurs();
+    // From here on the family's gametes carry one sex chromosome each; the log says so once.
+    void adopte_regle_chromosome_sexuel();
     void croise_conjoint();
     void decale_fratrie(int u, int delta);
     // Sibship line u follows the mouse sideways while it spans its vertical line; the release

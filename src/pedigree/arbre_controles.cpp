@@ -47,6 +47,8 @@ void Arbre::cree_individus() {
         const auto clic = [this, k](Bouton b, int, int) { clic_individu(k, b); };
         tab_shape[k]->on_mouse_down = clic;
         tab_label[k]->on_mouse_down = clic;
+        // The symbol's hint follows every change of genotype; the label's keeps the first one.
+        tab_label[k]->bulle_de = tab_shape[k];
     }
 }
 

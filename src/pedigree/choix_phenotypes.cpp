@@ -1,6 +1,8 @@
 // A click on an individual opens its choice panel; a confirmed choice draws its genotype and
 // hands over to the crossing.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 #include "pedigree/gametes.h"
 #include "ui/texte.h"
@@ -34,7 +36,7 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     ped.choix_en_cours = n;
     // A cancel gives back the sex that the individual had when its panel opened.
     ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
-    f.genotypes.panneau->caption = "Génotype du conjoint";
+    ecrit(*f.genotypes.panneau, msg::genotype_du_conjoint, f.textes.langue());
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
     if (bouton != Bouton::gauche)
@@ -55,16 +57,19 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     Pedigree& ped = f.arbre.ped;
     SaisieGenotypes& g = f.genotypes;
     f.journal.stock_ev(ev::ChoixIndividu{n, true});
-    g.panneau->caption = "Changement de génotype";
+    ecrit(*g.panneau, msg::changement_de_genotype, f.textes.langue());
     ped.changement_genotype = true;
     place_sous(*g.panneau, n);
     ped.gam_parent1 = gametes_de(f.famille.individu(1));
     ped.gam_parent2 = gametes_de(f.famille.individu(2));
     g.sexe->top = g.ok->top;
+    g.sexe->enabled = true;
     g.sexe->selectionne(f.famille.individu(n).sexe == Sexe::homme ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
-    g.cadre(1);
+    // "Ok" waits for a genotype of the individual's sex, also when none is offered.
+    g.accorde_au_sexe();
+    g.cadre(true);
 }
 
 void ChoixPhenotypes::ouvre_choix(int n) {
@@ -72,17 +77,16 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     f.genotypes.radio_genotype[1]->selectionne(-1);
     f.genotypes.radio_genotype[2]->selectionne(-1);
     ped.changement_genotype = false;
-    f.journal.stock_ev(ev::ChoixIndividu{n, false});
     ped.indiv_courant = n;
+    if (f.famille.dernier_indiv > 2 && f.famille.dernier_indiv >= dernier_avant_conjoint) {
+        ped.choix_en_cours = 0;
+        // A refused click writes no line; an older log that holds one has it refused again,
+        // silently.
+        if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::famille_complete);
+        return;
+    }
+    f.journal.stock_ev(ev::ChoixIndividu{n, false});
     if (f.famille.dernier_indiv > 2) {
-        if (f.famille.dernier_indiv >= dernier_avant_conjoint) {
-            ped.choix_en_cours = 0;
-            // The refused click stays in the log: a replay refuses it again, silently.
-            if (!f.journal.rejeu_en_cours)
-                f.plateforme.avertissement("La famille est complète : on ne peut plus ajouter de "
-                                           "conjoint.");
-            return;
-        }
         f.arbre.ajout_conjoint(n);
         n = f.famille.dernier_indiv;
     }
@@ -92,7 +96,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     preselectionne(*premier_phenotype, f.famille.individu(n).phenotype(1));
     preselectionne(*second_phenotype, f.famille.individu(n).phenotype(2));
     affich_all(n);
-    f.genotypes.cadre(0);
+    f.genotypes.cadre(false);
 }
 
 void ChoixPhenotypes::affich_all(int n) {

@@ -37,7 +37,7 @@ class ChoixPhenotypes {
     void rend_le_sexe_d_ouverture();
 
     void vide_listes();
-    void nomme_genes(const std::string& nom1, const std::string& nom2, bool deux);
+    void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux);
     RadioGroupe& liste(int g) { return g == 1 ? *premier_phenotype : *second_phenotype; }
     void mise_en_page(const ModeleCaracteres& modele);
 

@@ -1,7 +1,9 @@
 // The phenotype panel's controls and their layout once the genes are known.
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
@@ -12,10 +14,10 @@ void ChoixPhenotypes::cree_controles() {
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
     premier_phenotype = &place(f.cree<RadioGroupe>(panneau, "prem_allele"), 8, 18, 150, 40);
-    premier_phenotype->caption = "Premier phénotype";
+    ecrit(*premier_phenotype, msg::premier_phenotype, f.textes.langue());
     premier_phenotype->tag = 1;
     second_phenotype = &place(f.cree<RadioGroupe>(panneau, "sec_allele"), 166, 18, 150, 40);
-    second_phenotype->caption = "Deuxième phénotype";
+    ecrit(*second_phenotype, msg::deuxieme_phenotype, f.textes.langue());
     groupe_nb_descendants = &place(f.cree<Groupe>(panneau, "group_nb_desc"), 8, 63, 150, 48);
     groupe_nb_descendants->caption = "Nb descendants";
     groupe_nb_descendants->tag = 4;
@@ -23,7 +25,7 @@ void ChoixPhenotypes::cree_controles() {
     nb_descendants->tag = 1;
     nb_descendants->items = {"hasard", "2", "3", "4", "5", "6"};
     nb_descendants->index = 0;
-    ok = &cree_bouton(f, panneau, "all_OK", "OK", {8, 116, 70}, Glyphe::ok);
+    ok = &cree_bouton(f, panneau, "all_OK", msg::ok, {8, 116, 70}, Glyphe::ok);
     annuler = &cree_bouton(f, panneau, "all_annul", "Annuler", {81, 116, 77}, Glyphe::annuler);
     annuler->tag = 1;
 
@@ -39,9 +41,9 @@ void ChoixPhenotypes::vide_listes() {
     second_phenotype->vide();
 }
 
-void ChoixPhenotypes::nomme_genes(const std::string& nom1, const std::string& nom2, bool deux) {
-    premier_phenotype->caption = nom1;
-    if (deux) second_phenotype->caption = nom2;
+void ChoixPhenotypes::nomme_genes(const Texte& nom1, const Texte& nom2, bool deux) {
+    ecrit(*premier_phenotype, nom1, f.textes.langue());
+    if (deux) ecrit(*second_phenotype, nom2, f.textes.langue());
 }
 
 // The number box and the buttons stand under the shorter list.

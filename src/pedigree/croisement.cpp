@@ -19,10 +19,19 @@ std::string texte_du_genotype(const Individu& i, int gene) {
 
 } // namespace
 
+// A family whose first children are drawn now keeps each sex chromosome whole in the gametes;
+// one rebuilt from its log draws them by the rule that the log names.
 void Arbre::croise_fondateurs() {
+    if (!f.journal.rejeu_en_cours) adopte_regle_chromosome_sexuel();
     croisement(1, 2, 3, ped.haut_gen2);
     active(1, false);
     active(2, false);
+}
+
+void Arbre::adopte_regle_chromosome_sexuel() {
+    if (ped.regle_gametes == RegleGametes::un_chromosome_sexuel) return;
+    ped.regle_gametes = RegleGametes::un_chromosome_sexuel;
+    f.journal.stock_ev(ev::RegleChromosomeSexuel{});
 }
 
 void Arbre::croise_conjoint() {
@@ -55,8 +64,10 @@ void Arbre::croisement(int p1, int p2, int premier, int rang) {
 
     const Individu& parent1 = famille.individu(p1);
     const Individu& parent2 = famille.individu(p2);
-    ped.gam_parent1 = gametes(texte_du_genotype(parent1, 1), texte_du_genotype(parent1, 2));
-    ped.gam_parent2 = gametes(texte_du_genotype(parent2, 1), texte_du_genotype(parent2, 2));
+    ped.gam_parent1 =
+        gametes(texte_du_genotype(parent1, 1), texte_du_genotype(parent1, 2), ped.regle_gametes);
+    ped.gam_parent2 =
+        gametes(texte_du_genotype(parent2, 1), texte_du_genotype(parent2, 2), ped.regle_gametes);
     for (int rang_enfant = 1; rang_enfant <= n; ++rang_enfant) {
         const int k = premier + rang_enfant - 1;
         place_enfant(k, rang_enfant, n, ecart, rang, gen2);
@@ -83,7 +94,7 @@ void Arbre::place_couple(int u, int p1, int p2) {
     const Forme& parent1 = *tab_shape[p1];
     const Forme& parent2 = *tab_shape[p2];
     Panel& couple = *tab_couple[u];
-    couple.left = parent1.left + parent1.width;
+    couple.left = decale_borne(parent1.left, parent1.width);
     couple.top = parent1.top + parent1.height / 2;
     couple.width = parent2.left - parent1.left - parent2.width;
     couple.visible = true;
@@ -98,7 +109,8 @@ void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, boo
         s.remplissage = jaune;
     } else {
         const Individu& parent = famille.individu(famille.partenaire_du_conjoint);
-        enfant.position.gauche = parent.position.gauche + (rang_enfant - n / 2) * ecart;
+        enfant.position.gauche =
+            decale_borne(parent.position.gauche, std::int64_t{rang_enfant - n / 2} * ecart);
         s.remplissage = vert_citron;
         active(k, false);
         f.menus.exercices->enabled = true;
@@ -106,7 +118,7 @@ void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, boo
     enfant.position.haut = rang;
     projette_individu(k);
     trait.top = rang - trait.height;
-    trait.left = s.left + s.width / 2 - 2;
+    trait.left = decale_borne(s.left, s.width / 2 - 2);
 }
 
 void Arbre::tire_enfant(int k) {
@@ -140,7 +152,7 @@ void Arbre::etiquette_enfant(int k) {
     }
     famille.individu(k).phenotype_affiche = texte;
     l.set_caption(texte);
-    l.left = s.left + s.width / 2 - l.width / 2;
+    l.left = decale_borne(s.left, s.width / 2 - l.width / 2);
     l.visible = true;
 }
 
@@ -152,7 +164,7 @@ void Arbre::place_ligne_fratrie(int u, int premier, int n, int rang) {
         ligne.width = tab_label[premier + n - 1]->left - tab_label[premier]->left;
         ligne.top = rang - tab_trait[premier]->height;
     } else {
-        ligne.left = couple.left + couple.width / 2;
+        ligne.left = decale_borne(couple.left, couple.width / 2);
         ligne.width = 0;
         ligne.top = rang - 20;
     }
@@ -162,7 +174,7 @@ void Arbre::place_ligne_fratrie(int u, int premier, int n, int rang) {
 void Arbre::place_verticale(int u) {
     const Panel& couple = *tab_couple[u];
     Panel& vertic = *tab_vertic[u];
-    vertic.left = couple.left + couple.width / 2;
+    vertic.left = decale_borne(couple.left, couple.width / 2);
     vertic.top = couple.top;
     vertic.height = tab_union[u]->top - couple.top;
     vertic.visible = true;

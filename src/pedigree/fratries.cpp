@@ -69,7 +69,7 @@ void Arbre::regen_shape() {
         tab_shape[k]->show_hint = tab_label[k]->show_hint = true;
     }
     ped.mode_interro_geno = false;
-    f.interro.dialogue.caption = InterroGenotype::titre_attente;
+    f.interro.dialogue.attend_un_clic(f.textes.langue());
     // Waiting on, it would ask for a click that no longer asks anything.
     f.interro.dialogue.visible = false;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "famille/famille.h"
+#include "pedigree/gametes.h"
 
 #include <array>
 #include <cstdint>
@@ -25,6 +26,8 @@ struct Pedigree {
 
     // Gametes of the last crossing's parents, index 0..3.
     std::array<std::string, 4> gam_parent1, gam_parent2;
+    // The rule the family's children are drawn with: its log says which.
+    RegleGametes regle_gametes = RegleGametes::melange_libre;
 
     // The individual whose choice panel is open; 0 when none.
     std::int32_t choix_en_cours = 0;

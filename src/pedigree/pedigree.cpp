@@ -84,7 +84,7 @@ void Arbre::place_label(int k, const std::string& texte) {
     Label& l = *tab_label[k];
     const Forme& s = *tab_shape[k];
     l.top = s.top + 10;
-    l.left = s.left + s.width / 2 - l.width / 2;
+    l.left = decale_borne(s.left, s.width / 2 - l.width / 2);
 }
 
 void Arbre::ajout_conjoint(int p) {
@@ -93,7 +93,7 @@ void Arbre::ajout_conjoint(int p) {
     ped.indiv_courant = k;
     Individu& conjoint = famille.individu(k);
     const Individu& partenaire = famille.individu(p);
-    conjoint.position = {partenaire.position.gauche + 40, partenaire.position.haut};
+    conjoint.position = {decale_borne(partenaire.position.gauche, 40), partenaire.position.haut};
     conjoint.visible = true;
     conjoint.sexe = autre_sexe(partenaire.sexe);
     projette_individu(k);
@@ -110,6 +110,8 @@ void Arbre::retrait_dernier() {
 }
 
 void Arbre::clic_individu(int k, Bouton bouton) {
+    // The founders wait for the teacher's choice of mode and genes, whose panels lie over them.
+    if (f.coquille.panneau_mode->visible || f.genes.panneau->visible) return;
     f.phenotypes.choix_all(k, bouton);
     if (k <= 2) f.depart.lance_disparition();
 }

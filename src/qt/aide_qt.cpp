@@ -23,27 +23,26 @@ namespace {
 class FenetreAide : public QWidget {
   public:
     explicit FenetreAide(QWidget* parent);
-    void montre(const QString& fichier, int sujet);
+    void montre(const QString& fichier, int sujet, const TextesAide& textes);
 
   private:
     void place();
     QPushButton* bouton(QStyle::StandardPixmap icone, const QString& texte);
 
     QTextBrowser* texte_;
+    QList<QPushButton*> boutons_;
     bool place_ = false;
 };
 
 FenetreAide::FenetreAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("fenetre_aide"));
-    setWindowTitle(QStringLiteral("Aide"));
     texte_ = new QTextBrowser(this);
     texte_->setObjectName(QStringLiteral("texte_aide"));
 
-    QPushButton* precedent = bouton(QStyle::SP_ArrowBack, QStringLiteral("Précédent"));
-    QPushButton* suivant = bouton(QStyle::SP_ArrowForward, QStringLiteral("Suivant"));
-    QPushButton* fermer = bouton(QStyle::SP_DialogCloseButton, QStringLiteral("Fermer"));
-    precedent->setShortcut(QKeySequence::Back);
-    suivant->setShortcut(QKeySequence::Forward);
+    QPushButton* precedent = bouton(QStyle::SP_ArrowBack, {});
+    QPushButton* suivant = bouton(QStyle::SP_ArrowForward, {});
+    QPushButton* fermer = bouton(QStyle::SP_DialogCloseButton, {});
+    boutons_ = {precedent, suivant, fermer};
     precedent->setEnabled(false);
     suivant->setEnabled(false);
     connect(precedent, &QPushButton::clicked, texte_, &QTextBrowser::backward);
@@ -87,7 +86,13 @@ QPushButton* FenetreAide::bouton(QStyle::StandardPixmap icone, const QString& te
     return b;
 }
 
-void FenetreAide::montre(const QString& fichier, int sujet) {
+void FenetreAide::montre(const QString& fichier, int sujet, const TextesAide& textes) {
+    setWindowTitle(textes.titre);
+    for (int i = 0; i < boutons_.size() && i < textes.boutons.size(); ++i)
+        boutons_[i]->setText(textes.boutons[i]);
+    // A new text takes its own mnemonic as the button's shortcut: the arrows are given back.
+    boutons_[0]->setShortcut(QKeySequence::Back);
+    boutons_[1]->setShortcut(QKeySequence::Forward);
     QUrl adresse = QUrl::fromLocalFile(QFileInfo(fichier).absoluteFilePath());
     adresse.setFragment(QStringLiteral("sujet%1").arg(qMax(1, sujet)));
     texte_->setSource(adresse);
@@ -110,18 +115,18 @@ QPointer<FenetreAide> fenetre_ouverte;
 
 } // namespace
 
-QString chemin_aide(const QString& dossier_programme) {
-    const LieuxDonnee lieux{QStringLiteral("aide/orvan.html"),
-                            QStringLiteral("../data/aide/orvan.html"),
-                            QStringLiteral("aide/orvan.html")};
+QString chemin_aide(const QString& page, const QString& dossier_programme) {
+    const LieuxDonnee lieux{QStringLiteral("aide/") + page, QStringLiteral("../data/aide/") + page,
+                            QStringLiteral("aide/") + page};
     return trouve_donnee(dossier_programme, lieux, false);
 }
 
-bool montre_aide(QWidget* parent, const QString& fichier_html, int sujet) {
+bool montre_aide(QWidget* parent, const QString& fichier_html, int sujet,
+                 const TextesAide& textes) {
     const QFileInfo info(fichier_html);
     if (!info.isFile() || !info.isReadable()) return false;
     if (!fenetre_ouverte) fenetre_ouverte = new FenetreAide(parent);
-    fenetre_ouverte->montre(fichier_html, sujet);
+    fenetre_ouverte->montre(fichier_html, sujet, textes);
     return true;
 }
 

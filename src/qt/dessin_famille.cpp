@@ -74,7 +74,9 @@ std::vector<const Controle*> controles_de_la_famille(const FenetrePrincipale& f)
     for (int u = 0; u <= max_unions; ++u)
         famille.insert({a.tab_couple[u], a.tab_union[u], a.tab_vertic[u]});
     for (int k = 1; k <= max_individus; ++k)
-        famille.insert({a.tab_trait[k], a.tab_shape[k], a.tab_label[k]});
+        famille.insert({a.tab_trait[k], a.tab_shape[k], a.tab_label[k],
+                        f.probabilites.textes[static_cast<std::size_t>(k)],
+                        f.probabilites.points[static_cast<std::size_t>(k)]});
     std::vector<const Controle*> affiches;
     for (const auto& c : f.composants())
         if (famille.count(c.get()) && c->affiche()) affiches.push_back(c.get());
@@ -140,10 +142,26 @@ void dessine_numeros(QPainter& p, const std::vector<TexteNumero>& numeros) {
     p.restore();
 }
 
-void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style) {
-    dessine_numeros(p, textes_de_numerotation(f, style));
-    for (const Controle* c : controles_de_la_famille(f))
-        dessine_controle(p, f, *c, style);
+namespace {
+
+// The individual whose symbol or label c is; 0 for any other control.
+int individu_du_controle(const FenetrePrincipale& f, const Controle& c) {
+    for (int k = 1; k <= max_individus; ++k)
+        if (&c == f.arbre.tab_shape[k] || &c == f.arbre.tab_label[k]) return k;
+    return 0;
+}
+
+} // namespace
+
+void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style,
+                     int partie) {
+    if (partie <= sans_les_individus) dessine_numeros(p, textes_de_numerotation(f, style));
+    for (const Controle* c : controles_de_la_famille(f)) {
+        const int k = individu_du_controle(f, *c);
+        const bool dessine =
+            partie == toute_la_famille || (partie == sans_les_individus ? k == 0 : k == partie);
+        if (dessine) dessine_controle(p, f, *c, style);
+    }
 }
 
 QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style) {

@@ -1,6 +1,13 @@
 #include "qt/export_image.h"
 
+#include "app/description_famille.h"
+#include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "qt/conversions_qt.h"
+
 #include "qt/image_famille.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,16 +18,17 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
 
 namespace orvan {
 
 namespace {
 
 constexpr int ppp_ecran = 96;
-constexpr int facteur_png = 2;
-
-bool ecrit_png(const ImageFamille& image, QIODevice& sortie) {
+bool ecrit_png(const ImageFamille& image, QIODevice& sortie, int facteur_png) {
     QImage png(image.taille() * facteur_png, QImage::Format_RGB32);
     png.setDevicePixelRatio(facteur_png);
     // Printed at the size it has on the screen.
@@ -34,24 +42,74 @@ bool ecrit_png(const ImageFamille& image, QIODevice& sortie) {
     return png.save(&sortie, "PNG");
 }
 
+QSvgGenerator* generateur_svg(const ImageFamille& image, QIODevice& sortie) {
+    auto* svg = new QSvgGenerator;
+    svg->setOutputDevice(&sortie);
+    svg->setSize(image.taille());
+    svg->setViewBox(QRect(QPoint(0, 0), image.taille()));
+    svg->setResolution(ppp_ecran);
+    svg->setTitle(texte_qt(msg::la_famille.dans(image.famille().textes.langue())));
+    svg->setDescription(QStringLiteral("Orvan"));
+    return svg;
+}
+
+// One part of the picture as SVG text.
+std::optional<QByteArray> svg_de(const ImageFamille& image, int partie) {
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    {
+        std::unique_ptr<QSvgGenerator> svg(generateur_svg(image, tampon));
+        QPainter p;
+        if (!p.begin(svg.get())) return std::nullopt;
+        image.dessine(p, partie);
+        if (!p.end()) return std::nullopt;
+    }
+    return tampon.data();
+}
+
+// What an SVG document draws: after its definitions, up to its end. The names it defines take
+// a prefix, so that they stay apart from those of the other groups.
+QByteArray corps_svg(const QByteArray& document, const QByteArray& prefixe) {
+    const QByteArray defs = "</defs>\n";
+    qsizetype debut = document.indexOf(defs);
+    debut = debut < 0 ? document.indexOf('>', document.indexOf("<svg")) + 1 : debut + defs.size();
+    const qsizetype fin = document.lastIndexOf("</svg>");
+    QByteArray corps = document.mid(debut, fin - debut);
+    corps.replace("id=\"", "id=\"" + prefixe);
+    corps.replace("url(#", "url(#" + prefixe);
+    return corps;
+}
+
+QByteArray echappe_xml(const std::string& texte) {
+    return QString::fromStdString(texte).toHtmlEscaped().toUtf8();
+}
+
+// Each individual a group whose title and description say what the picture shows of it, as
+// the screen reader says it in the window.
 bool ecrit_svg(const ImageFamille& image, QIODevice& sortie) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&sortie);
-    svg.setSize(image.taille());
-    svg.setViewBox(QRect(QPoint(0, 0), image.taille()));
-    svg.setResolution(ppp_ecran);
-    svg.setTitle(QStringLiteral("Famille"));
-    svg.setDescription(QStringLiteral("Orvan"));
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    image.dessine(p);
-    return p.end();
+    const auto fond = svg_de(image, sans_les_individus);
+    if (!fond) return false;
+    QByteArray document = *fond;
+    QByteArray groupes;
+    const auto famille = decrit_famille(image.famille());
+    const Langue langue = image.famille().textes.langue();
+    for (const IndividuDecrit& i : famille) {
+        const auto dessin = svg_de(image, i.k);
+        if (!dessin) return false;
+        const QByteArray prefixe = "i" + QByteArray::number(i.k) + "_";
+        groupes += "<g id=\"individu" + QByteArray::number(i.k) + "\">\n<title>" +
+                   echappe_xml(nom_accessible(i, langue)) + "</title>\n<desc>" +
+                   echappe_xml(description_accessible(i, famille, langue)) + "</desc>\n" +
+                   corps_svg(*dessin, prefixe) + "</g>\n";
+    }
+    document.insert(document.lastIndexOf("</svg>"), groupes);
+    return sortie.write(document) == document.size();
 }
 
 bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
     QPdfWriter pdf(&sortie);
     pdf.setCreator(QStringLiteral("Orvan"));
-    pdf.setTitle(QStringLiteral("Famille"));
+    pdf.setTitle(texte_qt(msg::la_famille.dans(image.famille().textes.langue())));
     // One page just as large as the picture, at the size it has on the screen.
     const QSizeF points = QSizeF(image.taille()) * 72.0 / ppp_ecran;
     pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
@@ -63,19 +121,16 @@ bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
     return p.end();
 }
 
-QString pourquoi(const QString& chemin) {
+Texte pourquoi(const QString& chemin) {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
-    if (fichier.isDir()) return QStringLiteral("c'est un dossier");
-    if (!dossier.exists())
-        return QStringLiteral("le dossier %1 n'existe pas")
-            .arg(QDir::toNativeSeparators(dossier.filePath()));
-    if (fichier.exists() && !fichier.isWritable())
-        return QStringLiteral("le fichier est protégé en écriture");
-    if (!dossier.isWritable())
-        return QStringLiteral("le dossier %1 est protégé en écriture")
-            .arg(QDir::toNativeSeparators(dossier.filePath()));
-    return QStringLiteral("l'écriture a échoué");
+    const Texte nom_dossier =
+        Texte::tel_quel(texte_core(QDir::toNativeSeparators(dossier.filePath())));
+    if (fichier.isDir()) return msg::c_est_un_dossier;
+    if (!dossier.exists()) return msg::dossier_absent.avec({nom_dossier});
+    if (fichier.exists() && !fichier.isWritable()) return msg::fichier_protege;
+    if (!dossier.isWritable()) return msg::dossier_protege.avec({nom_dossier});
+    return msg::ecriture_echouee;
 }
 
 } // namespace
@@ -100,14 +155,15 @@ QString extension(FormatImage format) {
     return QStringLiteral("pdf");
 }
 
-std::optional<QString> ecrit_image(const ImageFamille& image, const QString& chemin,
-                                   FormatImage format) {
+std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
+                                 FormatImage format, int echelle_png) {
+    echelle_png = std::clamp(echelle_png, 1, echelle_png_max);
     QSaveFile fichier(chemin);
     bool ecrit = fichier.open(QIODevice::WriteOnly);
     if (ecrit) {
         switch (format) {
         case FormatImage::png:
-            ecrit = ecrit_png(image, fichier);
+            ecrit = ecrit_png(image, fichier, echelle_png);
             break;
         case FormatImage::svg:
             ecrit = ecrit_svg(image, fichier);
@@ -122,8 +178,8 @@ std::optional<QString> ecrit_image(const ImageFamille& image, const QString& che
         ecrit = fichier.commit() && ecrit;
     }
     if (ecrit) return std::nullopt;
-    return QStringLiteral("Impossible d'écrire l'image %1\u00a0: %2.")
-        .arg(QDir::toNativeSeparators(chemin), pourquoi(chemin));
+    return msg::image_non_ecrite.avec(
+        {Texte::tel_quel(texte_core(QDir::toNativeSeparators(chemin))), pourquoi(chemin)});
 }
 
 } // namespace orvan

@@ -1,5 +1,7 @@
 #include "qt/export_sans_affichage.h"
 
+#include "ground/messages.h"
+
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
 #include "qt/conversions_qt.h"
@@ -42,11 +44,21 @@ void sans_notes(QtMsgType type, const QMessageLogContext&, const QString& messag
 }
 
 std::optional<DemandeExport> lit_demande(const std::vector<std::string>& arguments,
-                                         std::ostream& erreurs) {
+                                         std::ostream& erreurs, Langue messages) {
     DemandeExport d;
+    d.messages = messages;
     std::vector<std::string> fichiers;
-    for (const std::string& a : arguments) {
-        if (a == "--motifs")
+    for (std::size_t n = 0; n < arguments.size(); ++n) {
+        const std::string& a = arguments[n];
+        if (a == "--echelle") {
+            const std::string valeur = n + 1 < arguments.size() ? arguments[++n] : std::string();
+            const int e = valeur.size() == 1 ? valeur[0] - '0' : 0;
+            if (e < 1 || e > echelle_png_max) {
+                erreurs << msg::export_echelle.dans(messages) << '\n';
+                return std::nullopt;
+            }
+            d.echelle_png = e;
+        } else if (a == "--motifs")
             d.motifs = true;
         else if (a == "--numerotation")
             d.numerotation = true;
@@ -54,13 +66,13 @@ std::optional<DemandeExport> lit_demande(const std::vector<std::string>& argumen
             fichiers.push_back(a);
     }
     if (fichiers.size() != 2) {
-        erreurs << "orvan --export : il faut le fichier de la famille et celui de l'image\n";
+        erreurs << msg::export_incomplet.dans(messages) << '\n';
         return std::nullopt;
     }
     d.famille = fichiers[0];
     d.image = fichiers[1];
     if (!format_du_fichier(QString::fromStdString(d.image))) {
-        erreurs << "orvan --export : le nom de l'image doit finir par .png, .svg ou .pdf\n";
+        erreurs << msg::export_suffixe.dans(messages) << '\n';
         return std::nullopt;
     }
     return d;
@@ -76,19 +88,23 @@ int exporte(const DemandeExport& demande, std::ostream& erreurs) {
     PlateformeExport plateforme(style);
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
+    Traduction textes_des_messages;
+    textes_des_messages.change(demande.messages);
+    plateforme.parle(textes_des_messages);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(demande.famille)) return 1;
-    if (const auto echec = ecrit_image(ImageFamille(f, style), image, *format)) {
-        erreurs << echec->toStdString() << '\n';
+    if (const auto echec =
+            ecrit_image(ImageFamille(f, style), image, *format, demande.echelle_png)) {
+        erreurs << echec->dans(demande.messages) << '\n';
         return 1;
     }
     return 0;
 }
 
 int exporte_sans_affichage(int argc, char** argv, const std::vector<std::string>& arguments,
-                           std::ostream& erreurs) {
-    const auto demande = lit_demande(arguments, erreurs);
+                           std::ostream& erreurs, Langue messages) {
+    const auto demande = lit_demande(arguments, erreurs, messages);
     if (!demande) return 2;
     // Fonts need an application, a display does not.
     std::unique_ptr<QGuiApplication> application;

@@ -3,6 +3,8 @@
 // needs none.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -14,12 +16,14 @@ struct DemandeExport {
     std::string image;
     bool motifs = false;
     bool numerotation = false;
+    int echelle_png = 2;                // "--echelle N": pixels of the PNG per screen pixel, 1..8
+    Langue messages = Langue::francais; // the language of the error messages
 };
 
 // arguments: what follows "--export". Returns the process exit code: 0; 1 when the family
 // cannot be read or the picture cannot be written; 2 when the command line is incomplete.
 int exporte_sans_affichage(int argc, char** argv, const std::vector<std::string>& arguments,
-                           std::ostream& erreurs);
+                           std::ostream& erreurs, Langue messages = Langue::francais);
 
 // The same once an application object exists (the tests have theirs).
 int exporte(const DemandeExport& demande, std::ostream& erreurs);

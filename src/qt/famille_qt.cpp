@@ -1,6 +1,7 @@
 #include "qt/famille_qt.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/export_image.h"
 #include "qt/fenetre_qt.h"
@@ -14,17 +15,18 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvan {
 
 namespace {
 
-const QString filtres =
-    QStringLiteral("Image PNG (*.png);;Image SVG (*.svg);;Document PDF (*.pdf)");
-
-std::optional<QString> dialogue_qt(QWidget* parent, const QString& nom) {
+std::optional<QString> dialogue_qt(QWidget* parent, const QString& nom, const Traduction& textes) {
     QString filtre;
-    QString chemin = QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter l'image"), nom,
-                                                  filtres, &filtre);
+    QString chemin =
+        QFileDialog::getSaveFileName(parent, texte_qt(textes(msg::exporter_image)), nom,
+                                     texte_qt(textes(msg::filtres_image)), &filtre);
     if (chemin.isEmpty()) return std::nullopt;
     // A name without a known extension takes that of the chosen kind of file.
     if (!format_du_fichier(chemin)) {
@@ -48,7 +50,7 @@ FamilleQt::FamilleQt(FenetrePrincipale& f, FenetreQt& fenetre)
     habillage_.attache(fenetre_);
     options_.restaure(f_.menus);
     fenetre_.surface()->installEventFilter(this);
-    dialogue = [this](const QString& nom) { return dialogue_qt(&fenetre_, nom); };
+    dialogue = [this](const QString& nom) { return dialogue_qt(&fenetre_, nom, f_.textes); };
     f_.exporte_image = [this] { exporte_depuis_menu(); };
 }
 
@@ -76,10 +78,16 @@ bool FamilleQt::eventFilter(QObject* objet, QEvent* e) {
     return false;
 }
 
+// A PNG made from the window is at least as sharp as the screen shows the family.
+int FamilleQt::echelle_de_l_ecran() const {
+    const double ratio = fenetre_.devicePixelRatioF();
+    return std::max(echelle_png_defaut, static_cast<int>(std::ceil(ratio)));
+}
+
 QString FamilleQt::nom_propose() const {
     // The family's file name when it was read from one.
     const std::string& lu = f_.coquille.fichier_lu;
-    QString nom = QStringLiteral("famille");
+    QString nom = texte_qt(f_.textes(msg::famille));
     if (!lu.empty()) nom = QFileInfo(texte_qt(lu)).completeBaseName();
     return QDir::current().filePath(nom + QStringLiteral(".png"));
 }
@@ -89,11 +97,10 @@ void FamilleQt::exporte_depuis_menu() {
     const auto chemin = dialogue ? dialogue(nom_propose()) : std::nullopt;
     if (!chemin) return;
     const auto format = format_du_fichier(*chemin);
-    const auto echec =
-        format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin, *format)
-               : std::optional<QString>(QStringLiteral("Le nom de l'image doit finir par .png, "
-                                                       ".svg ou .pdf."));
-    if (echec) f_.plateforme.erreur(texte_core(*echec));
+    const auto echec = format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin,
+                                            *format, echelle_de_l_ecran())
+                              : std::optional<Texte>(msg::suffixe_image);
+    if (echec) f_.plateforme.erreur(*echec);
 }
 
 } // namespace orvan

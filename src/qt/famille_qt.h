@@ -37,6 +37,7 @@ class FamilleQt : public QObject {
 
   private:
     QString nom_propose() const;
+    int echelle_de_l_ecran() const;
     FenetrePrincipale& f_;
     FenetreQt& fenetre_;
     Habillage habillage_;

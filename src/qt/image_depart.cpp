@@ -81,7 +81,12 @@ void fond(QPainter& p) {
     p.drawRoundedRect(cadre, 12, 12);
 }
 
-void titre(QPainter& p) {
+// Text i of the picture's words; empty when the core gave fewer.
+QString mot(const std::vector<std::string>& textes, std::size_t i) {
+    return i < textes.size() ? QString::fromStdString(textes[i]) : QString();
+}
+
+void titre(QPainter& p, const std::vector<std::string>& textes) {
     QFont f;
     f.setFamilies({QStringLiteral("P052"), QStringLiteral("Palatino"), QStringLiteral("C059"),
                    QStringLiteral("DejaVu Serif")});
@@ -90,7 +95,7 @@ void titre(QPainter& p) {
     f.setBold(true);
     p.setFont(f);
     const QRectF zone(0, 16, largeur, 42);
-    const QString texte = QStringLiteral("Génétique Humaine");
+    const QString texte = mot(textes, 0);
     p.setPen(QColor(0, 0, 0, 40));
     p.drawText(zone.translated(1.5, 2), Qt::AlignHCenter | Qt::AlignVCenter, texte);
     p.setPen(titre_couleur);
@@ -108,8 +113,7 @@ void titre(QPainter& p) {
     f.setPixelSize(14);
     p.setFont(f);
     p.setPen(QColor(110, 105, 80));
-    p.drawText(QRectF(0, 70, largeur, 20), Qt::AlignHCenter,
-               QStringLiteral("l'hérédité au fil des générations"));
+    p.drawText(QRectF(0, 70, largeur, 20), Qt::AlignHCenter, mot(textes, 1));
 }
 
 void generations(QPainter& p) {
@@ -191,7 +195,7 @@ void helice(QPainter& p) {
     p.drawPath(brin2);
 }
 
-void legende(QPainter& p) {
+void legende(QPainter& p, const std::vector<std::string>& textes) {
     p.setPen(QPen(QColor(200, 195, 160), 1));
     p.drawLine(QPointF(40, 340), QPointF(largeur - 40, 340));
     QFont f;
@@ -202,37 +206,36 @@ void legende(QPainter& p) {
     struct Entree {
         bool homme;
         Etat etat;
-        const char* nom;
+        QString nom;
     };
-    const Entree entrees[] = {{true, Etat::sain, "homme"},
-                              {false, Etat::sain, "femme"},
-                              {true, Etat::atteint, "atteint"},
-                              {false, Etat::porteur, "conductrice"}};
+    const Entree entrees[] = {{true, Etat::sain, mot(textes, 2)},
+                              {false, Etat::sain, mot(textes, 3)},
+                              {true, Etat::atteint, mot(textes, 4)},
+                              {false, Etat::porteur, mot(textes, 5)}};
     qreal x = 58;
     for (const Entree& e : entrees) {
         symbole(p, {x, 368}, e.homme, e.etat, 16);
         p.setFont(f);
         p.setPen(QColor(80, 80, 70));
-        p.drawText(QRectF(x + 14, 360, 80, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(e.nom));
+        p.drawText(QRectF(x + 14, 360, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, e.nom);
         x += 92;
     }
 }
 
 } // namespace
 
-void dessine_image_depart(QPainter& p, const QRectF& zone) {
+void dessine_image_depart(QPainter& p, const QRectF& zone, const std::vector<std::string>& textes) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.translate(zone.topLeft());
     p.scale(zone.width() / largeur, zone.height() / hauteur);
     fond(p);
-    titre(p);
+    titre(p, textes);
     generations(p);
     helice(p);
     arbre(p);
-    legende(p);
+    legende(p, textes);
     p.restore();
 }
 

@@ -5,9 +5,13 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <string>
+#include <vector>
+
 namespace orvan {
 
-// Designed at 446 x 410 and scaled to the zone.
-void dessine_image_depart(QPainter& p, const QRectF& zone);
+// Designed at 446 x 410 and scaled to the zone. textes: the title, the line under it, then the
+// legend's man, woman, affected and carrier, in the program's language.
+void dessine_image_depart(QPainter& p, const QRectF& zone, const std::vector<std::string>& textes);
 
 } // namespace orvan

@@ -75,17 +75,17 @@ QSize ImageFamille::taille_legende() const {
             rangees * hauteur_rangee + (rangees - 1) * ecart_rangees};
 }
 
-void ImageFamille::dessine(QPainter& p) const {
+void ImageFamille::dessine(QPainter& p, int partie) const {
     p.save();
-    p.fillRect(QRect(QPoint(0, 0), taille_), Qt::white);
+    if (partie <= sans_les_individus) p.fillRect(QRect(QPoint(0, 0), taille_), Qt::white);
     const int largeur = taille_.width() - 2 * marge;
     p.save();
     p.translate(marge + (largeur - famille_.width()) / 2 - famille_.left(), marge - famille_.top());
     p.setClipRect(famille_);
-    dessine_famille(p, f_, style_);
+    dessine_famille(p, f_, style_, partie);
     p.restore();
     const QSize legende = taille_legende();
-    if (!legende.isEmpty())
+    if (!legende.isEmpty() && partie <= sans_les_individus)
         dessine_legende(p, QPoint(marge + (largeur - legende.width()) / 2,
                                   taille_.height() - marge - legende.height()));
     p.restore();

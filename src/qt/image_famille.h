@@ -20,7 +20,10 @@ class ImageFamille {
     // around the founders is shown, as large as ever: a whole family a thousand times smaller
     // would show nothing at all.
     QSize taille() const { return taille_; }
-    void dessine(QPainter& p) const;
+    // partie: toute_la_famille, sans_les_individus (with the legend), or one individual alone.
+    void dessine(QPainter& p, int partie = toute_la_famille) const;
+
+    const FenetrePrincipale& famille() const { return f_; }
 
     static constexpr int marge = 16;
     static constexpr int plus_grande_largeur = 4000;

@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 
 namespace orvan {
@@ -59,10 +60,14 @@ bool dessine_page(QPagedPaintDevice& imprimante, const Capture& page) {
     if (image.isNull()) return false;
     QPainter p;
     if (!p.begin(&imprimante)) return false;
+    // The whole window fills the printable width, or the height when the page is too short
+    // for that; the pixels keep their shape.
     const double x = imprimante.logicalDpiX() / ppp_ecran;
     const double y = imprimante.logicalDpiY() / ppp_ecran;
+    const double echelle = std::min(imprimante.width() / (image.width() * x),
+                                    imprimante.height() / (image.height() * y));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(0, 0, image.width() * x, image.height() * y), image);
+    p.drawImage(QRectF(0, 0, image.width() * x * echelle, image.height() * y * echelle), image);
     return p.end();
 }
 

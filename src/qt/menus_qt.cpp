@@ -2,6 +2,10 @@
 
 #include "qt/conversions_qt.h"
 
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QToolTip>
+
 namespace orvan {
 
 MenuQt::MenuQt(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent)
@@ -38,10 +42,32 @@ void MenuQt::actualise() {
         if (action_->isCheckable() != m_.checked) action_->setCheckable(m_.checked);
         if (action_->isChecked() != m_.checked) action_->setChecked(m_.checked);
     }
-    if (m_.raccourci != raccourci_) {
-        raccourci_ = m_.raccourci;
-        action_->setShortcut(raccourci_qt(raccourci_));
+    if (m_.hint != bulle_) {
+        bulle_ = m_.hint;
+        action_->setToolTip(texte_qt(bulle_));
     }
+    if (m_.raccourci != raccourci_ || m_.raccourci_bis != raccourci_bis_) {
+        raccourci_ = m_.raccourci;
+        raccourci_bis_ = m_.raccourci_bis;
+        QList<QKeySequence> touches = {raccourci_qt(raccourci_)};
+        if (raccourci_bis_ != 0) touches.push_back(raccourci_qt(raccourci_bis_));
+        action_->setShortcuts(touches);
+    }
+}
+
+bool BullesDeLaBarre::eventFilter(QObject* objet, QEvent* e) {
+    auto* barre = qobject_cast<QMenuBar*>(objet);
+    if (!barre || e->type() != QEvent::ToolTip) return false;
+    const auto* aide = static_cast<QHelpEvent*>(e);
+    const QAction* a = barre->actionAt(aide->pos());
+    // Without a hint of its own, an entry's tooltip is its text.
+    QString texte = a ? a->text() : QString();
+    texte.remove('&');
+    if (a && !a->isEnabled() && a->toolTip() != texte)
+        QToolTip::showText(aide->globalPos(), a->toolTip(), barre);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 QKeySequence raccourci_qt(int code) {

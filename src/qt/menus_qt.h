@@ -29,6 +29,15 @@ class MenuQt : public QObject, public Reflet {
     QPointer<QMenu> sous_menu_;
     std::string caption_;
     int raccourci_ = -1;
+    int raccourci_bis_ = -1;
+    std::string bulle_;
+};
+
+// The menu bar shows the hint of an entry that cannot be opened: what that entry waits for.
+class BullesDeLaBarre : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 };
 
 // A shortcut given as the core gives it: a key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.

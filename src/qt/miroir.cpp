@@ -1,5 +1,7 @@
 #include "qt/miroir.h"
 
+#include "ui/texte.h"
+
 #include "qt/conversions_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/minuterie_qt.h"
@@ -11,7 +13,9 @@
 namespace orvan {
 
 Miroir::Miroir(Fiche& fiche, QWidget& surface, QMenuBar* barre, Relais& relais)
-    : fiche_(fiche), surface_(surface), barre_(barre), relais_(relais) {}
+    : fiche_(fiche), surface_(surface), barre_(barre), relais_(relais) {
+    if (barre_) barre_->installEventFilter(new BullesDeLaBarre(barre_));
+}
 
 Reflet* Miroir::reflet(const Controle& c) const {
     const auto it = reflets_.find(&c);
@@ -161,7 +165,7 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
     if (w->geometry() != geometrie) w->setGeometry(geometrie);
     if (premiere || c.enabled != e.enabled) {
         e.enabled = c.enabled;
-        w->setEnabled(c.enabled);
+        if (r.suit_activation()) w->setEnabled(c.enabled);
     }
     if (premiere || c.police.taille != e.police.taille || c.police.gras != e.police.gras) {
         e.police = c.police;
@@ -174,8 +178,9 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
         else
             w->setCursor(curseur_qt(c.curseur));
     }
-    static const std::string sans_bulle;
-    const std::string& bulle = fiche_.show_hint_global && c.show_hint ? c.hint : sans_bulle;
+    const Controle& source = c.bulle_de ? *c.bulle_de : c;
+    const std::string bulle =
+        fiche_.show_hint_global && c.show_hint ? bulle_lisible(source.hint) : std::string();
     if (premiere || bulle != e.bulle) {
         e.bulle = bulle;
         w->setToolTip(texte_qt(bulle));

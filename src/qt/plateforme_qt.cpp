@@ -1,11 +1,14 @@
 #include "qt/plateforme_qt.h"
 
+#include "ground/messages.h"
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
 #include "qt/exemples_qt.h"
 #include "qt/impression_qt.h"
+#include "qt/tableau_qt.h"
 #include "ui/fiche.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -20,70 +23,114 @@ namespace orvan {
 
 namespace {
 
-QString filtre(const std::string& motif) {
-    const QString m = texte_qt(motif.empty() ? std::string("*.gen") : motif);
-    return QStringLiteral("Familles (%1);;Tous les fichiers (*)").arg(m);
+QStringList filtres(const DialogueFichier& d) {
+    QStringList l;
+    for (const auto& f : d.filtres)
+        l << texte_qt(f);
+    return l;
+}
+
+// A box whose buttons say what the core asked them to say, whatever Qt's catalogue holds.
+int boite(QWidget* parent, QMessageBox::Icon icone, const BoiteMessage& b,
+          QMessageBox::StandardButtons boutons, QMessageBox::StandardButton defaut) {
+    QMessageBox m(icone, texte_qt(b.titre), texte_qt(b.texte), boutons, parent);
+    m.setDefaultButton(defaut);
+    std::size_t i = 0;
+    for (const auto bouton : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok})
+        if ((boutons & bouton) && i < b.boutons.size())
+            m.button(bouton)->setText(texte_qt(b.boutons[i++]));
+    return m.exec();
+}
+
+TextesAide textes_aide(const DemandeAide& aide) {
+    TextesAide t;
+    t.titre = texte_qt(aide.titre);
+    t.boutons.clear();
+    for (const auto& b : aide.boutons)
+        t.boutons << texte_qt(b);
+    return t;
+}
+
+std::optional<std::string> choix(QFileDialog& dialogue) {
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
 }
 
 } // namespace
 
 Taille PlateformeQt::mesure(const std::string& texte, const Police& police) const {
+    std::string cle = std::to_string(police.taille) + (police.gras ? "g:" : "n:") + texte;
+    if (const auto trouve = mesures_.find(cle); trouve != mesures_.end()) return trouve->second;
     const QFontMetrics fm(police_qt(police));
     QString t = texte_qt(texte);
     // An empty caption still takes one line's height.
     if (t.isEmpty()) t = QStringLiteral(" ");
     const QSize s = fm.size(0, t);
-    return {s.width(), s.height()};
+    // The texts of one family are few; a session that measured very many starts again.
+    if (mesures_.size() >= 50'000) mesures_.clear();
+    return mesures_[std::move(cle)] = {s.width(), s.height()};
 }
 
 void PlateformeQt::prepare_dialogue() const {
     if (avant_dialogue) avant_dialogue();
 }
 
-bool PlateformeQt::question_oui_non(const std::string& texte) {
+bool PlateformeQt::montre_question(const BoiteMessage& b) {
     prepare_dialogue();
-    return QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte),
-                                QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::Yes) == QMessageBox::Yes;
+    return boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Yes | QMessageBox::No,
+                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void PlateformeQt::avertissement(const std::string& texte) {
+void PlateformeQt::montre_avertissement(const BoiteMessage& b) {
     prepare_dialogue();
-    QMessageBox::warning(fenetre_, QStringLiteral("Avertissement"), texte_qt(texte));
+    boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void PlateformeQt::erreur(const std::string& texte) {
+void PlateformeQt::montre_tableau(const DemandeTableau& tableau) {
     prepare_dialogue();
-    QMessageBox::critical(fenetre_, QStringLiteral("Erreur"), texte_qt(texte));
+    montre_tableau_qt(fenetre_, tableau);
 }
 
-std::optional<std::string> PlateformeQt::dialogue_ouvrir(const std::string& repertoire,
-                                                         const std::string& motif) {
+void PlateformeQt::montre_erreur(const BoiteMessage& b) {
     prepare_dialogue();
-    QFileDialog dialogue(fenetre_, QStringLiteral("Ouvrir"), texte_qt(repertoire), filtre(motif));
+    boite(fenetre_, QMessageBox::Critical, b, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::optional<std::string> PlateformeQt::choisit_ouverture(const DialogueFichier& d) {
+    prepare_dialogue();
+    QFileDialog dialogue(fenetre_, texte_qt(d.titre), texte_qt(d.depart));
+    dialogue.setNameFilters(filtres(d));
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);
     dialogue.setFileMode(QFileDialog::ExistingFile);
-    dialogue.setSidebarUrls(places_du_dialogue(dialogue.sidebarUrls(), dossier_exemples()));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return std::nullopt;
-    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
+    const QString exemples = dossier_exemples();
+    dialogue.setSidebarUrls(places_du_dialogue(dialogue.sidebarUrls(), exemples));
+    nomme_place(dialogue, exemples, texte_qt(d.lieu_exemples));
+    return choix(dialogue);
 }
 
-std::optional<std::string> PlateformeQt::dialogue_enregistrer(const std::string& nom_initial) {
+std::optional<std::string> PlateformeQt::choisit_enregistrement(const DialogueFichier& d) {
+    return choisit_ou_ecrire(d, QStringLiteral("gen"));
+}
+
+std::optional<std::string> PlateformeQt::choisit_pdf(const DialogueFichier& d) {
+    return choisit_ou_ecrire(d, QStringLiteral("pdf"));
+}
+
+std::optional<std::string> PlateformeQt::choisit_ou_ecrire(const DialogueFichier& d,
+                                                           const QString& suffixe) {
     prepare_dialogue();
-    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer"));
+    QFileDialog dialogue(fenetre_, texte_qt(d.titre));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
-    dialogue.setNameFilter(filtre("*.gen"));
-    dialogue.setDefaultSuffix(QStringLiteral("gen"));
+    dialogue.setNameFilters(filtres(d));
+    dialogue.setDefaultSuffix(suffixe);
     dialogue.setDirectory(QDir::current());
     // A wildcard is a filter, not a name to propose.
-    const QString nom = texte_qt(nom_initial);
+    const QString nom = texte_qt(d.depart);
     if (!nom.isEmpty() && !nom.contains(QLatin1Char('*')) && !nom.contains(QLatin1Char('?')))
         dialogue.selectFile(nom);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return std::nullopt;
-    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
+    return choix(dialogue);
 }
 
 HeureUTC PlateformeQt::heure_utc() const {
@@ -102,10 +149,11 @@ Taille PlateformeQt::taille_ecran() const {
     return {r.width(), r.height()};
 }
 
-bool PlateformeQt::ouvrir_aide(int sujet) {
-    const QString page = chemin_aide();
-    if (!page.isEmpty() && montre_aide(parent_aide(), page, sujet)) return true;
-    avertissement("Le fichier d'aide orvan.html est introuvable.");
+bool PlateformeQt::montre_aide(const DemandeAide& aide) {
+    const QString page = chemin_aide(texte_qt(aide.page));
+    if (!page.isEmpty() && orvan::montre_aide(parent_aide(), page, aide.sujet, textes_aide(aide)))
+        return true;
+    montre_avertissement({textes()(msg::avertissement), aide.introuvable, {textes()(msg::ok)}});
     return false;
 }
 
@@ -123,20 +171,6 @@ ResultatImpression PlateformeQt::imprime(const Capture& page) {
 
 bool PlateformeQt::enregistre_pdf(const Capture& page, const std::string& chemin) {
     return ecrit_pdf(page, texte_qt(chemin));
-}
-
-std::optional<std::string> PlateformeQt::dialogue_enregistrer_pdf(const std::string& nom) {
-    prepare_dialogue();
-    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"));
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setFileMode(QFileDialog::AnyFile);
-    dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
-    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    dialogue.setDirectory(QDir::current());
-    dialogue.selectFile(texte_qt(nom));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return std::nullopt;
-    return texte_core(QDir::toNativeSeparators(dialogue.selectedFiles().constFirst()));
 }
 
 // While a window of the program is modal, the help belongs to it: any other window would be

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 
 namespace orvan {
@@ -15,22 +16,22 @@ namespace orvan {
 class PlateformeQt : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
-    bool question_oui_non(const std::string& texte) override;
-    void avertissement(const std::string& texte) override;
-    void erreur(const std::string& texte) override;
-    std::optional<std::string> dialogue_ouvrir(const std::string& repertoire,
-                                               const std::string& motif) override;
-    std::optional<std::string> dialogue_enregistrer(const std::string& nom_initial) override;
+    bool montre_question(const BoiteMessage& boite) override;
+    void montre_avertissement(const BoiteMessage& boite) override;
+    void montre_erreur(const BoiteMessage& boite) override;
+    std::optional<std::string> choisit_ouverture(const DialogueFichier& d) override;
+    std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) override;
+    std::optional<std::string> choisit_pdf(const DialogueFichier& d) override;
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override;
-    bool ouvrir_aide(int sujet) override;
+    bool montre_aide(const DemandeAide& aide) override;
     void quitter() override;
     Capture capture(const Fiche& fenetre) override;
     ResultatImpression imprime(const Capture& page) override;
     bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
-    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) override;
     void montre_modale(Fiche& fenetre) override;
+    void montre_tableau(const DemandeTableau& tableau) override;
 
     // The window the dialogs belong to.
     void set_fenetre(QWidget* fenetre) { fenetre_ = fenetre; }
@@ -51,9 +52,14 @@ class PlateformeQt : public Plateforme {
 
   private:
     void prepare_dialogue() const;
+    // A save dialog that proposes the name d.depart and adds the suffix to a bare name.
+    std::optional<std::string> choisit_ou_ecrire(const DialogueFichier& d, const QString& suffixe);
     QWidget* parent_aide() const;
     void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
+    // Measuring through Qt costs more than replaying a line that sets a caption, and a long log
+    // sets the same captions again and again: each text is measured once per font.
+    mutable std::unordered_map<std::string, Taille> mesures_;
 };
 
 } // namespace orvan

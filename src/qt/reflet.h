@@ -31,6 +31,9 @@ class Reflet {
     // Brings the values proper to this kind of control up to date; position, visibility,
     // enabling, font, cursor and hint are the mirror's business.
     virtual void actualise() = 0;
+    // Whether the widget is disabled with its control; one that stays enabled checks the
+    // control itself before it hands the mouse on.
+    virtual bool suit_activation() const { return true; }
 };
 
 } // namespace orvan

@@ -38,6 +38,14 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     plateforme.vues[&form.interro.dialogue] = {nullptr, [this] { interro().actualise(); },
                                                [this] { interro().execute(); }};
     form.coquille.repertoire_programme = QCoreApplication::applicationDirPath().toStdString();
+    form.montre_tableau = [this] {
+        tableau().show();
+        tableau().raise();
+        tableau().activateWindow();
+    };
+    acces.apres_changement = [this](int k) {
+        if (tableau_) tableau_->choisit_ligne(k);
+    };
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");
     };
@@ -49,21 +57,33 @@ void SessionQt::ouvre() {
     ouverte_ = true;
     fenetre.actualise();
     famille.actualise();
+    acces.actualise();
 }
 
 FenetreInterroQt& SessionQt::interro() {
     if (!interro_) {
-        interro_ = std::make_unique<FenetreInterroQt>(form.interro.dialogue, fenetre,
-                                                      *fenetre.surface());
+        interro_ =
+            std::make_unique<FenetreInterroQt>(form.interro.dialogue, fenetre, *fenetre.surface());
         interro_->apres_evenement = [this] { fenetre.actualise(); };
         plateforme.vues[&form.interro.dialogue].zone_client = interro_.get();
     }
     return *interro_;
 }
 
+TableauFamilleQt& SessionQt::tableau() {
+    if (!tableau_) {
+        tableau_ = new TableauFamilleQt(acces, &fenetre);
+        tableau_->actualise();
+    }
+    return *tableau_;
+}
+
 void SessionQt::apres_evenement() {
     if (interro_ || form.interro.dialogue.visible) interro().actualise();
+    if (form.actualise_probabilites()) fenetre.actualise();
     famille.actualise();
+    acces.actualise();
+    if (tableau_) tableau_->actualise();
     if (!ouverte_ || demarree_ || form.coquille.minuterie_demarrage->enabled) return;
     demarree_ = true;
     if (quitter_apres_affichage_) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "app/fenetre_principale.h"
+#include "qt/acces_famille.h"
 #include "qt/famille_qt.h"
 #include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
+#include "qt/tableau_famille.h"
 #include "qt/statistiques_qt.h"
 
 #include <memory>
@@ -41,11 +43,16 @@ class SessionQt {
     FenetreInterroQt& interro();
     // Patterns, numbers, the picture export and the options kept between runs.
     FamilleQt famille{form, fenetre};
+    // The family by keyboard and by screen reader.
+    AccesFamilleQt acces{form, fenetre};
+    // "Tableau de la famille", made the first time it is asked for.
+    TableauFamilleQt& tableau();
     // "Outils › Statistiques…" and "Fichier › Exporter › PED…".
     StatistiquesQt statistiques{form, fenetre};
 
   private:
     std::unique_ptr<FenetreInterroQt> interro_;
+    TableauFamilleQt* tableau_ = nullptr; // owned by the window
     void apres_evenement();
     bool ouverte_ = false;
     bool demarree_ = false;

@@ -100,11 +100,13 @@ BiseauQt::BiseauQt(Biseau& b, QWidget* parent) : QFrame(parent), b_(b) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-ImageQt::ImageQt(Image& i, QWidget* parent) : QWidget(parent), i_(i), dessin_(i.dessin) {}
+ImageQt::ImageQt(Image& i, QWidget* parent)
+    : QWidget(parent), i_(i), dessin_(i.dessin), textes_(i.textes) {}
 
 void ImageQt::actualise() {
-    if (i_.dessin == dessin_) return;
+    if (i_.dessin == dessin_ && i_.textes == textes_) return;
     dessin_ = i_.dessin;
+    textes_ = i_.textes;
     cache_ = QPixmap();
     update();
 }
@@ -123,7 +125,7 @@ void ImageQt::paintEvent(QPaintEvent*) {
         cache_.setDevicePixelRatio(ratio);
         cache_.fill(Qt::transparent);
         QPainter p(&cache_);
-        dessine_image_depart(p, QRectF(QPointF(0, 0), QSizeF(size())));
+        dessine_image_depart(p, QRectF(QPointF(0, 0), QSizeF(size())), textes_);
     }
     QPainter p(this);
     p.drawPixmap(0, 0, cache_);

@@ -19,6 +19,9 @@ class FormeQt : public AvecSouris<QWidget>, public Reflet {
     const Controle& controle() const override { return f_; }
     QWidget* widget() override { return this; }
     void actualise() override;
+    // An individual that no longer takes a click can still take the keyboard's focus, so that
+    // it is read out; its mouse goes nowhere, as the control says.
+    bool suit_activation() const override { return false; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -99,6 +102,7 @@ class ImageQt : public QWidget, public Reflet {
   private:
     const Image& i_;
     Dessin dessin_;
+    std::vector<std::string> textes_;
     QPixmap cache_;
 };
 

@@ -55,6 +55,8 @@ void RadioGroupeQt::actualise() {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const bool coche = static_cast<int>(i) == r_.index;
         if (reserve_[i]->isChecked() != coche) reserve_[i]->setChecked(coche);
+        const bool actif = r_.item_actif(static_cast<int>(i));
+        if (reserve_[i]->isEnabled() != actif) reserve_[i]->setEnabled(actif);
     }
 }
 
@@ -126,10 +128,12 @@ void ComboQt::actualise() {
 // --- List box ----------------------------------------------------------------------------------
 
 ListeQt::ListeQt(Liste& l, QWidget* parent)
-    : QListWidget(parent), l_(l), couleur_texte_(l.couleur_texte) {
+    : QListView(parent), l_(l), modele_(this), couleur_texte_(l.couleur_texte) {
     setUniformItemSizes(true);
+    setModel(&modele_);
     // The core keeps no selection in its lists.
     setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     QPalette pal = palette();
     pal.setColor(QPalette::Text, couleur_qt(couleur_texte_));
     setPalette(pal);
@@ -142,23 +146,8 @@ void ListeQt::actualise() {
         pal.setColor(QPalette::Text, couleur_qt(couleur_texte_));
         setPalette(pal);
     }
-    const bool hauteur_change = l_.hauteur_ligne != hauteur_ligne_;
-    if (l_.lignes == lignes_ && !hauteur_change) return;
-    hauteur_ligne_ = l_.hauteur_ligne;
-    // The log mostly grows at its end: only the new lines are added then.
-    const bool ajout = !hauteur_change && l_.lignes.size() >= lignes_.size() &&
-                       std::equal(lignes_.begin(), lignes_.end(), l_.lignes.begin());
-    if (!ajout) {
-        clear();
-        lignes_.clear();
-    }
-    for (std::size_t i = lignes_.size(); i < l_.lignes.size(); ++i) {
-        auto* item = new QListWidgetItem(texte_qt(l_.lignes[i]), this);
-        item->setSizeHint(QSize(0, hauteur_ligne_));
-    }
-    lignes_ = l_.lignes;
     // The newest line is the one the pupil looks for.
-    scrollToBottom();
+    if (modele_.suit(l_.lignes, l_.hauteur_ligne)) scrollToBottom();
 }
 
 // --- Multi-line text ---------------------------------------------------------------------------

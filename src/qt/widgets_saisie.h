@@ -3,13 +3,14 @@
 // makes the widget show what it decided.
 #pragma once
 
+#include "qt/modele_lignes.h"
 #include "qt/reflet.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,7 +70,7 @@ class ComboQt : public QComboBox, public Reflet {
     std::vector<std::string> items_;
 };
 
-class ListeQt : public QListWidget, public Reflet {
+class ListeQt : public QListView, public Reflet {
   public:
     ListeQt(Liste& l, QWidget* parent);
     const Controle& controle() const override { return l_; }
@@ -78,8 +79,7 @@ class ListeQt : public QListWidget, public Reflet {
 
   private:
     const Liste& l_;
-    std::vector<std::string> lignes_;
-    int hauteur_ligne_ = -1;
+    ModeleLignes modele_;
     Couleur couleur_texte_;
 };
 

@@ -1,7 +1,9 @@
 // The buttons of the panels: all 25 pixels high, with a glyph beside their text.
 #pragma once
 
+#include "ground/textes.h"
 #include "ui/fiche.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
@@ -18,6 +20,14 @@ inline BoutonGlyphe& cree_bouton(Fiche& f, Controle* parent, const char* nom, co
     b.width = e.width;
     b.height = 25;
     b.glyphe = glyphe;
+    return b;
+}
+
+// A button whose text is the program's: made in French, as every window starts.
+inline BoutonGlyphe& cree_bouton(Fiche& f, Controle* parent, const char* nom, const Texte& texte,
+                                 Emplacement e, Glyphe glyphe = Glyphe::aucun) {
+    BoutonGlyphe& b = cree_bouton(f, parent, nom, "", e, glyphe);
+    ecrit(b, texte, Langue::francais);
     return b;
 }
 

@@ -1,6 +1,8 @@
 #include "ui/calculette.h"
 
+#include "ground/messages.h"
 #include "ui/calcul.h"
+#include "ui/textes_controles.h"
 
 #include <optional>
 
@@ -28,9 +30,8 @@ bool se_tape(char c) {
     return c == '.' || (c >= '0' && c <= '9');
 }
 
-const char* message(Ecueil e) {
-    return e == Ecueil::division_par_zero ? "Division par zéro en virgule flottante"
-                                          : "Résultat trop grand pour la calculette";
+const Texte& message(Ecueil e) {
+    return e == Ecueil::division_par_zero ? msg::division_par_zero : msg::resultat_trop_grand;
 }
 
 } // namespace
@@ -50,7 +51,7 @@ BoutonGlyphe* Calculette::touche(const std::string& nom, const std::string& text
 
 void Calculette::cree_controles() {
     boite = &fenetre.cree<Groupe>(nullptr, "calculette");
-    boite->caption = " Calculette";
+    ecrit(*boite, msg::calculette, Langue::francais);
     boite->fond = rgb(255, 255, 0);
     boite->left = 524;
     boite->top = 306;
@@ -73,7 +74,8 @@ void Calculette::cree_controles() {
     affichage->width = largeur_utile;
     affichage->height = 22;
 
-    effacer = touche("b_eff", "Effacer", marge, 46, largeur_utile);
+    effacer = touche("b_eff", "", marge, 46, largeur_utile);
+    ecrit(*effacer, msg::effacer, Langue::francais);
     effacer->on_click = [this] { efface(); };
     cree_pave();
 }

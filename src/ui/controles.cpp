@@ -16,6 +16,7 @@ void Controle::clic() const {
 
 void Label::set_caption(std::string texte) {
     caption = std::move(texte);
+    this->texte.reset();
     remesure();
 }
 
@@ -35,7 +36,13 @@ void RadioGroupe::selectionne(int i) {
 
 void RadioGroupe::vide() {
     items.clear();
+    inactifs.clear();
+    textes_items.clear();
     index = -1;
+}
+
+bool RadioGroupe::item_actif(int i) const {
+    return i < 0 || static_cast<std::size_t>(i) >= inactifs.size() || !inactifs[i];
 }
 
 const std::string& RadioGroupe::texte_choisi() const {

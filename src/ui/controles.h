@@ -2,6 +2,8 @@
 // widget; the core reads and writes only these.
 #pragma once
 
+#include "ground/textes.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -74,8 +76,16 @@ struct Controle {
     std::string caption;
     std::string hint;
     bool show_hint = true;
+    // Shows the hint of that control instead of its own: a label, its symbol's.
+    const Controle* bulle_de = nullptr;
     Police police;
     Curseur curseur = Curseur::normal;
+    // Both forms of the caption and of the items (a list's, a radio group's, a picture's) when
+    // the program gave them (ui/textes_controles.h): a change of language writes them again.
+    // Empty for the family's own texts and for those of the language file.
+    std::optional<Texte> texte;
+    std::vector<Texte> textes_items;
+    std::optional<Texte> texte_bulle;
 
     // Mouse in the control's own coordinates; the control pressed keeps the mouse until release.
     std::function<void(Bouton, int, int)> on_mouse_down;
@@ -133,6 +143,9 @@ struct RadioGroupe : Controle {
     void selectionne(int i);
     void vide(); // removes the items and the selection; runs nothing
     const std::string& texte_choisi() const;
+    // Items shown greyed, that the user cannot choose: item i when inactifs[i] is set.
+    std::vector<bool> inactifs;
+    bool item_actif(int i) const;
 };
 
 struct CaseACocher : Controle {
@@ -173,7 +186,8 @@ struct Menu : Controle {
     explicit Menu(std::string n) : Controle(std::move(n), Genre::menu) {}
     bool checked = false;
     bool separateur = false;
-    int raccourci = 0; // key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt; 0 for none
+    int raccourci = 0;     // key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt; 0 for none
+    int raccourci_bis = 0; // a second key for the same entry
 };
 
 struct Minuterie : Controle {
@@ -190,6 +204,8 @@ enum class Dessin { aucun, depart, fond_impression };
 struct Image : Controle {
     explicit Image(std::string n) : Controle(std::move(n), Genre::image) {}
     Dessin dessin = Dessin::aucun;
+    // The words that the drawing writes, in the order the drawing asks for them.
+    std::vector<std::string> textes;
 };
 
 struct Saisie : Controle {

@@ -1,9 +1,11 @@
 #include "ui/fenetre_impression.h"
+#include "ground/messages.h"
+#include "ui/textes_controles.h"
 
 namespace orvan {
 
 FenetreImpression::FenetreImpression(Plateforme& p) : Fiche("unit_imp"), plateforme(p) {
-    caption = "Impression";
+    ecrit_titre(*this, msg::impression, Langue::francais);
     fond = rgb(255, 255, 255);
     image = &cree<ImageCapturee>(nullptr, "Image1");
     minuterie = &cree<Minuterie>(nullptr, "Timer_imprim");

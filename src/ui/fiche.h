@@ -4,6 +4,7 @@
 #include "ui/controles.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ class Fiche {
     Controle* trouve(const std::string& nom) const;
 
     std::string caption;
+    // Both forms of the caption when the program gave it: a change of language writes it again.
+    std::optional<Texte> texte;
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = false;
     bool au_premier_plan = false;

@@ -1,6 +1,7 @@
 #include "ui/impression.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 
 #include <string>
 
@@ -31,10 +32,9 @@ class FondImpression {
 
 } // namespace
 
-const char* message_impression(ResultatImpression resultat) {
-    return resultat == ResultatImpression::sans_imprimante
-               ? "Aucune imprimante n'est installée\u00a0: la page n'a pas été imprimée."
-               : "L'impression a échoué\u00a0: la page n'a pas été imprimée.";
+const Texte& message_impression(ResultatImpression resultat) {
+    return resultat == ResultatImpression::sans_imprimante ? msg::sans_imprimante
+                                                           : msg::impression_echouee;
 }
 
 Impression::Impression(FenetrePrincipale& fp) : fenetre(fp.plateforme), f(fp) {}
@@ -56,13 +56,11 @@ void Impression::imprime() {
 
 void Impression::propose_pdf(ResultatImpression resultat) {
     Plateforme& p = f.plateforme;
-    const std::string question = std::string(message_impression(resultat)) +
-                                 "\rVoulez-vous l'enregistrer dans un fichier PDF\u00a0?";
-    if (!p.question_oui_non(question)) return;
-    const auto chemin = p.dialogue_enregistrer_pdf("famille.pdf");
+    if (!p.question_oui_non(message_impression(resultat) + msg::proposer_pdf)) return;
+    const auto chemin = p.dialogue_enregistrer_pdf(f.textes(msg::nom_pdf));
     if (!chemin) return;
     if (!p.enregistre_pdf(fenetre.page, *chemin))
-        p.erreur("Impossible d'écrire le fichier " + *chemin + ".");
+        p.erreur(msg::ecriture_impossible.avec({Texte::tel_quel(*chemin)}));
 }
 
 } // namespace orvan

@@ -23,6 +23,6 @@ class Impression {
 };
 
 // What the pupil is told when the page could not be printed.
-const char* message_impression(ResultatImpression resultat);
+const Texte& message_impression(ResultatImpression resultat);
 
 } // namespace orvan

@@ -1,5 +1,6 @@
 #include "ui/langue.h"
 
+#include "ground/messages.h"
 #include "ui/texte.h"
 
 #include <algorithm>
@@ -56,11 +57,16 @@ FichierLangue analyse_langue(const std::vector<std::string>& lignes) {
         const std::string& ligne = lignes[n];
         auto genres = genres_adresses(ligne);
         if (genres.empty()) continue;
+        // Without its colon the line would give the control its own address as text.
+        if (ligne.find(':') == std::string::npos) {
+            fichier.erreur = msg::langue_deux_points.avec({Texte::tel_quel(std::to_string(n + 1))});
+            break;
+        }
         const std::string tag = texte_du_tag(ligne);
         const auto valeur = entier_strict(tag);
         if (!valeur) {
-            fichier.erreur = "Fichier de langue, ligne " + std::to_string(n + 1) + " : « " + tag +
-                             " » n'est pas un nombre entier.";
+            fichier.erreur = msg::langue_tag_invalide.avec(
+                {Texte::tel_quel(std::to_string(n + 1)), Texte::tel_quel(tag)});
             break;
         }
         fichier.lignes.push_back({std::move(genres), *valeur, texte_langue(ligne, langue_francais),

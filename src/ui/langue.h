@@ -2,6 +2,7 @@
 // French text and an English text.
 #pragma once
 
+#include "ground/textes.h"
 #include "ui/controles.h"
 
 #include <optional>
@@ -28,7 +29,7 @@ struct LigneLangue {
 struct FichierLangue {
     std::vector<LigneLangue> lignes; // the lines read, in file order
     // Set when a tag is not a whole number: the lines after it are not read.
-    std::optional<std::string> erreur;
+    std::optional<Texte> erreur;
 };
 
 // The kinds of control addressed by every prefix that the line contains anywhere.

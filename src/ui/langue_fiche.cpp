@@ -1,11 +1,12 @@
 #include "ui/langue_fiche.h"
 
 #include "app/plateforme.h"
+#include "ground/messages.h"
 #include "history/fichier_gen.h"
+#include "ui/texte.h"
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace orvan {
@@ -26,26 +27,51 @@ void renomme_items(Combo& liste, const std::string& texte) {
         liste.items[i] = pieces[i];
 }
 
+// A caption of the file stays a caption: a few lines, a few hundred characters. Past that it
+// would size a label, or the message box that shows it, beyond any screen.
+std::string legende_bornee(const std::string& texte) {
+    std::string r = coupe(texte, legende_max_caracteres);
+    int lignes = 1;
+    for (std::size_t p = r.find('\r'); p != std::string::npos; p = r.find('\r', p + 1))
+        if (++lignes > legende_max_lignes) {
+            r.resize(p);
+            break;
+        }
+    return r;
+}
+
 void donne_texte(Controle& c, const std::string& texte) {
     if (auto* label = dynamic_cast<Label*>(&c)) {
-        label->set_caption(texte);
+        label->set_caption(legende_bornee(texte));
     } else if (auto* liste = dynamic_cast<Combo*>(&c)) {
         renomme_items(*liste, texte);
     } else if (auto* memo = dynamic_cast<Memo*>(&c)) {
         memo->lignes = morceaux(texte);
     } else {
-        c.caption = texte;
+        c.caption = legende_bornee(texte);
     }
 }
 
-std::optional<std::vector<std::string>> lit_lignes(const std::filesystem::path& chemin) {
+std::optional<FichierLangueLu> lit_lignes(const std::filesystem::path& chemin) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(chemin, ec)) return std::nullopt;
+    const auto taille = std::filesystem::file_size(chemin, ec);
+    if (ec) return std::nullopt;
+    if (taille > taille_max_fichier_langue)
+        return FichierLangueLu{{},
+                               msg::langue_trop_grande.avec({Texte::tel_quel(chemin.string())})};
     std::ifstream f(chemin, std::ios::binary);
     if (!f) return std::nullopt;
-    const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string octets;
+    octets.resize(taille_max_fichier_langue + 1);
+    f.read(octets.data(), static_cast<std::streamsize>(octets.size()));
     if (f.bad()) return std::nullopt;
-    return lignes_du_texte(octets);
+    octets.resize(static_cast<std::size_t>(f.gcount()));
+    // The file grew since its size was asked.
+    if (octets.size() > taille_max_fichier_langue)
+        return FichierLangueLu{{},
+                               msg::langue_trop_grande.avec({Texte::tel_quel(chemin.string())})};
+    return FichierLangueLu{lignes_du_texte(octets), {}};
 }
 
 } // namespace
@@ -74,8 +100,7 @@ std::vector<std::string> repertoires_langue(const std::string& repertoire_depart
     return repertoires;
 }
 
-std::optional<std::vector<std::string>>
-lit_fichier_langue(const std::vector<std::string>& repertoires) {
+std::optional<FichierLangueLu> lit_fichier_langue(const std::vector<std::string>& repertoires) {
     for (const auto& r : repertoires)
         if (auto lignes = lit_lignes(std::filesystem::path(r) / nom_fichier_langue)) return lignes;
     return std::nullopt;
@@ -83,9 +108,13 @@ lit_fichier_langue(const std::vector<std::string>& repertoires) {
 
 bool change_langue(Fiche& fiche, int k, const std::vector<std::string>& repertoires,
                    Plateforme& plateforme) {
-    const auto lignes = lit_fichier_langue(repertoires);
-    if (!lignes) return false;
-    const FichierLangue fichier = analyse_langue(*lignes);
+    const auto lu = lit_fichier_langue(repertoires);
+    if (!lu) return false;
+    if (lu->erreur) {
+        plateforme.erreur(*lu->erreur);
+        return true;
+    }
+    const FichierLangue fichier = analyse_langue(lu->lignes);
     applique_langue(fiche, fichier.lignes, k);
     if (fichier.erreur) plateforme.erreur(*fichier.erreur);
     return true;

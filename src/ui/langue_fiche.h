@@ -24,13 +24,23 @@ int langue_du_menu(const Controle& entree);
 // the installed data directory (empty directories are left out).
 std::vector<std::string> repertoires_langue(const std::string& repertoire_depart,
                                             const std::string& repertoire_programme);
-// The lines of the first of these directories' language files that opens.
-std::optional<std::vector<std::string>>
-lit_fichier_langue(const std::vector<std::string>& repertoires);
+// No language file is longer than this; a longer one is refused whole.
+inline constexpr std::size_t taille_max_fichier_langue = 1024 * 1024;
+// What one caption of the file may hold: past these, its text is cut.
+inline constexpr int legende_max_lignes = 12;
+inline constexpr std::size_t legende_max_caracteres = 400;
+
+struct FichierLangueLu {
+    std::vector<std::string> lignes;
+    std::optional<Texte> erreur; // set when the file was refused
+};
+// The lines of the first of these directories' language files that opens, or why it was
+// refused.
+std::optional<FichierLangueLu> lit_fichier_langue(const std::vector<std::string>& repertoires);
 
 // Reads the language file and gives language k's texts to the window. No file: nothing changes
-// and false is returned. A bad tag keeps the lines before it applied and is reported through
-// the platform's error message.
+// and false is returned. A file over 1 MiB changes nothing and is reported; a bad tag keeps the
+// lines before it applied and is reported, both through the platform's error message.
 bool change_langue(Fiche& fiche, int k, const std::vector<std::string>& repertoires,
                    Plateforme& plateforme);
 

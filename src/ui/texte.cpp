@@ -165,4 +165,16 @@ std::string utf8_vers_cp1252(std::string_view s) {
     return out;
 }
 
+std::string bulle_lisible(std::string_view hint) {
+    const auto separateur = hint.find("//");
+    if (separateur == std::string_view::npos) return std::string(hint);
+    std::string lisible;
+    for (std::string_view g : {hint.substr(0, separateur), hint.substr(separateur + 2)}) {
+        if (g.empty() || g == ",") continue;
+        if (!lisible.empty()) lisible += "\n";
+        lisible += g;
+    }
+    return lisible;
+}
+
 } // namespace orvan

@@ -18,6 +18,10 @@ std::string avant(std::string_view s, char c);
 void supprime_jusqua(std::string& s, char c);
 int compte(std::string_view s, char c);
 
+// A genotype hint "XD,Y//A,O" as the pupil reads it: each gene's genotype on its own line, an
+// empty one left out ("Xd,XD//," reads "Xd,XD"). Any other hint stays as it is.
+std::string bulle_lisible(std::string_view hint);
+
 // A whole decimal integer with an optional sign, as the toolkit's conversion reads it.
 std::optional<int> entier_strict(std::string_view s);
 

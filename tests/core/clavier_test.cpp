@@ -51,7 +51,7 @@ TEST(Clavier, SansPanneauOuvertRienNeSEcritEtF1OuvreLAide) {
     EXPECT_EQ(s.journal(), journal);
     EXPECT_TRUE(s.plateforme.aides.empty());
     touche(s, 112);
-    EXPECT_EQ(s.plateforme.aides, std::vector<std::string>{"aide#1"});
+    EXPECT_EQ(s.plateforme.aides, std::vector<std::string>{"orvan.html#1"});
 }
 
 TEST(Clavier, LePanneauOuLUnChoixAttendPasseAvantLHistorique) {

@@ -1,4 +1,5 @@
 #include "famille_test.h"
+#include "pedigree/gametes.h"
 
 #include <gtest/gtest.h>
 
@@ -118,4 +119,99 @@ TEST(Croisement, ProportionsSurTroisMilleEnfants) {
     EXPECT_NEAR(x["Y,Xd"] / 3000.0, 0.25, 0.03);
     EXPECT_NEAR(x["Y,XD"] / 3000.0, 0.25, 0.03);
     EXPECT_EQ(x["XD,XD"] + x["XD,Xd"] + x["Y,Xd"] + x["Y,XD"], 3000);
+}
+
+// A gamete carries one sex chromosome: a father of two genes on the X makes as many sons as
+// daughters, a son has his Y for both genes and a daughter his X for both, whichever parent
+// comes first; a mother's two genes still assort freely.
+TEST(Croisement, DeuxGenesSurXUnChromosomeSexuelParGamete) {
+    Session s;
+    choisit_genes(s, 0, 3);
+    s->arbre.ped.regle_gametes = RegleGametes::un_chromosome_sexuel;
+    for (const bool pere_en_premier : {true, false}) {
+        if (pere_en_premier)
+            fondateurs(s, "XD,Y", "XD,Xd", "XH,Y", "XH,Xh");
+        else
+            fondateurs(s, "XD,Xd", "XD,Y", "XH,Xh", "XH,Y");
+        int fils = 0;
+        std::map<std::string, int> recombines;
+        for (int c = 0; c < 500; ++c) {
+            recroise(s);
+            for (int k = 3; k <= 8; ++k) {
+                const std::string g1 = s->famille.individu(k).genotype(1).texte();
+                const std::string g2 = s->famille.individu(k).genotype(2).texte();
+                const bool garcon = s->famille.individu(k).sexe == Sexe::homme;
+                ASSERT_EQ(contient(g1, "Y"), garcon) << g1 << " " << g2;
+                ASSERT_EQ(contient(g2, "Y"), garcon) << g1 << " " << g2;
+                if (!garcon) {
+                    EXPECT_TRUE(contient(g1, "XD") && contient(g2, "XH")) << g1 << " " << g2;
+                }
+                fils += garcon;
+                // The mother's X that the child holds, for both genes.
+                const std::string x1 = pere_en_premier ? g1.substr(g1.find(',') + 1) : tete(g1);
+                const std::string x2 = pere_en_premier ? g2.substr(g2.find(',') + 1) : tete(g2);
+                ++recombines[x1 + x2];
+            }
+        }
+        EXPECT_NEAR(fils / 3000.0, 0.5, 0.02) << pere_en_premier;
+        for (const std::string m : {"XDXH", "XDXh", "XdXH", "XdXh"})
+            EXPECT_NEAR(recombines[m] / 3000.0, 0.25, 0.02) << m;
+    }
+}
+
+// The example family of colour blindness and haemophilia drawn anew, as a family started today
+// is, from 300 seeds of a new family's kind: no child is a man for one gene and a woman for the
+// other, and half of them are sons.
+TEST(Croisement, NouvellesFamillesDeDeuxGenesSurX) {
+    std::vector<std::string> journal = {"aleat=0",
+                                        "bitbtn5click",
+                                        "group_premclick.0",
+                                        "group_secclick.3",
+                                        "bitbtn1click",
+                                        "choix_all(1,left)",
+                                        "prem_alleleclick.1",
+                                        "sec_alleleclick.0",
+                                        "all_okclick",
+                                        "choix_all(2,left)",
+                                        "prem_alleleclick.0",
+                                        "sec_alleleclick.0",
+                                        "nb_desc=3",
+                                        "gametes_chromosome_sexuel",
+                                        "all_okclick",
+                                        "choix_all(3,left)",
+                                        "prem_alleleclick.0",
+                                        "sec_alleleclick.1",
+                                        "nb_desc=2",
+                                        "all_okclick",
+                                        "choix_all(6,left)",
+                                        "prem_alleleclick.1",
+                                        "sec_alleleclick.0",
+                                        "nb_desc=3",
+                                        "all_okclick"};
+    Session s;
+    int enfants = 0, fils = 0;
+    for (std::uint32_t c = 0; c < 300; ++c) {
+        const std::uint32_t ms = (c * 2654435761u) % 86'400'000u;
+        Generateur g;
+        g.init_alea({static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
+                     static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)});
+        journal[0] = "aleat=" + std::to_string(g.graine_signee());
+        s->journal.lignes() = journal;
+        s->historique.rejoue_journal();
+        const Famille& famille = s->famille;
+        for (int u = 0; u < famille.nb_unions; ++u)
+            for (int i = 0; i < famille.unions[u].nb_enfants; ++i) {
+                const int k = famille.unions[u].premier_enfant + i;
+                const Individu& enfant = famille.individu(k);
+                const bool garcon = enfant.sexe == Sexe::homme;
+                ASSERT_EQ(contient(enfant.genotype(1).texte(), "Y"), garcon)
+                    << journal[0] << " " << k;
+                ASSERT_EQ(contient(enfant.genotype(2).texte(), "Y"), garcon)
+                    << journal[0] << " " << k;
+                ++enfants;
+                fils += garcon;
+            }
+    }
+    EXPECT_GT(enfants, 3000);
+    EXPECT_NEAR(static_cast<double>(fils) / enfants, 0.5, 0.02) << fils << " / " << enfants;
 }

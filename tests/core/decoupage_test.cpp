@@ -75,6 +75,21 @@ TEST(Gametes, AllelesGametesEtSexe) {
     EXPECT_EQ(gametes("A,O", "XD,Y"), (Quatre{"A,XD", "O,Y", "A,Y", "O,XD"}));
     EXPECT_EQ(gametes("ABCDEFGHIJKLMNOPQRSTUVW,x", "y,z")[0], "ABCDEFGHIJKLMNOPQRST");
 
+    // One sex chromosome a gamete: a father of two genes on the X gives his X whole, or his Y.
+    const auto sexuel = RegleGametes::un_chromosome_sexuel;
+    EXPECT_EQ(gametes("XD,Y", "XH,Y", sexuel), (Quatre{"XD,XH", "Y,Y", "XD,XH", "Y,Y"}));
+    EXPECT_EQ(gametes("Y,Xd", "XH,Y", sexuel), (Quatre{"Xd,XH", "Y,Y", "Xd,XH", "Y,Y"}));
+    EXPECT_EQ(gametes("XD,Y", "XH,Y", RegleGametes::melange_libre),
+              (Quatre{"XD,XH", "Y,Y", "XD,Y", "Y,XH"}));
+    // A mother's genes still assort freely, and so do a father's when one gene is not on X.
+    EXPECT_EQ(gametes("XD,Xd", "XH,Xh", sexuel), (Quatre{"XD,XH", "Xd,Xh", "XD,Xh", "Xd,XH"}));
+    EXPECT_EQ(gametes("A,O", "XD,Y", sexuel), (Quatre{"A,XD", "O,Y", "A,Y", "O,XD"}));
+    EXPECT_EQ(gametes("XD,Y", "", sexuel), (Quatre{"XD,", "Y,", "XD,", "Y,"}));
+
+    EXPECT_TRUE(convient_au_sexe("XD,Xd", true) && convient_au_sexe("A,O", true));
+    EXPECT_FALSE(convient_au_sexe("Y,Xd", true) || convient_au_sexe("XD,XD", false));
+    EXPECT_TRUE(convient_au_sexe("XD,Y", false) && convient_au_sexe("A,O", false));
+
     EXPECT_EQ(sexe_genotype("Y,Xd"), "homme");
     EXPECT_EQ(sexe_genotype("XD,Xd"), "femme");
     EXPECT_EQ(sexe_genotype("A,O"), "rien");

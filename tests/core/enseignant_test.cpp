@@ -2,6 +2,7 @@
 #include "app/ligne_de_commande.h"
 #include "app/vidage.h"
 #include "plateforme_test.h"
+#include "ui/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,10 @@ TEST(LigneDeCommande, LangueEnseignantEtFichier) {
     EXPECT_TRUE(trois.fichier.empty());
     EXPECT_EQ(lit_ligne_de_commande({"classe/famille"}).fichier, "classe/famille");
     EXPECT_EQ(lit_ligne_de_commande({"f.gen"}).fichier, "f.gen");
+    // "--bogus" is no family to open: the window is not started for it.
+    EXPECT_EQ(option_inconnue({"2", "--enseignant", un_gene}), "");
+    EXPECT_EQ(option_inconnue({"--enseignant", "--bogus", "--autre"}), "--bogus");
+    EXPECT_EQ(option_inconnue({"-platform", "offscreen"}), "");
 }
 
 TEST(Enseignant, LesMenusCachesSeMontrentEtLeChoixDuModeAttend) {
@@ -40,6 +45,16 @@ TEST(Enseignant, LesMenusCachesSeMontrentEtLeChoixDuModeAttend) {
     EXPECT_TRUE(s->menus.aide->visible);
     EXPECT_TRUE(s->coquille.panneau_mode->visible);
     EXPECT_FALSE(s->genes.panneau->visible);
+    // The founders under the mode panel, then under the gene lists, wait for the choice.
+    s->arbre.clic_individu(1, Bouton::gauche);
+    s->coquille.bouton_mono->clic();
+    s->arbre.clic_individu(2, Bouton::droit);
+    EXPECT_EQ(s->arbre.ped.choix_en_cours, 0);
+    s->genes.ok->clic();
+    for (const std::string& l : s.journal())
+        EXPECT_FALSE(contient(l, "choix_all")) << l;
+    s->arbre.clic_individu(1, Bouton::gauche);
+    EXPECT_EQ(s.journal().back(), "choix_all(1,left)");
 }
 
 TEST(Enseignant, ChaqueGeneEtChaquePaire) {

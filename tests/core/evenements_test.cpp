@@ -55,6 +55,10 @@ const std::vector<Cas> cas = {
     {"bitbtn8click", {ev::GenotypesConfirmes{}}},
     {"bitbtn6click", {ev::AllelesMarques{}}},
     {"bitbtn7click", {ev::AllelesAnnules{}}},
+    {"ferme_reponsesclick", {ev::ReponsesFermees{}}},
+    {"coche_reponse(2,10)=0", {ev::ReponseCochee{2, 10, false}}},
+    {"coche_reponse(1,3)=1", {ev::ReponseCochee{1, 3, true}}},
+    {"gametes_chromosome_sexuel", {ev::RegleChromosomeSexuel{}}},
     {"decal_fratrie(1,-30)", {ev::DecalageFratrie{1, -30}}},
     {"couleur=(13,14,15,15,15,15,15,15,15,15)",
      {couleurs({13, 14, 15, 15, 15, 15, 15, 15, 15, 15})}},
@@ -83,6 +87,8 @@ const std::vector<Cas> cas = {
     // A colour out of 1..16 voids the line; missing fields repeat what is left.
     {"couleur=(13,14,15,15,15,15,15,15,15,17)", {}, false},
     {"couleur=(1,2,3)", {couleurs({1, 2, 3, 3, 3, 3, 3, 3, 3, 3})}, false},
+    // A tick is 0 or 1.
+    {"coche_reponse(1,3)=2", {}, false},
 };
 
 class LectureDesLignes : public testing::TestWithParam<Cas> {};

@@ -180,6 +180,59 @@ TEST(ExerciceAlleles, LeRejeuMarqueLesCasesTellesQuElles) {
     EXPECT_EQ(marques(s, 1).at("D>d"), "");
 }
 
+// The statement box of gene 1 that carries this text.
+CaseACocher& enonce(Session& s, const std::string& texte) {
+    for (int i = 1; i <= s->genes.modele.nb_relations[1]; ++i)
+        if (s->alleles.case_relation[1][i]->caption == texte)
+            return *s->alleles.case_relation[1][i];
+    throw std::logic_error("no statement " + texte);
+}
+
+// The pupil's ticks are in the log: the teacher who opens the family sees the pupil's own
+// answers and marks. A true statement left unticked is wrong.
+TEST(ExerciceAlleles, LesReponsesDuPupilleReviennentAvecLeFichier) {
+    Session s;
+    s->menus.exercice_alleles->clic();
+    enonce(s, "D>d").coche(false);
+    enonce(s, "sur Y").coche(false);
+    enonce(s, "sur Y").coche(true);
+    enonce(s, "sur Y").coche(false);
+    s->alleles.ok->clic();
+    const Marques attendues = {{"D>d", "faux"}, {"sur X", "bien"}, {"D<d", "faux"},
+                               {"D=d", "faux"}, {"sur Y", "bien"}, {"autosomal", "faux"}};
+    EXPECT_EQ(marques(s, 1), attendues);
+    EXPECT_EQ(fin_journal(s, 2).back(), "bitbtn6click");
+
+    Session enseignant;
+    enseignant->journal.lignes() = s.journal();
+    enseignant->historique.rejoue_journal();
+    EXPECT_EQ(marques(enseignant, 1), attendues);
+    EXPECT_FALSE(enonce(enseignant, "D>d").checked || enonce(enseignant, "sur Y").checked);
+    EXPECT_TRUE(enonce(enseignant, "sur X").checked);
+}
+
+// "Annuler" of the answers panel closes it and nothing else, however often; a file that closed
+// it with the shared cancel still rebuilds what its author saw.
+TEST(ExerciceAlleles, FermerLesReponsesGardeLaFamille) {
+    Session s;
+    trois_generations(s);
+    for (int fois = 0; fois < 4; ++fois) {
+        s->menus.exercice_alleles->clic();
+        s->alleles.annuler->clic();
+    }
+    EXPECT_FALSE(s->alleles.panneau->visible);
+    EXPECT_EQ(s->famille.dernier_indiv, 9);
+    EXPECT_TRUE(s->arbre.tab_shape[9]->visible);
+    EXPECT_EQ(s.journal().back(), "ferme_reponsesclick");
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->famille.dernier_indiv, 9);
+
+    s->journal.lignes().back() = "bitbtn7click";
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->famille.dernier_indiv, 8);
+    EXPECT_FALSE(s->arbre.tab_shape[9]->visible);
+}
+
 TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
     Session s;
     trois_generations(s);
@@ -319,19 +372,33 @@ TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {
     EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
     EXPECT_FALSE(s->arbre.tab_shape[9]->enabled || d.visible);
     // Over once, it puts nothing back: the states saved are stale by now.
-    s->arbre.tab_shape[4]->enabled = false;
+    s->arbre.active(4, false);
     d.ferme();
     EXPECT_FALSE(s->arbre.tab_shape[4]->enabled);
 
-    // Started twice, it saves the states its first start had set: all stay enabled.
+    // Started again while it runs, it changes nothing: its end gives back the states of before,
+    // and founder 1, married, cannot be married a second time.
+    std::vector<bool> avant;
+    for (int k = 1; k <= max_individus; ++k)
+        avant.push_back(s->arbre.tab_shape[k]->enabled);
     s->interro.commence();
     s->interro.commence();
     s->menus.fichier->clic();
     for (int k = 1; k <= max_individus; ++k)
-        EXPECT_TRUE(s->arbre.tab_shape[k]->enabled) << k;
+        EXPECT_EQ(s->arbre.tab_shape[k]->enabled, avant[k - 1]) << k;
+    EXPECT_FALSE(s->arbre.tab_shape[1]->enabled);
+
+    // "Autre famille" during the questions ends them: the new founders can be clicked.
+    s->interro.commence();
+    s.plateforme.reponses = {true};
+    s->menus.autre_famille->clic();
+    EXPECT_EQ(s->arbre.ped.mode_interro_geno, 0);
+    EXPECT_FALSE(d.visible);
+    EXPECT_TRUE(s->arbre.tab_shape[1]->enabled && s->arbre.tab_shape[2]->enabled);
+    EXPECT_TRUE(s->arbre.tab_shape[1]->show_hint);
 
     // The help opens at the exercises.
     d.aide->clic();
     d.on_key_down(112);
-    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"aide#4", "aide#4"}));
+    EXPECT_EQ(s.plateforme.aides, (std::vector<std::string>{"orvan.html#4", "orvan.html#4"}));
 }

@@ -1,18 +1,22 @@
 // Reading and saving .gen files when the file, the disk or the folder misbehave.
 #include "app/vidage.h"
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "ui/texte.h"
 
 #include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace orvan;
@@ -74,7 +78,7 @@ TEST(LectureGen, UnFichierIllisibleEstUnEchecAvecSonMessage) {
     for (const std::string& chemin : {std::string("/proc/self/mem"), d.chemin.string(), d / "x"}) {
         const auto lecture = lit_fichier_gen(chemin);
         EXPECT_FALSE(lecture) << chemin;
-        EXPECT_EQ(lecture.erreur, "Impossible d'ouvrir le fichier " + chemin);
+        EXPECT_EQ(lecture.erreur.francais, "Impossible d'ouvrir le fichier " + chemin);
     }
 }
 
@@ -92,6 +96,12 @@ TEST(LectureGen, LaLectureSArreteAuPremierNul) {
     ASSERT_GE(ecrivain, 0);
     ASSERT_EQ(::write(ecrivain, "ab\0cd", 5), 5);
     EXPECT_EQ(dans_un_fils([&] { return lit_fichier_gen(d / "tube") == Lignes{"ab"} ? 0 : 1; }), 0);
+    // Once it is empty, a writer that stays idle gets a message, not a window that waits.
+    const auto muet = lit_fichier_gen(d / "tube");
+    EXPECT_EQ(muet.erreur.francais,
+              "Le fichier " + (d / "tube") +
+                  " n'est pas un fichier ordinaire et il ne donne rien à lire : il "
+                  "n'a pas été ouvert.");
     ::close(ecrivain);
 }
 
@@ -106,7 +116,7 @@ TEST(LectureGen, AuDelaDeSeizeMioLeFichierEstRefuse) {
     ecrit(d / "trop.gen", std::string(16 * 1024 * 1024 + 1, 'a'));
     const auto trop = lit_fichier_gen(d / "trop.gen");
     EXPECT_FALSE(trop);
-    EXPECT_EQ(trop.erreur,
+    EXPECT_EQ(trop.erreur.francais,
               "Le fichier " + (d / "trop.gen") + " est trop volumineux pour être ouvert.");
 }
 
@@ -116,8 +126,15 @@ TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
     ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
     const auto vides = lit_fichier_gen(d / "vides.gen");
     EXPECT_FALSE(vides);
-    EXPECT_EQ(vides.erreur,
-              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.");
+    EXPECT_EQ(vides.erreur.francais,
+              "Le fichier " + (d / "vides.gen") +
+                  " compte trop de lignes vides ou très courtes (1048576) pour être "
+                  "ouvert.");
+    // A log of 76 Kio of empty lines is a log all the same.
+    ecrit(d / "quelques.gen", std::string(76 * 1024, '\n'));
+    const auto quelques = lit_fichier_gen(d / "quelques.gen");
+    ASSERT_TRUE(quelques);
+    EXPECT_EQ(quelques.lignes.size(), 76u * 1024);
 
     std::string courtes;
     for (int i = 0; i < 512 * 1024; ++i)
@@ -169,7 +186,7 @@ TEST(EnregistrementGen, UnLienPoseSurLAncienNomTemporaireEstSansEffet) {
     fs::create_symlink(d / "victime.txt", d / ("famille.gen.tmp" + std::to_string(::getpid())));
     const auto resultat = enregistre_fichier_gen(d / "famille.gen", {"aleat=2"});
     ASSERT_EQ(resultat, Enregistrement::reussi);
-    EXPECT_EQ(message_enregistrement(resultat, d / "famille.gen"), "");
+    EXPECT_EQ(message_enregistrement(resultat, d / "famille.gen").francais, "");
     EXPECT_EQ(contenu(d / "victime.txt"), "intact");
     EXPECT_EQ(contenu(d / "famille.gen"), "aleat=2\r\n");
     EXPECT_FALSE(fs::is_symlink(d / "famille.gen"));
@@ -227,7 +244,7 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ::chmod((d / "protege.gen").c_str(), 0400);
     const auto resultat = enregistre_fichier_gen(d / "protege.gen", {"aleat=2"});
     EXPECT_EQ(resultat, Enregistrement::lecture_seule);
-    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen"),
+    EXPECT_EQ(message_enregistrement(resultat, d / "protege.gen").francais,
               "Le fichier " + (d / "protege.gen") +
                   " est en lecture seule : il n'a pas été remplacé.");
     EXPECT_EQ(contenu(d / "protege.gen"), "aleat=1\r\n");
@@ -238,7 +255,7 @@ TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     ASSERT_EQ(::mkfifo((d / "tube.gen").c_str(), 0600), 0);
     const auto tube = enregistre_fichier_gen(d / "tube.gen", {"aleat=2"});
     EXPECT_EQ(tube, Enregistrement::creation_impossible);
-    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen"),
+    EXPECT_EQ(message_enregistrement(tube, d / "tube.gen").francais,
               "Impossible de créer le fichier " + (d / "tube.gen"));
     EXPECT_TRUE(fs::is_fifo(d / "tube.gen"));
 }
@@ -254,10 +271,95 @@ TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
         return static_cast<int>(enregistre_fichier_gen(d / "bon.gen", longues));
     });
     EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
-    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen"),
+    EXPECT_EQ(message_enregistrement(Enregistrement::erreur_ecriture, d / "bon.gen").francais,
               "Erreur d'écriture dans le flux");
     EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
     EXPECT_EQ(d.nb_entrees(), 1);
+}
+
+TEST(EnregistrementGen, UnFichierAUnAutreNomEstEcritSurPlaceEtRetablitSiLEcritureEchoue) {
+    Dossier d;
+    ecrit(d / "a.gen", "old\r\n");
+    ASSERT_EQ(::link((d / "a.gen").c_str(), (d / "b.gen").c_str()), 0);
+    ASSERT_EQ(enregistre_fichier_gen(d / "a.gen", {"aleat=2"}), Enregistrement::reussi);
+    EXPECT_EQ(contenu(d / "b.gen"), "aleat=2\r\n");
+    EXPECT_EQ(fs::hard_link_count(d / "a.gen"), 2u);
+
+    // Past the limit on file sizes, the old content comes back under both names.
+    const Lignes longues(100, std::string(100, 'z'));
+    const int code = dans_un_fils([&] {
+        const rlimit petite{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &petite);
+        return static_cast<int>(enregistre_fichier_gen(d / "a.gen", longues));
+    });
+    EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
+    EXPECT_EQ(contenu(d / "b.gen"), "aleat=2\r\n");
+    EXPECT_EQ(d.nb_entrees(), 2);
+}
+
+TEST(EnregistrementGen, LesAttributsEtendusSuiventLeFichier) {
+    Dossier d;
+    ecrit(d / "note.gen", "aleat=1\r\n");
+    if (::setxattr((d / "note.gen").c_str(), "user.classe", "4B", 2, 0) != 0)
+        GTEST_SKIP() << "pas d'attributs étendus ici";
+    ASSERT_EQ(enregistre_fichier_gen(d / "note.gen", {"aleat=2"}), Enregistrement::reussi);
+    char valeur[8] = {};
+    EXPECT_EQ(::getxattr((d / "note.gen").c_str(), "user.classe", valeur, sizeof valeur), 2);
+    EXPECT_STREQ(valeur, "4B");
+    EXPECT_EQ(contenu(d / "note.gen"), "aleat=2\r\n");
+}
+
+// As a pupil who owns neither the folder nor the file: a folder of the class that the teacher
+// made read-only, and a file of the teacher's, writable by all, in a shared sticky folder.
+TEST(EnregistrementGen, UnElevePeutEcrireLeFichierQuIlNePeutRemplacer) {
+    Dossier d;
+    const uid_t eleve = ::geteuid() == 0 ? 65534 : ::geteuid();
+    struct Cas {
+        std::string dossier;
+        mode_t mode_dossier;
+    };
+    for (const Cas& c : {Cas{"classe", 0555}, Cas{"partage", 01777}}) {
+        const std::string chemin = d / (c.dossier + "/famille.gen");
+        fs::create_directory(d / c.dossier);
+        ecrit(chemin, "aleat=1\r\n");
+        ::chmod(chemin.c_str(), 0666);
+        ::chmod((d / c.dossier).c_str(), c.mode_dossier);
+        ::chmod(d.chemin.c_str(), 0755);
+        struct stat avant {};
+        ::stat(chemin.c_str(), &avant);
+        const int code = dans_un_fils([&] {
+            if (::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(eleve) != 0 || ::setuid(eleve) != 0))
+                return 100;
+            return static_cast<int>(enregistre_fichier_gen(chemin, {"aleat=2"}));
+        });
+        if (code == 100) GTEST_SKIP() << "impossible de devenir un autre utilisateur";
+        EXPECT_EQ(code, static_cast<int>(Enregistrement::reussi)) << c.dossier;
+        EXPECT_EQ(contenu(chemin), "aleat=2\r\n") << c.dossier;
+        struct stat apres {};
+        ::stat(chemin.c_str(), &apres);
+        EXPECT_EQ(apres.st_uid, avant.st_uid) << c.dossier;
+        EXPECT_EQ(apres.st_ino, avant.st_ino) << c.dossier;
+        ::chmod((d / c.dossier).c_str(), 0755);
+    }
+}
+
+TEST(EnregistrementGen, LesTemporairesAbandonnesSontRetires) {
+    Dossier d;
+    const auto date = [&](const std::string& nom, long decalage_s) {
+        ecrit(d / nom, "aleat=");
+        const timespec t[2] = {{std::time(nullptr) + decalage_s, 0},
+                               {std::time(nullptr) + decalage_s, 0}};
+        ::utimensat(AT_FDCWD, (d / nom).c_str(), t, 0);
+    };
+    date(".orvan-Ab12Cd", -3600);    // left by a save killed an hour ago
+    date(".orvan-Ef34Gh", 3600);     // a save that may be running now
+    date(".orvan-court", -3600);     // not a name we give
+    date("orvan-Ij56Kl.gen", -3600); // a file of the user's
+    ASSERT_EQ(enregistre_fichier_gen(d / "famille.gen", {"aleat=2"}), Enregistrement::reussi);
+    EXPECT_FALSE(fs::exists(d / ".orvan-Ab12Cd"));
+    for (const char* reste : {".orvan-Ef34Gh", ".orvan-court", "orvan-Ij56Kl.gen", "famille.gen"})
+        EXPECT_TRUE(fs::exists(d / reste)) << reste;
 }
 
 TEST(EncodageGen, LeTexteReluEstLeTexteEnregistre) {
@@ -289,7 +391,8 @@ TEST(VidageGen, UnFichierRefuseDonneSonMessageEtLeCodeUn) {
     ecrit(d / "vides.gen", std::string(1024 * 1024, '\n'));
     std::ostringstream sortie, erreurs;
     EXPECT_EQ(vidage(d / "vides.gen", sortie, erreurs), 1);
-    EXPECT_EQ(erreurs.str(),
-              "Le fichier " + (d / "vides.gen") + " est trop volumineux pour être ouvert.\n");
+    EXPECT_EQ(erreurs.str(), "Le fichier " + (d / "vides.gen") +
+                                 " compte trop de lignes vides ou très courtes (1048576) pour "
+                                 "être ouvert.\n");
     EXPECT_EQ(sortie.str(), "");
 }

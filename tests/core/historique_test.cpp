@@ -1,6 +1,9 @@
 // The event log, its replay, undo, "Autre famille" and .gen files.
+#include "app/plateforme_silencieuse.h"
 #include "app/vidage.h"
 #include "famille_test.h"
+#include "history/actions.h"
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "history/nombre.h"
 
@@ -211,6 +214,28 @@ TEST(Annulation, RetireLaDerniereAction) {
     EXPECT_EQ(etat_json(*s), avant);
 }
 
+// Undo after undo, every family passed through is the one that opening the same lines gives,
+// down to the gene set-up and the choice of the mode.
+TEST(Annulation, ChaqueAnnulationRedonneCeQueDonneLOuvertureDesMemesLignes) {
+    Dossier d;
+    for (const char* nom : {"deux_genes.gen", "deux_genes_marques.gen", "trois_generations.gen"}) {
+        PlateformeSilencieuse p;
+        FenetrePrincipale f(p);
+        f.coquille.demarre();
+        f.coquille.sequence_demarrage();
+        ASSERT_TRUE(f.historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/" + nom));
+        while (f.journal.lignes().size() > 2) {
+            f.historique.annule_derniere_action();
+            ASSERT_EQ(enregistre_fichier_gen(d / "court.gen", f.journal.lignes()),
+                      Enregistrement::reussi);
+            std::ostringstream ouvert, erreurs;
+            ASSERT_EQ(vidage(d / "court.gen", ouvert, erreurs), 0);
+            EXPECT_EQ(etat_json(f) + "\n", ouvert.str())
+                << nom << ", " << f.journal.lignes().size() << " lignes";
+        }
+    }
+}
+
 TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     Session s;
     famille_de_trois_generations(s);
@@ -248,6 +273,98 @@ TEST(AutreFamille, GardeLaConfirmationDesDeuxGenes) {
     EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d et Groupes ABO");
     EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[2]->visible);
     EXPECT_EQ(s->genes.modele.nb_phenotypes_total, 6);
+}
+
+// A teacher's family: the start-up's automatic choice, then haemophilia chosen by hand. The new
+// family keeps haemophilia, and the window names it.
+TEST(AutreFamille, GardeLeGeneChoisiParLEnseignant) {
+    Session s;
+    const std::vector<std::string> mise_en_place = {
+        "aleat=40274280",    "bitbtn4click", "group_premclick.0", "bitbtn1click", "bitbtn4click",
+        "group_premclick.0", "bitbtn1click", "group_premclick.3", "bitbtn1click"};
+    s->journal.lignes() = mise_en_place;
+    for (const char* l : {"choix_all(1,left)", "prem_alleleclick.0", "all_okclick",
+                          "choix_all(2,left)", "prem_alleleclick.0", "all_okclick"})
+        s->journal.lignes().push_back(l);
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->caption, "Hémophilie h");
+    s.plateforme.reponses = {true};
+    s->coquille.autre_famille();
+    EXPECT_EQ(std::vector<std::string>(s.journal().begin() + 1, s.journal().end()),
+              std::vector<std::string>(mise_en_place.begin() + 1, mise_en_place.end()));
+    EXPECT_EQ(s->coquille.titre->caption, "Hémophilie h");
+    EXPECT_EQ(s->caption, "Hémophilie h");
+    donne_phenotypes(s, 1, 0);
+    const std::string genotype = s->famille.individu(1).genotype(1).texte();
+    EXPECT_TRUE(contient(genotype, "XH")) << genotype;
+}
+
+TEST(Edition, UneActionEstUnPanneauDeSonOuvertureASaFermeture) {
+    using V = std::vector<std::string>;
+    const V mise_en_place = {"aleat=1", "bitbtn4click", "group_premclick.0", "bitbtn1click"};
+    const auto debut = [&](V fin) {
+        V l = mise_en_place;
+        l.insert(l.end(), fin.begin(), fin.end());
+        return static_cast<int>(debut_derniere_action(l, 4)) - 4;
+    };
+    EXPECT_EQ(debut({}), 0);
+    EXPECT_EQ(debut({"choix_all(1,left)", "prem_alleleclick.0", "all_okclick"}), 0);
+    EXPECT_EQ(
+        debut({"menu_genoclick", "choix_all(2,left)", "choix_gen(1,0)", "choix_gen(1,2)",
+               "choix_genotype(1,3)", "nb_desc=2", "gametes_chromosome_sexuel", "bitbtn8click"}),
+        1);
+    // A panel still open is an action too; the shifts of a drag go together.
+    EXPECT_EQ(
+        debut({"choix_all(1,left)", "all_okclick", "choix_all(5,right)", "choix_sexeclick.1"}), 2);
+    EXPECT_EQ(
+        debut({"choix_all(1,left)", "all_okclick", "decal_fratrie(1,3)", "decal_fratrie(1,-2)"}),
+        2);
+    EXPECT_EQ(debut({"bitbtn6click", "coche_reponse(1,2)=0"}), 1);
+    // A cancel without its panel's opening is a line of its own.
+    EXPECT_EQ(debut({"bitbtn7click"}), 0);
+    EXPECT_EQ(debut({"menu_genoclick", "bitbtn7click"}), 1);
+}
+
+// Ctrl+Z takes back the last whole action, a panel from its opening to its OK; Ctrl+Y puts it
+// back; a new action forgets what was undone; the gene set-up stays.
+TEST(Edition, AnnulerEtRetablirParAction) {
+    Session s;
+    EXPECT_FALSE(s->menus.annuler_action->enabled || s->menus.retablir_action->enabled);
+    s->phenotypes.nb_descendants->choix_utilisateur(5);
+    donne_phenotypes(s, 1, 0);
+    const std::string un_fondateur = etat_json(*s);
+    donne_phenotypes(s, 2, 0);
+    const std::string famille = etat_json(*s);
+    const std::vector<std::string> journal = s.journal();
+    s->arbre.clic_individu(3, Bouton::droit);
+    s->genotypes.sexe->selectionne(s->genotypes.sexe->index == 0 ? 1 : 0);
+    s->genotypes.annuler->clic();
+    const std::string change_annule = etat_json(*s);
+    EXPECT_TRUE(s->menus.annuler_action->enabled);
+
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(s.journal(), journal);
+    EXPECT_EQ(etat_json(*s), famille);
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(etat_json(*s), un_fondateur);
+    EXPECT_TRUE(s->menus.retablir_action->enabled);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(etat_json(*s), famille);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(etat_json(*s), change_annule);
+    EXPECT_FALSE(s->menus.retablir_action->enabled);
+
+    s->menus.annuler_action->clic();
+    s->arbre.clic_individu(4, Bouton::gauche);
+    EXPECT_FALSE(s->menus.retablir_action->enabled);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(s.journal().back(), "choix_all(4,left)");
+
+    for (int i = 0; i < 10; ++i)
+        s->historique.annule_action();
+    EXPECT_EQ(s.journal().size(), 4u);
+    EXPECT_EQ(s.journal()[3], "bitbtn1click");
+    EXPECT_FALSE(s->menus.annuler_action->enabled);
 }
 
 TEST(Fichiers, DecoupeLesLignesCommeUnTexte) {

@@ -96,9 +96,14 @@ TEST(LigneDeLangue, UnTagInvalideArreteLaLecture) {
     EXPECT_EQ(f.lignes[0].francais, "A");
     EXPECT_EQ(f.lignes[0].anglais, "Un");
     ASSERT_TRUE(f.erreur);
-    EXPECT_NE(f.erreur->find("ligne 4"), std::string::npos);
-    EXPECT_NE(f.erreur->find("x2"), std::string::npos);
+    EXPECT_NE(f.erreur->francais.find("ligne 4"), std::string::npos);
+    EXPECT_NE(f.erreur->francais.find("x2"), std::string::npos);
     EXPECT_TRUE(analyse_langue({"Label_:vide;empty"}).erreur);
+    // A line that lost its colon stops the reading instead of renaming its control.
+    const FichierLangue sans = analyse_langue({"Menu_1:A;Un", "Menu_12"});
+    EXPECT_EQ(sans.lignes.size(), 1u);
+    ASSERT_TRUE(sans.erreur);
+    EXPECT_NE(sans.erreur->francais.find("ligne 2"), std::string::npos);
 }
 
 TEST(LangueDeLaFenetre, QuestionCaractereSurDeuxLignes) {
@@ -185,6 +190,26 @@ TEST(FichierDeLangue, TagInvalideSignaleEtLignesPrecedentesGardees) {
     EXPECT_NE(s.plateforme.erreurs[0].find("1x"), std::string::npos);
 }
 
+TEST(FichierDeLangue, UnFichierTropGrandEstRefuseEtUneLegendeResteBornee) {
+    Session s;
+    Repertoire r;
+    // 1 MiB and one byte of empty lines after a line that would apply.
+    r.ecrit("Menu_1:Dossier;File\n" + std::string(1024 * 1024 + 1 - 20, '\n'));
+    EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
+    EXPECT_EQ(s->menus.fichier->caption, "Fichier");
+    ASSERT_EQ(s.plateforme.erreurs.size(), 1u);
+    EXPECT_EQ(s.plateforme.erreurs[0], "Le fichier de langue " +
+                                           (r.chemin / "langue_orvan.txt").string() +
+                                           " dépasse 1 Mio : il n'a pas été lu.");
+
+    // 50,000 "_" would be as many lines: the question keeps twelve of them, and a long caption
+    // four hundred characters.
+    r.ecrit("Label_44:x;" + std::string(50'000, '_') + "\nMenu_1:D;" + std::string(5000, 'F'));
+    EXPECT_TRUE(change_langue(*s, langue_anglais, r.seul(), s.plateforme));
+    EXPECT_EQ(s->coquille.question_caractere->caption, std::string(11, '\r'));
+    EXPECT_EQ(s->menus.fichier->caption, std::string(400, 'F'));
+}
+
 TEST(FichierDeLangue, RechercheDansLOrdreDesRepertoires) {
     Session s;
     Repertoire vide("_depart"), programme("_programme"), donnees("_donnees");
@@ -211,9 +236,9 @@ TEST(FichierLivre, ChaqueLigneNommeUnControleExistant) {
     Session s;
     const auto texte = lignes_livrees();
     const FichierLangue f = analyse_langue(texte);
-    ASSERT_FALSE(f.erreur) << *f.erreur;
-    // 26 menu entries, the question label, 4 boxes, 3 buttons, the list.
-    ASSERT_EQ(f.lignes.size(), 35u);
+    ASSERT_FALSE(f.erreur) << f.erreur->francais;
+    // 38 menu entries, the question label, 4 boxes, 3 buttons, the list.
+    ASSERT_EQ(f.lignes.size(), 47u);
     for (const auto& l : f.lignes) {
         ASSERT_EQ(l.genres.size(), 1u) << l.francais;
         EXPECT_NE(l.tag, 0) << l.francais;

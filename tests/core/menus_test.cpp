@@ -63,5 +63,5 @@ TEST(MenusEtMinuteries, FlecheImageOptionsEtAide) {
     s->coquille.touche(113);
     EXPECT_TRUE(s.plateforme.aides.empty());
     s->coquille.touche(112);
-    EXPECT_EQ(s.plateforme.aides, std::vector<std::string>{"aide#1"});
+    EXPECT_EQ(s.plateforme.aides, std::vector<std::string>{"orvan.html#1"});
 }

@@ -15,28 +15,37 @@ namespace orvan::test {
 
 class PlateformeTest : public PlateformeSilencieuse {
   public:
-    bool question_oui_non(const std::string& texte) override {
-        questions.push_back(texte);
+    bool montre_question(const BoiteMessage& boite) override {
+        boites.push_back(boite);
+        questions.push_back(boite.texte);
         if (reponses.empty()) return false;
         const bool r = reponses.front();
         reponses.pop_front();
         return r;
     }
-    void avertissement(const std::string& texte) override { avertissements.push_back(texte); }
-    void erreur(const std::string& texte) override { erreurs.push_back(texte); }
-    std::optional<std::string> dialogue_ouvrir(const std::string& rep,
-                                               const std::string&) override {
-        repertoires_ouverture.push_back(rep);
+    void montre_avertissement(const BoiteMessage& boite) override {
+        boites.push_back(boite);
+        avertissements.push_back(boite.texte);
+    }
+    void montre_erreur(const BoiteMessage& boite) override {
+        boites.push_back(boite);
+        erreurs.push_back(boite.texte);
+    }
+    std::optional<std::string> choisit_ouverture(const DialogueFichier& d) override {
+        dialogues.push_back(d);
+        repertoires_ouverture.push_back(d.depart);
         return prochain(fichiers_a_ouvrir);
     }
-    std::optional<std::string> dialogue_enregistrer(const std::string& initial) override {
-        noms_proposes.push_back(initial);
+    std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) override {
+        dialogues.push_back(d);
+        noms_proposes.push_back(d.depart);
         return prochain(fichiers_a_enregistrer);
     }
     HeureUTC heure_utc() const override { return heure; }
     std::string repertoire_courant() const override { return repertoire; }
-    bool ouvrir_aide(int sujet) override {
-        aides.push_back("aide#" + std::to_string(sujet));
+    bool montre_aide(const DemandeAide& aide) override {
+        demandes_aide.push_back(aide);
+        aides.push_back(aide.page + "#" + std::to_string(aide.sujet));
         return false;
     }
 
@@ -53,8 +62,9 @@ class PlateformeTest : public PlateformeSilencieuse {
         pdf_ecrits.emplace_back(chemin, page);
         return pdf_possible;
     }
-    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom) override {
-        noms_proposes.push_back(nom);
+    std::optional<std::string> choisit_pdf(const DialogueFichier& d) override {
+        dialogues.push_back(d);
+        noms_proposes.push_back(d.depart);
         return prochain(fichiers_pdf);
     }
     // What the user does in a modal window, one step at a time; then the window's timers tick
@@ -72,8 +82,16 @@ class PlateformeTest : public PlateformeSilencieuse {
         if (boucle_modale) PlateformeSilencieuse::montre_modale(fenetre);
     }
 
+    void montre_tableau(const DemandeTableau& tableau) override { tableaux.push_back(tableau); }
+    std::vector<DemandeTableau> tableaux;
+
     std::deque<std::function<void()>> gestes_modaux;
     std::vector<std::string> titres_modaux;
+
+    // Every box and dialog shown, as the user saw it.
+    std::vector<BoiteMessage> boites;
+    std::vector<DialogueFichier> dialogues;
+    std::vector<DemandeAide> demandes_aide;
 
     std::deque<bool> reponses;
     std::deque<std::optional<std::string>> fichiers_a_ouvrir, fichiers_a_enregistrer;

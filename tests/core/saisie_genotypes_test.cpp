@@ -99,6 +99,15 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     s->arbre.clic_individu(1, Bouton::gauche);
     // A man is offered no genotype with two X.
     EXPECT_EQ(liste(s, 1), (Textes{"XD,Y", "Y,XD", "Xd,Y", "Y,Xd"}));
+    // "féminin": the woman's genotypes join the list, the man's are greyed and keep their place.
+    s->genotypes.sexe->selectionne(1);
+    EXPECT_EQ(liste(s, 1),
+              (Textes{"XD,Y", "Y,XD", "Xd,Y", "Y,Xd", "XD,XD", "XD,Xd", "Xd,XD", "Xd,Xd"}));
+    EXPECT_EQ(s->genotypes.radio_genotype[1]->inactifs,
+              (std::vector<bool>{true, true, true, true, false, false, false, false}));
+    s->genotypes.sexe->selectionne(0);
+    EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::carre);
+    EXPECT_EQ(liste(s, 1).size(), 8u);
     EXPECT_TRUE(liste(s, 2).empty());
     EXPECT_FALSE(s->genotypes.ok->enabled);
     s->genotypes.radio_genotype[1]->selectionne(2);
@@ -169,6 +178,8 @@ TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     const bool femme = s->arbre.tab_shape[6]->contour == Contour::cercle;
     EXPECT_EQ(liste(s, 1), femme ? Textes({"XD,XD", "XD,Xd", "Xd,XD", "Xd,Xd"})
                                  : Textes({"XD,Y", "Y,XD", "Xd,Y", "Y,Xd"}));
+    // The spouse is of the child's other sex: the crossing makes it so.
+    EXPECT_FALSE(s->genotypes.sexe->enabled);
     s->genotypes.radio_genotype[1]->selectionne(0);
     s->genotypes.radio_genotype[2]->selectionne(6);
     s->genotypes.ok->clic();
@@ -225,7 +236,9 @@ TEST(ChangementGenotype, GardeLaPlaceEtLaBulleDuLabel) {
     EXPECT_EQ(etat_json(*s), avant);
 }
 
-TEST(ChangementGenotype, FemininChangeLeSymboleToutDeSuite) {
+// The sex choice turns the individual whose genotypes are given; only the genotypes of that
+// sex can be confirmed, and the list keeps its items where saved files name them.
+TEST(ChangementGenotype, LeSexeChoisiDecideDesGenotypesPermis) {
     Session s;
     s->phenotypes.nb_descendants->choix_utilisateur(5);
     donne_phenotypes(s, 1, 0);
@@ -234,14 +247,27 @@ TEST(ChangementGenotype, FemininChangeLeSymboleToutDeSuite) {
     ASSERT_NE(fils, 0);
     s->arbre.clic_individu(fils, Bouton::droit);
     const Textes offerts = liste(s, 1);
+    RadioGroupe& genotypes = *s->genotypes.radio_genotype[1];
     EXPECT_EQ(s->genotypes.sexe->index, 0);
+    EXPECT_TRUE(s->genotypes.ok->enabled);
     s->genotypes.sexe->selectionne(1);
     EXPECT_EQ(s->arbre.tab_shape[fils]->contour, Contour::cercle);
     EXPECT_EQ(s.journal().back(), "choix_sexeclick.1");
-    EXPECT_EQ(liste(s, 1), offerts);
-    EXPECT_TRUE(s->genotypes.panneau->visible);
+    // The daughters' genotypes that the founders make join the list after the sons'.
+    ASSERT_GT(liste(s, 1).size(), offerts.size());
+    EXPECT_EQ(Textes(liste(s, 1).begin(), liste(s, 1).begin() + offerts.size()), offerts);
+    // His own genotype is a man's: "Ok" waits for a woman's.
+    EXPECT_FALSE(s->genotypes.ok->enabled);
+    EXPECT_FALSE(genotypes.item_actif(genotypes.index));
+    ASSERT_EQ(offerts[0].substr(0, 2), "Y,");
+    const int femme = static_cast<int>(liste(s, 1).size()) - 1;
+    const std::string genotype_femme = liste(s, 1)[femme];
+    EXPECT_FALSE(contient(genotype_femme, "Y"));
+    genotypes.selectionne(femme);
+    EXPECT_TRUE(s->genotypes.ok->enabled);
     s->genotypes.ok->clic();
     EXPECT_EQ(s->arbre.tab_shape[fils]->contour, Contour::cercle);
+    EXPECT_EQ(s->famille.individu(fils).genotype(1).texte(), genotype_femme);
     s->historique.lancer->clic();
     EXPECT_EQ(s->arbre.tab_shape[fils]->contour, Contour::cercle);
 
@@ -254,6 +280,31 @@ TEST(ChangementGenotype, FemininChangeLeSymboleToutDeSuite) {
     s->genotypes.annuler->clic();
     EXPECT_EQ(s->arbre.tab_shape[fille]->contour, Contour::cercle);
     EXPECT_EQ(s.journal().back(), "bitbtn7click");
+
+    // A spouse's entry: a sex chosen, as a saved file may, turns the spouse and not the child
+    // clicked, and the cancel leaves the child as it was.
+    s->menus.saisie_genotypes->clic();
+    const Contour contour_fille = s->arbre.tab_shape[fille]->contour;
+    s->arbre.clic_individu(fille, Bouton::gauche);
+    const int conjoint = s->arbre.ped.indiv_courant;
+    s->genotypes.sexe->selectionne(contour_fille == Contour::cercle ? 1 : 0);
+    EXPECT_EQ(s->arbre.tab_shape[fille]->contour, contour_fille);
+    EXPECT_EQ(s->arbre.tab_shape[conjoint]->contour, contour_fille);
+    s->genotypes.annuler->clic();
+    EXPECT_EQ(s->arbre.tab_shape[fille]->contour, contour_fille);
+    EXPECT_FALSE(s->arbre.tab_shape[conjoint]->visible);
+}
+
+// Before any genotype a right click on a founder offers nothing: "Ok" stays disabled.
+TEST(ChangementGenotype, RienAChoisirRienAConfirmer) {
+    Session s;
+    s->arbre.clic_individu(1, Bouton::droit);
+    EXPECT_TRUE(s->genotypes.panneau->visible);
+    EXPECT_TRUE(liste(s, 1).empty());
+    EXPECT_FALSE(s->genotypes.ok->enabled);
+    const Textes journal = s.journal();
+    s->genotypes.ok->clic();
+    EXPECT_EQ(s.journal(), journal);
 }
 
 TEST(RejeuSaisie, LesCasesSeDecochentEnCascade) {
@@ -308,9 +359,12 @@ TEST(RejeuSaisie, LaFamillePleineNAvertitQueLUtilisateur) {
         donne_phenotypes(s, enfant, 0);
     }
     ASSERT_EQ(s->famille.dernier_indiv, 38);
+    const std::vector<std::string> journal = s.journal();
     s->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);
-    EXPECT_EQ(s.journal().back(), "choix_all(8,left)");
+    // Refused, the click writes no line; one in an older log is refused again, silently.
+    EXPECT_EQ(s.journal(), journal);
+    s->journal.lignes().push_back("choix_all(8,left)");
     s->historique.lancer->clic();
     s->historique.annuler->clic();
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);

@@ -58,28 +58,31 @@ class AideTest : public QObject {
             QFileInfo(QStringLiteral(ORVAN_DOSSIER_PROGRAMME "/aide/orvan.html"))
                 .canonicalFilePath();
         QVERIFY(!attendu.isEmpty());
-        QCOMPARE(chemin_aide(QStringLiteral(ORVAN_DOSSIER_PROGRAMME)), attendu);
+        QCOMPARE(chemin_aide(QStringLiteral("orvan.html"), QStringLiteral(ORVAN_DOSSIER_PROGRAMME)),
+                 attendu);
     }
 
     void laide_se_cherche_a_cote_du_programme_puis_dans_les_sources() {
         QTemporaryDir racine;
         const QString programme = racine.filePath(QStringLiteral("build"));
         QVERIFY(QDir().mkpath(programme));
-        const QString installee = chemin_aide(programme);
+        const QString installee = chemin_aide(QStringLiteral("orvan.html"), programme);
         // Nothing beside it: only an installed help can be found.
         QVERIFY(!installee.startsWith(racine.path()));
 
         const QString sources = racine.filePath(QStringLiteral("data/aide/orvan.html"));
         QVERIFY(ecrit(sources));
-        QCOMPARE(chemin_aide(programme), QFileInfo(sources).canonicalFilePath());
+        QCOMPARE(chemin_aide(QStringLiteral("orvan.html"), programme),
+                 QFileInfo(sources).canonicalFilePath());
 
         const QString a_cote = racine.filePath(QStringLiteral("build/aide/orvan.html"));
         QVERIFY(ecrit(a_cote));
-        QCOMPARE(chemin_aide(programme), QFileInfo(a_cote).canonicalFilePath());
+        QCOMPARE(chemin_aide(QStringLiteral("orvan.html"), programme),
+                 QFileInfo(a_cote).canonicalFilePath());
     }
 
     void chaque_lien_du_document_mene_a_un_sujet() {
-        QFile f(chemin_aide(QStringLiteral(ORVAN_DOSSIER_PROGRAMME)));
+        QFile f(chemin_aide(QStringLiteral("orvan.html"), QStringLiteral(ORVAN_DOSSIER_PROGRAMME)));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(f.readAll());
         for (int sujet = 1; sujet <= 11; ++sujet)
@@ -97,7 +100,8 @@ class AideTest : public QObject {
     void la_fenetre_souvre_au_sujet_demande() {
         QWidget principale;
         principale.show();
-        const QString chemin = chemin_aide(QStringLiteral(ORVAN_DOSSIER_PROGRAMME));
+        const QString chemin =
+            chemin_aide(QStringLiteral("orvan.html"), QStringLiteral(ORVAN_DOSSIER_PROGRAMME));
         QVERIFY(montre_aide(&principale, chemin, 3));
         QWidget* aide = fenetre_aide();
         QVERIFY(aide);
@@ -119,7 +123,8 @@ class AideTest : public QObject {
     void une_seconde_demande_reprend_la_meme_fenetre_avec_son_parcours() {
         QWidget principale;
         principale.show();
-        const QString chemin = chemin_aide(QStringLiteral(ORVAN_DOSSIER_PROGRAMME));
+        const QString chemin =
+            chemin_aide(QStringLiteral("orvan.html"), QStringLiteral(ORVAN_DOSSIER_PROGRAMME));
         QVERIFY(montre_aide(&principale, chemin, 1));
         QWidget* aide = fenetre_aide();
         QVERIFY(QTest::qWaitForWindowExposed(aide));

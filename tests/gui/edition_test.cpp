@@ -6,7 +6,7 @@
 
 #include "qt/session_qt.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -157,11 +157,12 @@ class EditionTest : public QObject {
             for (int i = 0; i < 40; ++i)
                 f.journal.stock_ev(ev::DecalageFratrie{0, i});
         });
-        auto* liste = session_->fenetre.findChild<QListWidget*>("evenements");
+        auto* liste = session_->fenetre.findChild<QListView*>("evenements");
         QVERIFY(liste);
-        const QRect derniere = liste->visualItemRect(liste->item(liste->count() - 1));
+        const auto* modele = liste->model();
+        const QRect derniere = liste->visualRect(modele->index(modele->rowCount() - 1, 0));
         QVERIFY(liste->viewport()->rect().contains(derniere));
-        QVERIFY(!liste->viewport()->rect().contains(liste->visualItemRect(liste->item(0))));
+        QVERIFY(!liste->viewport()->rect().contains(liste->visualRect(modele->index(0, 0))));
     }
 
   private:

@@ -192,7 +192,7 @@ class ExportTest : public QObject {
         QVERIFY(i1->zone.right() > fondateur.left + fondateur.width / 2);
         // Painted on the surface, under the symbol, and so printed.
         const auto encre = [this](const QRect& zone) {
-            return pixels_proches(session_->fenetre.surface()->grab(zone).toImage(), Qt::black);
+            return pixels_proches(surface(zone), Qt::black);
         };
         QVERIFY(encre(i1->zone) > 5);
         const QRect ancienne = i1->zone;
@@ -276,9 +276,15 @@ class ExportTest : public QObject {
         return image_qt(c).copy();
     }
 
-    QImage surface() {
+    QImage surface(const QRect& zone = QRect(QPoint(0, 0), QSize(-1, -1))) {
         QWidget* s = session_->fenetre.surface();
-        return s->grab().toImage();
+        // The keyboard's focus ring belongs to the window, not to the family's picture.
+        QWidget* anneau = s->findChild<QWidget*>("anneau_focus");
+        const bool montre = anneau && anneau->isVisible();
+        if (montre) anneau->hide();
+        const QImage image = s->grab(zone).toImage();
+        if (montre) anneau->show();
+        return image;
     }
 
     // The family as the export draws it, over the window's background and at its size.

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace orvan;
@@ -93,8 +94,8 @@ class FenetrePrincipaleTest : public QObject {
     void la_barre_de_menus_suit_les_entrees_du_coeur() {
         QMenuBar* barre = session_->fenetre.menuBar();
         QCOMPARE(entrees_visibles(barre),
-                 QStringList({"Fichier", "Caractère", "Exercices", "Autre famille", "Couleurs",
-                              "Historique", "Options"}));
+                 QStringList({"Fichier", "Édition", "Caractère", "Exercices", "Autre famille",
+                              "Couleurs", "Historique", "Affichage", "Options", "Outils"}));
         // The exercises wait for a family.
         QVERIFY(!entree(barre, "Exercices")->isEnabled());
         for (const char* cachee : {"Calculette", "Saisie phénot./génot.", "Aide"}) {
@@ -243,20 +244,27 @@ class FenetrePrincipaleTest : public QObject {
         Liste& journal = *session_->form.historique.evenements;
         session_->form.historique.panneau->visible = true;
         session_->fenetre.actualise();
-        auto* liste = session_->fenetre.findChild<QListWidget*>("evenements");
+        auto* liste = session_->fenetre.findChild<QListView*>("evenements");
         QVERIFY(liste);
-        QCOMPARE(liste->count(), static_cast<int>(journal.lignes.size()));
-        QListWidgetItem* premier = liste->count() > 0 ? liste->item(0) : nullptr;
+        const QAbstractItemModel* modele = liste->model();
+        const auto texte = [modele](int i) { return modele->data(modele->index(i, 0)).toString(); };
+        QCOMPARE(modele->rowCount(), static_cast<int>(journal.lignes.size()));
+        // A line added at the end adds one row; the others stay as they are.
+        QSignalSpy remises(modele, &QAbstractItemModel::modelReset);
         journal.lignes.push_back("essai");
         session_->fenetre.actualise();
-        QCOMPARE(liste->count(), static_cast<int>(journal.lignes.size()));
-        QCOMPARE(liste->item(liste->count() - 1)->text(), QString("essai"));
-        if (premier) QCOMPARE(liste->item(0), premier);
-        QCOMPARE(liste->visualItemRect(liste->item(0)).height(), 16);
+        QCOMPARE(modele->rowCount(), static_cast<int>(journal.lignes.size()));
+        QCOMPARE(texte(modele->rowCount() - 1), QString("essai"));
+        QCOMPARE(remises.count(), 0);
+        QCOMPARE(liste->visualRect(modele->index(0, 0)).height(), 16);
+        journal.lignes.pop_back();
+        session_->fenetre.actualise();
+        QCOMPARE(modele->rowCount(), static_cast<int>(journal.lignes.size()));
+        QCOMPARE(remises.count(), 0);
         journal.lignes = {"un"};
         session_->fenetre.actualise();
-        QCOMPARE(liste->count(), 1);
-        QCOMPARE(liste->item(0)->text(), QString("un"));
+        QCOMPARE(modele->rowCount(), 1);
+        QCOMPARE(texte(0), QString("un"));
     }
 
     void un_rafraichissement_sans_changement_ne_redessine_rien() {

@@ -1,6 +1,7 @@
 // What the core asks of the machine, answered by the Qt platform: dialogs, text measures, clock.
 #include "suites.h"
 
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/plateforme_qt.h"
@@ -67,13 +68,13 @@ class PlateformeQtTest : public QObject {
             icone = b.icon();
             b.accept();
         });
-        p.erreur("Impossible de créer le fichier");
+        p.erreur(Texte::tel_quel("Impossible de créer le fichier"));
         QCOMPARE(icone, QMessageBox::Critical);
         repond([&](QMessageBox& b) {
             icone = b.icon();
             b.accept();
         });
-        p.avertissement("Attention");
+        p.avertissement(Texte::tel_quel("Attention"));
         QCOMPARE(icone, QMessageBox::Warning);
     }
 
@@ -87,7 +88,7 @@ class PlateformeQtTest : public QObject {
             texte = b.text();
             b.accept();
         });
-        const bool ouverte = p.ouvrir_aide(1);
+        const bool ouverte = p.ouvrir_aide(msg::page_aide, 1);
         QDir::setCurrent(avant);
         QVERIFY(!ouverte);
         QCOMPARE(texte, QString("Le fichier d'aide orvan.html est introuvable."));

@@ -57,16 +57,22 @@ class ChangementGenotypeTest : public QObject {
         QVERIFY(symbole->grab().toImage().pixel(3, 3) != coin);
         QVERIFY(panneau->isVisible());
 
-        clique_item("choix_gen1", 1);
-        QCOMPARE(f.journal.lignes().back(), std::string("choix_gen(1,1)"));
+        // A woman: the sons' genotypes are greyed and keep their places, the daughters' join
+        // the list; "Ok" waits for one of them.
+        QVERIFY(liste->boutons().size() == 4);
+        QVERIFY(!liste->boutons()[0]->isEnabled() && !liste->boutons()[1]->isEnabled());
+        QCOMPARE(liste->boutons()[3]->text(), QStringLiteral("XD,Xd"));
+        QVERIFY(!ok->isEnabled());
+        clique_item("choix_gen1", 3);
+        QCOMPARE(f.journal.lignes().back(), std::string("choix_gen(1,3)"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(!panneau->isVisible());
-        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("Y,Xd"));
-        QCOMPARE(symbole->toolTip(), QStringLiteral("Y,Xd//,"));
-        // The label tells the new phenotype where it stood, and keeps the former genotype.
-        QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[d]"));
-        QCOMPARE(trouve("Label3")->toolTip(), QStringLiteral("Y,XD//,"));
+        QCOMPARE(f.famille.individu(3).genotype(1).texte(), std::string("XD,Xd"));
+        // The tooltips read the genotype plainly, the label's as its symbol's.
+        QCOMPARE(symbole->toolTip(), QStringLiteral("XD,Xd"));
+        QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[D]"));
+        QCOMPARE(trouve("Label3")->toolTip(), QStringLiteral("XD,Xd"));
         QCOMPARE(trouve("Label3")->geometry().topLeft(), place_label.topLeft());
         QCOMPARE(f.journal.lignes().back(), std::string("bitbtn8click"));
     }

@@ -1,0 +1,307 @@
+// Every text that the program shows and the language file does not name, in French and in
+// English. To add one: a line here, then show it through the window's texts (`f.textes(...)`
+// for a message, `ecrit(controle, ...)` for a control, which keeps it for a change of language).
+// "{}" in a text stands for a value given with `Texte::avec`.
+#pragma once
+
+#include "ground/textes.h"
+
+namespace orvan::msg {
+
+// The start: the hint, the mode choice, the start picture.
+inline const Texte consigne{"Choisissez le phénotype de ces individus en cliquant dessus",
+                            "Choose the phenotype of these individuals by clicking on them"};
+inline const Texte genetique_humaine{"Génétique Humaine", "Human Genetics"};
+inline const Texte heredite_generations{"l'hérédité au fil des générations",
+                                        "heredity down the generations"};
+inline const Texte homme{"homme", "man"};
+inline const Texte femme{"femme", "woman"};
+inline const Texte atteint{"atteint", "affected"};
+inline const Texte conductrice{"conductrice", "carrier"};
+inline const Texte mono_hybridisme{"Mono-hybridisme", "Monohybrid cross"};
+inline const Texte di_hybridisme{"Di-hybridisme", "Dihybrid cross"};
+inline const Texte ouvrir_fichier{"Ouvrir fichier", "Open file"};
+inline const Texte quitter{"Quitter", "Quit"};
+inline const Texte titre_fenetre{"Daltonisme", "Colour blindness"};
+inline const Texte fichier_lu{"fichier:{}", "file:{}"};
+inline const Texte perdre_parents{
+    "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?",
+    "Do you want to lose the data\rof the parents of F1 and F2?"};
+
+// Buttons and titles shared by the panels and the platform's boxes.
+inline const Texte ok{"OK", "OK"};
+inline const Texte ok_saisie{"Ok", "Ok"};
+inline const Texte annuler{"Annuler", "Cancel"};
+inline const Texte oui{"Oui", "Yes"};
+inline const Texte non{"Non", "No"};
+inline const Texte avertissement{"Avertissement", "Warning"};
+inline const Texte erreur{"Erreur", "Error"};
+
+// The gene choice and the trait's panels.
+inline const Texte choix_des_genes{"Choix des gènes", "Choice of genes"};
+inline const Texte premier_gene{"Premier gène", "First gene"};
+inline const Texte deuxieme_gene{"Deuxième gène", "Second gene"};
+inline const Texte genes_semblables{"Les deux gènes sont semblables", "The two genes are the same"};
+inline const Texte et{" et ", " and "};
+inline const Texte premier_phenotype{"Premier phénotype", "First phenotype"};
+inline const Texte deuxieme_phenotype{"Deuxième phénotype", "Second phenotype"};
+inline const Texte nb_descendants{"Nb descendants", "Nb of children"};
+inline const Texte hasard{"hasard", "random"};
+inline const Texte famille_complete{
+    "La famille est complète : on ne peut plus ajouter de conjoint.",
+    "The family is complete: no other spouse can be added."};
+
+// The genotype panel.
+inline const Texte choix_des_genotypes{"Choix des génotypes", "Choice of genotypes"};
+inline const Texte genotype_du_conjoint{"Génotype du conjoint", "Genotype of the spouse"};
+inline const Texte changement_de_genotype{"Changement de génotype", "Change of genotype"};
+inline const Texte premier_gene_minuscule{"premier gène", "first gene"};
+inline const Texte deuxieme_gene_minuscule{"deuxième gène", "second gene"};
+inline const Texte choix_sexe{"Choix sexe", "Choice of sex"};
+inline const Texte masculin{"masculin", "male"};
+inline const Texte feminin{"féminin", "female"};
+
+// The allele exercise.
+inline const Texte reponses{"Réponses  ", "Answers  "};
+inline const Texte bien{"bien", "right"};
+inline const Texte faux{"faux", "wrong"};
+
+// The genotype exercise and its question window.
+inline const Texte cliquez_individu{"Cliquez sur un individu", "Click on an individual"};
+inline const Texte quel_genotype{"Quel est son génotype?", "What is its genotype?"};
+inline const Texte genes_1_et_2{"gène 1      gène 2", "gene 1      gene 2"};
+inline const Texte gene_1{"gène 1", "gene 1"};
+inline const Texte reponse{"rep:", "ans:"};
+inline const Texte oui_juste{"oui", "yes"};
+inline const Texte non_faux{"non", "no"};
+inline const Texte autre_genotype{"Autre génotype", "Other genotype"};
+inline const Texte aide_bouton{"&Aide", "&Help"};
+
+// The history, the calculator, printing.
+inline const Texte retour{"<---", "<---"};
+inline const Texte fermer_x{"X", "X"};
+inline const Texte calculette{" Calculette", " Calculator"};
+inline const Texte effacer{"Effacer", "Clear"};
+inline const Texte division_par_zero{"Division par zéro en virgule flottante",
+                                     "Floating point division by zero"};
+inline const Texte resultat_trop_grand{"Résultat trop grand pour la calculette",
+                                       "Result too large for the calculator"};
+inline const Texte impression{"Impression", "Printing"};
+inline const Texte sans_imprimante{
+    "Aucune imprimante n'est installée\u00a0: la page n'a pas été imprimée.",
+    "No printer is installed: the page has not been printed."};
+inline const Texte impression_echouee{"L'impression a échoué\u00a0: la page n'a pas été imprimée.",
+                                      "Printing failed: the page has not been printed."};
+inline const Texte proposer_pdf{"\rVoulez-vous l'enregistrer dans un fichier PDF\u00a0?",
+                                "\rDo you want to save it to a PDF file?"};
+inline const Texte nom_pdf{"famille.pdf", "family.pdf"};
+inline const Texte ecriture_impossible{"Impossible d'écrire le fichier {}.",
+                                       "The file {} cannot be written."};
+
+// Files.
+inline const Texte ouverture_impossible{"Impossible d'ouvrir le fichier {}",
+                                        "The file {} cannot be opened"};
+inline const Texte trop_volumineux{"Le fichier {} est trop volumineux pour être ouvert.",
+                                   "The file {} is too large to be opened."};
+inline const Texte creation_impossible{"Impossible de créer le fichier {}",
+                                       "The file {} cannot be created"};
+inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
+inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
+                                 "The file {} is read-only: it has not been replaced."};
+inline const Texte fichier_muet{
+    "Le fichier {} n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été "
+    "ouvert.",
+    "The file {} is not a regular file and gives nothing to read: it has not been opened."};
+inline const Texte trop_de_lignes{
+    "Le fichier {} compte trop de lignes vides ou très courtes ({}) pour être ouvert.",
+    "The file {} has too many empty or very short lines ({}) to be opened."};
+inline const Texte langue_trop_grande{"Le fichier de langue {} dépasse 1 Mio : il n'a pas été lu.",
+                                      "The language file {} is over 1 MiB: it has not been read."};
+inline const Texte langue_deux_points{
+    "Fichier de langue, ligne {} : il manque « : » entre le contrôle et ses textes.",
+    "Language file, line {}: the \u201c:\u201d between the control and its texts is missing."};
+inline const Texte langue_tag_invalide{
+    "Fichier de langue, ligne {} : « {} » n'est pas un nombre entier.",
+    "Language file, line {}: \u201c{}\u201d is not a whole number."};
+
+// The platform's dialogs.
+inline const Texte ouvrir{"Ouvrir", "Open"};
+inline const Texte enregistrer{"Enregistrer", "Save"};
+inline const Texte familles{"Familles ({})", "Families ({})"};
+inline const Texte tous_les_fichiers{"Tous les fichiers (*)", "All files (*)"};
+inline const Texte exemples{"Exemples", "Examples"};
+inline const Texte enregistrer_pdf{"Enregistrer en PDF", "Save as PDF"};
+inline const Texte documents_pdf{"Documents PDF (*.pdf)", "PDF documents (*.pdf)"};
+inline const Texte aide{"Aide", "Help"};
+inline const Texte precedent{"Précédent", "Back"};
+inline const Texte suivant{"Suivant", "Forward"};
+inline const Texte fermer{"Fermer", "Close"};
+// The help page of each language, in the help folder.
+inline const Texte page_aide{"orvan.html", "orvan-en.html"};
+inline const Texte aide_introuvable{"Le fichier d'aide {} est introuvable.",
+                                    "The help file {} cannot be found."};
+
+// The picture export.
+inline const Texte exporter_image{"Exporter l'image", "Export the picture"};
+inline const Texte famille{"famille", "family"};
+inline const Texte filtres_image{"Image PNG (*.png);;Image SVG (*.svg);;Document PDF (*.pdf)",
+                                 "PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf)"};
+inline const Texte suffixe_image{"Le nom de l'image doit finir par .png, .svg ou .pdf.",
+                                 "The picture's name must end in .png, .svg or .pdf."};
+inline const Texte image_non_ecrite{"Impossible d'écrire l'image {}\u00a0: {}.",
+                                    "The picture {} cannot be written: {}."};
+inline const Texte c_est_un_dossier{"c'est un dossier", "it is a folder"};
+inline const Texte dossier_absent{"le dossier {} n'existe pas", "the folder {} does not exist"};
+inline const Texte fichier_protege{"le fichier est protégé en écriture", "the file is read-only"};
+inline const Texte dossier_protege{"le dossier {} est protégé en écriture",
+                                   "the folder {} is read-only"};
+inline const Texte ecriture_echouee{"l'écriture a échoué", "writing failed"};
+
+// The command line.
+inline const Texte aide_ligne_de_commande{
+    "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
+    "        orvan --dump FICHIER.gen [--probabilites [--population]]\n"
+    "        orvan --probabilites FAMILLE.gen [--population]\n"
+    "        orvan --statistiques FICHIERS|DOSSIERS... [--csv FICHIER.csv]"
+    " [--hypothese \"D=3 d=1\"]\n"
+    "                             [--nouvelles N --comme FAMILLE.gen [--graine G]]\n"
+    "        orvan --ped FAMILLE.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
+    "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
+    " [--motifs] [--numerotation] [--echelle N]\n\n"
+    "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
+    "  1                  textes français (le choix de départ)\n"
+    "  2                  textes anglais\n"
+    "  --enseignant       choix du mode et des gènes, menus cachés montrés\n"
+    "  FAMILLE.gen        ouvre cette famille au démarrage\n"
+    "  --dump FICHIER     rejoue FICHIER sans fenêtre et écrit la famille en JSON,\n"
+    "                     avec les probabilités de chaque individu sur demande\n"
+    "  --probabilites FAMILLE\n"
+    "                     rejoue FAMILLE sans fenêtre et écrit en JSON la\n"
+    "                     probabilité de chaque génotype de chaque individu, sachant\n"
+    "                     ce que la famille montre ; --population : les fondateurs\n"
+    "                     et les conjoints pris dans la population, et non tels que\n"
+    "                     le programme les tire\n"
+    "  --statistiques     rejoue sans fenêtre les familles enregistrées (un dossier\n"
+    "                     pour tous ses .gen) et N nouvelles familles faites comme\n"
+    "                     FAMILLE.gen, puis écrit par croisement les enfants par\n"
+    "                     phénotype et sexe, les effectifs attendus et le khi² ;\n"
+    "                     --csv écrit un individu par ligne (UTF-8, « ; »)\n"
+    "  --ped FAMILLE      écrit la famille au format PED des logiciels de pedigree\n"
+    "  --export FAMILLE IMAGE\n"
+    "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
+    "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
+    "                     et la numérotation des générations sur demande ; un\n"
+    "                     PNG a N pixels par pixel d'écran (1 à 8, 2 d'office)\n"
+    "  --help             cette aide\n"
+    "  --version          la version\n\n"
+    "Ces messages sont en anglais avec l'argument 2, ou sans argument de langue quand\n"
+    "LC_ALL, LC_MESSAGES ou LANG demandent l'anglais (en_GB, en_US...).\n",
+    "Usage: orvan [1|2] [--enseignant] [FAMILY.gen]\n"
+    "       orvan --dump FILE.gen [--probabilites [--population]]\n"
+    "       orvan --probabilites FAMILY.gen [--population]\n"
+    "       orvan --statistiques FILES|FOLDERS... [--csv FILE.csv]"
+    " [--hypothese \"D=3 d=1\"]\n"
+    "                            [--nouvelles N --comme FAMILY.gen [--graine G]]\n"
+    "       orvan --ped FAMILY.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
+    "       orvan --export FAMILY.gen PICTURE.png|svg|pdf"
+    " [--motifs] [--numerotation] [--echelle N]\n\n"
+    "Orvan shows human heredity on the family tree of a family.\n\n"
+    "  1                  French texts (the default)\n"
+    "  2                  English texts\n"
+    "  --enseignant       teacher mode: choice of mode and genes, hidden menus shown\n"
+    "  FAMILY.gen         opens this family at start-up\n"
+    "  --dump FILE        replays FILE without a window and writes the family as JSON,\n"
+    "                     with each individual's probabilities on request\n"
+    "  --probabilites FAMILY\n"
+    "                     replays FAMILY without a window and writes as JSON the\n"
+    "                     probability of each genotype of each individual, given\n"
+    "                     what the family shows; --population: founders and\n"
+    "                     spouses taken from the population, not as the program\n"
+    "                     draws them\n"
+    "  --statistiques     replays without a window the saved families (a folder for\n"
+    "                     all its .gen files) and N new families made like\n"
+    "                     FAMILY.gen, then writes per cross the children by\n"
+    "                     phenotype and sex, the expected counts and the chi-square;\n"
+    "                     --csv writes one individual per line (UTF-8, \";\")\n"
+    "  --ped FAMILY       writes the family in the PED format of pedigree programs\n"
+    "  --export FAMILY PICTURE\n"
+    "                     replays FAMILY without a window and writes its picture (PNG,\n"
+    "                     SVG or PDF, from the name), with the phenotypes' patterns\n"
+    "                     and the generations' numbers on request; a PNG has N\n"
+    "                     pixels per screen pixel (1 to 8, 2 by default)\n"
+    "  --help             this help\n"
+    "  --version          the version\n\n"
+    "These messages are in English with the argument 2, or without a language argument\n"
+    "when LC_ALL, LC_MESSAGES or LANG ask for English (en_GB, en_US...).\n"};
+inline const Texte exercices_attendent{
+    "Les exercices attendent une troisième génération : mariez un enfant.",
+    "The exercises need a third generation: marry a child."};
+inline const Texte option_inconnue{"orvan : option inconnue {} (orvan --help les donne)",
+                                   "orvan: unknown option {} (orvan --help lists them)"};
+inline const Texte dump_sans_fichier{"orvan --dump : il manque le nom du fichier",
+                                     "orvan --dump: the file name is missing"};
+inline const Texte export_incomplet{
+    "orvan --export : il faut le fichier de la famille et celui de l'image",
+    "orvan --export: the family's file and the picture's are both needed"};
+inline const Texte export_suffixe{
+    "orvan --export : le nom de l'image doit finir par .png, .svg ou .pdf",
+    "orvan --export: the picture's name must end in .png, .svg or .pdf"};
+
+inline const Texte export_echelle{"orvan --export : --echelle attend un nombre de 1 à 8",
+                                  "orvan --export: --echelle needs a number from 1 to 8"};
+
+inline const Texte probabilites_sans_fichier{"orvan --probabilites : il manque le nom du fichier",
+                                             "orvan --probabilites: the file name is missing"};
+
+// The probabilities on the pedigree and the Bayes table of one individual.
+inline const Texte porteuse{"porteuse : {}", "carrier: {}"};
+inline const Texte porteur{"porteur : {}", "carrier: {}"};
+// A fraction and its percentage: "2/3 (67 %)".
+inline const Texte fraction_pour_cent{"{} ({} %)", "{} ({}%)"};
+// A genotype's probability in the tooltip: "XD,Xd : 1/2 (50 %)".
+inline const Texte probabilite_du_genotype{"{} : {}", "{}: {}"};
+inline const Texte table_de_bayes{"Table de Bayes de l'individu {} ({})",
+                                  "Bayes table of individual {} ({})"};
+inline const Texte genotype{"Génotype", "Genotype"};
+inline const Texte a_priori{"A priori", "Prior"};
+inline const Texte conditionnelle{"Conditionnelle", "Conditional"};
+inline const Texte jointe{"Jointe", "Joint"};
+inline const Texte a_posteriori{"A posteriori", "Posterior"};
+inline const Texte famille_impossible{
+    "Ce que montre la famille est impossible : aucun individu seul n'en est la cause.",
+    "What the family shows cannot be: no single individual is the cause."};
+inline const Texte genotype_impossible{
+    "Ce que montre la famille est impossible : le génotype {} saisi pour l'individu {} ne peut "
+    "pas venir de ses parents, ou ne peut pas donner ses enfants.",
+    "What the family shows cannot be: the genotype {} entered for individual {} cannot come "
+    "from its parents, or cannot give its children."};
+inline const Texte phenotype_impossible{
+    "Ce que montre la famille est impossible : le phénotype [{}] de l'individu {} ne peut pas "
+    "venir de ses parents, ou ne peut pas donner ses enfants.",
+    "What the family shows cannot be: the phenotype [{}] of individual {} cannot come from its "
+    "parents, or cannot give its children."};
+
+// The family in words, for the screen reader, the family's table and the SVG picture.
+inline const Texte a_et_b{"{} et {}", "{} and {}"};
+inline const Texte genotype_de{"génotype {}", "genotype {}"};
+inline const Texte fille_de{"fille de {}", "daughter of {}"};
+inline const Texte fils_de{"fils de {}", "son of {}"};
+inline const Texte epouse_de{"épouse de {}", "wife of {}"};
+inline const Texte epoux_de{"époux de {}", "husband of {}"};
+inline const Texte parent_de{"parent de {}", "parent of {}"};
+inline const Texte atteinte_de{"atteinte de {}", "affected by {}"};
+inline const Texte atteint_de{"atteint de {}", "affected by {}"};
+inline const Texte la_famille{"Famille", "Family"};
+inline const Texte tableau_famille{"Tableau de la famille", "Family table"};
+inline const Texte colonne_individu{"Individu", "Individual"};
+inline const Texte colonne_sexe{"Sexe", "Sex"};
+inline const Texte colonne_pere{"Père", "Father"};
+inline const Texte colonne_mere{"Mère", "Mother"};
+inline const Texte colonne_phenotype{"Phénotype", "Phenotype"};
+inline const Texte colonne_genotype{"Génotype", "Genotype"};
+
+// The texts of the gene bank that the window shows (gene names, comments, statements), by their
+// French form; allele and phenotype symbols are the same in both languages.
+Texte texte_de_la_banque(const std::string& francais);
+
+} // namespace orvan::msg

@@ -1,0 +1,274 @@
+#include "history/enregistrement_gen.h"
+
+#include "ground/messages.h"
+#include "history/descripteur.h"
+#include "history/fichier_gen.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace orvan {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The old content kept in memory for a write in place; a larger file is not overwritten.
+constexpr off_t ancien_contenu_max = 64 * 1024 * 1024;
+
+// Temporary files written before this moment belong to no save still running in this process.
+const timespec debut_du_processus = [] {
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return t;
+}();
+
+// The file that a save replaces: the end of a chain of symbolic links, which stay links.
+std::optional<std::string> cible_reelle(std::string chemin) {
+    for (int i = 0; i < 40; ++i) {
+        struct stat etat {};
+        if (::lstat(chemin.c_str(), &etat) != 0 || !S_ISLNK(etat.st_mode)) return chemin;
+        std::error_code ec;
+        const fs::path lien = fs::read_symlink(chemin, ec);
+        if (ec) return std::nullopt;
+        chemin =
+            lien.is_absolute() ? lien.string() : (fs::path(chemin).parent_path() / lien).string();
+    }
+    return std::nullopt;
+}
+
+std::string dossier_de(const std::string& chemin) {
+    const fs::path parent = fs::path(chemin).parent_path();
+    return parent.empty() ? "." : parent.string();
+}
+
+bool en_lecture_seule(const std::string& chemin, const struct stat& etat) {
+    // The super-user may write anything, so the mode itself is asked too.
+    if ((etat.st_mode & 0222) == 0) return true;
+    return ::faccessat(AT_FDCWD, chemin.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+// ".orvan-" and the six letters or digits that mkostemp chooses.
+bool nom_temporaire(std::string_view nom) {
+    return nom.size() == 13 && nom.starts_with(".orvan-") &&
+           std::all_of(nom.begin() + 7, nom.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+}
+
+bool plus_ancien_que_le_processus(const timespec& t) {
+    return t.tv_sec < debut_du_processus.tv_sec ||
+           (t.tv_sec == debut_du_processus.tv_sec && t.tv_nsec < debut_du_processus.tv_nsec);
+}
+
+// A save killed between the creation of its temporary file and the rename leaves that file.
+// Only ours, and only those older than this process: another save may be writing its own.
+void retire_temporaires_abandonnes(const std::string& dossier) {
+    std::error_code ec;
+    for (fs::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
+        const std::string nom = it->path().filename().string();
+        if (!nom_temporaire(nom)) continue;
+        struct stat etat {};
+        const std::string chemin = it->path().string();
+        if (::lstat(chemin.c_str(), &etat) == 0 && S_ISREG(etat.st_mode) &&
+            etat.st_uid == ::geteuid() && plus_ancien_que_le_processus(etat.st_mtim))
+            ::unlink(chemin.c_str());
+    }
+}
+
+mode_t masque_de_creation() {
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return masque;
+}
+
+// The names of the extended attributes, or nullopt when they cannot be listed.
+std::optional<std::vector<std::string>> noms_d_attributs(const std::string& chemin, int fd) {
+    for (int essai = 0; essai < 4; ++essai) {
+        const ssize_t taille =
+            fd >= 0 ? ::flistxattr(fd, nullptr, 0) : ::listxattr(chemin.c_str(), nullptr, 0);
+        if (taille < 0) {
+            if (errno == ENOTSUP) return std::vector<std::string>{};
+            return std::nullopt;
+        }
+        std::string liste(static_cast<std::size_t>(taille), '\0');
+        const ssize_t n = fd >= 0 ? ::flistxattr(fd, liste.data(), liste.size())
+                                  : ::listxattr(chemin.c_str(), liste.data(), liste.size());
+        if (n < 0 && errno == ERANGE) continue; // the list grew meanwhile
+        if (n < 0) return std::nullopt;
+        liste.resize(static_cast<std::size_t>(n));
+        std::vector<std::string> noms;
+        for (std::size_t debut = 0; debut < liste.size();) {
+            const std::size_t fin = liste.find('\0', debut);
+            noms.push_back(liste.substr(debut, fin - debut));
+            debut = fin == std::string::npos ? liste.size() : fin + 1;
+        }
+        return noms;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> valeur_d_attribut(const std::string& chemin, const std::string& nom) {
+    const ssize_t taille = ::getxattr(chemin.c_str(), nom.c_str(), nullptr, 0);
+    if (taille < 0) return std::nullopt;
+    std::string valeur(static_cast<std::size_t>(taille), '\0');
+    const ssize_t n = ::getxattr(chemin.c_str(), nom.c_str(), valeur.data(), valeur.size());
+    if (n != taille) return std::nullopt;
+    return valeur;
+}
+
+// The new file gets exactly the old one's extended attributes: those it inherited from the
+// folder and the old file lacks go.
+bool copie_les_attributs_etendus(const std::string& ancien, int fd) {
+    const auto noms = noms_d_attributs(ancien, -1);
+    const auto herites = noms_d_attributs({}, fd);
+    if (!noms || !herites) return false;
+    for (const auto& nom : *herites)
+        if (std::find(noms->begin(), noms->end(), nom) == noms->end() &&
+            ::fremovexattr(fd, nom.c_str()) != 0)
+            return false;
+    for (const auto& nom : *noms) {
+        const auto valeur = valeur_d_attribut(ancien, nom);
+        if (!valeur || ::fsetxattr(fd, nom.c_str(), valeur->data(), valeur->size(), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
+// False when the new file cannot be the old one's exact double: then it is written in place.
+bool porte_les_attributs(int fd, const std::string& cible, const struct stat* ancien) {
+    if (!ancien) return ::fchmod(fd, 0666 & ~masque_de_creation()) == 0;
+    struct stat nouveau {};
+    if (::fchown(fd, ancien->st_uid, ancien->st_gid) != 0 || ::fstat(fd, &nouveau) != 0 ||
+        nouveau.st_uid != ancien->st_uid || nouveau.st_gid != ancien->st_gid)
+        return false;
+    return ::fchmod(fd, ancien->st_mode & 07777) == 0 && copie_les_attributs_etendus(cible, fd);
+}
+
+bool ecrit_tout(int fd, std::string_view octets, off_t position) {
+    while (!octets.empty()) {
+        const ssize_t n = ::pwrite(fd, octets.data(), octets.size(), position);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        octets.remove_prefix(static_cast<std::size_t>(n));
+        position += n;
+    }
+    return true;
+}
+
+// The file's whole content, then its end cut after it, then on disk.
+bool ecrit_depuis_le_debut(int fd, std::string_view octets) {
+    return ecrit_tout(fd, octets, 0) && ::ftruncate(fd, static_cast<off_t>(octets.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
+std::optional<std::string> lit_tout(int fd, off_t taille) {
+    std::string octets(static_cast<std::size_t>(taille), '\0');
+    std::size_t lus = 0;
+    while (lus < octets.size()) {
+        const ssize_t n =
+            ::pread(fd, octets.data() + lus, octets.size() - lus, static_cast<off_t>(lus));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        lus += static_cast<std::size_t>(n);
+    }
+    octets.resize(lus);
+    return octets;
+}
+
+// Writes over the file itself: its name, links, owner and attributes stay. The old content is
+// written back when the new one cannot be written whole.
+Enregistrement ecrit_sur_place(const std::string& cible, std::string_view octets) {
+    Descripteur f(::open(cible.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    struct stat etat {};
+    if (f.get() < 0 || ::fstat(f.get(), &etat) != 0 || !S_ISREG(etat.st_mode) ||
+        etat.st_size > ancien_contenu_max)
+        return Enregistrement::creation_impossible;
+    const auto ancien = lit_tout(f.get(), etat.st_size);
+    if (!ancien) return Enregistrement::creation_impossible;
+    if (!ecrit_depuis_le_debut(f.get(), octets)) {
+        ecrit_depuis_le_debut(f.get(), *ancien);
+        return Enregistrement::erreur_ecriture;
+    }
+    return f.ferme() ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
+}
+
+// The rename lasts only once the folder that holds it is on disk.
+bool synchronise_dossier(const std::string& dossier) {
+    Descripteur d(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.get() < 0) return false;
+    return ::fsync(d.get()) == 0 || errno == EINVAL;
+}
+
+// Writes a new file beside the target and renames it over the target. nullopt when that road
+// is closed (no file can be created there, the attributes cannot follow, the rename is refused):
+// nothing has changed and no temporary file is left.
+std::optional<Enregistrement> remplace_par_renommage(const std::string& cible,
+                                                     const std::string& dossier,
+                                                     const struct stat* ancien,
+                                                     std::string_view octets) {
+    std::string temporaire = dossier + "/.orvan-XXXXXX";
+    Descripteur f(::mkostemp(temporaire.data(), O_CLOEXEC));
+    if (f.get() < 0) return std::nullopt;
+    std::optional<Enregistrement> resultat;
+    if (!porte_les_attributs(f.get(), cible, ancien))
+        resultat = std::nullopt;
+    else if (!ecrit_tout(f.get(), octets, 0) || ::fsync(f.get()) != 0 || !f.ferme())
+        resultat = Enregistrement::erreur_ecriture;
+    else if (::rename(temporaire.c_str(), cible.c_str()) == 0)
+        return synchronise_dossier(dossier) ? Enregistrement::reussi
+                                            : Enregistrement::erreur_ecriture;
+    ::unlink(temporaire.c_str());
+    return resultat;
+}
+
+} // namespace
+
+Enregistrement enregistre_fichier_gen(const std::string& chemin,
+                                      const std::vector<std::string>& lignes) {
+    // Past a limit on file sizes, writing fails instead of ending the process. Set at every
+    // save, since any other code may have put the default back.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const auto cible = cible_reelle(chemin);
+    if (!cible) return Enregistrement::creation_impossible;
+    struct stat ancien {};
+    const bool existe = ::stat(cible->c_str(), &ancien) == 0;
+    // A device or a pipe replaced by a plain file would not be written to.
+    if (existe && !S_ISREG(ancien.st_mode)) return Enregistrement::creation_impossible;
+    if (existe && en_lecture_seule(*cible, ancien)) return Enregistrement::lecture_seule;
+    const std::string dossier = dossier_de(*cible);
+    retire_temporaires_abandonnes(dossier);
+    const std::string octets = texte_des_lignes(lignes);
+    // A second name of the file would keep the old content after a rename.
+    if (existe && ancien.st_nlink > 1) return ecrit_sur_place(*cible, octets);
+    if (const auto r = remplace_par_renommage(*cible, dossier, existe ? &ancien : nullptr, octets))
+        return *r;
+    return existe ? ecrit_sur_place(*cible, octets) : Enregistrement::creation_impossible;
+}
+
+Texte message_enregistrement(Enregistrement resultat, const std::string& chemin) {
+    switch (resultat) {
+    case Enregistrement::reussi:
+        return {};
+    case Enregistrement::creation_impossible:
+        return msg::creation_impossible.avec({Texte::tel_quel(chemin)});
+    case Enregistrement::erreur_ecriture:
+        return msg::erreur_ecriture;
+    case Enregistrement::lecture_seule:
+        return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
+    }
+    return {};
+}
+
+} // namespace orvan

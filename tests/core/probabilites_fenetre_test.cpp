@@ -1,0 +1,66 @@
+// Affichage › Probabilités on a saved family, as the pupil sees it: the colour-blind founder's
+// daughters are obligate carriers, his granddaughter by a carrier daughter one in two.
+#include "app/famille_vue_fenetre.h"
+#include "app/fenetre_principale.h"
+#include "plateforme_test.h"
+
+#include <gtest/gtest.h>
+
+namespace orvan::test {
+namespace {
+
+const std::string daltonisme = std::string(ORVAN_TEST_DATA) + "/../../data/exemples/daltonisme.gen";
+
+TEST(ProbabilitesFenetre, LesPorteusesSousLesSymbolesEtLaTableDeBayesDUnePersonne) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(daltonisme));
+    s->actualise_probabilites();
+    EXPECT_FALSE(s->probabilites.textes[3]->visible);
+    s->menus.probabilites->clic();
+    EXPECT_TRUE(s->actualise_probabilites());
+    // Obligate carriers and a carrier's daughter read the same under either prior.
+    for (Menu* a_priori : {s->menus.dans_la_population, s->menus.dans_ce_programme}) {
+        a_priori->clic();
+        s->actualise_probabilites();
+        for (int fille : {3, 5}) {
+            EXPECT_EQ(s->probabilites.textes[fille]->caption, "porteuse : 1");
+            EXPECT_TRUE(s->probabilites.points[fille]->visible);
+        }
+        EXPECT_EQ(s->probabilites.textes[10]->caption, "porteuse : 1/2 (50 %)");
+        EXPECT_FALSE(s->probabilites.points[10]->visible);
+        EXPECT_FALSE(s->probabilites.textes[1]->visible);
+        EXPECT_EQ(s->probabilites.textes[10]->top, s->arbre.tab_shape[10]->bottom() + 2);
+    }
+    s->probabilites.textes[10]->on_mouse_down(Bouton::gauche, 1, 1);
+    ASSERT_EQ(s.plateforme.tableaux.size(), 1u);
+    const auto& t = s.plateforme.tableaux[0].cases;
+    const std::vector<std::vector<std::string>> attendu = {
+        {"Génotype", "XD,XD", "XD,Xd"},
+        {"A priori", "1/2", "1/2"},
+        {"Conditionnelle", "1", "1"},
+        {"Jointe", "1/2", "1/2"},
+        {"A posteriori", "1/2 (50 %)", "1/2 (50 %)"}};
+    EXPECT_EQ(t, attendu);
+    s->menus.probabilites->clic();
+    EXPECT_TRUE(s->actualise_probabilites());
+    EXPECT_FALSE(s->probabilites.textes[3]->visible);
+    EXPECT_FALSE(s->probabilites.points[3]->visible);
+}
+
+// A daughter's genotype changed by hand to one with a Y: one warning names her, and no
+// probability is written.
+TEST(ProbabilitesFenetre, UneContradictionEstDiteUneFoisEtNeMontreRien) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) + "/changement_sexe.gen"));
+    s->menus.probabilites->clic();
+    s->actualise_probabilites();
+    s->actualise_probabilites();
+    ASSERT_EQ(s.plateforme.avertissements.size(), 1u);
+    EXPECT_NE(s.plateforme.avertissements[0].find("Y,Xd saisi pour l'individu 3"),
+              std::string::npos);
+    for (int k = 1; k <= max_individus; ++k)
+        EXPECT_FALSE(s->probabilites.textes[static_cast<std::size_t>(k)]->visible) << k;
+}
+
+} // namespace
+} // namespace orvan::test
