@@ -86,21 +86,24 @@ BENCHMARK(BM_annulation_decalages_sans_mise_en_place)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
-// Opening 1 MiB of gene confirmations: the set-up, then the confirmation line again and again.
-void BM_rejeu_un_mio_de_confirmations(benchmark::State& etat) {
+// Opening a log of gene confirmations: the set-up, then the confirmation line again and again,
+// as many as the state's range in MiB holds (14 bytes a line).
+void BM_rejeu_confirmations(benchmark::State& etat) {
     PlateformeSilencieuse p;
     FenetrePrincipale f(p);
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     std::vector<std::string> lignes = {"aleat=31415926", "bitbtn4click", "group_premclick.0"};
-    while (lignes.size() < 1024 * 1024 / 14)
+    const auto taille = static_cast<std::size_t>(etat.range(0)) * 1024 * 1024;
+    while (lignes.size() < taille / 14)
         lignes.push_back("bitbtn1click");
     for (auto _ : etat) {
         f.journal.lignes() = lignes;
         f.historique.rejoue_journal();
     }
+    etat.counters["lignes"] = static_cast<double>(lignes.size());
 }
-BENCHMARK(BM_rejeu_un_mio_de_confirmations)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_rejeu_confirmations)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "ui/capture.h"
 #include "ui/controles.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,13 @@ struct DemandeTableau {
     std::string titre;
     std::vector<std::vector<std::string>> cases;
     std::string fermer;
+};
+
+// A long task as the user is shown it: what is being done, the text of its cancel button (empty
+// when it cannot be cancelled) and its number of steps.
+struct DemandeProgression {
+    std::string texte, annuler;
+    std::size_t total = 0;
 };
 
 class Plateforme : public MesureTexte {
@@ -100,6 +108,12 @@ class Plateforme : public MesureTexte {
     virtual void montre_modale(Fiche& fenetre) = 0;
     // A table of texts in a dialog; returns once the user has closed it.
     virtual void montre_tableau(const DemandeTableau& tableau) = 0;
+    // A task of many steps (app/progression.h): the window shows its progress once it has run
+    // half a second, with its cancel button; `progresse` is told how many steps are done and
+    // returns false once the user has cancelled; `termine_progression` closes what was shown.
+    virtual void commence_progression(const DemandeProgression& demande) = 0;
+    virtual bool progresse(std::size_t faits) = 0;
+    virtual void termine_progression() = 0;
 
   private:
     const Traduction* textes_ = nullptr;

@@ -35,6 +35,10 @@ class PlateformeSilencieuse : public Plateforme {
     // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
     void montre_tableau(const DemandeTableau&) override {}
+    // Nothing to show, no one to cancel.
+    void commence_progression(const DemandeProgression&) override {}
+    bool progresse(std::size_t) override { return true; }
+    void termine_progression() override {}
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

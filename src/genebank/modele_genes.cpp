@@ -170,8 +170,9 @@ void ChoixGenes::lit_relations(int g, std::size_t j) {
 }
 
 void ChoixGenes::melange(int g) {
-    const Tirage tirage = [this](std::uint32_t n) { return f.alea.tirage_alea(n); };
-    melange_enonces(modele.relation[g], modele.etat_relation[g], modele.nb_relations[g], tirage);
+    Generateur& alea = f.alea;
+    melange_enonces(modele.relation[g], modele.etat_relation[g], modele.nb_relations[g],
+                    [&alea](std::uint32_t n) { return alea.tirage_alea(n); });
 }
 
 } // namespace orvan

@@ -80,6 +80,11 @@ inline const Texte aide_bouton{"&Aide", "&Help"};
 // The history, the calculator, printing.
 inline const Texte retour{"<---", "<---"};
 inline const Texte fermer_x{"X", "X"};
+// A long replay (an opening, an undo), and the replay of the log as it was after a cancel.
+inline const Texte reconstruction_famille{"Reconstruction de la famille…",
+                                          "Rebuilding the family…"};
+inline const Texte retour_famille{"Retour à la famille d'avant…",
+                                  "Going back to the previous family…"};
 inline const Texte calculette{" Calculette", " Calculator"};
 inline const Texte effacer{"Effacer", "Clear"};
 inline const Texte division_par_zero{"Division par zéro en virgule flottante",

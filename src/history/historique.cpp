@@ -1,5 +1,7 @@
 #include "app/fenetre_principale.h"
 
+#include "app/progression.h"
+#include "ground/messages.h"
 #include "history/actions.h"
 #include "history/rejeu.h"
 #include "ui/boutons.h"
@@ -30,36 +32,70 @@ void Historique::cree_controles() {
 }
 
 void Historique::rejoue_journal() {
+    Progression p(f.plateforme, msg::reconstruction_famille, f.journal.lignes().size(), false);
+    rejoue(p);
+}
+
+bool Historique::rejoue(Progression& p) {
     f.visible = false;
     f.journal.rejeu_en_cours = true;
     // A log that does not name the rule of its gametes was written before it had a choice.
     f.arbre.ped.regle_gametes = RegleGametes::melange_libre;
     const auto& lignes = f.journal.lignes();
     const std::size_t nb = lignes.size();
-    for (std::size_t i = 0; i < nb && i < lignes.size(); ++i)
+    bool complet = true;
+    for (std::size_t i = 0; complet && i < nb && i < lignes.size(); ++i) {
         rejoue_ligne(f, lignes[i]);
+        complet = p.avance();
+    }
     f.couleurs.recolore();
     f.journal.rejeu_en_cours = false;
     f.visible = true;
     actualise_edition();
+    return complet;
+}
+
+// The log as it was rebuilds the family as it was: a log that begins with its set-up replays to
+// the same family from any state.
+bool Historique::rejoue_ou_revient(std::size_t etapes,
+                                   const std::function<bool(Progression&)>& rejeux) {
+    std::vector<std::string> avant = f.journal.lignes();
+    {
+        Progression p(f.plateforme, msg::reconstruction_famille, etapes, true);
+        if (rejeux(p)) return true;
+    }
+    f.journal.lignes() = std::move(avant);
+    Progression retour(f.plateforme, msg::retour_famille, f.journal.lignes().size(), false);
+    rejoue(retour);
+    return false;
 }
 
 void Historique::annule_action() {
     auto& lignes = f.journal.lignes();
     const std::size_t debut = debut_derniere_action(lignes, premiere_ligne_d_action());
     if (debut >= lignes.size()) return;
-    actions_annulees.emplace_back(lignes.begin() + static_cast<std::ptrdiff_t>(debut),
-                                  lignes.end());
-    lignes.resize(debut);
-    rejoue_journal();
+    std::vector<std::string> action(lignes.begin() + static_cast<std::ptrdiff_t>(debut),
+                                    lignes.end());
+    const bool fait = rejoue_ou_revient(debut, [&](Progression& p) {
+        lignes.resize(debut);
+        return rejoue(p);
+    });
+    if (!fait) return;
+    actions_annulees.push_back(std::move(action));
+    actualise_edition();
 }
 
 void Historique::retablit_action() {
     if (actions_annulees.empty()) return;
     auto& lignes = f.journal.lignes();
-    lignes.insert(lignes.end(), actions_annulees.back().begin(), actions_annulees.back().end());
+    const auto& action = actions_annulees.back();
+    const bool fait = rejoue_ou_revient(lignes.size() + action.size(), [&](Progression& p) {
+        lignes.insert(lignes.end(), action.begin(), action.end());
+        return rejoue(p);
+    });
+    if (!fait) return;
     actions_annulees.pop_back();
-    rejoue_journal();
+    actualise_edition();
 }
 
 // The gene set-up is no action of the pupil's: it stays.
@@ -83,24 +119,40 @@ void retire_regle_orpheline(std::vector<std::string>& lignes) {
     if (!lignes.empty() && ligne_est<ev::RegleChromosomeSexuel>(lignes.back())) lignes.pop_back();
 }
 
+// The number of lines at the end of the log that hold an event E.
+template <class E> std::size_t serie_finale(const std::vector<std::string>& lignes) {
+    std::size_t n = 0;
+    while (n < lignes.size() && ligne_contient<E>(lignes[lignes.size() - 1 - n]))
+        ++n;
+    return n;
+}
+
 } // namespace
 
 // A run of ticks of genotype boxes, or of shifts of sibships, is undone as one action.
 template <class E> bool Historique::annule_serie() {
     auto& lignes = f.journal.lignes();
-    if (!ligne_contient<E>(lignes.back())) return false;
+    const std::size_t serie = serie_finale<E>(lignes);
+    if (serie == 0) return false;
+    const std::size_t n = lignes.size();
     if (f.journal.commence_par_mise_en_place()) {
         // Each replay of the shorter log would start from the same reset: the last one alone
         // decides the family, so one is enough.
-        while (!lignes.empty() && ligne_contient<E>(lignes.back()))
-            lignes.pop_back();
-        rejoue_journal();
+        rejoue_ou_revient(n - serie, [&](Progression& p) {
+            lignes.resize(n - serie);
+            return rejoue(p);
+        });
         return true;
     }
-    do {
-        lignes.pop_back();
-        rejoue_journal();
-    } while (!lignes.empty() && ligne_contient<E>(lignes.back()));
+    // Without it each replay starts from the family the one before left, and the run is undone
+    // a line at a time: n-1, then n-2… lines replayed, each a step of the one progress.
+    rejoue_ou_revient(serie * n - serie * (serie + 1) / 2, [&](Progression& p) {
+        do {
+            lignes.pop_back();
+            if (!rejoue(p)) return false;
+        } while (!lignes.empty() && ligne_contient<E>(lignes.back()));
+        return true;
+    });
     return true;
 }
 
@@ -108,9 +160,11 @@ void Historique::annule_derniere_action() {
     auto& lignes = f.journal.lignes();
     if (lignes.empty()) return;
     if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
-    lignes.pop_back();
-    retire_regle_orpheline(lignes);
-    rejoue_journal();
+    rejoue_ou_revient(lignes.size() - 1, [&](Progression& p) {
+        lignes.pop_back();
+        retire_regle_orpheline(lignes);
+        return rejoue(p);
+    });
 }
 
 void Historique::montre() {

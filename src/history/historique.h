@@ -2,12 +2,15 @@
 // the log read from and written to .gen files.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace orvan {
 
 class FenetrePrincipale;
+class Progression;
 struct BoutonGlyphe;
 struct Groupe;
 struct Liste;
@@ -17,7 +20,8 @@ class Historique {
     explicit Historique(FenetrePrincipale& fenetre) : f(fenetre) {}
     void cree_controles();
 
-    // Replays the whole log through the same handlers, with the window hidden.
+    // Replays the whole log through the same handlers, with the window hidden. A long replay
+    // shows its progress, without a cancel: nothing would give the family back sooner.
     void rejoue_journal();
     // Removes the last action (a whole run of shifts or of genotype choices) and replays.
     void annule_derniere_action();
@@ -32,6 +36,7 @@ class Historique {
     void ouvrir();
     void enregistrer();
     // Reads a .gen file into the log and replays it, as "Ouvrir" does once a file is chosen.
+    // False when the file cannot be read or the user cancelled its replay.
     bool ouvre_fichier(const std::string& chemin);
 
     Groupe* panneau;
@@ -41,6 +46,13 @@ class Historique {
   private:
     std::size_t premiere_ligne_d_action() const;
     template <class E> bool annule_serie();
+    // One replay of the log, each line a step of p; false when the user cancelled (the family
+    // is then half built).
+    bool rejoue(Progression& p);
+    // Changes the log and replays it (once or more) with a progress the user may cancel, in
+    // `etapes` lines in all; a cancel puts back the log as it was and rebuilds its family.
+    // False when cancelled.
+    bool rejoue_ou_revient(std::size_t etapes, const std::function<bool(Progression&)>& rejeux);
 
     FenetrePrincipale& f;
     // The actions undone, the last one last; a new action of the user's forgets them.

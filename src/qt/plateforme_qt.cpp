@@ -218,4 +218,16 @@ void PlateformeQt::quitter() {
     QCoreApplication::quit();
 }
 
+void PlateformeQt::commence_progression(const DemandeProgression& demande) {
+    progression_.commence(demande, fenetre_);
+}
+
+bool PlateformeQt::progresse(std::size_t faits) {
+    return progression_.progresse(faits);
+}
+
+void PlateformeQt::termine_progression() {
+    progression_.termine();
+}
+
 } // namespace orvan

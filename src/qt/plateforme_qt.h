@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/plateforme.h"
+#include "qt/progression_qt.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -32,6 +33,9 @@ class PlateformeQt : public Plateforme {
     bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
     void montre_modale(Fiche& fenetre) override;
     void montre_tableau(const DemandeTableau& tableau) override;
+    void commence_progression(const DemandeProgression& demande) override;
+    bool progresse(std::size_t faits) override;
+    void termine_progression() override;
 
     // The window the dialogs belong to.
     void set_fenetre(QWidget* fenetre) { fenetre_ = fenetre; }
@@ -57,6 +61,7 @@ class PlateformeQt : public Plateforme {
     QWidget* parent_aide() const;
     void confie_aide(QWidget* parent) const;
     QPointer<QWidget> fenetre_;
+    ProgressionQt progression_;
     // Measuring through Qt costs more than replaying a line that sets a caption, and a long log
     // sets the same captions again and again: each text is measured once per font.
     mutable std::unordered_map<std::string, Taille> mesures_;

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,23 @@ class PlateformeTest : public PlateformeSilencieuse {
 
     void montre_tableau(const DemandeTableau& tableau) override { tableaux.push_back(tableau); }
     std::vector<DemandeTableau> tableaux;
+    // A long task: its progress is recorded, and the user presses its cancel button once
+    // `annulation_a` steps are done (once).
+    void commence_progression(const DemandeProgression& d) override {
+        progressions.push_back(d);
+        pas_faits.push_back(0);
+    }
+    bool progresse(std::size_t faits) override {
+        pas_faits.back() = faits;
+        if (!annulation_a || faits < *annulation_a) return true;
+        annulation_a.reset();
+        return false;
+    }
+    void termine_progression() override { ++progressions_terminees; }
+    std::optional<std::size_t> annulation_a;
+    std::vector<DemandeProgression> progressions;
+    std::vector<std::size_t> pas_faits;
+    int progressions_terminees = 0;
 
     std::deque<std::function<void()>> gestes_modaux;
     std::vector<std::string> titres_modaux;

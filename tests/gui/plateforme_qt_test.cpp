@@ -4,6 +4,7 @@
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/menus_qt.h"
+#include "qt/minuterie_qt.h"
 #include "qt/plateforme_qt.h"
 
 #include <QAbstractButton>
@@ -11,8 +12,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <cstdlib>
@@ -33,6 +37,21 @@ void repond(std::function<void(QMessageBox&)> action) {
         }
     });
     sonde->start();
+}
+
+// The program's timers hand their ticks to the window: here, to a count.
+struct RelaisCompte : Relais {
+    int ticks = 0;
+    void traite(const std::function<void()>& gestionnaire) override {
+        ++ticks;
+        gestionnaire();
+    }
+};
+
+QProgressDialog* progression_montree() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible()) return d;
+    return nullptr;
 }
 
 } // namespace
@@ -134,6 +153,50 @@ class PlateformeQtTest : public QObject {
         QCOMPARE(raccourci_qt(0x2000 | 0x4000 | 'S'),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QVERIFY(raccourci_qt(0).isEmpty());
+    }
+
+    // A long task shows nothing for half a second, then its text, its progress and its cancel
+    // button, which stops it; the program's timers wait while it shows.
+    void la_progression_se_montre_apres_une_demi_seconde_et_sannule() {
+        PlateformeQt p;
+        Minuterie minuterie("Timer1");
+        minuterie.intervalle = 5;
+        RelaisCompte relais;
+        MinuterieQt minuterie_qt(minuterie, relais, nullptr);
+        minuterie_qt.actualise();
+
+        p.commence_progression({"Reconstruction de la famille…", "Annuler", 200});
+        QThread::msleep(60);
+        QVERIFY(p.progresse(10));
+        QVERIFY(!progression_montree());
+        QThread::msleep(500);
+        QVERIFY(p.progresse(100));
+        QProgressDialog* d = progression_montree();
+        QVERIFY(d);
+        QCOMPARE(d->labelText(), QString("Reconstruction de la famille…"));
+        QCOMPARE(d->value() * 2, d->maximum());
+        QVERIFY(d->isModal());
+        auto* annuler = d->findChild<QPushButton*>();
+        QVERIFY(annuler);
+        QCOMPARE(annuler->text(), QString("Annuler"));
+        QThread::msleep(60);
+        QVERIFY(p.progresse(120));
+        QCOMPARE(relais.ticks, 0);
+
+        annuler->click();
+        QThread::msleep(60);
+        QVERIFY(!p.progresse(140));
+        p.termine_progression();
+        QVERIFY(!progression_montree());
+        QTRY_VERIFY(relais.ticks > 0);
+
+        // A task that cannot be cancelled shows no button.
+        p.commence_progression({"Retour à la famille d'avant…", "", 10});
+        QThread::msleep(560);
+        QVERIFY(p.progresse(5));
+        QVERIFY(progression_montree());
+        QVERIFY(!progression_montree()->findChild<QPushButton*>());
+        p.termine_progression();
     }
 
     void la_machine_repond_a_lheure_au_repertoire_et_a_lecran() {

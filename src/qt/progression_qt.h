@@ -1,0 +1,37 @@
+// A long task of the core as the window shows it: nothing for its first half second, then a
+// progress dialog over the whole program, with its cancel button when the task has one.
+#pragma once
+
+#include "app/plateforme.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+
+namespace orvan {
+
+class ProgressionQt : public QObject {
+  public:
+    void commence(const DemandeProgression& demande, QWidget* fenetre);
+    // False once the user has cancelled.
+    bool progresse(std::size_t faits);
+    void termine();
+
+  protected:
+    // While the dialog shows, the core's timers wait: a tick would run a handler in the middle
+    // of the task.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+  private:
+    void montre();
+
+    DemandeProgression demande_;
+    QPointer<QWidget> fenetre_;
+    QPointer<QProgressDialog> dialogue_;
+    QElapsedTimer chrono_;
+    qint64 dernier_regard_ = 0;
+    bool annulee_ = false;
+};
+
+} // namespace orvan
