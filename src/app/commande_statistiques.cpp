@@ -70,7 +70,7 @@ std::string lit_options(const std::vector<std::string>& a, Options& o) {
 // The new families asked for, or a message.
 std::string ajoute_nouvelles(Recolteur& recolteur, const Options& o, Recolte& r) {
     const auto lecture = lit_fichier_gen(o.modele);
-    if (!lecture) return lecture.erreur;
+    if (!lecture) return lecture.erreur.francais;
     const auto lignes = recolteur.lignes_jusqu_aux_fondateurs(*lecture);
     if (lignes.empty()) return o.modele + " : les fondateurs n'y ont pas d'enfants";
     const std::uint32_t depart = o.graine ? *o.graine : recolteur.graine_de_l_horloge();

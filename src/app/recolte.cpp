@@ -119,7 +119,7 @@ Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, const Avanc
         }
         auto lecture = lit_fichier_gen(fichiers[i]);
         if (!lecture) {
-            r.ecartes.push_back({fichiers[i], lecture.erreur});
+            r.ecartes.push_back({fichiers[i], lecture.erreur.francais});
             continue;
         }
         const auto graine = graine_du_journal(*lecture);
