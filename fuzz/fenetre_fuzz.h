@@ -13,7 +13,7 @@ namespace orvan::fuzz {
 
 class PlateformeFuzz : public PlateformeSilencieuse {
   public:
-    void erreur(const std::string&) override {}
+    void montre_erreur(const BoiteMessage&) override {}
     HeureUTC heure_utc() const override { return {10, 20, 30, 400}; }
     std::string repertoire_courant() const override { return "/fuzz"; }
 };

@@ -14,74 +14,98 @@ constexpr int ctrl = 0x4000;
 } // namespace
 
 void Menus::cree(Fiche& f) {
-    const auto menu = [&f](Menu* parent, const char* nom, const char* texte, int tag) {
-        Menu& m = f.cree<Menu>(parent, nom);
-        m.caption = texte;
-        m.tag = tag;
-        return &m;
-    };
-    fichier = menu(nullptr, "Fichier1", "Fichier", 1);
-    ouvrir = menu(fichier, "Ouvrir1", "Ouvrir", 11);
-    enregistrer = menu(fichier, "sauver1", "Enregistrer", 12);
-    imprimer = menu(fichier, "Imprimer1", "Imprimer", 13);
-    exporter_image = menu(fichier, "Exporterimage1", "Exporter l'image…", 15);
-    exporter = menu(fichier, "Exporter1", "Exporter", 17);
-    exporter_ped = menu(exporter, "ExporterPED1", "PED…", 171);
-    quitter = menu(fichier, "Quitter1", "Quitter", 14);
+    cree_fichier_et_edition(f);
+    cree_lecon(f);
+    cree_affichage(f);
+    cree_options(f);
+    cree_outils(f);
+}
+
+Menu* Menus::entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag) {
+    Menu& m = f.cree<Menu>(parent, nom);
+    m.caption = texte;
+    m.tag = tag;
+    return &m;
+}
+
+Menu* Menus::trait(Fiche& f, Menu* parent, const char* nom) {
+    Menu* m = entree(f, parent, nom, "-", 0);
+    m->separateur = true;
+    return m;
+}
+
+void Menus::cree_fichier_et_edition(Fiche& f) {
+    fichier = entree(f, nullptr, "Fichier1", "Fichier", 1);
+    ouvrir = entree(f, fichier, "Ouvrir1", "Ouvrir", 11);
+    enregistrer = entree(f, fichier, "sauver1", "Enregistrer", 12);
+    imprimer = entree(f, fichier, "Imprimer1", "Imprimer", 13);
+    exporter_image = entree(f, fichier, "Exporterimage1", "Exporter l'image…", 15);
+    exporter = entree(f, fichier, "Exporter1", "Exporter", 17);
+    exporter_ped = entree(f, exporter, "ExporterPED1", "PED…", 171);
+    quitter = entree(f, fichier, "Quitter1", "Quitter", 14);
     ouvrir->raccourci = ctrl | 'O';
     enregistrer->raccourci = ctrl | 'S';
     imprimer->raccourci = ctrl | 'P';
     quitter->raccourci = ctrl | 'Q';
-    edition = menu(nullptr, "Edition1", "Édition", 16);
-    annuler_action = menu(edition, "Annuler1", "Annuler", 161);
-    retablir_action = menu(edition, "Retablir1", "Rétablir", 162);
+    edition = entree(f, nullptr, "Edition1", "Édition", 16);
+    annuler_action = entree(f, edition, "Annuler1", "Annuler", 161);
+    retablir_action = entree(f, edition, "Retablir1", "Rétablir", 162);
     annuler_action->raccourci = ctrl | 'Z';
     retablir_action->raccourci = ctrl | 'Y';
     retablir_action->raccourci_bis = ctrl | majuscule | 'Z';
     annuler_action->enabled = retablir_action->enabled = false;
-    caractere = menu(nullptr, "Caractre1", "Caractère", 2);
+}
+
+// The trait, the lesson's menus and the hidden ones, in the order the language file knows them.
+void Menus::cree_lecon(Fiche& f) {
+    caractere = entree(f, nullptr, "Caractre1", "Caractère", 2);
     // The exercises are the lesson: their menu shows, enabled once there is a family.
-    exercices = menu(nullptr, "Exercice1", "Exercices", 3);
+    exercices = entree(f, nullptr, "Exercice1", "Exercices", 3);
     ecrit_bulle(*exercices, msg::exercices_attendent, Langue::francais);
-    exercice_alleles = menu(exercices, "Gnotypes1", "Allèles", 31);
-    exercice_genotypes = menu(exercices, "Gnotypes2", "Génotypes", 32);
-    autre_famille = menu(nullptr, "Autrefamille1", "Autre famille", 4);
+    exercice_alleles = entree(f, exercices, "Gnotypes1", "Allèles", 31);
+    exercice_genotypes = entree(f, exercices, "Gnotypes2", "Génotypes", 32);
+    autre_famille = entree(f, nullptr, "Autrefamille1", "Autre famille", 4);
     autre_famille->enabled = false;
-    couleurs = menu(nullptr, "choix_coul", "Couleurs", 5);
+    couleurs = entree(f, nullptr, "choix_coul", "Couleurs", 5);
     couleurs->enabled = false;
-    calculette = menu(nullptr, "Calculette1", "Calculette", 6);
+    calculette = entree(f, nullptr, "Calculette1", "Calculette", 6);
     calculette->visible = false;
-    saisie = menu(nullptr, "Choix1", "Saisie phénot./génot.", 7);
+    saisie = entree(f, nullptr, "Choix1", "Saisie phénot./génot.", 7);
     saisie->visible = false;
-    saisie_phenotypes = menu(saisie, "menu_pheno", "Phénotypes", 71);
-    saisie_genotypes = menu(saisie, "menu_geno", "Génotypes", 72);
-    historique = menu(nullptr, "Evnements1", "Historique", 8);
-    aide = menu(nullptr, "Aide1", "Aide", 9);
+    saisie_phenotypes = entree(f, saisie, "menu_pheno", "Phénotypes", 71);
+    saisie_genotypes = entree(f, saisie, "menu_geno", "Génotypes", 72);
+    historique = entree(f, nullptr, "Evnements1", "Historique", 8);
+    aide = entree(f, nullptr, "Aide1", "Aide", 9);
     aide->visible = false;
-    affichage = menu(nullptr, "Affichage1", "Affichage", 20);
-    tableau = menu(affichage, "Tableau1", "Tableau de la famille", 201);
-    separateur_probabilites = menu(affichage, "N3", "-", 0);
-    separateur_probabilites->separateur = true;
-    probabilites = menu(affichage, "Probabilits1", "Probabilités", 202);
-    separateur_a_priori = menu(affichage, "N4", "-", 0);
-    separateur_a_priori->separateur = true;
-    dans_ce_programme = menu(affichage, "Danscepgm1", "Dans ce programme", 203);
+}
+
+void Menus::cree_affichage(Fiche& f) {
+    affichage = entree(f, nullptr, "Affichage1", "Affichage", 20);
+    tableau = entree(f, affichage, "Tableau1", "Tableau de la famille", 201);
+    separateur_probabilites = trait(f, affichage, "N3");
+    probabilites = entree(f, affichage, "Probabilits1", "Probabilités", 202);
+    separateur_a_priori = trait(f, affichage, "N4");
+    dans_ce_programme = entree(f, affichage, "Danscepgm1", "Dans ce programme", 203);
     dans_ce_programme->checked = true;
-    dans_la_population = menu(affichage, "Danslapop1", "Dans la population", 204);
-    options = menu(nullptr, "options", "Options", 10);
-    sans_info_genotype = menu(options, "Sansinfognotype1", "Sans info génotype", 101);
-    avec_info_genotype = menu(options, "Avecinfognotype1", "Avec info génotype", 102);
-    separateur = menu(options, "N1", "-", 0);
-    separateur->separateur = true;
-    langue = menu(options, "Langue1", "Langue", 103);
-    francais = menu(langue, "Franais1", "Français", 351);
-    anglais = menu(langue, "Anglais1", "Anglais", 352);
-    separateur_dessin = menu(options, "N2", "-", 0);
-    separateur_dessin->separateur = true;
-    motifs = menu(options, "Motifs1", "Motifs", 104);
-    numerotation = menu(options, "Numrotation1", "Numérotation", 105);
-    outils = menu(nullptr, "Outils1", "Outils", 21);
-    statistiques = menu(outils, "Statistiques1", "Statistiques…", 211);
+    dans_la_population = entree(f, affichage, "Danslapop1", "Dans la population", 204);
+}
+
+void Menus::cree_options(Fiche& f) {
+    options = entree(f, nullptr, "options", "Options", 10);
+    sans_info_genotype = entree(f, options, "Sansinfognotype1", "Sans info génotype", 101);
+    avec_info_genotype = entree(f, options, "Avecinfognotype1", "Avec info génotype", 102);
+    separateur = trait(f, options, "N1");
+    langue = entree(f, options, "Langue1", "Langue", 103);
+    francais = entree(f, langue, "Franais1", "Français", 351);
+    anglais = entree(f, langue, "Anglais1", "Anglais", 352);
+    separateur_dessin = trait(f, options, "N2");
+    motifs = entree(f, options, "Motifs1", "Motifs", 104);
+    numerotation = entree(f, options, "Numrotation1", "Numérotation", 105);
+}
+
+void Menus::cree_outils(Fiche& f) {
+    outils = entree(f, nullptr, "Outils1", "Outils", 21);
+    statistiques = entree(f, outils, "Statistiques1", "Statistiques…", 211);
 }
 
 void bascule(Menu& option) {

@@ -33,6 +33,15 @@ struct Menus {
     // prior they start from.
     Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
     Menu *dans_ce_programme, *dans_la_population;
+
+  private:
+    static Menu* entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag);
+    static Menu* trait(Fiche& f, Menu* parent, const char* nom);
+    void cree_fichier_et_edition(Fiche& f);
+    void cree_lecon(Fiche& f);
+    void cree_affichage(Fiche& f);
+    void cree_options(Fiche& f);
+    void cree_outils(Fiche& f);
 };
 
 // An option that each choice ticks or unticks.

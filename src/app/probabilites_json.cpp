@@ -2,7 +2,7 @@
 
 #include "app/famille_vue_fenetre.h"
 #include "app/fenetre_principale.h"
-#include "app/plateforme_silencieuse.h"
+#include "app/vidage.h"
 #include "probabilites/frequences.h"
 #include "probabilites/textes_probabilites.h"
 
@@ -68,24 +68,17 @@ json en_json(const ProbabilitesDeLaFamille& p, APriori a_priori, Langue langue) 
 
 int vidage_probabilites(const std::string& fichier, APriori a_priori, std::ostream& sortie,
                         std::ostream& erreurs, Langue messages) {
-    PlateformeSilencieuse plateforme;
-    plateforme.sortie_erreurs = &erreurs;
-    FenetrePrincipale f(plateforme);
-    Traduction textes_des_messages;
-    textes_des_messages.change(messages);
-    plateforme.parle(textes_des_messages);
-    f.coquille.demarre();
-    f.coquille.sequence_demarrage();
-    if (!f.historique.ouvre_fichier(fichier)) return 1;
-    const ProbabilitesDeLaFamille p = probabilites_de_la_famille(f, a_priori);
-    sortie << en_json(p, a_priori, messages).dump(2, ' ', false, json::error_handler_t::replace)
-           << '\n';
-    if (!p.resultat.contradiction) return 0;
-    erreurs << message_contradiction(*p.resultat.contradiction,
-                                     std::to_string(p.resultat.contradiction->numero))
-                   .dans(messages)
-            << '\n';
-    return 1;
+    return avec_la_famille_du_fichier(fichier, erreurs, messages, [&](FenetrePrincipale& f) {
+        const ProbabilitesDeLaFamille p = probabilites_de_la_famille(f, a_priori);
+        sortie << en_json(p, a_priori, messages).dump(2, ' ', false, json::error_handler_t::replace)
+               << '\n';
+        if (!p.resultat.contradiction) return 0;
+        erreurs << message_contradiction(*p.resultat.contradiction,
+                                         std::to_string(p.resultat.contradiction->numero))
+                       .dans(messages)
+                << '\n';
+        return 1;
+    });
 }
 
 } // namespace orvan

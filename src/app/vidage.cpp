@@ -134,8 +134,8 @@ std::string etat_json(const FenetrePrincipale& f, std::optional<APriori> probabi
     return sortie.str();
 }
 
-int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs, Langue messages,
-           std::optional<APriori> probabilites) {
+int avec_la_famille_du_fichier(const std::string& fichier, std::ostream& erreurs, Langue messages,
+                               const std::function<int(FenetrePrincipale&)>& traite) {
     PlateformeSilencieuse plateforme;
     plateforme.sortie_erreurs = &erreurs;
     FenetrePrincipale f(plateforme);
@@ -145,9 +145,16 @@ int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreu
     f.coquille.demarre();
     f.coquille.sequence_demarrage();
     if (!f.historique.ouvre_fichier(fichier)) return 1;
-    ecrit_etat_json(f, sortie, probabilites);
-    sortie << '\n';
-    return 0;
+    return traite(f);
+}
+
+int vidage(const std::string& fichier, std::ostream& sortie, std::ostream& erreurs, Langue messages,
+           std::optional<APriori> probabilites) {
+    return avec_la_famille_du_fichier(fichier, erreurs, messages, [&](FenetrePrincipale& f) {
+        ecrit_etat_json(f, sortie, probabilites);
+        sortie << '\n';
+        return 0;
+    });
 }
 
 } // namespace orvan
