@@ -3,6 +3,7 @@
 #include "app/fenetre_principale.h"
 #include "app/recolte.h"
 #include "app/releve_famille.h"
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/fenetre_statistiques.h"
 #include "statistiques/export_ped.h"
@@ -53,7 +54,7 @@ void StatistiquesQt::exporte_ped() {
         fichier.write(texte.data(), static_cast<qint64>(texte.size())) !=
             static_cast<qint64>(texte.size()) ||
         !fichier.commit())
-        f_.plateforme.erreur("Impossible de créer le fichier " + texte_core(*chemin));
+        f_.plateforme.erreur(msg::creation_impossible.avec({Texte::tel_quel(texte_core(*chemin))}));
 }
 
 } // namespace orvan

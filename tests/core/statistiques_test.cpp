@@ -1,6 +1,7 @@
 // The class statistics: a class's saved families pooled, their tables and tests as a teacher
 // works them out, the data written for spreadsheets and pedigree programs.
 #include "app/recolte.h"
+#include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "statistiques/comparaison.h"
 #include "statistiques/export_csv.h"
