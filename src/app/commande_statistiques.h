@@ -1,0 +1,19 @@
+// The headless commands of the class statistics: "--statistiques" pools saved and new
+// families and prints their tables; "--ped" writes one family for pedigree programs.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvan {
+
+// arguments: those after "--statistiques". Returns the exit code: 0, 1 when no family could be
+// counted or a file could not be written, 2 for a command line that cannot be read.
+int commande_statistiques(const std::vector<std::string>& arguments, std::ostream& sortie,
+                          std::ostream& erreurs);
+// arguments: those after "--ped".
+int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie,
+                 std::ostream& erreurs);
+
+} // namespace orvan

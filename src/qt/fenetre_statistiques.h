@@ -1,0 +1,79 @@
+// "Outils › Statistiques": the families of a class pooled (saved files, a folder, or new
+// families made like the one on screen), their tables per kind of cross with the chi-square
+// test, the plots and the CSV export.
+#pragma once
+
+#include "app/recolte.h"
+#include "statistiques/tables.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+class QTabWidget;
+
+namespace orvan {
+
+class FenetrePrincipale;
+
+class FenetreStatistiques : public QWidget {
+  public:
+    FenetreStatistiques(FenetrePrincipale& f, QWidget* parent = nullptr);
+    ~FenetreStatistiques() override;
+
+    // Pools these files and folders with the families already there.
+    void ajoute_chemins(const QStringList& chemins);
+    // n new families like the one on screen: its genes and its founders' phenotypes.
+    void ajoute_nouvelles_familles(int n);
+    void vide();
+
+    const Recolte& recolte() const { return recolte_; }
+    const std::vector<TableCroisement>& tables() const { return tables_; }
+
+  private:
+    QWidget* cree_sources();
+    QWidget* cree_tables();
+    QWidget* cree_graphiques();
+    void choisit_fichiers();
+    void choisit_dossier();
+    void exporte_csv();
+    void enregistre_graphique_courant();
+    // Adds what a pooling gave, then shows everything again.
+    void ajoute(Recolte r);
+    void montre_tout();
+    void montre_table();
+    void montre_proportion();
+    void montre_calibration();
+    Avancement barre_de_progression(const QString& texte);
+    Recolteur& recolteur();
+
+    FenetrePrincipale& f_;
+    std::unique_ptr<Recolteur> recolteur_;
+    Recolte recolte_;
+    std::vector<TableCroisement> tables_;
+
+    QLabel* resume_;
+    QSpinBox* nombre_nouvelles_;
+    QComboBox* croisements_;
+    QTableWidget* enfants_;
+    QRadioButton *par_programme_, *par_hypothese_;
+    QLineEdit* hypothese_;
+    QTableWidget* comparaison_;
+    QLabel* test_;
+    QListWidget* ecartes_;
+    QTabWidget* onglets_;
+    QChartView *vue_comparaison_, *vue_proportion_, *vue_calibration_;
+    QComboBox* phenotype_suivi_;
+    QComboBox* gene_calibre_;
+};
+
+} // namespace orvan
