@@ -108,7 +108,7 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
     Recolteur recolteur;
     Recolte r = recolteur.fichiers(o.fichiers);
     for (const FichierEcarte& e : r.ecartes)
-        erreurs << "Fichier écarté : " << e.chemin << " : " << e.raison << '\n';
+        erreurs << "Fichier écarté : " << e.chemin << " : " << e.raison.francais << '\n';
     if (o.nouvelles > 0)
         if (const std::string m = ajoute_nouvelles(recolteur, o, r); !m.empty()) {
             erreurs << "orvan --statistiques : " << m << '\n';
@@ -121,7 +121,7 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
     sortie << "Familles comptées : " << r.familles.size()
            << " ; fichiers écartés : " << r.ecartes.size() << "\n";
     for (const FichierEcarte& e : r.ecartes)
-        sortie << "  écarté : " << e.chemin << " : " << e.raison << '\n';
+        sortie << "  écarté : " << e.chemin << " : " << e.raison.francais << '\n';
     for (const TableCroisement& t : tables_croisements(r.familles, loi_des_enfants_du_programme()))
         sortie << '\n' << rapport_table(t, hypothese);
     if (!o.csv.empty() && !ecrit(o.csv, csv_des_familles(r.familles))) {
@@ -141,7 +141,7 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
     const Recolte r = recolteur.fichiers({arguments[0]});
     if (r.familles.empty()) {
         for (const FichierEcarte& e : r.ecartes)
-            erreurs << e.raison << '\n';
+            erreurs << e.raison.francais << '\n';
         return 1;
     }
     const FamilleReleve& f = r.familles.front();

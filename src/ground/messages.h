@@ -305,6 +305,13 @@ inline const Texte colonne_mere{"Mère", "Mother"};
 inline const Texte colonne_phenotype{"Phénotype", "Phenotype"};
 inline const Texte colonne_genotype{"Génotype", "Genotype"};
 
+// The class statistics: the families pooled, their tables and tests, the plots.
+inline const Texte lecture_des_familles{"Lecture des familles…", "Reading the families…"};
+inline const Texte nouvelles_familles_en_cours{"Nouvelles familles…", "New families…"};
+inline const Texte pas_une_famille{
+    "Ce fichier n'est pas une famille : il n'a pas de graine du tirage",
+    "This file is not a family: it has no seed for the draws"};
+
 // The texts of the gene bank that the window shows (gene names, comments, statements), by their
 // French form; allele and phenotype symbols are the same in both languages.
 Texte texte_de_la_banque(const std::string& francais);

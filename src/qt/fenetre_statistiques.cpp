@@ -3,7 +3,6 @@
 #include "app/fenetre_principale.h"
 #include "qt/conversions_qt.h"
 #include "qt/graphiques_statistiques.h"
-#include "statistiques/attendus_programme.h"
 #include "statistiques/comparaison.h"
 #include "statistiques/export_csv.h"
 #include "statistiques/rapport.h"
@@ -11,8 +10,6 @@
 
 #include <QChartView>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -113,7 +109,7 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
     // Above the main window, which stays above the others.
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f), familles_(f.plateforme) {
     setObjectName(QStringLiteral("statistiques"));
     setWindowTitle(QStringLiteral("Statistiques de la classe"));
     auto* separation = new QSplitter(Qt::Horizontal);
@@ -237,81 +233,51 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     return panneau;
 }
 
-Recolteur& FenetreStatistiques::recolteur() {
-    if (!recolteur_) recolteur_ = std::make_unique<Recolteur>();
-    return *recolteur_;
-}
-
-Avancement FenetreStatistiques::barre_de_progression(const QString& texte) {
-    // Shown only when the pooling lasts more than half a second.
-    auto barre = std::make_shared<QProgressDialog>(texte, QStringLiteral("Annuler"), 0, 100, this);
-    barre->setWindowModality(Qt::WindowModal);
-    barre->setMinimumDuration(500);
-    barre->setAutoClose(false);
-    barre->setAutoReset(false);
-    return [barre](std::size_t fait, std::size_t total) {
-        barre->setMaximum(static_cast<int>(total));
-        barre->setValue(static_cast<int>(fait));
-        QCoreApplication::processEvents();
-        if (fait >= total) barre->close();
-        return !barre->wasCanceled();
-    };
-}
-
 void FenetreStatistiques::ajoute_chemins(const QStringList& chemins) {
     std::vector<std::string> c;
     for (const QString& ch : chemins)
         c.push_back(texte_core(ch));
-    ajoute(recolteur().fichiers(c, barre_de_progression(QStringLiteral("Lecture des familles…"))));
+    apres_ajout(familles_.ajoute_chemins(c));
 }
 
 void FenetreStatistiques::ajoute_nouvelles_familles(int n) {
-    const auto lignes = recolteur().lignes_jusqu_aux_fondateurs(f_.journal.lignes());
-    if (lignes.empty()) {
+    const Ajout ajout =
+        familles_.ajoute_nouvelles_familles(f_.journal.lignes(), static_cast<std::size_t>(n));
+    if (ajout == Ajout::sans_fondateurs) {
         resume_->setText(QStringLiteral("Choisissez d'abord les phénotypes des deux fondateurs "
                                         "à l'écran : les nouvelles familles les reprendront."));
         return;
     }
-    ajoute(recolteur().nouvelles_familles(
-        lignes, static_cast<std::size_t>(n), recolteur().graine_de_l_horloge(),
-        barre_de_progression(QStringLiteral("Nouvelles familles…"))));
+    apres_ajout(ajout);
 }
 
-void FenetreStatistiques::ajoute(Recolte r) {
-    for (auto& famille : r.familles) {
-        ajoute_probabilites_porteur(famille);
-        recolte_.familles.push_back(std::move(famille));
-    }
-    for (auto& e : r.ecartes)
-        recolte_.ecartes.push_back(std::move(e));
-    recolte_.interrompue = r.interrompue;
+void FenetreStatistiques::apres_ajout(Ajout ajout) {
     montre_tout();
+    if (ajout == Ajout::annule)
+        resume_->setText(resume_->text() + QStringLiteral(" ; ajout annulé, rien n'a changé"));
 }
 
 void FenetreStatistiques::vide() {
-    recolte_ = {};
+    familles_.vide();
     montre_tout();
 }
 
 void FenetreStatistiques::montre_tout() {
-    tables_ = tables_croisements(recolte_.familles, loi_des_enfants_du_programme());
-    resume_->setText(
-        QStringLiteral("%1 familles ; %2 fichiers écartés%3")
-            .arg(recolte_.familles.size())
-            .arg(recolte_.ecartes.size())
-            .arg(recolte_.interrompue ? QStringLiteral(" ; lecture interrompue") : QString()));
+    resume_->setText(QStringLiteral("%1 familles ; %2 fichiers écartés")
+                         .arg(recolte().familles.size())
+                         .arg(recolte().ecartes.size()));
     ecartes_->clear();
-    for (const FichierEcarte& e : recolte_.ecartes)
-        ecartes_->addItem(texte_qt(e.chemin + " : " + e.raison));
+    for (const FichierEcarte& e : recolte().ecartes)
+        ecartes_->addItem(texte_qt(e.chemin + " : " + f_.textes(e.raison)));
     const int choisi = croisements_->currentIndex();
     croisements_->blockSignals(true);
     croisements_->clear();
-    for (const TableCroisement& t : tables_)
+    for (const TableCroisement& t : tables())
         croisements_->addItem(titre_table(t));
     croisements_->setCurrentIndex(choisi >= 0 && choisi < croisements_->count() ? choisi : 0);
     croisements_->blockSignals(false);
     std::set<std::string> phenotypes;
-    for (const TableCroisement& t : tables_)
+    for (const TableCroisement& t : tables())
         for (const auto& [c, n] : t.observes)
             phenotypes.insert(c.phenotype);
     phenotype_suivi_->blockSignals(true);
@@ -321,8 +287,8 @@ void FenetreStatistiques::montre_tout() {
     phenotype_suivi_->blockSignals(false);
     gene_calibre_->blockSignals(true);
     gene_calibre_->clear();
-    if (!recolte_.familles.empty())
-        for (const GeneReleve& g : recolte_.familles.front().genes)
+    if (!recolte().familles.empty())
+        for (const GeneReleve& g : recolte().familles.front().genes)
             gene_calibre_->addItem(texte_qt(g.nom));
     gene_calibre_->blockSignals(false);
     montre_table();
@@ -332,7 +298,7 @@ void FenetreStatistiques::montre_tout() {
 
 void FenetreStatistiques::montre_table() {
     const int i = croisements_->currentIndex();
-    if (i < 0 || i >= static_cast<int>(tables_.size())) {
+    if (i < 0 || i >= static_cast<int>(tables().size())) {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
         test_->setText(
@@ -340,7 +306,7 @@ void FenetreStatistiques::montre_table() {
         vue_comparaison_->setChart(new QChart);
         return;
     }
-    const TableCroisement& t = tables_[static_cast<std::size_t>(i)];
+    const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
     remplit_enfants(*enfants_, t);
     std::optional<Comparaison> c;
     QString titre;
@@ -371,15 +337,15 @@ void FenetreStatistiques::montre_table() {
 
 void FenetreStatistiques::montre_proportion() {
     const std::string p = texte_core(phenotype_suivi_->currentText());
-    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte_.familles, p),
+    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte().familles, p),
                                                    phenotype_suivi_->currentText(),
-                                                   proportion_attendue(tables_, p)));
+                                                   proportion_attendue(tables(), p)));
 }
 
 void FenetreStatistiques::montre_calibration() {
     const int g = std::max(0, gene_calibre_->currentIndex());
     vue_calibration_->setChart(
-        graphique_calibration(calibration(recolte_.familles, static_cast<std::size_t>(g))));
+        graphique_calibration(calibration(recolte().familles, static_cast<std::size_t>(g))));
 }
 
 void FenetreStatistiques::choisit_fichiers() {
@@ -401,7 +367,7 @@ void FenetreStatistiques::exporte_csv() {
                                                         QStringLiteral("Tableur CSV (*.csv)"));
     if (chemin.isEmpty()) return;
     QSaveFile fichier(chemin);
-    const std::string texte = csv_des_familles(recolte_.familles);
+    const std::string texte = csv_des_familles(recolte().familles);
     if (!fichier.open(QIODevice::WriteOnly) ||
         fichier.write(texte.data(), static_cast<qint64>(texte.size())) !=
             static_cast<qint64>(texte.size()) ||

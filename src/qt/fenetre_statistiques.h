@@ -3,13 +3,9 @@
 // test, the plots and the CSV export.
 #pragma once
 
-#include "app/recolte.h"
-#include "statistiques/tables.h"
+#include "app/familles_comptees.h"
 
 #include <QWidget>
-
-#include <memory>
-#include <vector>
 
 class QChartView;
 class QComboBox;
@@ -36,8 +32,8 @@ class FenetreStatistiques : public QWidget {
     void ajoute_nouvelles_familles(int n);
     void vide();
 
-    const Recolte& recolte() const { return recolte_; }
-    const std::vector<TableCroisement>& tables() const { return tables_; }
+    const Recolte& recolte() const { return familles_.recolte(); }
+    const std::vector<TableCroisement>& tables() const { return familles_.tables(); }
 
   private:
     QWidget* cree_sources();
@@ -47,19 +43,15 @@ class FenetreStatistiques : public QWidget {
     void choisit_dossier();
     void exporte_csv();
     void enregistre_graphique_courant();
-    // Adds what a pooling gave, then shows everything again.
-    void ajoute(Recolte r);
+    // Shows everything again after an addition, or says that it was cancelled.
+    void apres_ajout(Ajout ajout);
     void montre_tout();
     void montre_table();
     void montre_proportion();
     void montre_calibration();
-    Avancement barre_de_progression(const QString& texte);
-    Recolteur& recolteur();
 
     FenetrePrincipale& f_;
-    std::unique_ptr<Recolteur> recolteur_;
-    Recolte recolte_;
-    std::vector<TableCroisement> tables_;
+    FamillesComptees familles_;
 
     QLabel* resume_;
     QSpinBox* nombre_nouvelles_;
