@@ -9,9 +9,11 @@
 
 class QChartView;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableWidget;
@@ -31,6 +33,8 @@ class FenetreStatistiques : public QWidget {
     // n new families like the one on screen: its genes and its founders' phenotypes.
     void ajoute_nouvelles_familles(int n);
     void vide();
+    // Every text in the program's language, then the tables and plots again.
+    void ecrit_textes();
 
     const Recolte& recolte() const { return familles_.recolte(); }
     const std::vector<TableCroisement>& tables() const { return familles_.tables(); }
@@ -49,11 +53,17 @@ class FenetreStatistiques : public QWidget {
     void montre_table();
     void montre_proportion();
     void montre_calibration();
+    // In the program's language.
+    QString texte(const Texte& t) const;
 
     FenetrePrincipale& f_;
     FamillesComptees familles_;
 
-    QLabel* resume_;
+    QGroupBox* sources_;
+    QPushButton *ajouter_fichiers_, *ajouter_dossier_, *nouvelles_, *vider_, *enregistrer_image_,
+        *exporter_csv_;
+    QLabel *resume_, *titre_croisements_, *titre_ecartes_;
+    Texte avis_; // what the last addition asks the user to know, under the summary
     QSpinBox* nombre_nouvelles_;
     QComboBox* croisements_;
     QTableWidget* enfants_;

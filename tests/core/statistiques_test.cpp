@@ -101,17 +101,18 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
               (Comptes{{{"[Rh+]", Sexe::homme}, 2}, {{"[Rh+]", Sexe::femme}, 4}}));
 
     // The pupil's 1:1: 9 and 9 expected, (11-9)²/9 + (7-9)²/9 = 8/9, p = 0.346.
-    std::string erreur;
+    Texte erreur;
     const auto h = lit_hypothese("Rh+=1, Rh-=1", erreur);
-    ASSERT_TRUE(h) << erreur;
+    ASSERT_TRUE(h) << erreur.francais;
     const Comparaison c = compare_a_l_hypothese(*heterozygotes, *h);
-    EXPECT_EQ(c.cases, (std::vector<std::string>{"[Rh+]", "[Rh-]"}));
+    EXPECT_EQ(c.cases, (std::vector<Texte>{Texte::tel_quel("[Rh+]"), Texte::tel_quel("[Rh-]")}));
     EXPECT_EQ(c.attendus, (std::vector<double>{9, 9}));
     EXPECT_NEAR(c.test.khi2, 8.0 / 9.0, 1e-12);
     EXPECT_NEAR(c.test.p, 0.3458, 5e-5);
     EXPECT_FALSE(c.test.attendu_sous_5);
     // Per sex: sons and daughters one in four each, 4.5 expected: the warning.
-    const auto par_sexe = lit_hypothese("Rh+/fils=1 Rh+/filles=1 Rh-/fils=1 Rh-/filles=1", erreur);
+    const auto par_sexe =
+        lit_hypothese("Rh+/fils=1 Rh+/filles=1 Rh-/sons=1 Rh-/daughters=1", erreur);
     ASSERT_TRUE(par_sexe);
     const Comparaison s = compare_a_l_hypothese(*heterozygotes, *par_sexe);
     EXPECT_EQ(s.test.ddl, 3);
