@@ -1,6 +1,7 @@
 #include "app/commande_statistiques.h"
 
 #include "app/recolte.h"
+#include "ground/messages.h"
 #include "history/fichier_gen.h"
 #include "statistiques/attendus_programme.h"
 #include "statistiques/export_csv.h"
@@ -32,13 +33,17 @@ std::optional<long long> entier(const std::string& texte) {
     return std::nullopt;
 }
 
+Texte tel_quel(const std::string& t) {
+    return Texte::tel_quel(t);
+}
+
 // Reads the options; an empty message means they were read.
-std::string lit_options(const std::vector<std::string>& a, Options& o) {
+Texte lit_options(const std::vector<std::string>& a, Options& o) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         const bool valeur = i + 1 < a.size();
         if (a[i] == "--csv" || a[i] == "--comme" || a[i] == "--hypothese" ||
             a[i] == "--nouvelles" || a[i] == "--graine") {
-            if (!valeur) return "il manque la valeur de " + a[i];
+            if (!valeur) return msg::valeur_manquante.avec({tel_quel(a[i])});
             const std::string& v = a[++i];
             if (a[i - 1] == "--csv")
                 o.csv = v;
@@ -49,35 +54,34 @@ std::string lit_options(const std::vector<std::string>& a, Options& o) {
             else {
                 const auto n = entier(v);
                 if (!n || *n < 0 || (a[i - 1] == "--nouvelles" && *n > 1000000))
-                    return a[i - 1] + " : nombre invalide « " + v + " »";
+                    return msg::nombre_invalide.avec({tel_quel(a[i - 1]), tel_quel(v)});
                 if (a[i - 1] == "--nouvelles")
                     o.nouvelles = static_cast<std::size_t>(*n);
                 else
                     o.graine = static_cast<std::uint32_t>(*n);
             }
         } else if (a[i].rfind("--", 0) == 0) {
-            return "option inconnue " + a[i];
+            return msg::option_statistiques_inconnue.avec({tel_quel(a[i])});
         } else {
             o.fichiers.push_back(a[i]);
         }
     }
-    if (o.nouvelles > 0 && o.modele.empty())
-        return "--nouvelles demande --comme FAMILLE.gen (les gènes et les fondateurs à refaire)";
-    if (o.fichiers.empty() && o.nouvelles == 0) return "aucun fichier ni nouvelle famille";
-    return "";
+    if (o.nouvelles > 0 && o.modele.empty()) return msg::nouvelles_sans_modele;
+    if (o.fichiers.empty() && o.nouvelles == 0) return msg::rien_a_compter;
+    return {};
 }
 
 // The new families asked for, or a message.
-std::string ajoute_nouvelles(Recolteur& recolteur, const Options& o, Recolte& r) {
+Texte ajoute_nouvelles(Recolteur& recolteur, const Options& o, Recolte& r) {
     const auto lecture = lit_fichier_gen(o.modele);
-    if (!lecture) return lecture.erreur.francais;
+    if (!lecture) return lecture.erreur;
     const auto lignes = recolteur.lignes_jusqu_aux_fondateurs(*lecture);
-    if (lignes.empty()) return o.modele + " : les fondateurs n'y ont pas d'enfants";
+    if (lignes.empty()) return msg::fondateurs_sans_enfants.avec({tel_quel(o.modele)});
     const std::uint32_t depart = o.graine ? *o.graine : recolteur.graine_de_l_horloge();
     auto nouvelles = recolteur.nouvelles_familles(lignes, o.nouvelles, depart);
     for (auto& f : nouvelles.familles)
         r.familles.push_back(std::move(f));
-    return "";
+    return {};
 }
 
 bool ecrit(const std::string& chemin, const std::string& texte) {
@@ -90,58 +94,67 @@ bool ecrit(const std::string& chemin, const std::string& texte) {
 } // namespace
 
 int commande_statistiques(const std::vector<std::string>& arguments, std::ostream& sortie,
-                          std::ostream& erreurs) {
+                          std::ostream& erreurs, Langue langue) {
+    const auto dit = [&](const Texte& t) {
+        erreurs << msg::commande_statistiques.avec({t}).dans(langue) << '\n';
+    };
     Options o;
-    if (const std::string m = lit_options(arguments, o); !m.empty()) {
-        erreurs << "orvan --statistiques : " << m << '\n';
+    if (const Texte m = lit_options(arguments, o); !m.francais.empty()) {
+        dit(m);
         return 2;
     }
     std::optional<Hypothese> hypothese;
     if (!o.hypothese.empty()) {
-        std::string m;
+        Texte m;
         hypothese = lit_hypothese(o.hypothese, m);
         if (!hypothese) {
-            erreurs << "orvan --statistiques : hypothèse illisible, " << m << '\n';
+            dit(msg::hypothese_illisible.avec({m}));
             return 2;
         }
     }
     Recolteur recolteur;
     Recolte r = recolteur.fichiers(o.fichiers);
     for (const FichierEcarte& e : r.ecartes)
-        erreurs << "Fichier écarté : " << e.chemin << " : " << e.raison << '\n';
+        erreurs << msg::fichier_ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
     if (o.nouvelles > 0)
-        if (const std::string m = ajoute_nouvelles(recolteur, o, r); !m.empty()) {
-            erreurs << "orvan --statistiques : " << m << '\n';
+        if (const Texte m = ajoute_nouvelles(recolteur, o, r); !m.francais.empty()) {
+            dit(m);
             return 1;
         }
     if (r.familles.empty()) {
-        erreurs << "orvan --statistiques : aucune famille à compter\n";
+        dit(msg::aucune_famille);
         return 1;
     }
-    sortie << "Familles comptées : " << r.familles.size()
-           << " ; fichiers écartés : " << r.ecartes.size() << "\n";
+    sortie << msg::familles_comptees_resume
+                  .avec({tel_quel(std::to_string(r.familles.size())),
+                         tel_quel(std::to_string(r.ecartes.size()))})
+                  .dans(langue)
+           << "\n";
     for (const FichierEcarte& e : r.ecartes)
-        sortie << "  écarté : " << e.chemin << " : " << e.raison << '\n';
+        sortie << msg::ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
     for (const TableCroisement& t : tables_croisements(r.familles, loi_des_enfants_du_programme()))
-        sortie << '\n' << rapport_table(t, hypothese);
+        sortie << '\n' << rapport_table(t, hypothese).dans(langue);
     if (!o.csv.empty() && !ecrit(o.csv, csv_des_familles(r.familles))) {
-        erreurs << "Impossible de créer le fichier " << o.csv << '\n';
+        erreurs << msg::creation_impossible.avec({tel_quel(o.csv)}).dans(langue) << '\n';
         return 1;
     }
     return 0;
 }
 
 int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie,
-                 std::ostream& erreurs) {
+                 std::ostream& erreurs, Langue langue) {
+    const auto dit = [&](const Texte& t) {
+        erreurs << msg::commande_ped.avec({t}).dans(langue) << '\n';
+    };
     if (arguments.empty()) {
-        erreurs << "orvan --ped : il manque le nom du fichier\n";
+        dit(msg::ped_sans_fichier);
         return 2;
     }
     Recolteur recolteur;
     const Recolte r = recolteur.fichiers({arguments[0]});
     if (r.familles.empty()) {
         for (const FichierEcarte& e : r.ecartes)
-            erreurs << e.raison << '\n';
+            erreurs << e.raison.dans(langue) << '\n';
         return 1;
     }
     const FamilleReleve& f = r.familles.front();
@@ -156,7 +169,7 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
         }
     }
     if (gene >= f.genes.size()) {
-        erreurs << "orvan --ped : la famille n'a qu'un gène\n";
+        dit(msg::un_seul_gene);
         return 2;
     }
     sortie << ped_de_la_famille(f, gene, atteint);

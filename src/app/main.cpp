@@ -59,9 +59,10 @@ int main(int argc, char** argv) {
     }
     if (!arguments.empty() && arguments[0] == "--statistiques")
         return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
-                                            std::cerr);
+                                            std::cerr, langue);
     if (!arguments.empty() && arguments[0] == "--ped")
-        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr);
+        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr,
+                                   langue);
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr, langue);

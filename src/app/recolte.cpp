@@ -2,9 +2,12 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
+#include "app/progression.h"
 #include "app/releve_famille.h"
+#include "ground/messages.h"
 #include "history/evenement.h"
 #include "history/fichier_gen.h"
+#include "probabilites/loi_enfant.h"
 #include "statistiques/graines.h"
 
 #include <algorithm>
@@ -37,9 +40,17 @@ bool porte_une_graine(const std::string& ligne) {
     return ligne_contient<ev::Graine>(ligne);
 }
 
-bool avance_encore(const Avancement& avance, std::size_t fait, std::size_t total) {
-    return !avance || avance(fait, total);
-}
+// One step a family, on the platform asked for.
+class Avance {
+  public:
+    Avance(Plateforme* montre, const Texte& texte, std::size_t total) {
+        if (montre) progression_.emplace(*montre, texte, total, true);
+    }
+    bool encore() { return !progression_ || progression_->avance(); }
+
+  private:
+    std::optional<Progression> progression_;
+};
 
 } // namespace
 
@@ -67,7 +78,8 @@ std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& ch
 
 Recolteur::Recolteur()
     : plateforme_(std::make_unique<PlateformeSilencieuse>()),
-      fenetre_(std::make_unique<FenetrePrincipale>(*plateforme_)) {
+      fenetre_(std::make_unique<FenetrePrincipale>(*plateforme_)),
+      lois_(std::make_unique<LoiEnfantProgramme>()) {
     fenetre_->coquille.demarre();
     fenetre_->coquille.sequence_demarrage();
 }
@@ -94,6 +106,12 @@ bool Recolteur::rejoue(std::vector<std::string> lignes) {
     return true;
 }
 
+FamilleReleve Recolteur::releve(const std::string& source, std::int32_t graine) {
+    FamilleReleve r = releve_famille(*fenetre_, source, graine);
+    ajoute_probabilites_porteur(r, *fenetre_, *lois_);
+    return r;
+}
+
 std::vector<std::string>
 Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) {
     for (std::size_t n = 1; n <= journal.size(); ++n) {
@@ -109,40 +127,40 @@ Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) 
     return {};
 }
 
-Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, const Avancement& avance) {
+Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
     Recolte r;
     const auto fichiers = fichiers_des_chemins(chemins);
-    for (std::size_t i = 0; i < fichiers.size(); ++i) {
-        if (!avance_encore(avance, i, fichiers.size())) {
+    Avance avance(montre, msg::lecture_des_familles, fichiers.size());
+    for (const std::string& fichier : fichiers) {
+        if (!avance.encore()) {
             r.interrompue = true;
             return r;
         }
-        auto lecture = lit_fichier_gen(fichiers[i]);
+        auto lecture = lit_fichier_gen(fichier);
         if (!lecture) {
-            r.ecartes.push_back({fichiers[i], lecture.erreur.francais});
+            r.ecartes.push_back({fichier, lecture.erreur});
             continue;
         }
         const auto graine = graine_du_journal(*lecture);
         // A text without a seed is no family: its replay would draw from wherever the
         // generator stood.
         if (!graine) {
-            r.ecartes.push_back(
-                {fichiers[i], "Ce fichier n'est pas une famille : il n'a pas de graine du tirage"});
+            r.ecartes.push_back({fichier, msg::pas_une_famille});
             continue;
         }
         rejoue(std::move(*lecture));
-        r.familles.push_back(releve_famille(*fenetre_, fichiers[i], *graine));
+        r.familles.push_back(releve(fichier, *graine));
     }
-    avance_encore(avance, fichiers.size(), fichiers.size());
     return r;
 }
 
 Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
-                                      std::uint32_t depart, const Avancement& avance) {
+                                      std::uint32_t depart, Plateforme* montre) {
     Recolte r;
     r.familles.reserve(n);
+    Avance avance(montre, msg::nouvelles_familles_en_cours, n);
     for (std::size_t i = 0; i < n; ++i) {
-        if (i % 64 == 0 && !avance_encore(avance, i, n)) {
+        if (!avance.encore()) {
             r.interrompue = true;
             return r;
         }
@@ -152,10 +170,8 @@ Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, st
             ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
         journal.insert(journal.end(), lignes.begin(), lignes.end());
         rejoue(std::move(journal));
-        r.familles.push_back(
-            releve_famille(*fenetre_, "nouvelle famille " + std::to_string(i + 1), graine));
+        r.familles.push_back(releve("nouvelle famille " + std::to_string(i + 1), graine));
     }
-    avance_encore(avance, n, n);
     return r;
 }
 

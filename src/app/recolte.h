@@ -3,11 +3,11 @@
 // seed.
 #pragma once
 
+#include "ground/textes.h"
 #include "statistiques/releve.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,11 +16,13 @@
 namespace orvan {
 
 class FenetrePrincipale;
+class LoiEnfantProgramme;
+class Plateforme;
 class PlateformeSilencieuse;
 
 struct FichierEcarte {
     std::string chemin;
-    std::string raison; // a sentence for the user
+    Texte raison; // a sentence for the user
 };
 
 struct Recolte {
@@ -28,9 +30,6 @@ struct Recolte {
     std::vector<FichierEcarte> ecartes;
     bool interrompue = false;
 };
-
-// Told how far the work is (done of total); returns false to stop it.
-using Avancement = std::function<bool(std::size_t fait, std::size_t total)>;
 
 // The files named, a folder standing for its .gen files (its subfolders' too), sorted.
 // A name that is neither a file nor a folder is kept: its reading says why it fails.
@@ -48,19 +47,23 @@ class Recolteur {
     // family repeats. Empty when the log never crosses the founders.
     std::vector<std::string> lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal);
     // Each file replayed; an unreadable file, or one that is not a family, is set aside with
-    // its reason.
-    Recolte fichiers(const std::vector<std::string>& chemins, const Avancement& avance = {});
+    // its reason. Each family read is one step of a progress shown on `montre`, where the user
+    // can cancel: the result then says it was interrupted.
+    Recolte fichiers(const std::vector<std::string>& chemins, Plateforme* montre = nullptr);
     // n new families: the lines (see lignes_jusqu_aux_fondateurs) replayed after the seed of
-    // the series' rank (graine_de_la_serie).
+    // the series' rank (graine_de_la_serie); their progress as for the files.
     Recolte nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
-                               std::uint32_t depart, const Avancement& avance = {});
+                               std::uint32_t depart, Plateforme* montre = nullptr);
     // The clock's seed, as a new family takes it.
     std::uint32_t graine_de_l_horloge();
 
   private:
     bool rejoue(std::vector<std::string> lignes);
+    // The family on the headless window, with the carrier probabilities it would show.
+    FamilleReleve releve(const std::string& source, std::int32_t graine);
     std::unique_ptr<PlateformeSilencieuse> plateforme_;
     std::unique_ptr<FenetrePrincipale> fenetre_;
+    std::unique_ptr<LoiEnfantProgramme> lois_;
 };
 
 } // namespace orvan

@@ -1,9 +1,13 @@
 #include "app/releve_famille.h"
 
+#include "app/famille_vue_fenetre.h"
 #include "app/fenetre_principale.h"
+#include "probabilites/textes_probabilites.h"
 #include "ui/numerotation.h"
 
 #include <algorithm>
+#include <optional>
+#include <stdexcept>
 
 namespace orvan {
 
@@ -13,17 +17,19 @@ std::string sans_crochets(const std::string& p) {
     return p.size() >= 2 && p.front() == '[' ? p.substr(1, p.size() - 2) : p;
 }
 
-std::vector<GeneReleve> genes_du_modele(const FenetrePrincipale& f) {
-    const ModeleCaracteres& m = f.genes.modele;
+// Each gene's entries of the genotype table, which follows the bank's order of the genes.
+std::vector<GeneReleve> genes_du_modele(const ModeleCaracteres& m) {
     std::vector<GeneReleve> genes;
-    int entree = 1;
     for (int g = 1; g <= m.nb_genes; ++g) {
+        const auto i = static_cast<std::size_t>(g);
         GeneReleve gene;
-        gene.nom =
-            g == 1 ? f.genes.premier_gene->texte_choisi() : f.genes.second_gene->texte_choisi();
-        for (int i = 0; i < m.nb_entrees_table[g] && entree <= m.nb_genotypes; ++i, ++entree) {
-            const std::string phenotype = sans_crochets(m.phenotype_du_genotype[entree]);
-            gene.table.push_back({m.genotype_texte[entree], phenotype});
+        gene.nom = m.nom_gene[i];
+        const int debut = m.premiere_entree[i];
+        const int fin = std::min(debut + m.nb_entrees_table[i], m.nb_genotypes + 1);
+        for (int k = debut; k < fin; ++k) {
+            const auto e = static_cast<std::size_t>(k);
+            const std::string phenotype = sans_crochets(m.phenotype_du_genotype[e]);
+            gene.table.push_back({m.genotype_texte[e], phenotype});
             if (std::find(gene.phenotypes.begin(), gene.phenotypes.end(), phenotype) ==
                 gene.phenotypes.end())
                 gene.phenotypes.push_back(phenotype);
@@ -37,10 +43,6 @@ std::vector<GeneReleve> genes_du_modele(const FenetrePrincipale& f) {
 std::string nom_du_phenotype(const std::string& p) {
     return p.substr(0, p.find(','));
 }
-
-} // namespace
-
-namespace {
 
 // The numbers the picture gives: every individual shown, by its row and its place.
 std::vector<NumeroIndividu> numeros_affiches(const FenetrePrincipale& f) {
@@ -76,7 +78,7 @@ IndividuReleve releve_individu(const Famille& famille, int k, std::size_t nb_gen
 
 FamilleReleve releve_famille(const FenetrePrincipale& f, const std::string& source,
                              std::int32_t graine) {
-    FamilleReleve r{source, graine, genes_du_modele(f), {}};
+    FamilleReleve r{source, graine, genes_du_modele(f.genes.modele), {}, f.arbre.ped.regle_gametes};
     for (const NumeroIndividu& n : numeros_affiches(f)) {
         // A founder or a spouse whose phenotype is not chosen yet carries nothing to count.
         if (!f.famille.individu(n.k).genotype_donne) continue;
@@ -87,6 +89,31 @@ FamilleReleve releve_famille(const FenetrePrincipale& f, const std::string& sour
     std::sort(r.individus.begin(), r.individus.end(),
               [](const auto& a, const auto& b) { return a.numero < b.numero; });
     return r;
+}
+
+void ajoute_probabilites_porteur(FamilleReleve& r, const FenetrePrincipale& f,
+                                 LoiEnfantProgramme& lois) {
+    const FamilleVue vue = famille_vue(f);
+    if (vue.individus.empty()) return;
+    std::optional<MoteurProbabilites> moteur;
+    try {
+        moteur.emplace(vue, ReglagesProbabilites{APriori::programme, {}}, lois);
+    } catch (const std::invalid_argument&) {
+        return; // a union without its two parents shown: nothing is computed
+    }
+    const ResultatProbabilites resultat = moteur->calcule();
+    // A family that contradicts itself shows no probability.
+    if (resultat.contradiction) return;
+    for (const ProbabilitesIndividu& p : resultat.individus) {
+        const auto i = std::find_if(r.individus.begin(), r.individus.end(),
+                                    [&p](const IndividuReleve& i) { return i.numero == p.numero; });
+        if (i == r.individus.end()) continue;
+        for (std::size_t g = 0; g < p.genes.size() && g < i->porteur.size(); ++g) {
+            const mpq_class q =
+                probabilite_porteur(moteur->espace(static_cast<int>(g)), p.genes[g]);
+            i->porteur[g] = ProbabiliteAffichee{fraction(q), q.get_d()};
+        }
+    }
 }
 
 } // namespace orvan

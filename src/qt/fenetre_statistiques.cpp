@@ -1,9 +1,9 @@
 #include "qt/fenetre_statistiques.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/graphiques_statistiques.h"
-#include "statistiques/attendus_programme.h"
 #include "statistiques/comparaison.h"
 #include "statistiques/export_csv.h"
 #include "statistiques/rapport.h"
@@ -11,8 +11,6 @@
 
 #include <QChartView>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +19,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -44,18 +41,15 @@ QTableWidgetItem* cellule(const QString& texte, bool nombre = false) {
     return c;
 }
 
-QString nombre(double x, int decimales) {
-    return texte_qt(nombre_fr(x, decimales));
+Texte titre_table(const TableCroisement& t) {
+    const Texte enfants = nombre(total(t.observes), 0);
+    if (t.genotypes_parents.empty())
+        return msg::table_phenotypes.avec({Texte::tel_quel(t.phenotypes_parents), enfants});
+    return msg::table_genotypes.avec({Texte::tel_quel(t.genotypes_parents), enfants});
 }
 
-QString titre_table(const TableCroisement& t) {
-    QString titre = texte_qt(t.phenotypes_parents);
-    if (!t.genotypes_parents.empty())
-        titre = QStringLiteral("    génotypes %1").arg(texte_qt(t.genotypes_parents));
-    return titre + QStringLiteral("  (%1 enfants)").arg(total(t.observes));
-}
-
-void remplit_enfants(QTableWidget& table, const TableCroisement& t) {
+void remplit_enfants(QTableWidget& table, const TableCroisement& t, Langue l) {
+    const auto nombre = [l](double x) { return texte_qt(orvan::nombre(x, 0).dans(l)); };
     std::set<std::string> phenotypes;
     for (const auto& [c, n] : t.observes)
         phenotypes.insert(c.phenotype);
@@ -67,28 +61,27 @@ void remplit_enfants(QTableWidget& table, const TableCroisement& t) {
             if (const auto o = t.observes.find({p, s}); o != t.observes.end())
                 parts[s == Sexe::femme] = o->second;
         table.setItem(ligne, 0, cellule(texte_qt(p)));
-        table.setItem(ligne, 1, cellule(nombre(parts[0], 0), true));
-        table.setItem(ligne, 2, cellule(nombre(parts[1], 0), true));
-        table.setItem(ligne, 3, cellule(nombre(parts[0] + parts[1], 0), true));
+        table.setItem(ligne, 1, cellule(nombre(parts[0]), true));
+        table.setItem(ligne, 2, cellule(nombre(parts[1]), true));
+        table.setItem(ligne, 3, cellule(nombre(parts[0] + parts[1]), true));
         ++ligne;
     }
 }
 
-void remplit_comparaison(QTableWidget& table, const Comparaison& c) {
+void remplit_comparaison(QTableWidget& table, const Comparaison& c, Langue langue) {
     table.setRowCount(static_cast<int>(c.cases.size()));
     for (std::size_t i = 0; i < c.cases.size(); ++i) {
         const int l = static_cast<int>(i);
-        table.setItem(l, 0, cellule(texte_qt(c.cases[i])));
-        table.setItem(l, 1, cellule(nombre(c.observes[i], 0), true));
-        auto* attendu = cellule(nombre(c.attendus[i], 2), true);
+        table.setItem(l, 0, cellule(texte_qt(c.cases[i].dans(langue))));
+        table.setItem(l, 1, cellule(texte_qt(nombre(c.observes[i], 0).dans(langue)), true));
+        auto* attendu = cellule(texte_qt(nombre(c.attendus[i], 2).dans(langue)), true);
         if (c.attendus[i] > 0 && c.attendus[i] < 5) attendu->setBackground(QColor(255, 220, 160));
         table.setItem(l, 2, attendu);
     }
 }
 
-QTableWidget* nouvelle_table(const QStringList& entetes) {
-    auto* t = new QTableWidget(0, static_cast<int>(entetes.size()));
-    t->setHorizontalHeaderLabels(entetes);
+QTableWidget* nouvelle_table(int colonnes) {
+    auto* t = new QTableWidget(0, colonnes);
     t->verticalHeader()->hide();
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     t->setSelectionMode(QAbstractItemView::NoSelection);
@@ -113,43 +106,74 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
     // Above the main window, which stays above the others.
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f), familles_(f.plateforme) {
     setObjectName(QStringLiteral("statistiques"));
-    setWindowTitle(QStringLiteral("Statistiques de la classe"));
     auto* separation = new QSplitter(Qt::Horizontal);
     separation->addWidget(cree_tables());
     separation->addWidget(cree_graphiques());
     separation->setStretchFactor(1, 1);
+    // The tables' column wide enough for their four columns and the test's sentence.
+    separation->setSizes({500, 680});
     auto* colonne = new QVBoxLayout(this);
     colonne->addWidget(cree_sources());
     colonne->addWidget(separation, 1);
     resize(1180, 720);
+    ecrit_textes();
+}
+
+QString FenetreStatistiques::texte(const Texte& t) const {
+    return texte_qt(f_.textes(t));
+}
+
+void FenetreStatistiques::ecrit_textes() {
+    setWindowTitle(texte(msg::statistiques_titre));
+    sources_->setTitle(texte(msg::familles_comptees));
+    ajouter_fichiers_->setText(texte(msg::ajouter_fichiers));
+    ajouter_dossier_->setText(texte(msg::ajouter_dossier));
+    nouvelles_->setText(texte(msg::nouvelles_comme_a_l_ecran));
+    vider_->setText(texte(msg::vider));
+    titre_croisements_->setText(texte(msg::choix_croisement));
+    enfants_->setHorizontalHeaderLabels(
+        {texte(msg::phenotype), texte(msg::fils), texte(msg::filles), texte(msg::total)});
+    par_programme_->setText(texte(msg::attendu_par_le_programme));
+    par_hypothese_->setText(texte(msg::attendu_par_l_hypothese));
+    hypothese_->setPlaceholderText(texte(msg::exemple_hypothese));
+    comparaison_->setHorizontalHeaderLabels(
+        {texte(msg::case_du_tableau), texte(msg::observe), texte(msg::attendu)});
+    titre_ecartes_->setText(texte(msg::fichiers_ecartes));
+    onglets_->setTabText(0, texte(msg::onglet_observe_attendu));
+    onglets_->setTabText(1, texte(msg::onglet_proportion));
+    onglets_->setTabText(2, texte(msg::onglet_calibration));
+    enregistrer_image_->setText(texte(msg::enregistrer_graphique));
+    exporter_csv_->setText(texte(msg::exporter_csv));
     montre_tout();
 }
 
 FenetreStatistiques::~FenetreStatistiques() = default;
 
 QWidget* FenetreStatistiques::cree_sources() {
-    auto* boite = new QGroupBox(QStringLiteral("Familles comptées"));
-    auto* ligne = new QHBoxLayout(boite);
-    auto* fichiers = new QPushButton(QStringLiteral("Ajouter des fichiers…"));
-    auto* dossier = new QPushButton(QStringLiteral("Ajouter un dossier…"));
+    sources_ = new QGroupBox;
+    auto* ligne = new QHBoxLayout(sources_);
+    ajouter_fichiers_ = new QPushButton;
+    ajouter_dossier_ = new QPushButton;
     nombre_nouvelles_ = new QSpinBox;
     nombre_nouvelles_->setRange(1, 100000);
     nombre_nouvelles_->setValue(1000);
-    auto* nouvelles = new QPushButton(QStringLiteral("Nouvelles familles comme celle à l'écran"));
-    auto* vider = new QPushButton(QStringLiteral("Vider"));
+    nouvelles_ = new QPushButton;
+    vider_ = new QPushButton;
     resume_ = new QLabel;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{fichiers, dossier, nombre_nouvelles_, nouvelles, vider})
+    resume_->setObjectName(QStringLiteral("resume"));
+    resume_->setWordWrap(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ajouter_fichiers_, ajouter_dossier_,
+                                                      nombre_nouvelles_, nouvelles_, vider_})
         ligne->addWidget(w);
     ligne->addWidget(resume_, 1);
-    connect(fichiers, &QPushButton::clicked, this, [this] { choisit_fichiers(); });
-    connect(dossier, &QPushButton::clicked, this, [this] { choisit_dossier(); });
-    connect(nouvelles, &QPushButton::clicked, this,
+    connect(ajouter_fichiers_, &QPushButton::clicked, this, [this] { choisit_fichiers(); });
+    connect(ajouter_dossier_, &QPushButton::clicked, this, [this] { choisit_dossier(); });
+    connect(nouvelles_, &QPushButton::clicked, this,
             [this] { ajoute_nouvelles_familles(nombre_nouvelles_->value()); });
-    connect(vider, &QPushButton::clicked, this, [this] { vide(); });
-    return boite;
+    connect(vider_, &QPushButton::clicked, this, [this] { vide(); });
+    return sources_;
 }
 
 QWidget* FenetreStatistiques::cree_tables() {
@@ -157,16 +181,13 @@ QWidget* FenetreStatistiques::cree_tables() {
     auto* colonne = new QVBoxLayout(panneau);
     croisements_ = new QComboBox;
     croisements_->setObjectName(QStringLiteral("croisements"));
-    enfants_ = nouvelle_table({QStringLiteral("phénotype"), QStringLiteral("fils"),
-                               QStringLiteral("filles"), QStringLiteral("total")});
-    par_programme_ = new QRadioButton(QStringLiteral("Attendu par le programme (loi exacte)"));
-    par_hypothese_ = new QRadioButton(QStringLiteral("Attendu par l'hypothèse :"));
+    enfants_ = nouvelle_table(4);
+    par_programme_ = new QRadioButton;
+    par_hypothese_ = new QRadioButton;
     par_programme_->setChecked(true);
     hypothese_ = new QLineEdit;
     hypothese_->setObjectName(QStringLiteral("hypothese"));
-    hypothese_->setPlaceholderText(QStringLiteral("D=3 d=1   ou   D/fils=1 d/fils=1 D/filles=2"));
-    comparaison_ = nouvelle_table(
-        {QStringLiteral("case"), QStringLiteral("observé"), QStringLiteral("attendu")});
+    comparaison_ = nouvelle_table(3);
     test_ = new QLabel;
     test_->setWordWrap(true);
     test_->setObjectName(QStringLiteral("test"));
@@ -176,14 +197,16 @@ QWidget* FenetreStatistiques::cree_tables() {
     auto* ligne_hypothese = new QHBoxLayout;
     ligne_hypothese->addWidget(par_hypothese_);
     ligne_hypothese->addWidget(hypothese_, 1);
-    colonne->addWidget(new QLabel(QStringLiteral("Croisement (phénotypes du père × de la mère)")));
+    titre_croisements_ = new QLabel;
+    titre_ecartes_ = new QLabel;
+    colonne->addWidget(titre_croisements_);
     colonne->addWidget(croisements_);
     colonne->addWidget(enfants_, 1);
     colonne->addWidget(par_programme_);
     colonne->addLayout(ligne_hypothese);
     colonne->addWidget(comparaison_, 1);
     colonne->addWidget(test_);
-    colonne->addWidget(new QLabel(QStringLiteral("Fichiers écartés")));
+    colonne->addWidget(titre_ecartes_);
     colonne->addWidget(ecartes_);
     const auto actualise = [this] { montre_table(); };
     connect(croisements_, &QComboBox::currentIndexChanged, this, actualise);
@@ -218,100 +241,70 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     auto* colonne_calibre = new QVBoxLayout(calibre);
     colonne_calibre->addWidget(gene_calibre_);
     colonne_calibre->addWidget(vue_calibration_, 1);
-    onglets_->addTab(vue_comparaison_, QStringLiteral("Observé et attendu"));
-    onglets_->addTab(proportion, QStringLiteral("Proportion courante"));
-    onglets_->addTab(calibre, QStringLiteral("Calibration"));
+    onglets_->addTab(vue_comparaison_, QString());
+    onglets_->addTab(proportion, QString());
+    onglets_->addTab(calibre, QString());
     auto* boutons = new QHBoxLayout;
-    auto* image = new QPushButton(QStringLiteral("Enregistrer le graphique…"));
-    auto* csv = new QPushButton(QStringLiteral("Exporter en CSV…"));
+    enregistrer_image_ = new QPushButton;
+    exporter_csv_ = new QPushButton;
     boutons->addStretch(1);
-    boutons->addWidget(image);
-    boutons->addWidget(csv);
+    boutons->addWidget(enregistrer_image_);
+    boutons->addWidget(exporter_csv_);
     colonne->addWidget(onglets_, 1);
     colonne->addLayout(boutons);
-    connect(image, &QPushButton::clicked, this, [this] { enregistre_graphique_courant(); });
-    connect(csv, &QPushButton::clicked, this, [this] { exporte_csv(); });
+    connect(enregistrer_image_, &QPushButton::clicked, this,
+            [this] { enregistre_graphique_courant(); });
+    connect(exporter_csv_, &QPushButton::clicked, this, [this] { exporte_csv(); });
     connect(phenotype_suivi_, &QComboBox::currentIndexChanged, this,
             [this] { montre_proportion(); });
     connect(gene_calibre_, &QComboBox::currentIndexChanged, this, [this] { montre_calibration(); });
     return panneau;
 }
 
-Recolteur& FenetreStatistiques::recolteur() {
-    if (!recolteur_) recolteur_ = std::make_unique<Recolteur>();
-    return *recolteur_;
-}
-
-Avancement FenetreStatistiques::barre_de_progression(const QString& texte) {
-    // Shown only when the pooling lasts more than half a second.
-    auto barre = std::make_shared<QProgressDialog>(texte, QStringLiteral("Annuler"), 0, 100, this);
-    barre->setWindowModality(Qt::WindowModal);
-    barre->setMinimumDuration(500);
-    barre->setAutoClose(false);
-    barre->setAutoReset(false);
-    return [barre](std::size_t fait, std::size_t total) {
-        barre->setMaximum(static_cast<int>(total));
-        barre->setValue(static_cast<int>(fait));
-        QCoreApplication::processEvents();
-        if (fait >= total) barre->close();
-        return !barre->wasCanceled();
-    };
-}
-
 void FenetreStatistiques::ajoute_chemins(const QStringList& chemins) {
     std::vector<std::string> c;
     for (const QString& ch : chemins)
         c.push_back(texte_core(ch));
-    ajoute(recolteur().fichiers(c, barre_de_progression(QStringLiteral("Lecture des familles…"))));
+    apres_ajout(familles_.ajoute_chemins(c));
 }
 
 void FenetreStatistiques::ajoute_nouvelles_familles(int n) {
-    const auto lignes = recolteur().lignes_jusqu_aux_fondateurs(f_.journal.lignes());
-    if (lignes.empty()) {
-        resume_->setText(QStringLiteral("Choisissez d'abord les phénotypes des deux fondateurs "
-                                        "à l'écran : les nouvelles familles les reprendront."));
-        return;
-    }
-    ajoute(recolteur().nouvelles_familles(
-        lignes, static_cast<std::size_t>(n), recolteur().graine_de_l_horloge(),
-        barre_de_progression(QStringLiteral("Nouvelles familles…"))));
+    apres_ajout(
+        familles_.ajoute_nouvelles_familles(f_.journal.lignes(), static_cast<std::size_t>(n)));
 }
 
-void FenetreStatistiques::ajoute(Recolte r) {
-    for (auto& famille : r.familles) {
-        ajoute_probabilites_porteur(famille);
-        recolte_.familles.push_back(std::move(famille));
-    }
-    for (auto& e : r.ecartes)
-        recolte_.ecartes.push_back(std::move(e));
-    recolte_.interrompue = r.interrompue;
+void FenetreStatistiques::apres_ajout(Ajout ajout) {
+    avis_ = ajout == Ajout::annule            ? msg::ajout_annule
+            : ajout == Ajout::sans_fondateurs ? msg::choisir_fondateurs
+                                              : Texte();
     montre_tout();
 }
 
 void FenetreStatistiques::vide() {
-    recolte_ = {};
+    familles_.vide();
+    avis_ = {};
     montre_tout();
 }
 
 void FenetreStatistiques::montre_tout() {
-    tables_ = tables_croisements(recolte_.familles, loi_des_enfants_du_programme());
-    resume_->setText(
-        QStringLiteral("%1 familles ; %2 fichiers écartés%3")
-            .arg(recolte_.familles.size())
-            .arg(recolte_.ecartes.size())
-            .arg(recolte_.interrompue ? QStringLiteral(" ; lecture interrompue") : QString()));
+    resume_->setText(texte(
+        msg::resume_familles.avec({Texte::tel_quel(std::to_string(recolte().familles.size())),
+                                   Texte::tel_quel(std::to_string(recolte().ecartes.size()))}) +
+        (avis_.francais.empty() ? Texte() : "\n" + avis_)));
     ecartes_->clear();
-    for (const FichierEcarte& e : recolte_.ecartes)
-        ecartes_->addItem(texte_qt(e.chemin + " : " + e.raison));
+    for (const FichierEcarte& e : recolte().ecartes)
+        ecartes_->addItem(texte(msg::chemin_et_raison.avec({Texte::tel_quel(e.chemin), e.raison})));
     const int choisi = croisements_->currentIndex();
     croisements_->blockSignals(true);
     croisements_->clear();
-    for (const TableCroisement& t : tables_)
-        croisements_->addItem(titre_table(t));
+    for (const TableCroisement& t : tables())
+        // A kind of cross's genotypes' tables stand under its phenotypes' table.
+        croisements_->addItem((t.genotypes_parents.empty() ? QString() : QStringLiteral("    ")) +
+                              texte(titre_table(t)));
     croisements_->setCurrentIndex(choisi >= 0 && choisi < croisements_->count() ? choisi : 0);
     croisements_->blockSignals(false);
     std::set<std::string> phenotypes;
-    for (const TableCroisement& t : tables_)
+    for (const TableCroisement& t : tables())
         for (const auto& [c, n] : t.observes)
             phenotypes.insert(c.phenotype);
     phenotype_suivi_->blockSignals(true);
@@ -321,9 +314,9 @@ void FenetreStatistiques::montre_tout() {
     phenotype_suivi_->blockSignals(false);
     gene_calibre_->blockSignals(true);
     gene_calibre_->clear();
-    if (!recolte_.familles.empty())
-        for (const GeneReleve& g : recolte_.familles.front().genes)
-            gene_calibre_->addItem(texte_qt(g.nom));
+    if (!recolte().familles.empty())
+        for (const GeneReleve& g : recolte().familles.front().genes)
+            gene_calibre_->addItem(texte(msg::texte_de_la_banque(g.nom)));
     gene_calibre_->blockSignals(false);
     montre_table();
     montre_proportion();
@@ -332,98 +325,95 @@ void FenetreStatistiques::montre_tout() {
 
 void FenetreStatistiques::montre_table() {
     const int i = croisements_->currentIndex();
-    if (i < 0 || i >= static_cast<int>(tables_.size())) {
+    if (i < 0 || i >= static_cast<int>(tables().size())) {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
-        test_->setText(
-            QStringLiteral("Ajoutez des familles enregistrées ou de nouvelles familles."));
+        test_->setText(texte(msg::ajouter_des_familles));
         vue_comparaison_->setChart(new QChart);
         return;
     }
-    const TableCroisement& t = tables_[static_cast<std::size_t>(i)];
-    remplit_enfants(*enfants_, t);
+    const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
+    const Langue langue = f_.textes.langue();
+    remplit_enfants(*enfants_, t, langue);
     std::optional<Comparaison> c;
-    QString titre;
+    Texte titre;
     if (par_hypothese_->isChecked()) {
-        std::string erreur;
+        Texte erreur;
         if (const auto h = lit_hypothese(texte_core(hypothese_->text()), erreur)) {
             c = compare_a_l_hypothese(t, *h);
-            titre = QStringLiteral("Observé et attendu par l'hypothèse");
+            titre = msg::graphique_par_hypothese;
         } else {
-            test_->setText(QStringLiteral("Hypothèse illisible : %1").arg(texte_qt(erreur)));
+            test_->setText(texte(msg::hypothese_illisible_fenetre.avec({erreur})));
         }
     } else {
         c = compare_au_programme(t);
-        titre = QStringLiteral("Observé et attendu par le programme");
-        if (!c)
-            test_->setText(QStringLiteral("La loi exacte des enfants n'est pas connue ici : "
-                                          "tapez une hypothèse."));
+        titre = msg::graphique_par_programme;
+        if (!c) test_->setText(texte(msg::loi_inconnue));
     }
     if (!c) {
         comparaison_->setRowCount(0);
         vue_comparaison_->setChart(new QChart);
         return;
     }
-    remplit_comparaison(*comparaison_, *c);
-    test_->setText(texte_qt(texte_du_test(c->test)));
-    vue_comparaison_->setChart(graphique_comparaison(*c, titre + " : " + titre_table(t).trimmed()));
+    remplit_comparaison(*comparaison_, *c, langue);
+    test_->setText(texte(texte_du_test(c->test)));
+    vue_comparaison_->setChart(graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
 }
 
 void FenetreStatistiques::montre_proportion() {
     const std::string p = texte_core(phenotype_suivi_->currentText());
-    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte_.familles, p),
+    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte().familles, p),
                                                    phenotype_suivi_->currentText(),
-                                                   proportion_attendue(tables_, p)));
+                                                   proportion_attendue(tables(), p), f_.textes));
 }
 
 void FenetreStatistiques::montre_calibration() {
     const int g = std::max(0, gene_calibre_->currentIndex());
-    vue_calibration_->setChart(
-        graphique_calibration(calibration(recolte_.familles, static_cast<std::size_t>(g))));
+    vue_calibration_->setChart(graphique_calibration(
+        calibration(recolte().familles, static_cast<std::size_t>(g)), f_.textes));
 }
 
 void FenetreStatistiques::choisit_fichiers() {
     const QStringList fichiers = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Familles à compter"), QString(),
-        QStringLiteral("Familles Orvan (*.gen);;Tous les fichiers (*)"));
+        this, texte(msg::familles_a_compter), QString(), texte(msg::filtre_familles));
     if (!fichiers.isEmpty()) ajoute_chemins(fichiers);
 }
 
 void FenetreStatistiques::choisit_dossier() {
     const QString dossier =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Dossier des familles"));
+        QFileDialog::getExistingDirectory(this, texte(msg::dossier_des_familles));
     if (!dossier.isEmpty()) ajoute_chemins({dossier});
 }
 
 void FenetreStatistiques::exporte_csv() {
-    const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter en CSV"),
-                                                        QStringLiteral("familles.csv"),
-                                                        QStringLiteral("Tableur CSV (*.csv)"));
+    const QString chemin = QFileDialog::getSaveFileName(
+        this, texte(msg::exporter_en_csv), texte(msg::nom_csv), texte(msg::filtre_csv));
     if (chemin.isEmpty()) return;
     QSaveFile fichier(chemin);
-    const std::string texte = csv_des_familles(recolte_.familles);
+    const std::string csv = csv_des_familles(recolte().familles);
     if (!fichier.open(QIODevice::WriteOnly) ||
-        fichier.write(texte.data(), static_cast<qint64>(texte.size())) !=
-            static_cast<qint64>(texte.size()) ||
+        fichier.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
         !fichier.commit())
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Impossible de créer le fichier %1").arg(chemin));
+        QMessageBox::warning(
+            this, windowTitle(),
+            texte(msg::creation_impossible.avec({Texte::tel_quel(texte_core(chemin))})));
 }
 
 void FenetreStatistiques::enregistre_graphique_courant() {
     QChartView* vues[] = {vue_comparaison_, vue_proportion_, vue_calibration_};
     QChartView* vue = vues[std::clamp(onglets_->currentIndex(), 0, 2)];
     QString filtre;
-    QString chemin = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer le graphique"), QStringLiteral("graphique.png"),
-        QStringLiteral("Image PNG (*.png);;Image SVG (*.svg)"), &filtre);
+    QString chemin = QFileDialog::getSaveFileName(this, texte(msg::enregistrer_le_graphique),
+                                                  texte(msg::nom_graphique),
+                                                  texte(msg::filtre_graphique), &filtre);
     if (chemin.isEmpty()) return;
     if (!chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         !chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
         chemin +=
             filtre.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (const auto echec = enregistre_graphique(*vue, chemin))
-        QMessageBox::warning(this, windowTitle(), *echec);
+        QMessageBox::warning(this, windowTitle(), texte(*echec));
 }
 
 } // namespace orvan

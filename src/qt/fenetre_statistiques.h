@@ -3,19 +3,17 @@
 // test, the plots and the CSV export.
 #pragma once
 
-#include "app/recolte.h"
-#include "statistiques/tables.h"
+#include "app/familles_comptees.h"
 
 #include <QWidget>
 
-#include <memory>
-#include <vector>
-
 class QChartView;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableWidget;
@@ -35,9 +33,11 @@ class FenetreStatistiques : public QWidget {
     // n new families like the one on screen: its genes and its founders' phenotypes.
     void ajoute_nouvelles_familles(int n);
     void vide();
+    // Every text in the program's language, then the tables and plots again.
+    void ecrit_textes();
 
-    const Recolte& recolte() const { return recolte_; }
-    const std::vector<TableCroisement>& tables() const { return tables_; }
+    const Recolte& recolte() const { return familles_.recolte(); }
+    const std::vector<TableCroisement>& tables() const { return familles_.tables(); }
 
   private:
     QWidget* cree_sources();
@@ -47,21 +47,23 @@ class FenetreStatistiques : public QWidget {
     void choisit_dossier();
     void exporte_csv();
     void enregistre_graphique_courant();
-    // Adds what a pooling gave, then shows everything again.
-    void ajoute(Recolte r);
+    // Shows everything again after an addition, or says that it was cancelled.
+    void apres_ajout(Ajout ajout);
     void montre_tout();
     void montre_table();
     void montre_proportion();
     void montre_calibration();
-    Avancement barre_de_progression(const QString& texte);
-    Recolteur& recolteur();
+    // In the program's language.
+    QString texte(const Texte& t) const;
 
     FenetrePrincipale& f_;
-    std::unique_ptr<Recolteur> recolteur_;
-    Recolte recolte_;
-    std::vector<TableCroisement> tables_;
+    FamillesComptees familles_;
 
-    QLabel* resume_;
+    QGroupBox* sources_;
+    QPushButton *ajouter_fichiers_, *ajouter_dossier_, *nouvelles_, *vider_, *enregistrer_image_,
+        *exporter_csv_;
+    QLabel *resume_, *titre_croisements_, *titre_ecartes_;
+    Texte avis_; // what the last addition asks the user to know, under the summary
     QSpinBox* nombre_nouvelles_;
     QComboBox* croisements_;
     QTableWidget* enfants_;

@@ -1,5 +1,6 @@
 #include "qt/graphiques_statistiques.h"
 
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 
 #include <QBarCategoryAxis>
@@ -38,17 +39,18 @@ void attache(QChart* c, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) 
 
 } // namespace
 
-QChart* graphique_comparaison(const Comparaison& c, const QString& titre) {
+QChart* graphique_comparaison(const Comparaison& c, const Texte& titre, const Traduction& t) {
+    const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
     auto* graphique = new QChart;
-    graphique->setTitle(titre);
-    auto* observes = new QBarSet(QStringLiteral("observé"));
-    auto* attendus = new QBarSet(QStringLiteral("attendu"));
+    graphique->setTitle(texte(titre));
+    auto* observes = new QBarSet(texte(msg::observe));
+    auto* attendus = new QBarSet(texte(msg::attendu));
     QStringList cases;
     double max = 1;
     for (std::size_t i = 0; i < c.cases.size(); ++i) {
         *observes << c.observes[i];
         *attendus << c.attendus[i];
-        cases << texte_qt(c.cases[i]);
+        cases << texte(c.cases[i]);
         max = std::max({max, c.observes[i], c.attendus[i]});
     }
     auto* barres = new QBarSeries;
@@ -56,28 +58,28 @@ QChart* graphique_comparaison(const Comparaison& c, const QString& titre) {
     barres->append(attendus);
     auto* x = new QBarCategoryAxis;
     x->append(cases);
-    attache(graphique, barres, x, axe(QStringLiteral("enfants"), 0, max * 1.1));
+    attache(graphique, barres, x, axe(texte(msg::enfants), 0, max * 1.1));
     return graphique;
 }
 
 QChart* graphique_proportion(const std::vector<double>& proportions, const QString& phenotype,
-                             std::optional<double> attendue) {
+                             std::optional<double> attendue, const Traduction& t) {
+    const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
     auto* graphique = new QChart;
-    graphique->setTitle(QStringLiteral("Proportion des enfants %1 à mesure que les familles "
-                                       "s'ajoutent")
-                            .arg(phenotype));
+    graphique->setTitle(
+        texte(msg::proportion_titre.avec({Texte::tel_quel(texte_core(phenotype))})));
     auto* courbe = new QLineSeries;
-    courbe->setName(QStringLiteral("observée"));
+    courbe->setName(texte(msg::observee));
     for (std::size_t i = 0; i < proportions.size(); ++i)
         courbe->append(static_cast<double>(i + 1), proportions[i]);
     const double n = std::max<double>(2, static_cast<double>(proportions.size()));
-    auto* x = axe(QStringLiteral("familles"), 1, n);
+    auto* x = axe(texte(msg::familles_axe), 1, n);
     x->setLabelFormat(QStringLiteral("%d"));
-    auto* y = axe(QStringLiteral("proportion"), 0, 1);
+    auto* y = axe(texte(msg::proportion), 0, 1);
     attache(graphique, courbe, x, y);
     if (attendue) {
         auto* ligne = new QLineSeries;
-        ligne->setName(QStringLiteral("attendue"));
+        ligne->setName(texte(msg::attendue));
         ligne->append(1, *attendue);
         ligne->append(n, *attendue);
         attache(graphique, ligne, x, y);
@@ -85,52 +87,51 @@ QChart* graphique_proportion(const std::vector<double>& proportions, const QStri
     return graphique;
 }
 
-QChart* graphique_calibration(const std::vector<GroupeCalibration>& groupes) {
+QChart* graphique_calibration(const std::vector<GroupeCalibration>& groupes, const Traduction& t) {
+    const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
     auto* graphique = new QChart;
-    graphique->setTitle(groupes.empty()
-                            ? QStringLiteral("Aucune probabilité de porteur n'est montrée pour "
-                                             "ces familles")
-                            : QStringLiteral("Probabilité montrée et fréquence réelle des "
-                                             "porteurs"));
-    auto* x = axe(QStringLiteral("probabilité d'être porteur montrée"), 0, 1);
-    auto* y = axe(QStringLiteral("fraction réellement porteuse"), 0, 1);
+    graphique->setTitle(texte(groupes.empty() ? msg::calibration_vide : msg::calibration_titre));
+    auto* x = axe(texte(msg::probabilite_montree), 0, 1);
+    auto* y = axe(texte(msg::fraction_porteuse), 0, 1);
     auto* diagonale = new QLineSeries;
-    diagonale->setName(QStringLiteral("diagonale"));
+    diagonale->setName(texte(msg::diagonale));
     diagonale->append(0, 0);
     diagonale->append(1, 1);
     attache(graphique, diagonale, x, y);
     auto* points = new QScatterSeries;
-    points->setName(QStringLiteral("groupes d'individus"));
+    points->setName(texte(msg::groupes_individus));
     for (const GroupeCalibration& g : groupes)
         points->append(g.probabilite, g.frequence());
     attache(graphique, points, x, y);
     return graphique;
 }
 
-std::optional<QString> enregistre_graphique(QWidget& vue, const QString& chemin) {
+std::optional<Texte> enregistre_graphique(QWidget& vue, const QString& chemin) {
+    // Told before any file is made.
+    if (!chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) &&
+        !chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return msg::graphique_png_ou_svg;
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossible de créer le fichier %1").arg(chemin);
+        return msg::creation_impossible.avec({Texte::tel_quel(texte_core(chemin))});
     if (chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&fichier);
         svg.setSize(vue.size());
         svg.setViewBox(QRect(QPoint(0, 0), vue.size()));
-        svg.setTitle(QStringLiteral("Statistiques"));
+        svg.setTitle(vue.window()->windowTitle());
         QPainter p(&svg);
         vue.render(&p);
-    } else if (chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+    } else {
         QPixmap image(vue.size() * 2);
         image.setDevicePixelRatio(2);
         image.fill(Qt::white);
         QPainter p(&image);
         vue.render(&p);
         p.end();
-        if (!image.save(&fichier, "PNG")) return QStringLiteral("Erreur d'écriture dans le flux");
-    } else {
-        return QStringLiteral("Le nom du graphique doit finir par .png ou .svg.");
+        if (!image.save(&fichier, "PNG")) return msg::erreur_ecriture;
     }
-    if (!fichier.commit()) return QStringLiteral("Erreur d'écriture dans le flux");
+    if (!fichier.commit()) return msg::erreur_ecriture;
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 // the carrier probabilities against the diagonal.
 #pragma once
 
+#include "ground/textes.h"
 #include "statistiques/comparaison.h"
 #include "statistiques/series.h"
 
@@ -16,14 +17,16 @@ class QWidget;
 
 namespace orvan {
 
-QChart* graphique_comparaison(const Comparaison& c, const QString& titre);
+// Each plot's texts in the language of `textes`.
+QChart* graphique_comparaison(const Comparaison& c, const Texte& titre, const Traduction& textes);
 // attendue: the proportion expected in the long run, drawn as a line when known.
 QChart* graphique_proportion(const std::vector<double>& proportions, const QString& phenotype,
-                             std::optional<double> attendue);
-QChart* graphique_calibration(const std::vector<GroupeCalibration>& groupes);
+                             std::optional<double> attendue, const Traduction& textes);
+QChart* graphique_calibration(const std::vector<GroupeCalibration>& groupes,
+                              const Traduction& textes);
 
 // The plot as a PNG at twice its size on screen, or as SVG, from the name's extension. Empty
 // when written, else why not.
-std::optional<QString> enregistre_graphique(QWidget& vue, const QString& chemin);
+std::optional<Texte> enregistre_graphique(QWidget& vue, const QString& chemin);
 
 } // namespace orvan

@@ -15,14 +15,15 @@ namespace orvan {
 
 StatistiquesQt::StatistiquesQt(FenetrePrincipale& f, QWidget& fenetre) : f_(f), fenetre_(fenetre) {
     dialogue = [this]() -> std::optional<QString> {
+        const auto texte = [this](const Texte& t) { return texte_qt(f_.textes(t)); };
         const QString chemin = QFileDialog::getSaveFileName(
-            &fenetre_, QStringLiteral("Exporter en PED"), QStringLiteral("famille.ped"),
-            QStringLiteral("Pedigree PED (*.ped)"));
+            &fenetre_, texte(msg::exporter_en_ped), texte(msg::nom_ped), texte(msg::filtre_ped));
         if (chemin.isEmpty()) return std::nullopt;
         return chemin;
     };
     f_.montre_statistiques = [this] {
         FenetreStatistiques& s = fenetre_statistiques();
+        s.ecrit_textes();
         s.show();
         s.raise();
         s.activateWindow();

@@ -1,5 +1,7 @@
 #include "statistiques/comparaison.h"
 
+#include "ground/messages.h"
+
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -8,7 +10,7 @@ namespace orvan {
 
 namespace {
 
-std::string libelle(const CaseEnfants& c) {
+Texte libelle(const CaseEnfants& c) {
     return c.phenotype + " " + nom_sexe_enfants(c.sexe);
 }
 
@@ -21,21 +23,22 @@ std::string entre_crochets(std::string nom) {
     return nom;
 }
 
-std::optional<Hypothese::Rapport> lit_rapport(const std::string& mot, std::string& erreur) {
+std::optional<Hypothese::Rapport> lit_rapport(const std::string& mot, Texte& erreur) {
     const auto egal = mot.find('=');
     if (egal == std::string::npos || egal == 0) {
-        erreur = "« " + mot + " » : il faut phénotype=rapport";
+        erreur = msg::hypothese_sans_egal.avec({Texte::tel_quel(mot)});
         return std::nullopt;
     }
     Hypothese::Rapport r;
     std::string nom = mot.substr(0, egal);
     if (const auto barre = nom.find('/'); barre != std::string::npos) {
         const std::string sexe = nom.substr(barre + 1);
-        if (sexe != "fils" && sexe != "filles") {
-            erreur = "« " + mot + " » : après « / », fils ou filles";
+        const bool garcons = sexe == msg::fils.francais || sexe == msg::fils.anglais;
+        if (!garcons && sexe != msg::filles.francais && sexe != msg::filles.anglais) {
+            erreur = msg::hypothese_sexe.avec({Texte::tel_quel(mot)});
             return std::nullopt;
         }
-        r.sexe = sexe == "fils" ? Sexe::homme : Sexe::femme;
+        r.sexe = garcons ? Sexe::homme : Sexe::femme;
         nom.resize(barre);
     }
     r.phenotype = entre_crochets(nom);
@@ -43,7 +46,7 @@ std::optional<Hypothese::Rapport> lit_rapport(const std::string& mot, std::strin
     char* fin = nullptr;
     r.poids = std::strtod(nombre.c_str(), &fin);
     if (nombre.empty() || *fin != '\0' || !(r.poids >= 0)) {
-        erreur = "« " + mot + " » : le rapport doit être un nombre positif";
+        erreur = msg::hypothese_nombre.avec({Texte::tel_quel(mot)});
         return std::nullopt;
     }
     return r;
@@ -51,8 +54,8 @@ std::optional<Hypothese::Rapport> lit_rapport(const std::string& mot, std::strin
 
 } // namespace
 
-std::string nom_sexe_enfants(Sexe s) {
-    return s == Sexe::homme ? "fils" : "filles";
+Texte nom_sexe_enfants(Sexe s) {
+    return s == Sexe::homme ? msg::fils : msg::filles;
 }
 
 std::optional<Comparaison> compare_au_programme(const TableCroisement& t) {
@@ -77,7 +80,7 @@ bool Hypothese::par_sexe() const {
     return false;
 }
 
-std::optional<Hypothese> lit_hypothese(const std::string& texte, std::string& erreur) {
+std::optional<Hypothese> lit_hypothese(const std::string& texte, Texte& erreur) {
     std::string t = texte;
     for (char& c : t)
         if (c == ',' || c == ';' || c == ':') c = ' ';
@@ -91,7 +94,7 @@ std::optional<Hypothese> lit_hypothese(const std::string& texte, std::string& er
         somme += r->poids;
     }
     if (somme <= 0) {
-        erreur = "aucun rapport : écrivez par exemple D=3 d=1";
+        erreur = msg::hypothese_vide;
         return std::nullopt;
     }
     return h;
@@ -99,26 +102,28 @@ std::optional<Hypothese> lit_hypothese(const std::string& texte, std::string& er
 
 Comparaison compare_a_l_hypothese(const TableCroisement& t, const Hypothese& h) {
     const bool par_sexe = h.par_sexe();
-    // Every cell that was observed or that the hypothesis names, in one order.
-    std::map<std::string, std::pair<double, double>> cases; // observed, weight
+    // Every cell that was observed or that the hypothesis names, in one order: by phenotype,
+    // then sons before daughters.
+    using Cellule = std::pair<std::string, std::optional<Sexe>>;
+    std::map<Cellule, std::pair<double, double>> cases; // observed, weight
     for (const auto& [c, n] : t.observes)
-        cases[par_sexe ? libelle(c) : c.phenotype].first += n;
+        cases[{c.phenotype, par_sexe ? std::optional(c.sexe) : std::nullopt}].first += n;
     double somme = 0;
     for (const Hypothese::Rapport& r : h.rapports) {
-        const std::string nom = r.sexe ? libelle({r.phenotype, *r.sexe}) : r.phenotype;
         if (par_sexe && !r.sexe) {
             // A phenotype without a sex in a hypothesis per sex: half for each.
-            cases[libelle({r.phenotype, Sexe::homme})].second += r.poids / 2;
-            cases[libelle({r.phenotype, Sexe::femme})].second += r.poids / 2;
+            cases[{r.phenotype, Sexe::homme}].second += r.poids / 2;
+            cases[{r.phenotype, Sexe::femme}].second += r.poids / 2;
         } else {
-            cases[nom].second += r.poids;
+            cases[{r.phenotype, r.sexe}].second += r.poids;
         }
         somme += r.poids;
     }
     const double n = total(t.observes);
     Comparaison c;
-    for (const auto& [nom, v] : cases) {
-        c.cases.push_back(nom);
+    for (const auto& [cellule, v] : cases) {
+        const auto& [phenotype, sexe] = cellule;
+        c.cases.push_back(sexe ? libelle({phenotype, *sexe}) : Texte::tel_quel(phenotype));
         c.observes.push_back(v.first);
         c.attendus.push_back(somme > 0 ? n * v.second / somme : 0);
     }

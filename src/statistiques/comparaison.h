@@ -2,6 +2,7 @@
 // pupil typed as the hypothesis to test.
 #pragma once
 
+#include "ground/textes.h"
 #include "statistiques/khi2.h"
 #include "statistiques/tables.h"
 
@@ -12,7 +13,7 @@
 namespace orvan {
 
 struct Comparaison {
-    std::vector<std::string> cases; // "[D] fils", or "[D]" with both sexes together
+    std::vector<Texte> cases; // "[D] fils", or "[D]" with both sexes together
     std::vector<double> observes, attendus;
     TestKhi2 test;
 };
@@ -21,7 +22,8 @@ struct Comparaison {
 std::optional<Comparaison> compare_au_programme(const TableCroisement& t);
 
 // The pupil's ratios: "D=3 d=1" or "[D]=3, [d]=1" for the phenotypes, both sexes together;
-// "D/fils=1 d/fils=1 D/filles=2" per sex. A phenotype left out is expected not to occur.
+// "D/fils=1 d/fils=1 D/filles=2" per sex ("sons" and "daughters" too). A phenotype left out is
+// expected not to occur.
 struct Hypothese {
     struct Rapport {
         std::string phenotype; // "[D]"
@@ -32,9 +34,9 @@ struct Hypothese {
     bool par_sexe() const;
 };
 // Empty with the reason set when the text cannot be read.
-std::optional<Hypothese> lit_hypothese(const std::string& texte, std::string& erreur);
+std::optional<Hypothese> lit_hypothese(const std::string& texte, Texte& erreur);
 Comparaison compare_a_l_hypothese(const TableCroisement& t, const Hypothese& h);
 
-std::string nom_sexe_enfants(Sexe s); // "fils", "filles"
+Texte nom_sexe_enfants(Sexe s); // "fils", "filles"
 
 } // namespace orvan

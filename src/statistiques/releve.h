@@ -3,6 +3,7 @@
 #pragma once
 
 #include "famille/sexe.h"
+#include "pedigree/gametes.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,6 +53,8 @@ struct FamilleReleve {
     std::int32_t graine = 0;
     std::vector<GeneReleve> genes;         // one or two
     std::vector<IndividuReleve> individus; // by number
+    // The rule the program drew this family's children with: its log says which.
+    RegleGametes regle = RegleGametes::un_chromosome_sexuel;
 
     const IndividuReleve* individu(int numero) const;
 };

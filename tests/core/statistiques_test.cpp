@@ -1,8 +1,11 @@
 // The class statistics: a class's saved families pooled, their tables and tests as a teacher
 // works them out, the data written for spreadsheets and pedigree programs.
+#include "app/familles_comptees.h"
 #include "app/recolte.h"
 #include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
+#include "plateforme_test.h"
+#include "statistiques/attendus_programme.h"
 #include "statistiques/comparaison.h"
 #include "statistiques/export_csv.h"
 #include "statistiques/export_ped.h"
@@ -76,9 +79,9 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     ASSERT_EQ(r.familles.size(), 4u);
     ASSERT_EQ(r.ecartes.size(), 2u);
     EXPECT_EQ(r.ecartes[0].chemin, classe + "/notes.gen");
-    EXPECT_EQ(r.ecartes[0].raison,
+    EXPECT_EQ(r.ecartes[0].raison.francais,
               "Ce fichier n'est pas une famille : il n'a pas de graine du tirage");
-    EXPECT_EQ(r.ecartes[1].raison, "Impossible d'ouvrir le fichier /nulle/part.gen");
+    EXPECT_EQ(r.ecartes[1].raison.francais, "Impossible d'ouvrir le fichier /nulle/part.gen");
 
     const auto tables = tables_croisements(r.familles);
     ASSERT_EQ(tables.size(), 3u);
@@ -98,21 +101,39 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
               (Comptes{{{"[Rh+]", Sexe::homme}, 2}, {{"[Rh+]", Sexe::femme}, 4}}));
 
     // The pupil's 1:1: 9 and 9 expected, (11-9)²/9 + (7-9)²/9 = 8/9, p = 0.346.
-    std::string erreur;
+    Texte erreur;
     const auto h = lit_hypothese("Rh+=1, Rh-=1", erreur);
-    ASSERT_TRUE(h) << erreur;
+    ASSERT_TRUE(h) << erreur.francais;
     const Comparaison c = compare_a_l_hypothese(*heterozygotes, *h);
-    EXPECT_EQ(c.cases, (std::vector<std::string>{"[Rh+]", "[Rh-]"}));
+    EXPECT_EQ(c.cases, (std::vector<Texte>{Texte::tel_quel("[Rh+]"), Texte::tel_quel("[Rh-]")}));
     EXPECT_EQ(c.attendus, (std::vector<double>{9, 9}));
     EXPECT_NEAR(c.test.khi2, 8.0 / 9.0, 1e-12);
     EXPECT_NEAR(c.test.p, 0.3458, 5e-5);
     EXPECT_FALSE(c.test.attendu_sous_5);
     // Per sex: sons and daughters one in four each, 4.5 expected: the warning.
-    const auto par_sexe = lit_hypothese("Rh+/fils=1 Rh+/filles=1 Rh-/fils=1 Rh-/filles=1", erreur);
+    const auto par_sexe =
+        lit_hypothese("Rh+/fils=1 Rh+/filles=1 Rh-/sons=1 Rh-/daughters=1", erreur);
     ASSERT_TRUE(par_sexe);
     const Comparaison s = compare_a_l_hypothese(*heterozygotes, *par_sexe);
     EXPECT_EQ(s.test.ddl, 3);
     EXPECT_TRUE(s.test.attendu_sous_5);
+
+    // The program's own law: a heterozygous father's children are each cell one in four, 4.5 of
+    // 18: (0.5² + 2.5² + 0.5² + 1.5²) / 4.5 = 2 on 3 df, p = 0.5724; the homozygous father's six
+    // [Rh+], 3 sons and 3 daughters expected: 1/3 + 1/3 on 1 df, p = 0.4142.
+    const auto exactes = tables_croisements(r.familles, loi_des_enfants_du_programme());
+    const auto programme = compare_au_programme(*table(exactes, "Rh+,Rh- × Rh-,Rh-"));
+    ASSERT_TRUE(programme);
+    EXPECT_EQ(programme->attendus, (std::vector<double>{4.5, 4.5, 4.5, 4.5}));
+    EXPECT_NEAR(programme->test.khi2, 2.0, 1e-9);
+    EXPECT_EQ(programme->test.ddl, 3);
+    EXPECT_NEAR(programme->test.p, 0.5724, 5e-5);
+    const auto seul = compare_au_programme(*table(exactes, "Rh+,Rh+ × Rh-,Rh-"));
+    ASSERT_TRUE(seul);
+    EXPECT_NEAR(seul->test.khi2, 2.0 / 3.0, 1e-9);
+    EXPECT_NEAR(seul->test.p, 0.4142, 5e-5);
+    EXPECT_TRUE(compare_au_programme(*table(exactes, "")));
+
     EXPECT_FALSE(lit_hypothese("Rh+=trois", erreur));
     EXPECT_FALSE(lit_hypothese("Rh+/garçons=1", erreur));
 }
@@ -168,4 +189,24 @@ TEST(Statistiques, NouvellesFamillesDeGrainesEloignees) {
         differentes.insert(csv_des_familles({f}));
     }
     EXPECT_GT(differentes.size(), 10u);
+}
+
+// An addition that the user cancels leaves the families pooled before as they were; the same
+// addition let run adds all its families.
+TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
+    test::PlateformeTest plateforme;
+    FamillesComptees familles(plateforme);
+    ASSERT_EQ(familles.ajoute_chemins({classe}), Ajout::fait);
+    const auto journal = *lit_fichier_gen(classe + "/famille_a.gen");
+    plateforme.annulation_a = 64;
+    EXPECT_EQ(familles.ajoute_nouvelles_familles(journal, 200), Ajout::annule);
+    EXPECT_EQ(familles.recolte().familles.size(), 4u);
+    EXPECT_EQ(familles.tables().front().nb_unions, 4);
+    ASSERT_EQ(plateforme.progressions.size(), 2u);
+    EXPECT_EQ(plateforme.progressions.back().annuler, "Annuler");
+    EXPECT_EQ(plateforme.progressions_terminees, 2);
+    EXPECT_EQ(familles.ajoute_nouvelles_familles(journal, 200), Ajout::fait);
+    EXPECT_EQ(familles.recolte().familles.size(), 204u);
+    EXPECT_EQ(familles.tables().front().nb_unions, 204);
+    EXPECT_EQ(familles.ajoute_nouvelles_familles({}, 10), Ajout::sans_fondateurs);
 }

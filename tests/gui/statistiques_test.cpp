@@ -56,6 +56,16 @@ class StatistiquesTest : public QObject {
         QCOMPARE(s.findChild<QLabel*>(QStringLiteral("test"))->text(),
                  QStringLiteral("khi² = 0,889 ; ddl = 1 ; p = 0,3458"));
 
+        // In English once the program speaks it: the window's texts, and the test's sentence
+        // with decimal points.
+        session_->fenetre.traite([this] { session_->form.menus.anglais->clic(); });
+        session_->fenetre.traite([this] { session_->form.menus.statistiques->clic(); });
+        QCOMPARE(s.windowTitle(), QStringLiteral("Class statistics"));
+        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("test"))->text(),
+                 QStringLiteral("chi² = 0.889; df = 1; p = 0.3458"));
+        QVERIFY(ecartes->item(0)->text().endsWith(
+            QStringLiteral("notes.gen: This file is not a family: it has no seed for the draws")));
+
         QTemporaryDir dossier;
         auto* vue = s.findChild<QChartView*>(QStringLiteral("comparaison"));
         for (const char* nom : {"/barres.png", "/barres.svg"})
