@@ -3,16 +3,16 @@
 #pragma once
 
 #include "app/coquille.h"
-#include "ground/generateur.h"
 #include "app/image_depart.h"
 #include "app/menus.h"
-#include "ground/plateforme.h"
 #include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
 #include "exercises/saisie_genotypes.h"
 #include "famille/famille.h"
 #include "genebank/choix_genes.h"
+#include "ground/generateur.h"
+#include "ground/plateforme.h"
 #include "history/historique.h"
 #include "history/journal.h"
 #include "pedigree/arbre.h"
@@ -74,6 +74,9 @@ class FenetrePrincipale : public Fiche {
   private:
     void cree_controles();
     void relie_menus();
+    void relie_historique();
+    void relie_panneaux_mobiles();
+    void relie_couleurs();
 };
 
 } // namespace orvan

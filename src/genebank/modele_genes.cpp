@@ -6,6 +6,7 @@
 
 #include "genebank/decoupage.h"
 #include "genebank/melange.h"
+#include "ui/couleurs.h"
 #include "ui/geometrie.h"
 #include "ui/texte.h"
 
