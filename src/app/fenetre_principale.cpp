@@ -14,9 +14,9 @@ namespace orvan {
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
-      arbre(*this, famille), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
-      couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
-               genes.modele.nb_phenotypes_total),
+      arbre(liens_pedigree, famille), coquille(*this), genes(*this), phenotypes(liens_pedigree),
+      alleles(*this), couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
+                               genes.modele.nb_phenotypes_total),
       calculette(*this, p), genotypes(*this), historique(*this, journal, p),
       impression(*this, p, textes) {
     plateforme.parle(textes);
@@ -32,6 +32,7 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> arg
 
 void FenetrePrincipale::cree_controles() {
     menus.cree(*this);
+    relie_pedigree();
     depart.cree_images();
     impression.relie_images(*depart.image, *depart.fond_impression);
     arbre.cree_controles();

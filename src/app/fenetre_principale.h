@@ -17,6 +17,7 @@
 #include "history/journal.h"
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 #include "ui/calculette.h"
 #include "ui/fiche.h"
 #include "ui/impression.h"
@@ -64,6 +65,11 @@ class FenetrePrincipale : public Fiche {
     // After each event: the probabilities follow the family; true when what they show changed.
     bool actualise_probabilites();
 
+    // What the pedigree's panels use; last, for it names the panels above.
+    LiensPedigree liens_pedigree{
+        *this, plateforme, textes,    famille,  journal,          alea, genes,
+        arbre, phenotypes, genotypes, couleurs, panneaux_mobiles, {}};
+
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
     // "Exporter › PED…" and "Outils › Statistiques…": windows and dialogs of the front end.
@@ -75,6 +81,7 @@ class FenetrePrincipale : public Fiche {
     void cree_controles();
     void relie_menus();
     void relie_historique();
+    void relie_pedigree();
     void relie_panneaux_mobiles();
     void relie_couleurs();
 };

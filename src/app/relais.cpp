@@ -1,5 +1,6 @@
 // What the window gives the subsystems that know none of the others: the history's replay and
-// openings, the floating panels and their handles, the print background, the colours' log line.
+// openings, the pedigree's clicks and menu entries, the floating panels and their handles, the
+// colours' log line.
 #include "app/fenetre_principale.h"
 
 #include "app/rejeu_evenements.h"
@@ -72,6 +73,23 @@ void FenetrePrincipale::relie_historique() {
         menus.saisie_genotypes->checked = false;
         // The replay clicks no founder: the start picture would stay behind the family.
         depart.lance_disparition();
+    };
+}
+
+void FenetrePrincipale::relie_pedigree() {
+    liens_pedigree.menus = {menus.saisie_phenotypes, menus.saisie_genotypes, menus.autre_famille,
+                            menus.exercices};
+    arbre.clic = [this](int k, Bouton bouton) {
+        // The founders wait for the teacher's choice of mode and genes, whose panels lie over
+        // them.
+        if (coquille.panneau_mode->visible || genes.panneau->visible) return;
+        phenotypes.choix_all(k, bouton);
+        if (k <= 2) depart.lance_disparition();
+    };
+    arbre.fin_des_questions = [this] {
+        interro.dialogue.attend_un_clic(textes.langue());
+        // Waiting on, it would ask for a click that no longer asks anything.
+        interro.dialogue.visible = false;
     };
 }
 
