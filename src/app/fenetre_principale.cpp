@@ -15,9 +15,9 @@ namespace orvan {
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
       arbre(liens_pedigree, famille), coquille(*this), genes(*this), phenotypes(liens_pedigree),
-      alleles(*this), couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
-                               genes.modele.nb_phenotypes_total),
-      calculette(*this, p), genotypes(*this), historique(*this, journal, p),
+      alleles(liens_exercices), couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
+                                         genes.modele.nb_phenotypes_total),
+      calculette(*this, p), genotypes(liens_exercices), historique(*this, journal, p),
       impression(*this, p, textes) {
     plateforme.parle(textes);
     ecrit_titre(*this, msg::titre_fenetre, textes.langue());
@@ -55,6 +55,7 @@ void FenetrePrincipale::cree_controles() {
     journal.relie(historique.evenements->lignes);
     relie_panneaux_mobiles();
     coquille.cree_mesures();
+    relie_exercices();
     coquille.cree_minuterie();
     depart.cree_minuteries();
     interro.relie_pedigree();

@@ -8,6 +8,7 @@
 #include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
 #include "exercises/saisie_genotypes.h"
 #include "famille/famille.h"
 #include "genebank/choix_genes.h"
@@ -57,18 +58,33 @@ class FenetrePrincipale : public Fiche {
     Historique historique;
     Impression impression;
     PanneauxMobiles panneaux_mobiles{*this};
+    // What the pedigree's and the exercises' panels use; after the panels they name, so that the
+    // genotype panel is made before the pedigree sees it.
+    LiensPedigree liens_pedigree{
+        *this, plateforme, textes,    famille,  journal,          alea, genes,
+        arbre, phenotypes, genotypes, couleurs, panneaux_mobiles, {}};
+    LiensExercices liens_exercices{*this,
+                                   plateforme,
+                                   textes,
+                                   famille,
+                                   journal,
+                                   genes,
+                                   arbre,
+                                   phenotypes,
+                                   couleurs,
+                                   alleles,
+                                   liens_pedigree.menus,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   {}};
     // The genotype exercise and its question window.
-    ExerciceGenotypes interro{*this};
+    ExerciceGenotypes interro{liens_exercices};
 
     // Affichage › Probabilités.
     ProbabilitesAffichees probabilites{plateforme};
     // After each event: the probabilities follow the family; true when what they show changed.
     bool actualise_probabilites();
-
-    // What the pedigree's panels use; last, for it names the panels above.
-    LiensPedigree liens_pedigree{
-        *this, plateforme, textes,    famille,  journal,          alea, genes,
-        arbre, phenotypes, genotypes, couleurs, panneaux_mobiles, {}};
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
@@ -82,6 +98,7 @@ class FenetrePrincipale : public Fiche {
     void relie_menus();
     void relie_historique();
     void relie_pedigree();
+    void relie_exercices();
     void relie_panneaux_mobiles();
     void relie_couleurs();
 };

@@ -93,6 +93,13 @@ void FenetrePrincipale::relie_pedigree() {
     };
 }
 
+void FenetrePrincipale::relie_exercices() {
+    liens_exercices.mesure_relation = coquille.mesure_relation;
+    liens_exercices.mesure_genotype = coquille.mesure_genotype;
+    liens_exercices.image_depart = depart.image;
+    liens_exercices.lance_disparition = [this] { depart.lance_disparition(); };
+}
+
 void FenetrePrincipale::relie_panneaux_mobiles() {
     panneaux_mobiles.rend_mobile(*phenotypes.panneau);
     panneaux_mobiles.rend_mobile(*genotypes.panneau, {genotypes.boites[1], genotypes.boites[2]});

@@ -11,11 +11,11 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+struct LiensExercices;
 
 class SaisieGenotypes : public PanneauGenotypes {
   public:
-    explicit SaisieGenotypes(FenetrePrincipale& fenetre) : f(fenetre) {}
+    explicit SaisieGenotypes(LiensExercices& liens) : f(liens) {}
     void cree_controles();
 
     // "Phénotypes" and "Génotypes" of the entry menu: what a left click on an individual opens.
@@ -63,7 +63,7 @@ class SaisieGenotypes : public PanneauGenotypes {
     std::array<bool, 3> suit_le_sexe{};
     void confirme_saisie();
     void confirme_changement();
-    FenetrePrincipale& f;
+    LiensExercices& f;
 };
 
 } // namespace orvan
