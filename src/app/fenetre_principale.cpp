@@ -14,9 +14,10 @@ namespace orvan {
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
-      arbre(liens_pedigree, famille), coquille(*this), genes(*this), phenotypes(liens_pedigree),
-      alleles(liens_exercices), couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
-                                         genes.modele.nb_phenotypes_total),
+      arbre(liens_pedigree, famille), coquille(*this), genes(liens_genes),
+      phenotypes(liens_pedigree), alleles(liens_exercices),
+      couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
+               genes.modele.nb_phenotypes_total),
       calculette(*this, p), genotypes(liens_exercices), historique(*this, journal, p),
       impression(*this, p, textes) {
     plateforme.parle(textes);

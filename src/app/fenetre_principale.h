@@ -5,6 +5,7 @@
 #include "app/coquille.h"
 #include "app/image_depart.h"
 #include "app/menus.h"
+#include "app/vues_des_genes_fenetre.h"
 #include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
@@ -58,6 +59,9 @@ class FenetrePrincipale : public Fiche {
     Historique historique;
     Impression impression;
     PanneauxMobiles panneaux_mobiles{*this};
+    // What the gene choice uses, and the panels it fills.
+    VuesDesGenesFenetre vues_des_genes{*this};
+    LiensGenes liens_genes{*this, plateforme, textes, journal, alea, couleurs, vues_des_genes};
     // What the pedigree's and the exercises' panels use; after the panels they name, so that the
     // genotype panel is made before the pedigree sees it.
     LiensPedigree liens_pedigree{
