@@ -3,8 +3,8 @@
 # floor here, and docs/architecture.md says why.
 set -u
 src="$1"
-declare -A etage=([ground]=0 [famille]=1 [ui]=2 [statistiques]=2 [history]=3 [genebank]=4
-                  [pedigree]=5 [probabilites]=6 [conseil]=7 [exercises]=8 [app]=9)
+declare -A etage=([ground]=0 [famille]=1 [ui]=2 [history]=3 [genebank]=4 [pedigree]=5
+                  [probabilites]=6 [conseil]=7 [statistiques]=7 [exercises]=8 [app]=9)
 echec=0
 for dossier in "$src"/*/; do
     nom=$(basename "$dossier")
