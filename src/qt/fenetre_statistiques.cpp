@@ -102,6 +102,13 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
     return attendus / enfants;
 }
 
+// "0 famille" but "0 families": French keeps the singular under two.
+Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs) {
+    const Texte nombre = Texte::tel_quel(std::to_string(n));
+    return {(n < 2 ? un : plusieurs).avec({nombre}).francais,
+            (n == 1 ? un : plusieurs).avec({nombre}).anglais};
+}
+
 } // namespace
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
@@ -288,12 +295,16 @@ void FenetreStatistiques::vide() {
 
 void FenetreStatistiques::montre_tout() {
     resume_->setText(texte(
-        msg::resume_familles.avec({Texte::tel_quel(std::to_string(recolte().familles.size())),
-                                   Texte::tel_quel(std::to_string(recolte().ecartes.size()))}) +
+        msg::resume_familles.avec(
+            {compte(recolte().familles.size(), msg::une_famille, msg::des_familles),
+             compte(recolte().ecartes.size(), msg::un_fichier_ecarte, msg::des_fichiers_ecartes)}) +
         (avis_.francais.empty() ? Texte() : "\n" + avis_)));
     ecartes_->clear();
     for (const FichierEcarte& e : recolte().ecartes)
         ecartes_->addItem(texte(msg::chemin_et_raison.avec({Texte::tel_quel(e.chemin), e.raison})));
+    // A long path and its reason read whole in the tooltip.
+    for (int i = 0; i < ecartes_->count(); ++i)
+        ecartes_->item(i)->setToolTip(ecartes_->item(i)->text());
     const int choisi = croisements_->currentIndex();
     croisements_->blockSignals(true);
     croisements_->clear();
@@ -314,9 +325,8 @@ void FenetreStatistiques::montre_tout() {
     phenotype_suivi_->blockSignals(false);
     gene_calibre_->blockSignals(true);
     gene_calibre_->clear();
-    if (!recolte().familles.empty())
-        for (const GeneReleve& g : recolte().familles.front().genes)
-            gene_calibre_->addItem(texte(msg::texte_de_la_banque(g.nom)));
+    for (const std::string& g : genes_des_familles(recolte().familles))
+        gene_calibre_->addItem(texte(msg::texte_de_la_banque(g)), texte_qt(g));
     gene_calibre_->blockSignals(false);
     montre_table();
     montre_proportion();
@@ -368,9 +378,9 @@ void FenetreStatistiques::montre_proportion() {
 }
 
 void FenetreStatistiques::montre_calibration() {
-    const int g = std::max(0, gene_calibre_->currentIndex());
-    vue_calibration_->setChart(graphique_calibration(
-        calibration(recolte().familles, static_cast<std::size_t>(g)), f_.textes));
+    const std::string gene = texte_core(gene_calibre_->currentData().toString());
+    vue_calibration_->setChart(
+        graphique_calibration(calibration(recolte().familles, gene), f_.textes));
 }
 
 void FenetreStatistiques::choisit_fichiers() {
