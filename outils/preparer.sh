@@ -10,4 +10,6 @@ paquets+=(libgmp-dev)
 # The screen reader's check: a D-Bus session, the accessibility bus, its Python bindings, a
 # window manager and a keyboard to press Enter with.
 paquets+=(dbus dbus-x11 at-spi2-core python3-pyatspi openbox xdotool)
+# The plots of the class statistics, and the chi-square distribution (header-only Boost.Math).
+paquets+=(qt6-charts-dev libboost-dev)
 "$(dirname "$0")/installe_paquets.sh" "${paquets[@]}"

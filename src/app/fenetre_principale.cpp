@@ -83,6 +83,12 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.exporter_image, [this] {
         if (exporte_image) exporte_image();
     });
+    relie(menus.exporter_ped, [this] {
+        if (exporte_ped) exporte_ped();
+    });
+    relie(menus.statistiques, [this] {
+        if (montre_statistiques) montre_statistiques();
+    });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
     relie(menus.tableau, [this] {

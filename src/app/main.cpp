@@ -1,4 +1,5 @@
 // Process start: help and version without any display, the headless dump, or the window.
+#include "app/commande_statistiques.h"
 #include "app/ligne_de_commande.h"
 #include "app/probabilites_json.h"
 #include "app/vidage.h"
@@ -56,6 +57,12 @@ int main(int argc, char** argv) {
         return orvan::vidage_probabilites(arguments[1], a_priori(arguments), std::cout, std::cerr,
                                           langue);
     }
+    if (!arguments.empty() && arguments[0] == "--statistiques")
+        return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
+                                            std::cerr, langue);
+    if (!arguments.empty() && arguments[0] == "--ped")
+        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr,
+                                   langue);
     if (!arguments.empty() && arguments[0] == "--export")
         return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
                                              std::cerr, langue);

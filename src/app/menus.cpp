@@ -18,6 +18,7 @@ void Menus::cree(Fiche& f) {
     cree_lecon(f);
     cree_affichage(f);
     cree_options(f);
+    cree_outils(f);
 }
 
 Menu* Menus::entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag) {
@@ -39,6 +40,8 @@ void Menus::cree_fichier_et_edition(Fiche& f) {
     enregistrer = entree(f, fichier, "sauver1", "Enregistrer", 12);
     imprimer = entree(f, fichier, "Imprimer1", "Imprimer", 13);
     exporter_image = entree(f, fichier, "Exporterimage1", "Exporter l'image…", 15);
+    exporter = entree(f, fichier, "Exporter1", "Exporter", 17);
+    exporter_ped = entree(f, exporter, "ExporterPED1", "PED…", 171);
     quitter = entree(f, fichier, "Quitter1", "Quitter", 14);
     ouvrir->raccourci = ctrl | 'O';
     enregistrer->raccourci = ctrl | 'S';
@@ -98,6 +101,11 @@ void Menus::cree_options(Fiche& f) {
     separateur_dessin = trait(f, options, "N2");
     motifs = entree(f, options, "Motifs1", "Motifs", 104);
     numerotation = entree(f, options, "Numrotation1", "Numérotation", 105);
+}
+
+void Menus::cree_outils(Fiche& f) {
+    outils = entree(f, nullptr, "Outils1", "Outils", 21);
+    statistiques = entree(f, outils, "Statistiques1", "Statistiques…", 211);
 }
 
 void bascule(Menu& option) {

@@ -26,6 +26,9 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
+    // "Exporter › PED…" under "Fichier", and "Outils › Statistiques…": the front end serves them.
+    Menu *exporter, *exporter_ped;
+    Menu *outils, *statistiques;
     // The family as a table beside the pedigree; the probabilities on the pedigree, and the
     // prior they start from.
     Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
@@ -38,6 +41,7 @@ struct Menus {
     void cree_lecon(Fiche& f);
     void cree_affichage(Fiche& f);
     void cree_options(Fiche& f);
+    void cree_outils(Fiche& f);
 };
 
 // An option that each choice ticks or unticks.

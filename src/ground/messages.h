@@ -167,6 +167,10 @@ inline const Texte aide_ligne_de_commande{
     "Usage : orvan [1|2] [--enseignant] [FAMILLE.gen]\n"
     "        orvan --dump FICHIER.gen [--probabilites [--population]]\n"
     "        orvan --probabilites FAMILLE.gen [--population]\n"
+    "        orvan --statistiques FICHIERS|DOSSIERS... [--csv FICHIER.csv]"
+    " [--hypothese \"D=3 d=1\"]\n"
+    "                             [--nouvelles N --comme FAMILLE.gen [--graine G]]\n"
+    "        orvan --ped FAMILLE.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
     " [--motifs] [--numerotation] [--echelle N]\n\n"
     "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
@@ -182,6 +186,12 @@ inline const Texte aide_ligne_de_commande{
     "                     ce que la famille montre ; --population : les fondateurs\n"
     "                     et les conjoints pris dans la population, et non tels que\n"
     "                     le programme les tire\n"
+    "  --statistiques     rejoue sans fenêtre les familles enregistrées (un dossier\n"
+    "                     pour tous ses .gen) et N nouvelles familles faites comme\n"
+    "                     FAMILLE.gen, puis écrit par croisement les enfants par\n"
+    "                     phénotype et sexe, les effectifs attendus et le khi² ;\n"
+    "                     --csv écrit un individu par ligne (UTF-8, « ; »)\n"
+    "  --ped FAMILLE      écrit la famille au format PED des logiciels de pedigree\n"
     "  --export FAMILLE IMAGE\n"
     "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
     "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
@@ -194,6 +204,10 @@ inline const Texte aide_ligne_de_commande{
     "Usage: orvan [1|2] [--enseignant] [FAMILY.gen]\n"
     "       orvan --dump FILE.gen [--probabilites [--population]]\n"
     "       orvan --probabilites FAMILY.gen [--population]\n"
+    "       orvan --statistiques FILES|FOLDERS... [--csv FILE.csv]"
+    " [--hypothese \"D=3 d=1\"]\n"
+    "                            [--nouvelles N --comme FAMILY.gen [--graine G]]\n"
+    "       orvan --ped FAMILY.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "       orvan --export FAMILY.gen PICTURE.png|svg|pdf"
     " [--motifs] [--numerotation] [--echelle N]\n\n"
     "Orvan shows human heredity on the family tree of a family.\n\n"
@@ -209,6 +223,12 @@ inline const Texte aide_ligne_de_commande{
     "                     what the family shows; --population: founders and\n"
     "                     spouses taken from the population, not as the program\n"
     "                     draws them\n"
+    "  --statistiques     replays without a window the saved families (a folder for\n"
+    "                     all its .gen files) and N new families made like\n"
+    "                     FAMILY.gen, then writes per cross the children by\n"
+    "                     phenotype and sex, the expected counts and the chi-square;\n"
+    "                     --csv writes one individual per line (UTF-8, \";\")\n"
+    "  --ped FAMILY       writes the family in the PED format of pedigree programs\n"
     "  --export FAMILY PICTURE\n"
     "                     replays FAMILY without a window and writes its picture (PNG,\n"
     "                     SVG or PDF, from the name), with the phenotypes' patterns\n"
@@ -284,6 +304,143 @@ inline const Texte colonne_pere{"Père", "Father"};
 inline const Texte colonne_mere{"Mère", "Mother"};
 inline const Texte colonne_phenotype{"Phénotype", "Phenotype"};
 inline const Texte colonne_genotype{"Génotype", "Genotype"};
+
+// The class statistics: the families pooled, their tables and tests, the plots.
+inline const Texte lecture_des_familles{"Lecture des familles…", "Reading the families…"};
+inline const Texte nouvelles_familles_en_cours{"Nouvelles familles…", "New families…"};
+inline const Texte pas_une_famille{
+    "Ce fichier n'est pas une famille : il n'a pas de graine du tirage",
+    "This file is not a family: it has no seed for the draws"};
+inline const Texte phenotype{"phénotype", "phenotype"};
+inline const Texte fils{"fils", "sons"};
+inline const Texte filles{"filles", "daughters"};
+inline const Texte total{"total", "total"};
+inline const Texte case_du_tableau{"case", "cell"};
+inline const Texte observe{"observé", "observed"};
+inline const Texte attendu{"attendu", "expected"};
+inline const Texte attendu_par_le_programme{"Attendu par le programme (loi exacte)",
+                                            "Expected by the program (exact law)"};
+inline const Texte attendu_par_le_programme_titre{"Attendu par le programme (loi exacte) :",
+                                                  "Expected by the program (exact law):"};
+inline const Texte attendu_par_l_hypothese{"Attendu par l'hypothèse :",
+                                           "Expected by the hypothesis:"};
+inline const Texte croisement{"Croisement {}{} : {}", "Cross {}{}: {}"};
+inline const Texte genotypes_des_parents{" (génotypes {})", " (genotypes {})"};
+inline const Texte unions_et_enfants{"{} unions, {} enfants", "{} unions, {} children"};
+inline const Texte une_union_et_enfants{"1 union, {} enfants", "1 union, {} children"};
+inline const Texte hypothese_exclue{
+    "Des enfants sont observés là où aucun n'est attendu : l'hypothèse est exclue.",
+    "Children are observed where none is expected: the hypothesis is ruled out."};
+inline const Texte rien_a_tester{"Une seule case attendue : rien à tester.",
+                                 "Only one cell is expected: nothing to test."};
+inline const Texte resultat_khi2{"khi² = {} ; ddl = {} ; p = {}", "chi² = {}; df = {}; p = {}"};
+inline const Texte attendu_sous_5{
+    "Attention : un effectif attendu est inférieur à 5, le test est peu fiable.",
+    "Warning: an expected count is under 5, the test is unreliable."};
+inline const Texte hypothese_sans_egal{"« {} » : il faut phénotype=rapport",
+                                       "\"{}\": write phenotype=ratio"};
+inline const Texte hypothese_sexe{"« {} » : après « / », fils ou filles",
+                                  "\"{}\": after \"/\", sons or daughters"};
+inline const Texte hypothese_nombre{"« {} » : le rapport doit être un nombre positif",
+                                    "\"{}\": the ratio must be a positive number"};
+inline const Texte hypothese_vide{"aucun rapport : écrivez par exemple D=3 d=1",
+                                  "no ratio: write for instance D=3 d=1"};
+// The headless commands "--statistiques" and "--ped".
+inline const Texte commande_statistiques{"orvan --statistiques : {}", "orvan --statistiques: {}"};
+inline const Texte commande_ped{"orvan --ped : {}", "orvan --ped: {}"};
+inline const Texte valeur_manquante{"il manque la valeur de {}", "the value of {} is missing"};
+inline const Texte nombre_invalide{"{} : nombre invalide « {} »", "{}: invalid number \"{}\""};
+inline const Texte option_statistiques_inconnue{"option inconnue {}", "unknown option {}"};
+inline const Texte nouvelles_sans_modele{
+    "--nouvelles demande --comme FAMILLE.gen (les gènes et les fondateurs à refaire)",
+    "--nouvelles needs --comme FAMILY.gen (the genes and the founders to make again)"};
+inline const Texte rien_a_compter{"aucun fichier ni nouvelle famille", "no file and no new family"};
+inline const Texte fondateurs_sans_enfants{"{} : les fondateurs n'y ont pas d'enfants",
+                                           "{}: its founders have no children"};
+inline const Texte hypothese_illisible{"hypothèse illisible, {}", "unreadable hypothesis, {}"};
+inline const Texte fichier_ecarte{"Fichier écarté : {} : {}", "File set aside: {}: {}"};
+inline const Texte familles_comptees_resume{"Familles comptées : {} ; fichiers écartés : {}",
+                                            "Families pooled: {}; files set aside: {}"};
+inline const Texte ecarte{"  écarté : {} : {}", "  set aside: {}: {}"};
+inline const Texte aucune_famille{"aucune famille à compter", "no family to count"};
+inline const Texte ped_sans_fichier{"il manque le nom du fichier", "the file's name is missing"};
+inline const Texte un_seul_gene{"la famille n'a qu'un gène", "the family has only one gene"};
+// The statistics window.
+inline const Texte statistiques_titre{"Statistiques de la classe", "Class statistics"};
+inline const Texte familles_comptees{"Familles comptées", "Families pooled"};
+inline const Texte ajouter_fichiers{"Ajouter des fichiers…", "Add files…"};
+inline const Texte ajouter_dossier{"Ajouter un dossier…", "Add a folder…"};
+inline const Texte nouvelles_comme_a_l_ecran{"Nouvelles familles comme celle à l'écran",
+                                             "New families like the one on screen"};
+inline const Texte vider{"Vider", "Clear"};
+inline const Texte exemple_hypothese{"D=3 d=1   ou   D/fils=1 d/fils=1 D/filles=2",
+                                     "D=3 d=1   or   D/sons=1 d/sons=1 D/daughters=2"};
+inline const Texte choix_croisement{"Croisement (phénotypes du père × de la mère)",
+                                    "Cross (the father's phenotypes × the mother's)"};
+inline const Texte fichiers_ecartes{"Fichiers écartés", "Files set aside"};
+inline const Texte chemin_et_raison{"{} : {}", "{}: {}"};
+inline const Texte onglet_observe_attendu{"Observé et attendu", "Observed and expected"};
+inline const Texte onglet_proportion{"Proportion courante", "Running proportion"};
+inline const Texte onglet_calibration{"Calibration", "Calibration"};
+inline const Texte enregistrer_graphique{"Enregistrer le graphique…", "Save the plot…"};
+inline const Texte exporter_csv{"Exporter en CSV…", "Export as CSV…"};
+inline const Texte table_genotypes{"génotypes {}  ({} enfants)", "genotypes {}  ({} children)"};
+inline const Texte table_phenotypes{"{}  ({} enfants)", "{}  ({} children)"};
+inline const Texte resume_familles{"{} familles ; {} fichiers écartés",
+                                   "{} families; {} files set aside"};
+inline const Texte ajout_annule{"Ajout annulé : rien n'a changé.",
+                                "Addition cancelled: nothing has changed."};
+inline const Texte choisir_fondateurs{
+    "Choisissez d'abord les phénotypes des deux fondateurs à l'écran : les nouvelles familles "
+    "les reprendront.",
+    "First choose the phenotypes of the two founders on screen: the new families will take them "
+    "again."};
+inline const Texte ajouter_des_familles{
+    "Ajoutez des familles enregistrées ou de nouvelles familles.",
+    "Add saved families or new families."};
+inline const Texte hypothese_illisible_fenetre{"Hypothèse illisible : {}",
+                                               "Unreadable hypothesis: {}"};
+inline const Texte graphique_par_hypothese{"Observé et attendu par l'hypothèse : {}",
+                                           "Observed and expected by the hypothesis: {}"};
+inline const Texte graphique_par_programme{"Observé et attendu par le programme : {}",
+                                           "Observed and expected by the program: {}"};
+inline const Texte loi_inconnue{
+    "La loi exacte des enfants n'est pas connue ici : tapez une hypothèse.",
+    "The children's exact law is not known here: type a hypothesis."};
+inline const Texte familles_a_compter{"Familles à compter", "Families to count"};
+inline const Texte filtre_familles{"Familles Orvan (*.gen);;Tous les fichiers (*)",
+                                   "Orvan families (*.gen);;All files (*)"};
+inline const Texte dossier_des_familles{"Dossier des familles", "Folder of the families"};
+inline const Texte exporter_en_csv{"Exporter en CSV", "Export as CSV"};
+inline const Texte nom_csv{"familles.csv", "families.csv"};
+inline const Texte filtre_csv{"Tableur CSV (*.csv)", "CSV spreadsheet (*.csv)"};
+inline const Texte enregistrer_le_graphique{"Enregistrer le graphique", "Save the plot"};
+inline const Texte nom_graphique{"graphique.png", "plot.png"};
+inline const Texte filtre_graphique{"Image PNG (*.png);;Image SVG (*.svg)",
+                                    "PNG image (*.png);;SVG image (*.svg)"};
+inline const Texte exporter_en_ped{"Exporter en PED", "Export as PED"};
+inline const Texte nom_ped{"famille.ped", "family.ped"};
+inline const Texte filtre_ped{"Pedigree PED (*.ped)", "PED pedigree (*.ped)"};
+// The plots.
+inline const Texte enfants{"enfants", "children"};
+inline const Texte proportion_titre{
+    "Proportion des enfants {} à mesure que les familles s'ajoutent",
+    "Proportion of the {} children as the families add up"};
+inline const Texte observee{"observée", "observed"};
+inline const Texte attendue{"attendue", "expected"};
+inline const Texte familles_axe{"familles", "families"};
+inline const Texte proportion{"proportion", "proportion"};
+inline const Texte calibration_vide{"Aucune probabilité de porteur n'est montrée pour ces familles",
+                                    "No carrier probability is shown for these families"};
+inline const Texte calibration_titre{"Probabilité montrée et fréquence réelle des porteurs",
+                                     "Probability shown and true frequency of the carriers"};
+inline const Texte probabilite_montree{"probabilité d'être porteur montrée",
+                                       "probability of being a carrier shown"};
+inline const Texte fraction_porteuse{"fraction réellement porteuse", "fraction truly carrying"};
+inline const Texte diagonale{"diagonale", "diagonal"};
+inline const Texte groupes_individus{"groupes d'individus", "groups of individuals"};
+inline const Texte graphique_png_ou_svg{"Le nom du graphique doit finir par .png ou .svg.",
+                                        "The plot's name must end in .png or .svg."};
 
 // The texts of the gene bank that the window shows (gene names, comments, statements), by their
 // French form; allele and phenotype symbols are the same in both languages.

@@ -10,6 +10,7 @@
 #include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
 #include "qt/tableau_famille.h"
+#include "qt/statistiques_qt.h"
 
 #include <memory>
 #include <string>
@@ -46,6 +47,8 @@ class SessionQt {
     AccesFamilleQt acces{form, fenetre};
     // "Tableau de la famille", made the first time it is asked for.
     TableauFamilleQt& tableau();
+    // "Outils › Statistiques…" and "Fichier › Exporter › PED…".
+    StatistiquesQt statistiques{form, fenetre};
 
   private:
     std::unique_ptr<FenetreInterroQt> interro_;

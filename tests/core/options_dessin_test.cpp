@@ -27,7 +27,7 @@ TEST(OptionsDessin, ExporterSuitImprimerEtNeToucheARien) {
     Session s;
     EXPECT_EQ(entrees_de(*s, s->menus.fichier),
               (std::vector<std::string>{"Ouvrir1", "sauver1", "Imprimer1", "Exporterimage1",
-                                        "Quitter1"}));
+                                        "Exporter1", "Quitter1"}));
     EXPECT_EQ(s->menus.exporter_image->caption, "Exporter l'image…");
     EXPECT_EQ(s->menus.exporter_image->tag, 15);
 

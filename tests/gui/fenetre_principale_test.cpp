@@ -95,7 +95,7 @@ class FenetrePrincipaleTest : public QObject {
         QMenuBar* barre = session_->fenetre.menuBar();
         QCOMPARE(entrees_visibles(barre),
                  QStringList({"Fichier", "Édition", "Caractère", "Exercices", "Autre famille",
-                              "Couleurs", "Historique", "Affichage", "Options"}));
+                              "Couleurs", "Historique", "Affichage", "Options", "Outils"}));
         // The exercises wait for a family.
         QVERIFY(!entree(barre, "Exercices")->isEnabled());
         for (const char* cachee : {"Calculette", "Saisie phénot./génot.", "Aide"}) {

@@ -1,0 +1,178 @@
+#include "app/recolte.h"
+
+#include "app/fenetre_principale.h"
+#include "app/plateforme_silencieuse.h"
+#include "app/progression.h"
+#include "app/releve_famille.h"
+#include "ground/messages.h"
+#include "history/evenement.h"
+#include "history/fichier_gen.h"
+#include "probabilites/loi_enfant.h"
+#include "statistiques/graines.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace orvan {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool est_gen(const fs::path& p) {
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return ext == ".gen";
+}
+
+std::vector<std::string> fichiers_du_dossier(const std::string& dossier) {
+    std::vector<std::string> r;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec))
+        if (it->is_regular_file(ec) && est_gen(it->path())) r.push_back(it->path().string());
+    std::sort(r.begin(), r.end());
+    return r;
+}
+
+bool porte_une_graine(const std::string& ligne) {
+    return ligne_contient<ev::Graine>(ligne);
+}
+
+// One step a family, on the platform asked for.
+class Avance {
+  public:
+    Avance(Plateforme* montre, const Texte& texte, std::size_t total) {
+        if (montre) progression_.emplace(*montre, texte, total, true);
+    }
+    bool encore() { return !progression_ || progression_->avance(); }
+
+  private:
+    std::optional<Progression> progression_;
+};
+
+} // namespace
+
+std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes) {
+    for (const std::string& l : lignes)
+        for (const Evenement& e : lit_evenements(l))
+            if (const auto* g = std::get_if<ev::Graine>(&e))
+                return static_cast<std::int32_t>(g->graine);
+    return std::nullopt;
+}
+
+std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins) {
+    std::vector<std::string> r;
+    for (const std::string& c : chemins) {
+        std::error_code ec;
+        if (fs::is_directory(c, ec)) {
+            const auto dedans = fichiers_du_dossier(c);
+            r.insert(r.end(), dedans.begin(), dedans.end());
+        } else {
+            r.push_back(c);
+        }
+    }
+    return r;
+}
+
+Recolteur::Recolteur()
+    : plateforme_(std::make_unique<PlateformeSilencieuse>()),
+      fenetre_(std::make_unique<FenetrePrincipale>(*plateforme_)),
+      lois_(std::make_unique<LoiEnfantProgramme>()) {
+    fenetre_->coquille.demarre();
+    fenetre_->coquille.sequence_demarrage();
+}
+
+Recolteur::~Recolteur() = default;
+
+std::uint32_t Recolteur::graine_de_l_horloge() {
+    Generateur g;
+    g.init_alea(plateforme_->heure_utc());
+    return g.graine_alea;
+}
+
+bool Recolteur::rejoue(std::vector<std::string> lignes) {
+    FenetrePrincipale& f = *fenetre_;
+    f.journal.lignes() = std::move(lignes);
+    // A log that does not start with its gene set-up replays onto the start-up's family, as
+    // it would in a window just opened, never onto the family read before it.
+    if (!f.journal.commence_par_mise_en_place()) {
+        auto gardees = std::move(f.journal.lignes());
+        f.coquille.sequence_demarrage();
+        f.journal.lignes() = std::move(gardees);
+    }
+    f.historique.rejoue_journal();
+    return true;
+}
+
+FamilleReleve Recolteur::releve(const std::string& source, std::int32_t graine) {
+    FamilleReleve r = releve_famille(*fenetre_, source, graine);
+    ajoute_probabilites_porteur(r, *fenetre_, *lois_);
+    return r;
+}
+
+std::vector<std::string>
+Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) {
+    for (std::size_t n = 1; n <= journal.size(); ++n) {
+        rejoue({journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(n)});
+        if (fenetre_->famille.nb_unions == 0) continue;
+        // A seed line further down would give every new family the same draws from there on.
+        std::vector<std::string> r;
+        std::copy_if(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(n),
+                     std::back_inserter(r),
+                     [](const std::string& l) { return !porte_une_graine(l); });
+        return r;
+    }
+    return {};
+}
+
+Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
+    Recolte r;
+    const auto fichiers = fichiers_des_chemins(chemins);
+    Avance avance(montre, msg::lecture_des_familles, fichiers.size());
+    for (const std::string& fichier : fichiers) {
+        if (!avance.encore()) {
+            r.interrompue = true;
+            return r;
+        }
+        auto lecture = lit_fichier_gen(fichier);
+        if (!lecture) {
+            r.ecartes.push_back({fichier, lecture.erreur});
+            continue;
+        }
+        const auto graine = graine_du_journal(*lecture);
+        // A text without a seed is no family: its replay would draw from wherever the
+        // generator stood.
+        if (!graine) {
+            r.ecartes.push_back({fichier, msg::pas_une_famille});
+            continue;
+        }
+        rejoue(std::move(*lecture));
+        r.familles.push_back(releve(fichier, *graine));
+    }
+    return r;
+}
+
+Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
+                                      std::uint32_t depart, Plateforme* montre) {
+    Recolte r;
+    r.familles.reserve(n);
+    Avance avance(montre, msg::nouvelles_familles_en_cours, n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!avance.encore()) {
+            r.interrompue = true;
+            return r;
+        }
+        const auto graine =
+            static_cast<std::int32_t>(graine_de_la_serie(depart, static_cast<std::uint32_t>(i)));
+        std::vector<std::string> journal = {
+            ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
+        journal.insert(journal.end(), lignes.begin(), lignes.end());
+        rejoue(std::move(journal));
+        r.familles.push_back(releve("nouvelle famille " + std::to_string(i + 1), graine));
+    }
+    return r;
+}
+
+} // namespace orvan

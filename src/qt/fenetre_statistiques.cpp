@@ -1,0 +1,419 @@
+#include "qt/fenetre_statistiques.h"
+
+#include "app/fenetre_principale.h"
+#include "ground/messages.h"
+#include "qt/conversions_qt.h"
+#include "qt/graphiques_statistiques.h"
+#include "statistiques/comparaison.h"
+#include "statistiques/export_csv.h"
+#include "statistiques/rapport.h"
+#include "statistiques/series.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace orvan {
+
+namespace {
+
+QTableWidgetItem* cellule(const QString& texte, bool nombre = false) {
+    auto* c = new QTableWidgetItem(texte);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (nombre) c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return c;
+}
+
+Texte titre_table(const TableCroisement& t) {
+    const Texte enfants = nombre(total(t.observes), 0);
+    if (t.genotypes_parents.empty())
+        return msg::table_phenotypes.avec({Texte::tel_quel(t.phenotypes_parents), enfants});
+    return msg::table_genotypes.avec({Texte::tel_quel(t.genotypes_parents), enfants});
+}
+
+void remplit_enfants(QTableWidget& table, const TableCroisement& t, Langue l) {
+    const auto nombre = [l](double x) { return texte_qt(orvan::nombre(x, 0).dans(l)); };
+    std::set<std::string> phenotypes;
+    for (const auto& [c, n] : t.observes)
+        phenotypes.insert(c.phenotype);
+    table.setRowCount(static_cast<int>(phenotypes.size()));
+    int ligne = 0;
+    for (const std::string& p : phenotypes) {
+        double parts[2] = {0, 0};
+        for (Sexe s : {Sexe::homme, Sexe::femme})
+            if (const auto o = t.observes.find({p, s}); o != t.observes.end())
+                parts[s == Sexe::femme] = o->second;
+        table.setItem(ligne, 0, cellule(texte_qt(p)));
+        table.setItem(ligne, 1, cellule(nombre(parts[0]), true));
+        table.setItem(ligne, 2, cellule(nombre(parts[1]), true));
+        table.setItem(ligne, 3, cellule(nombre(parts[0] + parts[1]), true));
+        ++ligne;
+    }
+}
+
+void remplit_comparaison(QTableWidget& table, const Comparaison& c, Langue langue) {
+    table.setRowCount(static_cast<int>(c.cases.size()));
+    for (std::size_t i = 0; i < c.cases.size(); ++i) {
+        const int l = static_cast<int>(i);
+        table.setItem(l, 0, cellule(texte_qt(c.cases[i].dans(langue))));
+        table.setItem(l, 1, cellule(texte_qt(nombre(c.observes[i], 0).dans(langue)), true));
+        auto* attendu = cellule(texte_qt(nombre(c.attendus[i], 2).dans(langue)), true);
+        if (c.attendus[i] > 0 && c.attendus[i] < 5) attendu->setBackground(QColor(255, 220, 160));
+        table.setItem(l, 2, attendu);
+    }
+}
+
+QTableWidget* nouvelle_table(int colonnes) {
+    auto* t = new QTableWidget(0, colonnes);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    return t;
+}
+
+// The proportion of the phenotype that the program's law expects over all the children.
+std::optional<double> proportion_attendue(const std::vector<TableCroisement>& tables,
+                                          const std::string& phenotype) {
+    double attendus = 0, enfants = 0;
+    for (const TableCroisement& t : tables) {
+        if (!t.genotypes_parents.empty()) continue;
+        if (!t.loi_connue || t.attendus.empty()) return std::nullopt;
+        enfants += total(t.observes);
+        attendus += par_phenotype(t.attendus)[phenotype];
+    }
+    if (enfants <= 0) return std::nullopt;
+    return attendus / enfants;
+}
+
+} // namespace
+
+FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
+    // Above the main window, which stays above the others.
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), f_(f), familles_(f.plateforme) {
+    setObjectName(QStringLiteral("statistiques"));
+    auto* separation = new QSplitter(Qt::Horizontal);
+    separation->addWidget(cree_tables());
+    separation->addWidget(cree_graphiques());
+    separation->setStretchFactor(1, 1);
+    // The tables' column wide enough for their four columns and the test's sentence.
+    separation->setSizes({500, 680});
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(cree_sources());
+    colonne->addWidget(separation, 1);
+    resize(1180, 720);
+    ecrit_textes();
+}
+
+QString FenetreStatistiques::texte(const Texte& t) const {
+    return texte_qt(f_.textes(t));
+}
+
+void FenetreStatistiques::ecrit_textes() {
+    setWindowTitle(texte(msg::statistiques_titre));
+    sources_->setTitle(texte(msg::familles_comptees));
+    ajouter_fichiers_->setText(texte(msg::ajouter_fichiers));
+    ajouter_dossier_->setText(texte(msg::ajouter_dossier));
+    nouvelles_->setText(texte(msg::nouvelles_comme_a_l_ecran));
+    vider_->setText(texte(msg::vider));
+    titre_croisements_->setText(texte(msg::choix_croisement));
+    enfants_->setHorizontalHeaderLabels(
+        {texte(msg::phenotype), texte(msg::fils), texte(msg::filles), texte(msg::total)});
+    par_programme_->setText(texte(msg::attendu_par_le_programme));
+    par_hypothese_->setText(texte(msg::attendu_par_l_hypothese));
+    hypothese_->setPlaceholderText(texte(msg::exemple_hypothese));
+    comparaison_->setHorizontalHeaderLabels(
+        {texte(msg::case_du_tableau), texte(msg::observe), texte(msg::attendu)});
+    titre_ecartes_->setText(texte(msg::fichiers_ecartes));
+    onglets_->setTabText(0, texte(msg::onglet_observe_attendu));
+    onglets_->setTabText(1, texte(msg::onglet_proportion));
+    onglets_->setTabText(2, texte(msg::onglet_calibration));
+    enregistrer_image_->setText(texte(msg::enregistrer_graphique));
+    exporter_csv_->setText(texte(msg::exporter_csv));
+    montre_tout();
+}
+
+FenetreStatistiques::~FenetreStatistiques() = default;
+
+QWidget* FenetreStatistiques::cree_sources() {
+    sources_ = new QGroupBox;
+    auto* ligne = new QHBoxLayout(sources_);
+    ajouter_fichiers_ = new QPushButton;
+    ajouter_dossier_ = new QPushButton;
+    nombre_nouvelles_ = new QSpinBox;
+    nombre_nouvelles_->setRange(1, 100000);
+    nombre_nouvelles_->setValue(1000);
+    nouvelles_ = new QPushButton;
+    vider_ = new QPushButton;
+    resume_ = new QLabel;
+    resume_->setObjectName(QStringLiteral("resume"));
+    resume_->setWordWrap(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ajouter_fichiers_, ajouter_dossier_,
+                                                      nombre_nouvelles_, nouvelles_, vider_})
+        ligne->addWidget(w);
+    ligne->addWidget(resume_, 1);
+    connect(ajouter_fichiers_, &QPushButton::clicked, this, [this] { choisit_fichiers(); });
+    connect(ajouter_dossier_, &QPushButton::clicked, this, [this] { choisit_dossier(); });
+    connect(nouvelles_, &QPushButton::clicked, this,
+            [this] { ajoute_nouvelles_familles(nombre_nouvelles_->value()); });
+    connect(vider_, &QPushButton::clicked, this, [this] { vide(); });
+    return sources_;
+}
+
+QWidget* FenetreStatistiques::cree_tables() {
+    auto* panneau = new QWidget;
+    auto* colonne = new QVBoxLayout(panneau);
+    croisements_ = new QComboBox;
+    croisements_->setObjectName(QStringLiteral("croisements"));
+    enfants_ = nouvelle_table(4);
+    par_programme_ = new QRadioButton;
+    par_hypothese_ = new QRadioButton;
+    par_programme_->setChecked(true);
+    hypothese_ = new QLineEdit;
+    hypothese_->setObjectName(QStringLiteral("hypothese"));
+    comparaison_ = nouvelle_table(3);
+    test_ = new QLabel;
+    test_->setWordWrap(true);
+    test_->setObjectName(QStringLiteral("test"));
+    ecartes_ = new QListWidget;
+    ecartes_->setObjectName(QStringLiteral("ecartes"));
+    ecartes_->setMaximumHeight(90);
+    auto* ligne_hypothese = new QHBoxLayout;
+    ligne_hypothese->addWidget(par_hypothese_);
+    ligne_hypothese->addWidget(hypothese_, 1);
+    titre_croisements_ = new QLabel;
+    titre_ecartes_ = new QLabel;
+    colonne->addWidget(titre_croisements_);
+    colonne->addWidget(croisements_);
+    colonne->addWidget(enfants_, 1);
+    colonne->addWidget(par_programme_);
+    colonne->addLayout(ligne_hypothese);
+    colonne->addWidget(comparaison_, 1);
+    colonne->addWidget(test_);
+    colonne->addWidget(titre_ecartes_);
+    colonne->addWidget(ecartes_);
+    const auto actualise = [this] { montre_table(); };
+    connect(croisements_, &QComboBox::currentIndexChanged, this, actualise);
+    connect(par_programme_, &QRadioButton::toggled, this, actualise);
+    connect(hypothese_, &QLineEdit::textChanged, this, [this] {
+        par_hypothese_->setChecked(true);
+        montre_table();
+    });
+    return panneau;
+}
+
+QWidget* FenetreStatistiques::cree_graphiques() {
+    auto* panneau = new QWidget;
+    auto* colonne = new QVBoxLayout(panneau);
+    onglets_ = new QTabWidget;
+    const auto vue = [] {
+        auto* v = new QChartView;
+        v->setRenderHint(QPainter::Antialiasing);
+        return v;
+    };
+    vue_comparaison_ = vue();
+    vue_comparaison_->setObjectName(QStringLiteral("comparaison"));
+    vue_proportion_ = vue();
+    vue_calibration_ = vue();
+    phenotype_suivi_ = new QComboBox;
+    gene_calibre_ = new QComboBox;
+    auto* proportion = new QWidget;
+    auto* colonne_proportion = new QVBoxLayout(proportion);
+    colonne_proportion->addWidget(phenotype_suivi_);
+    colonne_proportion->addWidget(vue_proportion_, 1);
+    auto* calibre = new QWidget;
+    auto* colonne_calibre = new QVBoxLayout(calibre);
+    colonne_calibre->addWidget(gene_calibre_);
+    colonne_calibre->addWidget(vue_calibration_, 1);
+    onglets_->addTab(vue_comparaison_, QString());
+    onglets_->addTab(proportion, QString());
+    onglets_->addTab(calibre, QString());
+    auto* boutons = new QHBoxLayout;
+    enregistrer_image_ = new QPushButton;
+    exporter_csv_ = new QPushButton;
+    boutons->addStretch(1);
+    boutons->addWidget(enregistrer_image_);
+    boutons->addWidget(exporter_csv_);
+    colonne->addWidget(onglets_, 1);
+    colonne->addLayout(boutons);
+    connect(enregistrer_image_, &QPushButton::clicked, this,
+            [this] { enregistre_graphique_courant(); });
+    connect(exporter_csv_, &QPushButton::clicked, this, [this] { exporte_csv(); });
+    connect(phenotype_suivi_, &QComboBox::currentIndexChanged, this,
+            [this] { montre_proportion(); });
+    connect(gene_calibre_, &QComboBox::currentIndexChanged, this, [this] { montre_calibration(); });
+    return panneau;
+}
+
+void FenetreStatistiques::ajoute_chemins(const QStringList& chemins) {
+    std::vector<std::string> c;
+    for (const QString& ch : chemins)
+        c.push_back(texte_core(ch));
+    apres_ajout(familles_.ajoute_chemins(c));
+}
+
+void FenetreStatistiques::ajoute_nouvelles_familles(int n) {
+    apres_ajout(
+        familles_.ajoute_nouvelles_familles(f_.journal.lignes(), static_cast<std::size_t>(n)));
+}
+
+void FenetreStatistiques::apres_ajout(Ajout ajout) {
+    avis_ = ajout == Ajout::annule            ? msg::ajout_annule
+            : ajout == Ajout::sans_fondateurs ? msg::choisir_fondateurs
+                                              : Texte();
+    montre_tout();
+}
+
+void FenetreStatistiques::vide() {
+    familles_.vide();
+    avis_ = {};
+    montre_tout();
+}
+
+void FenetreStatistiques::montre_tout() {
+    resume_->setText(texte(
+        msg::resume_familles.avec({Texte::tel_quel(std::to_string(recolte().familles.size())),
+                                   Texte::tel_quel(std::to_string(recolte().ecartes.size()))}) +
+        (avis_.francais.empty() ? Texte() : "\n" + avis_)));
+    ecartes_->clear();
+    for (const FichierEcarte& e : recolte().ecartes)
+        ecartes_->addItem(texte(msg::chemin_et_raison.avec({Texte::tel_quel(e.chemin), e.raison})));
+    const int choisi = croisements_->currentIndex();
+    croisements_->blockSignals(true);
+    croisements_->clear();
+    for (const TableCroisement& t : tables())
+        // A kind of cross's genotypes' tables stand under its phenotypes' table.
+        croisements_->addItem((t.genotypes_parents.empty() ? QString() : QStringLiteral("    ")) +
+                              texte(titre_table(t)));
+    croisements_->setCurrentIndex(choisi >= 0 && choisi < croisements_->count() ? choisi : 0);
+    croisements_->blockSignals(false);
+    std::set<std::string> phenotypes;
+    for (const TableCroisement& t : tables())
+        for (const auto& [c, n] : t.observes)
+            phenotypes.insert(c.phenotype);
+    phenotype_suivi_->blockSignals(true);
+    phenotype_suivi_->clear();
+    for (const std::string& p : phenotypes)
+        phenotype_suivi_->addItem(texte_qt(p));
+    phenotype_suivi_->blockSignals(false);
+    gene_calibre_->blockSignals(true);
+    gene_calibre_->clear();
+    if (!recolte().familles.empty())
+        for (const GeneReleve& g : recolte().familles.front().genes)
+            gene_calibre_->addItem(texte(msg::texte_de_la_banque(g.nom)));
+    gene_calibre_->blockSignals(false);
+    montre_table();
+    montre_proportion();
+    montre_calibration();
+}
+
+void FenetreStatistiques::montre_table() {
+    const int i = croisements_->currentIndex();
+    if (i < 0 || i >= static_cast<int>(tables().size())) {
+        enfants_->setRowCount(0);
+        comparaison_->setRowCount(0);
+        test_->setText(texte(msg::ajouter_des_familles));
+        vue_comparaison_->setChart(new QChart);
+        return;
+    }
+    const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
+    const Langue langue = f_.textes.langue();
+    remplit_enfants(*enfants_, t, langue);
+    std::optional<Comparaison> c;
+    Texte titre;
+    if (par_hypothese_->isChecked()) {
+        Texte erreur;
+        if (const auto h = lit_hypothese(texte_core(hypothese_->text()), erreur)) {
+            c = compare_a_l_hypothese(t, *h);
+            titre = msg::graphique_par_hypothese;
+        } else {
+            test_->setText(texte(msg::hypothese_illisible_fenetre.avec({erreur})));
+        }
+    } else {
+        c = compare_au_programme(t);
+        titre = msg::graphique_par_programme;
+        if (!c) test_->setText(texte(msg::loi_inconnue));
+    }
+    if (!c) {
+        comparaison_->setRowCount(0);
+        vue_comparaison_->setChart(new QChart);
+        return;
+    }
+    remplit_comparaison(*comparaison_, *c, langue);
+    test_->setText(texte(texte_du_test(c->test)));
+    vue_comparaison_->setChart(graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
+}
+
+void FenetreStatistiques::montre_proportion() {
+    const std::string p = texte_core(phenotype_suivi_->currentText());
+    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte().familles, p),
+                                                   phenotype_suivi_->currentText(),
+                                                   proportion_attendue(tables(), p), f_.textes));
+}
+
+void FenetreStatistiques::montre_calibration() {
+    const int g = std::max(0, gene_calibre_->currentIndex());
+    vue_calibration_->setChart(graphique_calibration(
+        calibration(recolte().familles, static_cast<std::size_t>(g)), f_.textes));
+}
+
+void FenetreStatistiques::choisit_fichiers() {
+    const QStringList fichiers = QFileDialog::getOpenFileNames(
+        this, texte(msg::familles_a_compter), QString(), texte(msg::filtre_familles));
+    if (!fichiers.isEmpty()) ajoute_chemins(fichiers);
+}
+
+void FenetreStatistiques::choisit_dossier() {
+    const QString dossier =
+        QFileDialog::getExistingDirectory(this, texte(msg::dossier_des_familles));
+    if (!dossier.isEmpty()) ajoute_chemins({dossier});
+}
+
+void FenetreStatistiques::exporte_csv() {
+    const QString chemin = QFileDialog::getSaveFileName(
+        this, texte(msg::exporter_en_csv), texte(msg::nom_csv), texte(msg::filtre_csv));
+    if (chemin.isEmpty()) return;
+    QSaveFile fichier(chemin);
+    const std::string csv = csv_des_familles(recolte().familles);
+    if (!fichier.open(QIODevice::WriteOnly) ||
+        fichier.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !fichier.commit())
+        QMessageBox::warning(
+            this, windowTitle(),
+            texte(msg::creation_impossible.avec({Texte::tel_quel(texte_core(chemin))})));
+}
+
+void FenetreStatistiques::enregistre_graphique_courant() {
+    QChartView* vues[] = {vue_comparaison_, vue_proportion_, vue_calibration_};
+    QChartView* vue = vues[std::clamp(onglets_->currentIndex(), 0, 2)];
+    QString filtre;
+    QString chemin = QFileDialog::getSaveFileName(this, texte(msg::enregistrer_le_graphique),
+                                                  texte(msg::nom_graphique),
+                                                  texte(msg::filtre_graphique), &filtre);
+    if (chemin.isEmpty()) return;
+    if (!chemin.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !chemin.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        chemin +=
+            filtre.contains(QLatin1String("svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (const auto echec = enregistre_graphique(*vue, chemin))
+        QMessageBox::warning(this, windowTitle(), texte(*echec));
+}
+
+} // namespace orvan

@@ -1,0 +1,89 @@
+#include "statistiques/export_csv.h"
+
+#include <cstdio>
+
+namespace orvan {
+
+namespace {
+
+std::string champ(const std::string& texte) {
+    if (texte.find_first_of(";\"\r\n") == std::string::npos) return texte;
+    std::string r = "\"";
+    for (char c : texte)
+        r += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return r + "\"";
+}
+
+// A decimal comma, as a French spreadsheet reads numbers; never a fraction, which it would take
+// for a date.
+std::string nombre(double x) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.6f", x);
+    std::string r = t;
+    for (char& c : r)
+        if (c == '.') c = ',';
+    return r;
+}
+
+std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles) {
+    std::size_t n = 1;
+    for (const FamilleReleve& f : familles)
+        n = std::max(n, f.genes.size());
+    return n;
+}
+
+void ligne(std::string& sortie, const std::vector<std::string>& champs) {
+    for (std::size_t i = 0; i < champs.size(); ++i)
+        sortie += (i ? ";" : "") + champ(champs[i]);
+    sortie += "\r\n";
+}
+
+std::string numero_parent(const FamilleReleve& f, int numero) {
+    const IndividuReleve* p = f.individu(numero);
+    return p ? p->numero_generation : "";
+}
+
+std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuReleve& i,
+                                         std::size_t nb_genes) {
+    const bool pere_premier = [&] {
+        const IndividuReleve* p = f.individu(i.premier_parent);
+        return !p || p->sexe == Sexe::homme;
+    }();
+    std::vector<std::string> c = {
+        f.source,
+        std::to_string(f.graine),
+        std::to_string(i.numero),
+        i.numero_generation,
+        i.sexe == Sexe::homme ? "homme" : "femme",
+        numero_parent(f, pere_premier ? i.premier_parent : i.second_parent),
+        numero_parent(f, pere_premier ? i.second_parent : i.premier_parent),
+    };
+    for (std::size_t g = 0; g < nb_genes; ++g) {
+        const bool present = g < f.genes.size();
+        c.push_back(present ? f.genes[g].nom : "");
+        c.push_back(present && g < i.phenotypes.size() ? i.phenotypes[g] : "");
+        c.push_back(present && g < i.genotypes.size() ? i.genotypes[g] : "");
+        const bool probabilite = present && g < i.porteur.size() && i.porteur[g];
+        c.push_back(probabilite ? nombre(i.porteur[g]->valeur) : "");
+    }
+    return c;
+}
+
+} // namespace
+
+std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
+    const std::size_t nb_genes = nb_genes_max(familles);
+    std::string sortie = "\xEF\xBB\xBF";
+    std::vector<std::string> entete = {"fichier", "graine", "n",   "individu",
+                                       "sexe",    "père",   "mère"};
+    for (std::size_t g = 1; g <= nb_genes; ++g)
+        for (const char* nom : {"gène ", "phénotype ", "génotype ", "probabilité porteur "})
+            entete.push_back(nom + std::to_string(g));
+    ligne(sortie, entete);
+    for (const FamilleReleve& f : familles)
+        for (const IndividuReleve& i : f.individus)
+            ligne(sortie, champs_individu(f, i, nb_genes));
+    return sortie;
+}
+
+} // namespace orvan

@@ -1,0 +1,108 @@
+// The statistics window as a teacher uses it: a class's folder pooled, the pupil's hypothesis
+// tested, a plot saved; new families like the one on screen; the family exported as PED.
+#include "session_demarree.h"
+#include "suites.h"
+
+#include "qt/fenetre_statistiques.h"
+#include "qt/graphiques_statistiques.h"
+#include "qt/session_qt.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace orvan;
+
+namespace {
+
+const QString classe = QStringLiteral(ORVAN_TEST_DATA "/classe");
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class StatistiquesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { demarre(session_); }
+    void cleanup() { session_.reset(); }
+
+    void la_classe_est_comptee_et_lhypothese_testee() {
+        session_->fenetre.traite([this] { session_->form.menus.statistiques->clic(); });
+        FenetreStatistiques& s = session_->statistiques.fenetre_statistiques();
+        QVERIFY(s.isVisible());
+        s.ajoute_chemins({classe});
+        QCOMPARE(s.recolte().familles.size(), 4u);
+        auto* ecartes = s.findChild<QListWidget*>(QStringLiteral("ecartes"));
+        QCOMPARE(ecartes->count(), 1);
+        QVERIFY(ecartes->item(0)->text().endsWith(
+            QStringLiteral("notes.gen : Ce fichier n'est pas une famille : il n'a pas de graine "
+                           "du tirage")));
+        // The heterozygous fathers' table: 11 and 7 against 9 and 9.
+        auto* croisements = s.findChild<QComboBox*>(QStringLiteral("croisements"));
+        QCOMPARE(croisements->count(), 3);
+        croisements->setCurrentIndex(1);
+        s.findChild<QLineEdit*>(QStringLiteral("hypothese"))
+            ->setText(QStringLiteral("Rh+=1 Rh-=1"));
+        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("test"))->text(),
+                 QStringLiteral("khi² = 0,889 ; ddl = 1 ; p = 0,3458"));
+
+        // In English once the program speaks it: the window's texts, and the test's sentence
+        // with decimal points.
+        session_->fenetre.traite([this] { session_->form.menus.anglais->clic(); });
+        session_->fenetre.traite([this] { session_->form.menus.statistiques->clic(); });
+        QCOMPARE(s.windowTitle(), QStringLiteral("Class statistics"));
+        QCOMPARE(s.findChild<QLabel*>(QStringLiteral("test"))->text(),
+                 QStringLiteral("chi² = 0.889; df = 1; p = 0.3458"));
+        QVERIFY(ecartes->item(0)->text().endsWith(
+            QStringLiteral("notes.gen: This file is not a family: it has no seed for the draws")));
+
+        QTemporaryDir dossier;
+        auto* vue = s.findChild<QChartView*>(QStringLiteral("comparaison"));
+        for (const char* nom : {"/barres.png", "/barres.svg"})
+            QVERIFY(!enregistre_graphique(*vue, dossier.path() + nom));
+        QCOMPARE(QImage(dossier.path() + "/barres.png").size(), vue->size() * 2);
+        QVERIFY(contenu(dossier.path() + "/barres.svg").contains("<svg"));
+        QVERIFY(enregistre_graphique(*vue, dossier.path() + "/barres.gif"));
+    }
+
+    void de_nouvelles_familles_comme_celle_a_lecran() {
+        FenetreStatistiques& s = session_->statistiques.fenetre_statistiques();
+        // No founders chosen yet: nothing to repeat.
+        s.ajoute_nouvelles_familles(10);
+        QCOMPARE(s.recolte().familles.size(), 0u);
+        const std::string famille = (classe + "/famille_a.gen").toStdString();
+        session_->fenetre.traite([&] { session_->form.historique.ouvre_fichier(famille); });
+        s.ajoute_nouvelles_familles(200);
+        QCOMPARE(s.recolte().familles.size(), 200u);
+        // [Rh+] × [Rh-]: one table of phenotypes and the two of the father's genotypes.
+        QCOMPARE(s.tables().size(), 3u);
+        QCOMPARE(s.tables()[0].nb_unions, 200);
+    }
+
+    void le_pedigree_est_exporte_en_ped() {
+        const std::string famille = (classe + "/famille_c.gen").toStdString();
+        session_->fenetre.traite([&] { session_->form.historique.ouvre_fichier(famille); });
+        QTemporaryDir dossier;
+        const QString chemin = dossier.path() + "/famille_c.ped";
+        session_->statistiques.dialogue = [&chemin] { return std::optional<QString>(chemin); };
+        session_->fenetre.traite([this] { session_->form.menus.exporter_ped->clic(); });
+        QCOMPARE(contenu(chemin), contenu(classe + "/famille_c.ped"));
+    }
+
+  private:
+    std::unique_ptr<SessionQt> session_;
+};
+
+static Suite<StatistiquesTest> suite;
+
+#include "statistiques_test.moc"
