@@ -1,7 +1,7 @@
 #include "app/familles_comptees.h"
 
-#include "app/generateur.h"
-#include "app/plateforme.h"
+#include "ground/generateur.h"
+#include "ground/plateforme.h"
 #include "statistiques/attendus_programme.h"
 
 namespace orvan {

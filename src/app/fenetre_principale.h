@@ -3,10 +3,10 @@
 #pragma once
 
 #include "app/coquille.h"
-#include "app/generateur.h"
+#include "ground/generateur.h"
 #include "app/image_depart.h"
 #include "app/menus.h"
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"

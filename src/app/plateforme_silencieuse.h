@@ -1,7 +1,7 @@
 // The platform of the headless mode: no window, no question, fixed text metrics.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 
 #include <iosfwd>
 

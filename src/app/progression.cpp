@@ -1,6 +1,6 @@
 #include "app/progression.h"
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "ground/messages.h"
 
 namespace orvan {

@@ -3,9 +3,10 @@
 // tooltip, and for one individual the Bayes table that reaches them.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "pedigree/modele_pedigree.h"
 #include "probabilites/moteur_probabilites.h"
+#include "ui/controles.h"
 
 #include <array>
 #include <functional>

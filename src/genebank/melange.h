@@ -1,7 +1,7 @@
 // The shuffle of a gene's statements, so that the pupil cannot read the answers off their order.
 #pragma once
 
-#include "app/generateur.h"
+#include "ground/generateur.h"
 
 #include "genebank/modele_caracteres.h"
 

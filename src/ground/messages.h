@@ -386,8 +386,11 @@ inline const Texte enregistrer_graphique{"Enregistrer le graphique…", "Save th
 inline const Texte exporter_csv{"Exporter en CSV…", "Export as CSV…"};
 inline const Texte table_genotypes{"génotypes {}  ({} enfants)", "genotypes {}  ({} children)"};
 inline const Texte table_phenotypes{"{}  ({} enfants)", "{}  ({} children)"};
-inline const Texte resume_familles{"{} familles ; {} fichiers écartés",
-                                   "{} families; {} files set aside"};
+inline const Texte resume_familles{"{} ; {}", "{}; {}"};
+inline const Texte une_famille{"{} famille", "{} family"};
+inline const Texte des_familles{"{} familles", "{} families"};
+inline const Texte un_fichier_ecarte{"{} fichier écarté", "{} file set aside"};
+inline const Texte des_fichiers_ecartes{"{} fichiers écartés", "{} files set aside"};
 inline const Texte ajout_annule{"Ajout annulé : rien n'a changé.",
                                 "Addition cancelled: nothing has changed."};
 inline const Texte choisir_fondateurs{

@@ -1,7 +1,7 @@
 #include "history/journal.h"
 
-#include "app/generateur.h"
-#include "app/plateforme.h"
+#include "ground/generateur.h"
+#include "ground/plateforme.h"
 
 namespace orvan {
 

@@ -3,6 +3,7 @@
 #include "history/rejeu.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/position.h"
 #include "history/evenement.h"
 
 #include <algorithm>

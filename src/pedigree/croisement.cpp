@@ -1,5 +1,6 @@
 // The crossing: draws a sibship from two parents and places it on the pedigree.
 #include "app/fenetre_principale.h"
+#include "ground/position.h"
 
 #include "pedigree/gametes.h"
 #include "pedigree/tirage_enfant.h"

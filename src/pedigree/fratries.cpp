@@ -1,5 +1,6 @@
 // Moving a sibship sideways, folding it, and leaving the genotype question mode.
 #include "app/fenetre_principale.h"
+#include "ground/position.h"
 
 namespace orvan {
 

@@ -1,5 +1,6 @@
 // Reset of the pedigree, label placement, and adding or removing a spouse.
 #include "app/fenetre_principale.h"
+#include "ground/position.h"
 
 namespace orvan {
 

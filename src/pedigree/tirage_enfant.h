@@ -2,7 +2,7 @@
 // The order and range of every draw is part of the saved files' format.
 #pragma once
 
-#include "app/generateur.h"
+#include "ground/generateur.h"
 
 #include "famille/sexe.h"
 #include "genebank/modele_caracteres.h"

@@ -4,7 +4,7 @@
 // draws it takes and what they give.
 #pragma once
 
-#include "app/generateur.h"
+#include "ground/generateur.h"
 
 #include <gmpxx.h>
 

@@ -1,6 +1,7 @@
 #include "qt/dessin_famille.h"
 
 #include "app/fenetre_principale.h"
+#include "ground/position.h"
 #include "qt/conversions_qt.h"
 #include "qt/disposition_etiquette.h"
 #include "ui/numerotation.h"

@@ -102,6 +102,13 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
     return attendus / enfants;
 }
 
+// "0 famille" but "0 families": French keeps the singular under two.
+Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs) {
+    const Texte nombre = Texte::tel_quel(std::to_string(n));
+    return {(n < 2 ? un : plusieurs).avec({nombre}).francais,
+            (n == 1 ? un : plusieurs).avec({nombre}).anglais};
+}
+
 } // namespace
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
@@ -288,8 +295,9 @@ void FenetreStatistiques::vide() {
 
 void FenetreStatistiques::montre_tout() {
     resume_->setText(texte(
-        msg::resume_familles.avec({Texte::tel_quel(std::to_string(recolte().familles.size())),
-                                   Texte::tel_quel(std::to_string(recolte().ecartes.size()))}) +
+        msg::resume_familles.avec(
+            {compte(recolte().familles.size(), msg::une_famille, msg::des_familles),
+             compte(recolte().ecartes.size(), msg::un_fichier_ecarte, msg::des_fichiers_ecartes)}) +
         (avis_.francais.empty() ? Texte() : "\n" + avis_)));
     ecartes_->clear();
     for (const FichierEcarte& e : recolte().ecartes)

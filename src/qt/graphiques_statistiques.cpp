@@ -58,7 +58,11 @@ QChart* graphique_comparaison(const Comparaison& c, const Texte& titre, const Tr
     barres->append(attendus);
     auto* x = new QBarCategoryAxis;
     x->append(cases);
-    attache(graphique, barres, x, axe(texte(msg::enfants), 0, max * 1.1));
+    auto* y = axe(texte(msg::enfants), 0, max * 1.1);
+    // Round steps: counts of children, not fractions of the tallest bar.
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%g"));
+    attache(graphique, barres, x, y);
     return graphique;
 }
 

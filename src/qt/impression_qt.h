@@ -2,7 +2,7 @@
 // default printer, and the same page written as a PDF file.
 #pragma once
 
-#include "ui/capture.h"
+#include "ground/capture.h"
 
 #include <QImage>
 #include <QString>

@@ -2,7 +2,7 @@
 // clock, the screen, text measurement and the help file.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "qt/progression_qt.h"
 
 #include <QPointer>

@@ -3,7 +3,7 @@
 #include "qt/conversions_qt.h"
 #include "qt/minuterie_qt.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 
 #include <algorithm>
@@ -48,7 +48,10 @@ bool ProgressionQt::progresse(std::size_t faits) {
 }
 
 void ProgressionQt::montre() {
-    dialogue_ = new QProgressDialog(fenetre_);
+    // Over the window the user works in: the family's, or one of its own windows, which the
+    // family's window must not come over.
+    QWidget* active = QApplication::activeWindow();
+    dialogue_ = new QProgressDialog(active ? active : fenetre_.data());
     dialogue_->setObjectName(QStringLiteral("progression"));
     dialogue_->setWindowTitle(texte_qt(demande_.texte));
     dialogue_->setLabelText(texte_qt(demande_.texte));

@@ -2,7 +2,7 @@
 // progress dialog over the whole program, with its cancel button when the task has one.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 
 #include <QElapsedTimer>
 #include <QObject>

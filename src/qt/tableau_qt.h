@@ -1,7 +1,7 @@
 // A table of texts in a dialog of its own: headers in the first row and column, a close button.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 // chained without precedence. It keeps no history and writes nothing to the event log.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "ui/fiche.h"
 
 #include <array>

@@ -2,6 +2,7 @@
 // widget; the core reads and writes only these.
 #pragma once
 
+#include "ground/mesure_texte.h"
 #include "ground/textes.h"
 
 #include <cstdint>
@@ -40,23 +41,6 @@ enum class Genre {
 };
 
 enum class Bouton { gauche, droit, milieu };
-
-struct Police {
-    int taille = 9; // points
-    bool gras = false;
-};
-
-struct Taille {
-    int largeur = 0;
-    int hauteur = 0;
-};
-
-// Text measurement in a control's font: the platform answers it.
-class MesureTexte {
-  public:
-    virtual ~MesureTexte() = default;
-    virtual Taille mesure(const std::string& texte, const Police& police) const = 0;
-};
 
 enum class Curseur { normal, ns, eo, deplacement };
 

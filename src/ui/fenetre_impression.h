@@ -2,7 +2,7 @@
 // that window, prints it a second after it appears and closes itself.
 #pragma once
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "ui/fiche.h"
 
 #include <optional>

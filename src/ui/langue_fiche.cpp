@@ -1,6 +1,6 @@
 #include "ui/langue_fiche.h"
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 #include "ground/messages.h"
 #include "history/fichier_gen.h"
 #include "ui/texte.h"

@@ -11,11 +11,6 @@ namespace orvan {
 class FenetrePrincipale;
 struct Controle;
 
-// No control is ever placed farther than this from the window's origin, whatever a file or a
-// drag asks: a shift that would go beyond stops at it.
-constexpr int limite_position = 1'000'000;
-int decale_borne(int position, std::int64_t decalage);
-
 struct EtatDeplacement {
     bool en_deplacement = false;
     // Where the mouse was pressed, in the pressed element's own coordinates.

@@ -3,6 +3,7 @@
 #include "../grande_famille.h"
 #include "plateforme_test.h"
 
+#include "ground/position.h"
 #include "ui/panneaux_mobiles.h"
 
 #include <gtest/gtest.h>

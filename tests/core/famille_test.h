@@ -2,7 +2,7 @@
 // program made, read from its generator.
 #pragma once
 
-#include "app/generateur.h"
+#include "ground/generateur.h"
 #include "plateforme_test.h"
 #include "ui/texte.h"
 

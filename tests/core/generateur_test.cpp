@@ -1,4 +1,4 @@
-#include "app/generateur.h"
+#include "ground/generateur.h"
 
 #include <gtest/gtest.h>
 #include <vector>

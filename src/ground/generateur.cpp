@@ -1,6 +1,6 @@
-#include "app/generateur.h"
+#include "ground/generateur.h"
 
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 
 namespace orvan {
 

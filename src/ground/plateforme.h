@@ -2,9 +2,9 @@
 // the headless mode and the tests each give their own.
 #pragma once
 
+#include "ground/capture.h"
+#include "ground/mesure_texte.h"
 #include "ground/textes.h"
-#include "ui/capture.h"
-#include "ui/controles.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/plateforme.h"
+#include "ground/plateforme.h"
 
 #include "ground/messages.h"
 
