@@ -14,9 +14,12 @@ namespace orvan {
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
-      arbre(*this, famille), coquille(*this), genes(*this), phenotypes(*this), alleles(*this),
-      couleurs(*this), calculette(*this, p), genotypes(*this), historique(*this),
-      impression(*this) {
+      arbre(liens_pedigree, famille), coquille(*this), genes(liens_genes),
+      phenotypes(liens_pedigree), alleles(liens_exercices),
+      couleurs(*this, p, famille, arbre.tab_shape, arbre.tab_label,
+               genes.modele.nb_phenotypes_total),
+      calculette(*this, p), genotypes(liens_exercices), historique(*this, journal, p),
+      impression(*this, p, textes) {
     plateforme.parle(textes);
     ecrit_titre(*this, msg::titre_fenetre, textes.langue());
     width = 698;
@@ -30,7 +33,9 @@ FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> arg
 
 void FenetrePrincipale::cree_controles() {
     menus.cree(*this);
+    relie_pedigree();
     depart.cree_images();
+    impression.relie_images(*depart.image, *depart.fond_impression);
     arbre.cree_controles();
     probabilites.cree_controles(*this);
     probabilites.frequences = frequences_par_defaut();
@@ -43,12 +48,15 @@ void FenetrePrincipale::cree_controles() {
     arbre.cree_boutons_croisement();
     alleles.cree_controles();
     couleurs.cree_controles();
+    relie_couleurs();
     calculette.cree_controles();
     genotypes.cree_controles();
     historique.cree_controles();
+    relie_historique();
     journal.relie(historique.evenements->lignes);
-    panneaux_mobiles.relie_panneaux();
+    relie_panneaux_mobiles();
     coquille.cree_mesures();
+    relie_exercices();
     coquille.cree_minuterie();
     depart.cree_minuteries();
     interro.relie_pedigree();

@@ -3,20 +3,23 @@
 #pragma once
 
 #include "app/coquille.h"
-#include "ground/generateur.h"
 #include "app/image_depart.h"
 #include "app/menus.h"
-#include "ground/plateforme.h"
+#include "app/vues_des_genes_fenetre.h"
 #include "conseil/probabilites_affichees.h"
 #include "exercises/exercice_alleles.h"
 #include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
 #include "exercises/saisie_genotypes.h"
 #include "famille/famille.h"
 #include "genebank/choix_genes.h"
+#include "ground/generateur.h"
+#include "ground/plateforme.h"
 #include "history/historique.h"
 #include "history/journal.h"
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 #include "ui/calculette.h"
 #include "ui/fiche.h"
 #include "ui/impression.h"
@@ -56,8 +59,31 @@ class FenetrePrincipale : public Fiche {
     Historique historique;
     Impression impression;
     PanneauxMobiles panneaux_mobiles{*this};
+    // What the gene choice uses, and the panels it fills.
+    VuesDesGenesFenetre vues_des_genes{*this};
+    LiensGenes liens_genes{*this, plateforme, textes, journal, alea, couleurs, vues_des_genes};
+    // What the pedigree's and the exercises' panels use; after the panels they name, so that the
+    // genotype panel is made before the pedigree sees it.
+    LiensPedigree liens_pedigree{
+        *this, plateforme, textes,    famille,  journal,          alea, genes,
+        arbre, phenotypes, genotypes, couleurs, panneaux_mobiles, {}};
+    LiensExercices liens_exercices{*this,
+                                   plateforme,
+                                   textes,
+                                   famille,
+                                   journal,
+                                   genes,
+                                   arbre,
+                                   phenotypes,
+                                   couleurs,
+                                   alleles,
+                                   liens_pedigree.menus,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   {}};
     // The genotype exercise and its question window.
-    ExerciceGenotypes interro{*this};
+    ExerciceGenotypes interro{liens_exercices};
 
     // Affichage › Probabilités.
     ProbabilitesAffichees probabilites{plateforme};
@@ -74,6 +100,11 @@ class FenetrePrincipale : public Fiche {
   private:
     void cree_controles();
     void relie_menus();
+    void relie_historique();
+    void relie_pedigree();
+    void relie_exercices();
+    void relie_panneaux_mobiles();
+    void relie_couleurs();
 };
 
 } // namespace orvan

@@ -2,9 +2,9 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
-#include "app/progression.h"
 #include "app/releve_famille.h"
 #include "ground/messages.h"
+#include "ground/progression.h"
 #include "history/evenement.h"
 #include "history/fichier_gen.h"
 #include "probabilites/loi_enfant.h"

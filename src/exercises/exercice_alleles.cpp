@@ -1,4 +1,7 @@
-#include "app/fenetre_principale.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
+#include "exercises/saisie_genotypes.h"
 #include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
@@ -10,29 +13,32 @@ namespace orvan {
 
 void ExerciceAlleles::cree_controles() {
     // Low on the left, and whole inside the window: its buttons must show.
-    panneau = &place(f.cree<Groupe>(nullptr, "GroupBox4"), 10, 255, 147, 250);
+    panneau = &place(f.fenetre.cree<Groupe>(nullptr, "GroupBox4"), 10, 255, 147, 250);
     ecrit(*panneau, msg::reponses, f.textes.langue());
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
     for (int g = 1; g <= 2; ++g) {
-        Groupe& boite = f.cree<Groupe>(panneau, g == 1 ? "prem_gene_interro" : "sec_gene_interro");
+        Groupe& boite =
+            f.fenetre.cree<Groupe>(panneau, g == 1 ? "prem_gene_interro" : "sec_gene_interro");
         place(boite, g == 1 ? 6 : 149, 16, 136, 224);
         boite.curseur = Curseur::deplacement;
         boites[g] = &boite;
         for (int i = 1; i <= max_relations; ++i) {
             const int num = (g - 1) * 10 + i;
-            case_relation[g][i] = &place(f.cree<CaseACocher>(&boite, "Check" + std::to_string(num)),
-                                         6, 16 + (i - 1) * 18, 90, 17);
+            case_relation[g][i] =
+                &place(f.fenetre.cree<CaseACocher>(&boite, "Check" + std::to_string(num)), 6,
+                       16 + (i - 1) * 18, 90, 17);
             const std::string nom_cor = "cor" + std::to_string(g) + std::to_string(i);
-            label_correction[g][i] = &f.cree<Label>(&boite, nom_cor, f.plateforme);
+            label_correction[g][i] = &f.fenetre.cree<Label>(&boite, nom_cor, f.plateforme);
             case_relation[g][i]->on_click = [this, g, i] { note_reponse(g, i); };
             label_correction[g][i]->left = 100;
             label_correction[g][i]->top = 18 + (i - 1) * 18;
         }
     }
     boites[2]->visible = false;
-    ok = &cree_bouton(f, panneau, "BitBtn6", msg::ok, {6, 244, 64}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn7", msg::annuler, {74, 244, 68}, Glyphe::annuler);
+    ok = &cree_bouton(f.fenetre, panneau, "BitBtn6", msg::ok, {6, 244, 64}, Glyphe::ok);
+    annuler =
+        &cree_bouton(f.fenetre, panneau, "BitBtn7", msg::annuler, {74, 244, 68}, Glyphe::annuler);
     panneau->height = 275;
     ok->on_click = [this] { marque(); };
     annuler->on_click = [this] { ferme(); };
@@ -111,7 +117,7 @@ void ExerciceAlleles::montre_relations(int g, const ModeleCaracteres& modele) {
 }
 
 int ExerciceAlleles::largeur_case(const CaseACocher& c) const {
-    return f.plateforme.mesure(c.caption, f.coquille.mesure_relation->police).largeur + 14;
+    return f.plateforme.mesure(c.caption, f.mesure_relation->police).largeur + 14;
 }
 
 void ExerciceAlleles::remesure_relations() {

@@ -10,11 +10,11 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+struct LiensExercices;
 
 class ExerciceAlleles {
   public:
-    explicit ExerciceAlleles(FenetrePrincipale& fenetre) : f(fenetre) {}
+    explicit ExerciceAlleles(LiensExercices& liens) : f(liens) {}
     void cree_controles();
 
     // "Exercices" > "Allèles".
@@ -45,7 +45,7 @@ class ExerciceAlleles {
 
   private:
     int largeur_case(const CaseACocher& c) const;
-    FenetrePrincipale& f;
+    LiensExercices& f;
 };
 
 } // namespace orvan

@@ -2,16 +2,18 @@
 #include "ground/messages.h"
 #include "ui/textes_controles.h"
 
-#include "app/fenetre_principale.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
 #include "exercises/marquage_genotype.h"
+#include "exercises/saisie_genotypes.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace orvan {
 
-ExerciceGenotypes::ExerciceGenotypes(FenetrePrincipale& fenetre)
-    : dialogue(fenetre.plateforme), f(fenetre) {
+ExerciceGenotypes::ExerciceGenotypes(LiensExercices& liens) : dialogue(liens.plateforme), f(liens) {
     dialogue.ok->on_click = [this] { marque(); };
     dialogue.autre->on_click = [this] { autre_genotype(); };
     dialogue.annuler->on_click = [this] { termine(); };
@@ -34,10 +36,10 @@ void ExerciceGenotypes::relie_pedigree() {
                     return;
                 }
                 question(k);
-                if (k <= 2) f.depart.lance_disparition();
+                if (k <= 2) f.lance_disparition();
             };
         }
-    f.depart.image->on_mouse_down = [this](Bouton, int, int) {
+    f.image_depart->on_mouse_down = [this](Bouton, int, int) {
         if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     };
 }

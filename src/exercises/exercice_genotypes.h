@@ -10,11 +10,11 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+struct LiensExercices;
 
 class ExerciceGenotypes {
   public:
-    explicit ExerciceGenotypes(FenetrePrincipale& fenetre);
+    explicit ExerciceGenotypes(LiensExercices& liens);
     // While the exercise runs, the clicks on the individuals and on the start picture are its
     // own: to be called once the pedigree and the picture exist.
     void relie_pedigree();
@@ -41,7 +41,7 @@ class ExerciceGenotypes {
     void attend_un_clic();
     void ferme_hors_question();
     bool casse_exacte(int g) const;
-    FenetrePrincipale& f;
+    LiensExercices& f;
     bool question_en_cours = false;
 };
 

@@ -1,5 +1,8 @@
 // The genotypes that the genotype panel offers.
-#include "app/fenetre_principale.h"
+#include "exercises/saisie_genotypes.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
 
 #include "pedigree/gametes.h"
 #include "ui/texte.h"
@@ -87,7 +90,7 @@ namespace {
 
 // The genotypes of gene g that the panel can offer either sex: for a change, those the
 // founders' gametes make; for an entry, every genotype of the gene.
-std::vector<std::string> genotypes_possibles(const FenetrePrincipale& f, int g) {
+std::vector<std::string> genotypes_possibles(const LiensExercices& f, int g) {
     const Pedigree& ped = f.arbre.ped;
     const auto allele = [g](const std::string& gamete) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);

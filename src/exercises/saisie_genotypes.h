@@ -4,17 +4,18 @@
 #pragma once
 
 #include "genebank/modele_caracteres.h"
+#include "pedigree/panneau_genotypes.h"
 #include "ui/controles.h"
 
 #include <array>
 
 namespace orvan {
 
-class FenetrePrincipale;
+struct LiensExercices;
 
-class SaisieGenotypes {
+class SaisieGenotypes : public PanneauGenotypes {
   public:
-    explicit SaisieGenotypes(FenetrePrincipale& fenetre) : f(fenetre) {}
+    explicit SaisieGenotypes(LiensExercices& liens) : f(liens) {}
     void cree_controles();
 
     // "Phénotypes" and "Génotypes" of the entry menu: what a left click on an individual opens.
@@ -29,7 +30,7 @@ class SaisieGenotypes {
     // The outline chosen in "Choix sexe" goes at once to the individual whose genotypes are
     // entered, and only the genotypes of that sex can be confirmed.
     void change_sexe();
-    void accorde_au_sexe();
+    void accorde_au_sexe() override;
     // The individual whose genotypes the panel gives: the one right-clicked for a change, the
     // founder or the new spouse for an entry.
     int individu_entre() const;
@@ -40,12 +41,9 @@ class SaisieGenotypes {
     // The label of individual k shows the phenotype its genotypes give.
     void etiquette_phenotype(int k);
 
-    // The genotypes of gene g that the founders' gametes allow for individual n's sex.
-    void offre_genotypes(int g, int n);
-    // The lists and boxes for entering individual n's genotypes directly.
-    void prepare_saisie(int n);
-    // Sizes the panel to its lists, and shows it when asked.
-    void cadre(bool montre);
+    void offre_genotypes(int g, int n) override;
+    void prepare_saisie(int n) override;
+    void cadre(bool montre) override;
 
     void vide_genotypes(ModeleCaracteres& modele);
     void retire_premiers_items(int nb_genes);
@@ -53,13 +51,10 @@ class SaisieGenotypes {
     void range_cases(ModeleCaracteres& modele);
     void mise_en_page(const ModeleCaracteres& modele);
 
-    Groupe* panneau;
+    // Besides the panel, the lists, the sex choice and the buttons that the phenotype panel
+    // drives:
     std::array<Groupe*, 3> boites{};
     std::array<std::array<CaseACocher*, max_genotypes_gene + 1>, 3> case_genotype{};
-    std::array<RadioGroupe*, 3> radio_genotype{};
-    RadioGroupe* sexe;
-    BoutonGlyphe *ok, *annuler;
-    Groupe* groupe_nb_descendants;
     Combo* nb_descendants;
 
   private:
@@ -68,7 +63,7 @@ class SaisieGenotypes {
     std::array<bool, 3> suit_le_sexe{};
     void confirme_saisie();
     void confirme_changement();
-    FenetrePrincipale& f;
+    LiensExercices& f;
 };
 
 } // namespace orvan

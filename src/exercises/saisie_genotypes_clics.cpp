@@ -1,5 +1,8 @@
 // What the genotype panel's controls do, its confirmation, and the choice of entry mode.
-#include "app/fenetre_principale.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
+#include "exercises/saisie_genotypes.h"
 
 #include "exercises/saisie_genotypes_etiquette.h"
 #include "ui/texte.h"

@@ -1,5 +1,8 @@
 // The genotype panel's controls and its layout once the genes are known.
-#include "app/fenetre_principale.h"
+#include "exercises/exercice_alleles.h"
+#include "exercises/exercice_genotypes.h"
+#include "exercises/liens_exercices.h"
+#include "exercises/saisie_genotypes.h"
 #include "ground/messages.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
@@ -8,12 +11,12 @@
 namespace orvan {
 
 void SaisieGenotypes::cree_controles() {
-    panneau = &place(f.cree<Groupe>(nullptr, "Group_choix_geno"), 0, 0, 284, 200);
+    panneau = &place(f.fenetre.cree<Groupe>(nullptr, "Group_choix_geno"), 0, 0, 284, 200);
     ecrit(*panneau, msg::choix_des_genotypes, f.textes.langue());
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
     for (int g = 1; g <= 2; ++g) {
-        Groupe& boite = f.cree<Groupe>(panneau, g == 1 ? "GroupBox2" : "GroupBox3");
+        Groupe& boite = f.fenetre.cree<Groupe>(panneau, g == 1 ? "GroupBox2" : "GroupBox3");
         place(boite, g == 1 ? 8 : 120, 18, 105, 60);
         ecrit(boite, g == 1 ? msg::premier_gene_minuscule : msg::deuxieme_gene_minuscule,
               f.textes.langue());
@@ -22,19 +25,23 @@ void SaisieGenotypes::cree_controles() {
         boites[g] = &boite;
         const char* prefixe = g == 1 ? "pg" : "sg";
         for (int i = 1; i <= max_genotypes_gene; ++i)
-            case_genotype[g][i] = &place(f.cree<CaseACocher>(&boite, prefixe + std::to_string(i)),
-                                         6, 16 + (i - 1) * 18, 90, 17);
+            case_genotype[g][i] =
+                &place(f.fenetre.cree<CaseACocher>(&boite, prefixe + std::to_string(i)), 6,
+                       16 + (i - 1) * 18, 90, 17);
     }
-    radio_genotype[1] = &place(f.cree<RadioGroupe>(panneau, "choix_gen1"), 8, 18, 105, 40);
-    radio_genotype[2] = &place(f.cree<RadioGroupe>(panneau, "choix_gen2"), 120, 18, 105, 40);
-    sexe = &place(f.cree<RadioGroupe>(panneau, "choix_sexe"), 166, 80, 110, 58);
+    radio_genotype[1] = &place(f.fenetre.cree<RadioGroupe>(panneau, "choix_gen1"), 8, 18, 105, 40);
+    radio_genotype[2] =
+        &place(f.fenetre.cree<RadioGroupe>(panneau, "choix_gen2"), 120, 18, 105, 40);
+    sexe = &place(f.fenetre.cree<RadioGroupe>(panneau, "choix_sexe"), 166, 80, 110, 58);
     ecrit(*sexe, msg::choix_sexe, f.textes.langue());
     ecrit_items(*sexe, {msg::masculin, msg::feminin}, f.textes.langue());
-    ok = &cree_bouton(f, panneau, "BitBtn8", msg::ok_saisie, {8, 80, 70}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn9", msg::annuler, {82, 80, 77}, Glyphe::annuler);
-    groupe_nb_descendants = &place(f.cree<Groupe>(panneau, "gr_nb_desc2"), 8, 110, 150, 48);
+    ok = &cree_bouton(f.fenetre, panneau, "BitBtn8", msg::ok_saisie, {8, 80, 70}, Glyphe::ok);
+    annuler =
+        &cree_bouton(f.fenetre, panneau, "BitBtn9", msg::annuler, {82, 80, 77}, Glyphe::annuler);
+    groupe_nb_descendants = &place(f.fenetre.cree<Groupe>(panneau, "gr_nb_desc2"), 8, 110, 150, 48);
     ecrit(*groupe_nb_descendants, msg::nb_descendants, f.textes.langue());
-    nb_descendants = &place(f.cree<Combo>(groupe_nb_descendants, "choix_nb_desc2"), 8, 18, 100, 22);
+    nb_descendants =
+        &place(f.fenetre.cree<Combo>(groupe_nb_descendants, "choix_nb_desc2"), 8, 18, 100, 22);
     ecrit_items(*nb_descendants,
                 {msg::hasard, Texte::tel_quel("2"), Texte::tel_quel("3"), Texte::tel_quel("4"),
                  Texte::tel_quel("5"), Texte::tel_quel("6")},
@@ -61,7 +68,7 @@ void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
     const int n = modele.nb_genotypes_gene[g_plus];
     const int bas_cases = n >= 1 ? case_genotype[g_plus][n]->bottom() : 16;
     boites[1]->height = boites[2]->height = bas_cases + 5;
-    const int ligne = f.coquille.mesure_genotype->height + 4;
+    const int ligne = f.mesure_genotype->height + 4;
     for (int g = 1; g <= 2; ++g)
         radio_genotype[g]->height = static_cast<int>(radio_genotype[g]->items.size()) * ligne + 1;
     ok->top = annuler->top = boites[1]->bottom() + 5;
@@ -70,7 +77,7 @@ void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
 }
 
 void SaisieGenotypes::cadre(bool montre) {
-    const int ligne = f.coquille.mesure_genotype->height + 4;
+    const int ligne = f.mesure_genotype->height + 4;
     for (int g = 1; g <= 2; ++g)
         radio_genotype[g]->height = (static_cast<int>(radio_genotype[g]->items.size()) + 1) * ligne;
     ok->top =

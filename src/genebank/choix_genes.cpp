@@ -1,6 +1,12 @@
 // Listing the genes of the bank and choosing one or two of them.
-#include "app/fenetre_principale.h"
+#include "genebank/choix_genes.h"
+#include "genebank/vues_des_genes.h"
+#include "ground/generateur.h"
 #include "ground/messages.h"
+#include "ground/plateforme.h"
+#include "history/journal.h"
+#include "ui/fiche.h"
+#include "ui/panneau_couleurs.h"
 #include "ui/textes_controles.h"
 
 #include "genebank/banque_integree.h"
@@ -12,16 +18,17 @@
 namespace orvan {
 
 void ChoixGenes::cree_controles() {
-    panneau = &place(f.cree<Groupe>(nullptr, "group_choix"), 0, 110, 370, 120);
+    panneau = &place(f.fenetre.cree<Groupe>(nullptr, "group_choix"), 0, 110, 370, 120);
     ecrit(*panneau, msg::choix_des_genes, f.textes.langue());
     panneau->visible = false;
-    premier_gene = &place(f.cree<RadioGroupe>(panneau, "Group_prem"), 8, 20, 175, 60);
+    premier_gene = &place(f.fenetre.cree<RadioGroupe>(panneau, "Group_prem"), 8, 20, 175, 60);
     ecrit(*premier_gene, msg::premier_gene, f.textes.langue());
-    second_gene = &place(f.cree<RadioGroupe>(panneau, "Group_sec"), 188, 20, 175, 60);
+    second_gene = &place(f.fenetre.cree<RadioGroupe>(panneau, "Group_sec"), 188, 20, 175, 60);
     ecrit(*second_gene, msg::deuxieme_gene, f.textes.langue());
-    ok = &cree_bouton(f, panneau, "BitBtn1", msg::ok, {8, 85, 75}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "BitBtn2", msg::annuler, {88, 85, 75}, Glyphe::annuler);
-    banque = &place(f.cree<Memo>(nullptr, "banque_genes"), 0, 0, 100, 50);
+    ok = &cree_bouton(f.fenetre, panneau, "BitBtn1", msg::ok, {8, 85, 75}, Glyphe::ok);
+    annuler =
+        &cree_bouton(f.fenetre, panneau, "BitBtn2", msg::annuler, {88, 85, 75}, Glyphe::annuler);
+    banque = &place(f.fenetre.cree<Memo>(nullptr, "banque_genes"), 0, 0, 100, 50);
     banque->visible = false;
     banque->lignes = banque_integree();
 
@@ -35,7 +42,7 @@ void ChoixGenes::extrait_maladies() {
     modele.nb_maladies = 0;
     premier_gene->vide();
     second_gene->vide();
-    f.phenotypes.vide_listes();
+    f.vues.vide_listes_phenotypes();
     ok->enabled = false;
     const auto& lignes = banque->lignes;
     for (std::size_t i = 1; i < lignes.size(); ++i) {
@@ -50,7 +57,7 @@ void ChoixGenes::extrait_maladies() {
             liste->textes_items.push_back(affiche);
         }
     }
-    const int h = f.coquille.mesure_hauteur->height;
+    const int h = f.vues.mesure_hauteur().height;
     premier_gene->height = fois_un_et_demi(modele.nb_maladies * h);
     second_gene->height = premier_gene->height;
     ok->top = premier_gene->bottom() + 5;
@@ -90,12 +97,12 @@ void ChoixGenes::clic_second_gene() {
 
 void ChoixGenes::annule() {
     panneau->visible = false;
-    f.coquille.minuterie_demarrage->enabled = true;
+    f.vues.reprend_demarrage();
 }
 
 void ChoixGenes::dimension_choix(int type) {
     panneau->width = (type == 1 ? premier_gene->right() : second_gene->right()) + 7;
-    panneau->left = f.width / 2 - panneau->width / 2;
+    panneau->left = f.fenetre.width / 2 - panneau->width / 2;
 }
 
 } // namespace orvan

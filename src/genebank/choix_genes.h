@@ -9,15 +9,31 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+class Fiche;
+class Journal;
+class PanneauCouleurs;
+class Plateforme;
+class VuesDesGenes;
 struct BoutonGlyphe;
+struct Generateur;
 struct Groupe;
 struct Memo;
 struct RadioGroupe;
 
+// What the gene choice receives from the window.
+struct LiensGenes {
+    Fiche& fenetre;
+    Plateforme& plateforme;
+    const Traduction& textes;
+    Journal& journal;
+    Generateur& alea;
+    PanneauCouleurs& couleurs;
+    VuesDesGenes& vues;
+};
+
 class ChoixGenes {
   public:
-    explicit ChoixGenes(FenetrePrincipale& fenetre) : f(fenetre) {}
+    explicit ChoixGenes(LiensGenes& liens) : f(liens) {}
     void cree_controles();
 
     // Lists the genes of the bank in both lists.
@@ -58,7 +74,7 @@ class ChoixGenes {
     void lit_relations(int g, std::size_t debut);
     void applique_couleurs(const std::string& ligne);
     void melange(int g);
-    FenetrePrincipale& f;
+    LiensGenes& f;
 };
 
 } // namespace orvan

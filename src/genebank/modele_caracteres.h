@@ -9,7 +9,6 @@ namespace orvan {
 constexpr int max_genotypes_table = 55;
 constexpr int max_genotypes_gene = 16;
 constexpr int max_relations = 10;
-constexpr int max_legende = 10;
 constexpr int max_maladies = 20;
 
 struct ModeleCaracteres {

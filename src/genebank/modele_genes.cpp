@@ -1,11 +1,18 @@
 // "OK" of the gene choice: the trait model of the chosen genes read from the bank, and every
 // panel that shows it filled and laid out.
-#include "app/fenetre_principale.h"
+#include "genebank/choix_genes.h"
+#include "genebank/vues_des_genes.h"
+#include "ground/generateur.h"
 #include "ground/messages.h"
+#include "ground/plateforme.h"
+#include "history/journal.h"
+#include "ui/fiche.h"
+#include "ui/panneau_couleurs.h"
 #include "ui/textes_controles.h"
 
 #include "genebank/decoupage.h"
 #include "genebank/melange.h"
+#include "ui/couleurs.h"
 #include "ui/geometrie.h"
 #include "ui/texte.h"
 
@@ -13,38 +20,31 @@ namespace orvan {
 
 void ChoixGenes::confirme_genes() {
     const bool deux = modele.nb_genes == 2;
-    f.genotypes.vide_genotypes(modele);
-    f.alleles.remet_reponses();
-    f.menus.couleurs->enabled = true;
-    if (choix_complet()) f.arbre.montre_fondateurs();
+    f.vues.oublie_genes(modele, choix_complet());
     vide_modele();
-    f.alleles.vide_enonces();
-    f.phenotypes.vide_listes();
+    f.vues.vide_enonces_et_listes();
 
     // The bank's own names, whatever language the lists show them in.
     const std::string nom1 = nom_choisi(*premier_gene);
     const std::string nom2 = deux ? nom_choisi(*second_gene) : std::string();
     modele.nom_gene = {"", nom1, nom2};
     const Texte texte1 = msg::texte_de_la_banque(nom1), texte2 = msg::texte_de_la_banque(nom2);
-    f.alleles.nomme_genes(texte1, texte2, deux);
-    f.phenotypes.nomme_genes(texte1, texte2, deux);
+    f.vues.nomme_genes(texte1, texte2, deux);
     montre_titre(deux ? texte1 + msg::et + texte2 : texte1);
     lit_banque(nom1, nom2);
 
-    f.arbre.remet_couleurs(f.couleurs.table[16]);
-    ecrit_bulle(*f.coquille.titre,
+    f.vues.remet_couleurs(f.couleurs.table[16]);
+    ecrit_bulle(f.vues.titre(),
                 msg::texte_de_la_banque(modele.commentaire[1]) + " " +
                     msg::texte_de_la_banque(modele.commentaire[2]),
                 f.textes.langue());
-    f.genotypes.retire_premiers_items(deux ? 2 : 1);
+    f.vues.retire_premiers_items(deux ? 2 : 1);
 
-    f.phenotypes.mise_en_page(modele);
-    f.alleles.mise_en_page(deux);
+    f.vues.met_en_page(modele);
     f.couleurs.mise_en_page(modele.nb_phenotypes_total);
-    f.genotypes.mise_en_page(modele);
     panneau->visible = false;
     f.couleurs.montre_legende(modele.nb_phenotypes_total);
-    f.genotypes.range_cases(modele);
+    f.vues.range_cases(modele);
     f.journal.stock_ev(ev::GenesConfirmes{});
 }
 
@@ -67,26 +67,26 @@ std::string ChoixGenes::nom_choisi(const RadioGroupe& liste) const {
 
 void ChoixGenes::oublie_genes() {
     vide_modele();
-    Label& titre = *f.coquille.titre;
+    Label& titre = f.vues.titre();
     ecrit(titre, Texte{}, f.textes.langue());
     ecrit_bulle(titre, Texte{}, f.textes.langue());
     titre.visible = false;
-    ecrit_titre(f, msg::titre_fenetre, f.textes.langue());
+    ecrit_titre(f.fenetre, msg::titre_fenetre, f.textes.langue());
     f.couleurs.montre_legende(0);
 }
 
 void ChoixGenes::montre_titre(const Texte& texte) {
-    Label& titre = *f.coquille.titre;
+    Label& titre = f.vues.titre();
     ecrit(titre, texte, f.textes.langue());
     centre_titre();
     titre.visible = true;
     // The window names the family's genes, as its title does.
-    ecrit_titre(f, texte, f.textes.langue());
+    ecrit_titre(f.fenetre, texte, f.textes.langue());
 }
 
 void ChoixGenes::centre_titre() {
-    Label& titre = *f.coquille.titre;
-    titre.left = f.width / 2 - titre.width / 2;
+    Label& titre = f.vues.titre();
+    titre.left = f.fenetre.width / 2 - titre.width / 2;
 }
 
 void ChoixGenes::lit_banque(const std::string& nom1, const std::string& nom2) {
@@ -112,15 +112,15 @@ void ChoixGenes::lit_gene(int g, std::size_t entete) {
     modele.nb_genotypes_gene[g] = 0;
     j = lit_genotypes(g, j);
     lit_relations(g, j);
-    f.phenotypes.liste(g).height =
-        fois_un_et_demi(f.coquille.mesure_hauteur->height) * modele.nb_phenotypes[g];
+    f.vues.liste_phenotypes(g).height =
+        fois_un_et_demi(f.vues.mesure_hauteur().height) * modele.nb_phenotypes[g];
 }
 
 std::size_t ChoixGenes::lit_phenotypes(int g, std::size_t j) {
     const auto& lignes = banque->lignes;
     for (; j < lignes.size() && !contient(lignes[j], "["); ++j) {
         ++modele.nb_phenotypes[g];
-        f.phenotypes.liste(g).items.push_back(texte_choix_phenotype(lignes[j]));
+        f.vues.liste_phenotypes(g).items.push_back(texte_choix_phenotype(lignes[j]));
         // The legend holds ten entries over both genes.
         if (modele.nb_phenotypes_total < max_legende) {
             ++modele.nb_phenotypes_total;
@@ -145,9 +145,9 @@ std::size_t ChoixGenes::lit_genotypes(int g, std::size_t j) {
             if (modele.nb_genotypes_gene[g] < max_genotypes_gene) {
                 ++modele.nb_genotypes_gene[g];
                 modele.genotype_du_gene[g][modele.nb_genotypes_gene[g]] = genotype;
-                f.genotypes.case_genotype[g][modele.nb_genotypes_gene[g]]->caption = genotype;
+                f.vues.case_genotype(g, modele.nb_genotypes_gene[g]).caption = genotype;
             }
-            f.genotypes.radio_genotype[g]->items.push_back(genotype);
+            f.vues.liste_genotypes(g).items.push_back(genotype);
         }
     }
     return j;
@@ -165,7 +165,7 @@ void ChoixGenes::lit_relations(int g, std::size_t j) {
         }
         modele.nb_relations[g] = k;
         melange(g);
-        f.alleles.montre_relations(g, modele);
+        f.vues.montre_enonces(g, modele);
     }
 }
 

@@ -108,7 +108,7 @@ class Plateforme : public MesureTexte {
     virtual void montre_modale(Fiche& fenetre) = 0;
     // A table of texts in a dialog; returns once the user has closed it.
     virtual void montre_tableau(const DemandeTableau& tableau) = 0;
-    // A task of many steps (app/progression.h): the window shows its progress once it has run
+    // A task of many steps (ground/progression.h): the window shows its progress once it has run
     // half a second, with its cancel button; `progresse` is told how many steps are done and
     // returns false once the user has cancelled; `termine_progression` closes what was shown.
     virtual void commence_progression(const DemandeProgression& demande) = 0;

@@ -7,7 +7,7 @@
 // the same rules every saved file was read with gives the same events as it always did.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
+#include "ui/couleurs.h"
 
 #include <array>
 #include <cstdint>
@@ -129,8 +129,8 @@ using Evenement =
                  ev::PhenotypesConfirmes, ev::PhenotypesAnnules, ev::SaisieDesPhenotypes,
                  ev::SaisieDesGenotypes, ev::GenotypeCoche, ev::GenotypeChoisi, ev::ChoixSexe,
                  ev::GenotypesConfirmes, ev::AllelesMarques, ev::AllelesAnnules,
-                 ev::DecalageFratrie, ev::CouleursLegende, ev::ReponsesFermees,
-                 ev::ReponseCochee, ev::RegleChromosomeSexuel>;
+                 ev::DecalageFratrie, ev::CouleursLegende, ev::ReponsesFermees, ev::ReponseCochee,
+                 ev::RegleChromosomeSexuel>;
 
 // The events of one log line, in the order their handlers run. A comment (a line with an
 // apostrophe) and a line no event reads give none.

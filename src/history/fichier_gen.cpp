@@ -20,38 +20,6 @@ constexpr std::size_t morceau = 64 * 1024;
 constexpr std::size_t memoire_par_octet = 20;
 constexpr std::size_t memoire_de_base = 8 * 1024 * 1024;
 
-// The text as the reader sees the bytes: valid UTF-8 stays, anything else is Windows-1252.
-std::string texte_lu(std::string octets) {
-    if (utf8_valide(octets)) return octets;
-    return cp1252_vers_utf8(octets);
-}
-
-// Calls f(debut, longueur) for each line of the text.
-template <class F> void pour_chaque_ligne(std::string_view texte, F f) {
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        if (texte[i] != '\r' && texte[i] != '\n') continue;
-        f(debut, i - debut);
-        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
-        debut = i + 1;
-    }
-    if (debut < texte.size()) f(debut, texte.size() - debut);
-}
-
-std::size_t nombre_de_lignes(std::string_view texte) {
-    std::size_t nb = 0;
-    pour_chaque_ligne(texte, [&](std::size_t, std::size_t) { ++nb; });
-    return nb;
-}
-
-std::vector<std::string> coupe_en_lignes(std::string_view texte) {
-    std::vector<std::string> lignes;
-    lignes.reserve(nombre_de_lignes(texte));
-    pour_chaque_ligne(
-        texte, [&](std::size_t debut, std::size_t n) { lignes.emplace_back(texte, debut, n); });
-    return lignes;
-}
-
 // The memory that cutting the text takes at its peak: the text, one string per line, and the
 // heap block (with the allocator's header) of every line too long to sit inside its string.
 std::size_t memoire_des_lignes(const std::string& texte) {
@@ -126,21 +94,6 @@ LectureGen trop_de_lignes(const std::string& chemin, std::size_t nb) {
 
 } // namespace
 
-std::vector<std::string> lignes_du_texte(std::string_view octets) {
-    return coupe_en_lignes(texte_lu(std::string(octets.substr(0, octets.find('\0')))));
-}
-
-std::string texte_des_lignes(const std::vector<std::string>& lignes) {
-    std::string texte;
-    for (const auto& l : lignes)
-        texte += l + "\r\n";
-    std::string simple = utf8_vers_cp1252(texte);
-    // Single bytes only when they read back as this very text: "Ã©" in single bytes is valid
-    // UTF-8 and would come back as "é".
-    if (texte_lu(simple) == texte) return simple;
-    return texte;
-}
-
 LectureGen lit_fichier_gen(const std::string& chemin) {
     // Opening a pipe that nobody writes to does not wait, and neither does reading it.
     Descripteur f(::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -156,7 +109,7 @@ LectureGen lit_fichier_gen(const std::string& chemin) {
     if (lecture == Lecture::trop_longue) return trop_volumineux(chemin);
     if (lecture == Lecture::muette) return muet(chemin);
     const std::size_t taille = octets.size();
-    const std::string texte = texte_lu(std::move(octets));
+    const std::string texte = texte_des_octets(std::move(octets));
     if (memoire_des_lignes(texte) > memoire_par_octet * taille + memoire_de_base)
         return trop_de_lignes(chemin, nombre_de_lignes(texte));
     return {coupe_en_lignes(texte), {}};

@@ -2,19 +2,14 @@
 #pragma once
 
 #include "ground/textes.h"
+#include "ui/texte.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvan {
-
-// Cuts a file's bytes into lines: CR LF, CR or LF end a line, a last line without ending
-// counts, a NUL ends the text. Valid UTF-8 is kept, anything else is read as Windows-1252.
-std::vector<std::string> lignes_du_texte(std::string_view octets);
-// The bytes written for the lines: Windows-1252 when those bytes read back as the same text,
-// else UTF-8.
-std::string texte_des_lignes(const std::vector<std::string>& lignes);
 
 // No history is longer than this many bytes before its first NUL.
 inline constexpr std::size_t taille_max_fichier_gen = 16 * 1024 * 1024;

@@ -1,10 +1,12 @@
-#include "app/fenetre_principale.h"
+#include "history/historique.h"
 
-#include "app/progression.h"
 #include "ground/messages.h"
+#include "ground/progression.h"
 #include "history/actions.h"
+#include "history/journal.h"
 #include "history/rejeu.h"
 #include "ui/boutons.h"
+#include "ui/fiche.h"
 #include "ui/geometrie.h"
 
 #include <algorithm>
@@ -25,31 +27,30 @@ void Historique::cree_controles() {
     lancer->on_click = [this] { rejoue_journal(); };
     annuler->on_click = [this] { annule_derniere_action(); };
     fermer->on_click = [this] { ferme(); };
-    f.journal.apres_ajout = [this] {
+    journal_.apres_ajout = [this] {
         actions_annulees.clear();
         actualise_edition();
     };
 }
 
 void Historique::rejoue_journal() {
-    Progression p(f.plateforme, msg::reconstruction_famille, f.journal.lignes().size(), false);
+    Progression p(plateforme_, msg::reconstruction_famille, journal_.lignes().size(), false);
     rejoue(p);
 }
 
 bool Historique::rejoue(Progression& p) {
     f.visible = false;
-    f.journal.rejeu_en_cours = true;
-    // A log that does not name the rule of its gametes was written before it had a choice.
-    f.arbre.ped.regle_gametes = RegleGametes::melange_libre;
-    const auto& lignes = f.journal.lignes();
+    journal_.rejeu_en_cours = true;
+    relais.avant_rejeu();
+    const auto& lignes = journal_.lignes();
     const std::size_t nb = lignes.size();
     bool complet = true;
     for (std::size_t i = 0; complet && i < nb && i < lignes.size(); ++i) {
-        rejoue_ligne(f, lignes[i]);
+        rejoue_ligne(lignes[i], relais.rejoue_evenement);
         complet = p.avance();
     }
-    f.couleurs.recolore();
-    f.journal.rejeu_en_cours = false;
+    relais.apres_rejeu();
+    journal_.rejeu_en_cours = false;
     f.visible = true;
     actualise_edition();
     return complet;
@@ -59,19 +60,19 @@ bool Historique::rejoue(Progression& p) {
 // the same family from any state.
 bool Historique::rejoue_ou_revient(std::size_t etapes,
                                    const std::function<bool(Progression&)>& rejeux) {
-    std::vector<std::string> avant = f.journal.lignes();
+    std::vector<std::string> avant = journal_.lignes();
     {
-        Progression p(f.plateforme, msg::reconstruction_famille, etapes, true);
+        Progression p(plateforme_, msg::reconstruction_famille, etapes, true);
         if (rejeux(p)) return true;
     }
-    f.journal.lignes() = std::move(avant);
-    Progression retour(f.plateforme, msg::retour_famille, f.journal.lignes().size(), false);
+    journal_.lignes() = std::move(avant);
+    Progression retour(plateforme_, msg::retour_famille, journal_.lignes().size(), false);
     rejoue(retour);
     return false;
 }
 
 void Historique::annule_action() {
-    auto& lignes = f.journal.lignes();
+    auto& lignes = journal_.lignes();
     const std::size_t debut = debut_derniere_action(lignes, premiere_ligne_d_action());
     if (debut >= lignes.size()) return;
     std::vector<std::string> action(lignes.begin() + static_cast<std::ptrdiff_t>(debut),
@@ -87,7 +88,7 @@ void Historique::annule_action() {
 
 void Historique::retablit_action() {
     if (actions_annulees.empty()) return;
-    auto& lignes = f.journal.lignes();
+    auto& lignes = journal_.lignes();
     const auto& action = actions_annulees.back();
     const bool fait = rejoue_ou_revient(lignes.size() + action.size(), [&](Progression& p) {
         lignes.insert(lignes.end(), action.begin(), action.end());
@@ -100,15 +101,14 @@ void Historique::retablit_action() {
 
 // The gene set-up is no action of the pupil's: it stays.
 std::size_t Historique::premiere_ligne_d_action() const {
-    const auto n = static_cast<std::size_t>(std::max(0, f.journal.fin_mise_en_place()));
-    return std::min(n, f.journal.lignes().size());
+    const auto n = static_cast<std::size_t>(std::max(0, journal_.fin_mise_en_place()));
+    return std::min(n, journal_.lignes().size());
 }
 
 void Historique::actualise_edition() {
-    const auto& lignes = f.journal.lignes();
-    f.menus.annuler_action->enabled =
-        debut_derniere_action(lignes, premiere_ligne_d_action()) < lignes.size();
-    f.menus.retablir_action->enabled = !actions_annulees.empty();
+    const auto& lignes = journal_.lignes();
+    relais.montre_edition(debut_derniere_action(lignes, premiere_ligne_d_action()) < lignes.size(),
+                          !actions_annulees.empty());
 }
 
 namespace {
@@ -131,11 +131,11 @@ template <class E> std::size_t serie_finale(const std::vector<std::string>& lign
 
 // A run of ticks of genotype boxes, or of shifts of sibships, is undone as one action.
 template <class E> bool Historique::annule_serie() {
-    auto& lignes = f.journal.lignes();
+    auto& lignes = journal_.lignes();
     const std::size_t serie = serie_finale<E>(lignes);
     if (serie == 0) return false;
     const std::size_t n = lignes.size();
-    if (f.journal.commence_par_mise_en_place()) {
+    if (journal_.commence_par_mise_en_place()) {
         // Each replay of the shorter log would start from the same reset: the last one alone
         // decides the family, so one is enough.
         rejoue_ou_revient(n - serie, [&](Progression& p) {
@@ -157,7 +157,7 @@ template <class E> bool Historique::annule_serie() {
 }
 
 void Historique::annule_derniere_action() {
-    auto& lignes = f.journal.lignes();
+    auto& lignes = journal_.lignes();
     if (lignes.empty()) return;
     if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
     rejoue_ou_revient(lignes.size() - 1, [&](Progression& p) {

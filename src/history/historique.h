@@ -2,6 +2,8 @@
 // the log read from and written to .gen files.
 #pragma once
 
+#include "history/evenement.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -9,15 +11,38 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+class Fiche;
+class Journal;
+class Plateforme;
 class Progression;
 struct BoutonGlyphe;
 struct Groupe;
 struct Liste;
 
+// What the window does for the history, which knows none of its other panels.
+struct RelaisHistorique {
+    // Before a replay: the state a log's first line expects that no line sets.
+    std::function<void()> avant_rejeu;
+    // Each event of a replayed line goes to the handler of the user's action that wrote it.
+    std::function<void(const Evenement&)> rejoue_evenement;
+    // After a replay: the pedigree coloured again.
+    std::function<void()> apres_rejeu;
+    // "Édition" › "Annuler" and "Rétablir" enabled or not.
+    std::function<void(bool annuler, bool retablir)> montre_edition;
+    // The folder that "Ouvrir" starts from.
+    std::function<std::string()> repertoire_ouverture;
+    // The window as an opening finds it, and what puts it back: kept before the opening and
+    // called when its replay is cancelled.
+    std::function<std::function<void()>()> retient_fenetre;
+    // A family file is being opened: the window names it and readies itself for its replay.
+    std::function<void(const std::string& nom)> montre_fichier_ouvert;
+};
+
 class Historique {
   public:
-    explicit Historique(FenetrePrincipale& fenetre) : f(fenetre) {}
+    // fenetre: the window that is hidden while the log replays.
+    Historique(Fiche& fenetre, Journal& journal, Plateforme& plateforme)
+        : f(fenetre), journal_(journal), plateforme_(plateforme) {}
     void cree_controles();
 
     // Replays the whole log through the same handlers, with the window hidden. A long replay
@@ -43,6 +68,8 @@ class Historique {
     Liste* evenements;
     BoutonGlyphe *lancer, *annuler, *fermer;
 
+    RelaisHistorique relais;
+
   private:
     std::size_t premiere_ligne_d_action() const;
     template <class E> bool annule_serie();
@@ -54,7 +81,9 @@ class Historique {
     // False when cancelled.
     bool rejoue_ou_revient(std::size_t etapes, const std::function<bool(Progression&)>& rejeux);
 
-    FenetrePrincipale& f;
+    Fiche& f;
+    Journal& journal_;
+    Plateforme& plateforme_;
     // The actions undone, the last one last; a new action of the user's forgets them.
     std::vector<std::vector<std::string>> actions_annulees;
     std::string dernier_nom_enregistre = "*.gen";

@@ -6,16 +6,17 @@
 #include "ui/controles.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace orvan {
 
-class FenetrePrincipale;
+struct LiensPedigree;
 struct ModeleCaracteres;
 
 class Arbre {
   public:
-    Arbre(FenetrePrincipale& fenetre, Famille& famille_) : famille(famille_), f(fenetre) {}
+    Arbre(LiensPedigree& liens, Famille& famille_) : famille(famille_), f(liens) {}
     void cree_controles();
     void cree_boutons_croisement();
 
@@ -29,8 +30,11 @@ class Arbre {
     void place_label(int k, const std::string& texte);
     void ajout_conjoint(int p);
     void retrait_dernier();
-    // A click on individual k's symbol or label.
+    // A click on individual k's symbol or label: `clic`, which the window gives.
     void clic_individu(int k, Bouton bouton);
+    std::function<void(int k, Bouton bouton)> clic;
+    // The genotype questions are over: the question window waits for no click.
+    std::function<void()> fin_des_questions;
     // Draws the sibship of p1 and p2 as individuals premier.. on the row at height rang.
     void croisement(int p1, int p2, int premier, int rang);
     void croise_fondateurs();
@@ -80,7 +84,7 @@ class Arbre {
     void etiquette_enfant(int k);
     void place_ligne_fratrie(int u, int premier, int n, int rang);
     void place_verticale(int u);
-    FenetrePrincipale& f;
+    LiensPedigree& f;
 };
 
 } // namespace orvan

@@ -1,5 +1,7 @@
 // The pedigree's controls: lines first, then symbols, then labels, so that they stack so.
-#include "app/fenetre_principale.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
 
@@ -14,31 +16,33 @@ void Arbre::cree_controles() {
 void Arbre::cree_lignes() {
     for (int u = 0; u <= max_unions; ++u) {
         const std::string n = std::to_string(u);
-        tab_couple[u] = &place(f.cree<Panel>(nullptr, "couple" + n), 0, 0, 50, 5);
+        tab_couple[u] = &place(f.fenetre.cree<Panel>(nullptr, "couple" + n), 0, 0, 50, 5);
         tab_couple[u]->fond = rgb(0, 128, 0);
-        tab_union[u] = &place(f.cree<Panel>(nullptr, "union_enfant" + n), 0, 0, 100, 5);
+        tab_union[u] = &place(f.fenetre.cree<Panel>(nullptr, "union_enfant" + n), 0, 0, 100, 5);
         tab_union[u]->fond = rgb(128, 128, 0);
         tab_union[u]->curseur = Curseur::eo;
-        tab_vertic[u] = &place(f.cree<Panel>(nullptr, "vertic" + n), 0, 0, 5, 50);
+        tab_vertic[u] = &place(f.fenetre.cree<Panel>(nullptr, "vertic" + n), 0, 0, 5, 50);
         tab_vertic[u]->fond = rgb(0, 0, 128);
         if (u > 0) tab_vertic[u]->curseur = Curseur::ns;
     }
     for (int k = 1; k <= max_individus + 1; ++k) {
-        tab_trait[k] = &place(f.cree<Panel>(nullptr, "Panel" + std::to_string(k)), 0, 0, 5, 20);
+        tab_trait[k] =
+            &place(f.fenetre.cree<Panel>(nullptr, "Panel" + std::to_string(k)), 0, 0, 5, 20);
         tab_trait[k]->visible = false;
     }
 }
 
 void Arbre::cree_individus() {
     for (int k = 1; k <= max_individus + 1; ++k) {
-        tab_shape[k] = &place(f.cree<Forme>(nullptr, "Shape" + std::to_string(k)), 0, 0, 35, 35);
+        tab_shape[k] =
+            &place(f.fenetre.cree<Forme>(nullptr, "Shape" + std::to_string(k)), 0, 0, 35, 35);
         tab_shape[k]->visible = k <= 2;
     }
     tab_shape[2]->contour = Contour::cercle;
     tab_shape[41]->visible = false;
     for (int k = 1; k <= max_individus + 1; ++k) {
         const std::string nom = k <= max_individus ? "Label" + std::to_string(k) : "Label43";
-        tab_label[k] = &f.cree<Label>(nullptr, nom, f.plateforme);
+        tab_label[k] = &f.fenetre.cree<Label>(nullptr, nom, f.plateforme);
         tab_label[k]->police = {8, true};
         tab_label[k]->transparent = false;
         tab_label[k]->visible = false;
@@ -67,9 +71,9 @@ void Arbre::relie_lignes() {
 }
 
 void Arbre::cree_boutons_croisement() {
-    bouton_croisement_fondateurs = &cree_bouton(f, nullptr, "btn_go", "btn_go", {0, 0, 60});
+    bouton_croisement_fondateurs = &cree_bouton(f.fenetre, nullptr, "btn_go", "btn_go", {0, 0, 60});
     bouton_croisement_fondateurs->visible = false;
-    bouton_croisement_conjoint = &cree_bouton(f, nullptr, "BitBtn3", "btn_go2", {0, 0, 60});
+    bouton_croisement_conjoint = &cree_bouton(f.fenetre, nullptr, "BitBtn3", "btn_go2", {0, 0, 60});
     bouton_croisement_conjoint->visible = false;
     bouton_croisement_fondateurs->on_click = [this] { croise_fondateurs(); };
     bouton_croisement_conjoint->on_click = [this] { croise_conjoint(); };

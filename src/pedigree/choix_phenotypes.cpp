@@ -1,7 +1,9 @@
 // A click on an individual opens its choice panel; a confirmed choice draws its genotype and
 // hands over to the crossing.
-#include "app/fenetre_principale.h"
+#include "pedigree/choix_phenotypes.h"
 #include "ground/messages.h"
+#include "pedigree/arbre.h"
+#include "pedigree/liens_pedigree.h"
 #include "ui/textes_controles.h"
 
 #include "pedigree/gametes.h"
@@ -50,12 +52,12 @@ void ChoixPhenotypes::place_sous(Controle& p, int k) {
     const Forme& s = *f.arbre.tab_shape[k];
     p.top = s.bottom() + 5;
     p.left = std::max(5, s.left + s.width / 2 - f.genes.panneau->width / 2);
-    if (p.right() > f.width - 10) p.left = f.width - 10 - p.width;
+    if (p.right() > f.fenetre.width - 10) p.left = f.fenetre.width - 10 - p.width;
 }
 
 void ChoixPhenotypes::ouvre_changement(int n) {
     Pedigree& ped = f.arbre.ped;
-    SaisieGenotypes& g = f.genotypes;
+    PanneauGenotypes& g = f.genotypes;
     f.journal.stock_ev(ev::ChoixIndividu{n, true});
     ecrit(*g.panneau, msg::changement_de_genotype, f.textes.langue());
     ped.changement_genotype = true;

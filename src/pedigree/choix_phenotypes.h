@@ -8,13 +8,13 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
 class Genotype;
+struct LiensPedigree;
 struct ModeleCaracteres;
 
 class ChoixPhenotypes {
   public:
-    explicit ChoixPhenotypes(FenetrePrincipale& fenetre) : f(fenetre) {}
+    explicit ChoixPhenotypes(LiensPedigree& liens) : f(liens) {}
     void cree_controles();
 
     // A click on individual n: the left button chooses phenotypes (a child gets a spouse
@@ -52,7 +52,7 @@ class ChoixPhenotypes {
     void ouvre_choix(int n);
     void place_sous(Controle& panneau, int k);
     void tire_genotype(int m, const std::string& pheno, Genotype& genotype);
-    FenetrePrincipale& f;
+    LiensPedigree& f;
 };
 
 } // namespace orvan

@@ -1,6 +1,8 @@
 // The phenotype panel's controls and their layout once the genes are known.
-#include "app/fenetre_principale.h"
 #include "ground/messages.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
 #include "ui/textes_controles.h"
@@ -8,25 +10,28 @@
 namespace orvan {
 
 void ChoixPhenotypes::cree_controles() {
-    panneau = &place(f.cree<Groupe>(nullptr, "choix_alleles"), 0, 0, 330, 150);
+    panneau = &place(f.fenetre.cree<Groupe>(nullptr, "choix_alleles"), 0, 0, 330, 150);
     panneau->caption = "Choix des phénotypes";
     panneau->tag = 3;
     panneau->visible = false;
     panneau->curseur = Curseur::deplacement;
-    premier_phenotype = &place(f.cree<RadioGroupe>(panneau, "prem_allele"), 8, 18, 150, 40);
+    premier_phenotype = &place(f.fenetre.cree<RadioGroupe>(panneau, "prem_allele"), 8, 18, 150, 40);
     ecrit(*premier_phenotype, msg::premier_phenotype, f.textes.langue());
     premier_phenotype->tag = 1;
-    second_phenotype = &place(f.cree<RadioGroupe>(panneau, "sec_allele"), 166, 18, 150, 40);
+    second_phenotype = &place(f.fenetre.cree<RadioGroupe>(panneau, "sec_allele"), 166, 18, 150, 40);
     ecrit(*second_phenotype, msg::deuxieme_phenotype, f.textes.langue());
-    groupe_nb_descendants = &place(f.cree<Groupe>(panneau, "group_nb_desc"), 8, 63, 150, 48);
+    groupe_nb_descendants =
+        &place(f.fenetre.cree<Groupe>(panneau, "group_nb_desc"), 8, 63, 150, 48);
     groupe_nb_descendants->caption = "Nb descendants";
     groupe_nb_descendants->tag = 4;
-    nb_descendants = &place(f.cree<Combo>(groupe_nb_descendants, "choix_nb_desc"), 8, 18, 100, 22);
+    nb_descendants =
+        &place(f.fenetre.cree<Combo>(groupe_nb_descendants, "choix_nb_desc"), 8, 18, 100, 22);
     nb_descendants->tag = 1;
     nb_descendants->items = {"hasard", "2", "3", "4", "5", "6"};
     nb_descendants->index = 0;
-    ok = &cree_bouton(f, panneau, "all_OK", msg::ok, {8, 116, 70}, Glyphe::ok);
-    annuler = &cree_bouton(f, panneau, "all_annul", "Annuler", {81, 116, 77}, Glyphe::annuler);
+    ok = &cree_bouton(f.fenetre, panneau, "all_OK", msg::ok, {8, 116, 70}, Glyphe::ok);
+    annuler =
+        &cree_bouton(f.fenetre, panneau, "all_annul", "Annuler", {81, 116, 77}, Glyphe::annuler);
     annuler->tag = 1;
 
     premier_phenotype->on_click = [this] { clic_premier_phenotype(); };

@@ -1,6 +1,8 @@
 // The crossing: draws a sibship from two parents and places it on the pedigree.
-#include "app/fenetre_principale.h"
 #include "ground/position.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 
 #include "pedigree/gametes.h"
 #include "pedigree/tirage_enfant.h"
@@ -52,7 +54,7 @@ void Arbre::croisement(int p1, int p2, int premier, int rang) {
     f.menus.autre_famille->enabled = true;
 
     const int n = nb_enfants(gen2, premier);
-    const int ecart = gen2 ? f.width / (n + 1) : tab_shape[1]->width + 10;
+    const int ecart = gen2 ? f.fenetre.width / (n + 1) : tab_shape[1]->width + 10;
     const int u = famille.nb_unions;
     famille.dernier_indiv = premier + n - 1;
     place_couple(u, p1, p2);

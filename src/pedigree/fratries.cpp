@@ -1,6 +1,8 @@
 // Moving a sibship sideways, folding it, and leaving the genotype question mode.
-#include "app/fenetre_principale.h"
 #include "ground/position.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 
 namespace orvan {
 
@@ -70,9 +72,7 @@ void Arbre::regen_shape() {
         tab_shape[k]->show_hint = tab_label[k]->show_hint = true;
     }
     ped.mode_interro_geno = false;
-    f.interro.dialogue.attend_un_clic(f.textes.langue());
-    // Waiting on, it would ask for a click that no longer asks anything.
-    f.interro.dialogue.visible = false;
+    if (fin_des_questions) fin_des_questions();
 }
 
 } // namespace orvan

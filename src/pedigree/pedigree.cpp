@@ -1,6 +1,8 @@
 // Reset of the pedigree, label placement, and adding or removing a spouse.
-#include "app/fenetre_principale.h"
 #include "ground/position.h"
+#include "pedigree/arbre.h"
+#include "pedigree/choix_phenotypes.h"
+#include "pedigree/liens_pedigree.h"
 
 namespace orvan {
 
@@ -23,7 +25,7 @@ void Arbre::init_pedigree() {
 // A replay must not depend on what was on screen before it: founder 1 and the sex kept for a
 // cancel are given back as the window's creation made them.
 void Arbre::place_fondateurs() {
-    ped.gauche_fondateur1 = f.width / 2 - 60;
+    ped.gauche_fondateur1 = f.fenetre.width / 2 - 60;
     ped.demi_ecart = 60;
     ped.haut_gen1 = 50;
     ped.haut_gen2 = 150;
@@ -31,7 +33,7 @@ void Arbre::place_fondateurs() {
     Individu& f1 = famille.individu(1);
     Individu& f2 = famille.individu(2);
     f1.position = {ped.gauche_fondateur1, ped.haut_gen1};
-    f2.position = {f.width / 2 + ped.demi_ecart - tab_shape[2]->width, ped.haut_gen1};
+    f2.position = {f.fenetre.width / 2 + ped.demi_ecart - tab_shape[2]->width, ped.haut_gen1};
     f1.sexe = Sexe::homme;
     f2.sexe = Sexe::femme;
     f1.visible = f2.visible = true;
@@ -111,10 +113,7 @@ void Arbre::retrait_dernier() {
 }
 
 void Arbre::clic_individu(int k, Bouton bouton) {
-    // The founders wait for the teacher's choice of mode and genes, whose panels lie over them.
-    if (f.coquille.panneau_mode->visible || f.genes.panneau->visible) return;
-    f.phenotypes.choix_all(k, bouton);
-    if (k <= 2) f.depart.lance_disparition();
+    if (clic) clic(k, bouton);
 }
 
 void Arbre::montre_fondateurs() {

@@ -302,6 +302,9 @@ void FenetreStatistiques::montre_tout() {
     ecartes_->clear();
     for (const FichierEcarte& e : recolte().ecartes)
         ecartes_->addItem(texte(msg::chemin_et_raison.avec({Texte::tel_quel(e.chemin), e.raison})));
+    // A long path and its reason read whole in the tooltip.
+    for (int i = 0; i < ecartes_->count(); ++i)
+        ecartes_->item(i)->setToolTip(ecartes_->item(i)->text());
     const int choisi = croisements_->currentIndex();
     croisements_->blockSignals(true);
     croisements_->clear();
@@ -322,9 +325,8 @@ void FenetreStatistiques::montre_tout() {
     phenotype_suivi_->blockSignals(false);
     gene_calibre_->blockSignals(true);
     gene_calibre_->clear();
-    if (!recolte().familles.empty())
-        for (const GeneReleve& g : recolte().familles.front().genes)
-            gene_calibre_->addItem(texte(msg::texte_de_la_banque(g.nom)));
+    for (const std::string& g : genes_des_familles(recolte().familles))
+        gene_calibre_->addItem(texte(msg::texte_de_la_banque(g)), texte_qt(g));
     gene_calibre_->blockSignals(false);
     montre_table();
     montre_proportion();
@@ -376,9 +378,9 @@ void FenetreStatistiques::montre_proportion() {
 }
 
 void FenetreStatistiques::montre_calibration() {
-    const int g = std::max(0, gene_calibre_->currentIndex());
-    vue_calibration_->setChart(graphique_calibration(
-        calibration(recolte().familles, static_cast<std::size_t>(g)), f_.textes));
+    const std::string gene = texte_core(gene_calibre_->currentData().toString());
+    vue_calibration_->setChart(
+        graphique_calibration(calibration(recolte().familles, gene), f_.textes));
 }
 
 void FenetreStatistiques::choisit_fichiers() {

@@ -15,11 +15,4 @@ const IndividuReleve* FamilleReleve::individu(int numero) const {
     return nullptr;
 }
 
-bool est_heterozygote(const std::string& genotype) {
-    const auto virgule = genotype.find(',');
-    if (virgule == std::string::npos) return false;
-    const std::string a = genotype.substr(0, virgule), b = genotype.substr(virgule + 1);
-    return !a.empty() && !b.empty() && a != b && a != "Y" && b != "Y";
-}
-
 } // namespace orvan

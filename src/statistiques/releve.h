@@ -28,6 +28,8 @@ struct GeneReleve {
 struct ProbabiliteAffichee {
     std::string fraction; // "2/3"
     double valeur = 0;
+    // Whether the hidden genotype is a carrier's: two alleles, one of which the phenotype hides.
+    bool porteur_en_fait = false;
 };
 
 struct IndividuReleve {
@@ -58,8 +60,5 @@ struct FamilleReleve {
 
     const IndividuReleve* individu(int numero) const;
 };
-
-// A carrier: two different alleles, neither of them Y.
-bool est_heterozygote(const std::string& genotype);
 
 } // namespace orvan

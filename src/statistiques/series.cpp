@@ -23,24 +23,36 @@ std::vector<double> proportion_courante(const std::vector<FamilleReleve>& famill
 }
 
 std::vector<GroupeCalibration> calibration(const std::vector<FamilleReleve>& familles,
-                                           std::size_t gene) {
+                                           const std::string& gene) {
     std::map<std::string, GroupeCalibration> groupes;
-    for (const FamilleReleve& f : familles)
+    for (const FamilleReleve& f : familles) {
+        const auto g = std::find_if(f.genes.begin(), f.genes.end(),
+                                    [&gene](const GeneReleve& g) { return g.nom == gene; });
+        if (g == f.genes.end()) continue;
+        const auto k = static_cast<std::size_t>(g - f.genes.begin());
         for (const IndividuReleve& i : f.individus) {
-            if (gene >= i.porteur.size() || !i.porteur[gene] || gene >= i.genotypes.size())
-                continue;
-            GroupeCalibration& g = groupes[i.porteur[gene]->fraction];
-            g.fraction = i.porteur[gene]->fraction;
-            g.probabilite = i.porteur[gene]->valeur;
-            ++g.individus;
-            if (est_heterozygote(i.genotypes[gene])) ++g.porteurs;
+            if (k >= i.porteur.size() || !i.porteur[k]) continue;
+            GroupeCalibration& groupe = groupes[i.porteur[k]->fraction];
+            groupe.fraction = i.porteur[k]->fraction;
+            groupe.probabilite = i.porteur[k]->valeur;
+            ++groupe.individus;
+            groupe.porteurs += i.porteur[k]->porteur_en_fait;
         }
+    }
     std::vector<GroupeCalibration> r;
     for (const auto& [fraction, g] : groupes)
         r.push_back(g);
     std::sort(r.begin(), r.end(),
               [](const auto& a, const auto& b) { return a.probabilite < b.probabilite; });
     return r;
+}
+
+std::vector<std::string> genes_des_familles(const std::vector<FamilleReleve>& familles) {
+    std::vector<std::string> noms;
+    for (const FamilleReleve& f : familles)
+        for (const GeneReleve& g : f.genes)
+            if (std::find(noms.begin(), noms.end(), g.nom) == noms.end()) noms.push_back(g.nom);
+    return noms;
 }
 
 } // namespace orvan

@@ -18,13 +18,15 @@ struct GroupeCalibration {
     std::string fraction; // the probability as shown, "2/3"
     double probabilite = 0;
     int individus = 0;
-    int porteurs = 0; // of them, those whose hidden genotype is heterozygous
+    int porteurs = 0; // of them, those whose hidden genotype is a carrier's
     double frequence() const { return individus ? double(porteurs) / individus : 0; }
 };
 
-// For one gene (0 or 1), the individuals grouped by the carrier probability shown, in the
-// order of the probabilities.
+// For the gene of that name, in every family that has it, the individuals grouped by the
+// carrier probability shown, in the order of the probabilities.
 std::vector<GroupeCalibration> calibration(const std::vector<FamilleReleve>& familles,
-                                           std::size_t gene);
+                                           const std::string& gene);
+// The genes of the families, each once, in the order first met.
+std::vector<std::string> genes_des_familles(const std::vector<FamilleReleve>& familles);
 
 } // namespace orvan

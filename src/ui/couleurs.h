@@ -7,6 +7,9 @@
 
 namespace orvan {
 
+// The colour legend names ten phenotypes over both genes, the colour line of a log ten colours.
+constexpr int max_legende = 10;
+
 // Index 1..16; index 0 unused.
 const std::array<Couleur, 17>& table_couleurs();
 // The number 1..16 of a table colour; 0 when the colour is not in the table.

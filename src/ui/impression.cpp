@@ -1,7 +1,7 @@
 #include "ui/impression.h"
 
-#include "app/fenetre_principale.h"
 #include "ground/messages.h"
+#include "ui/fiche.h"
 
 #include <string>
 
@@ -14,19 +14,21 @@ namespace {
 // behind the pupil's family for the rest of the session.
 class FondImpression {
   public:
-    explicit FondImpression(ImageDepart& d) : depart(d), image_visible(d.image->visible) {
-        depart.image->visible = false;
-        depart.fond_impression->visible = true;
+    FondImpression(Image& depart, Image& fond)
+        : depart_(depart), fond_(fond), image_visible(depart.visible) {
+        depart_.visible = false;
+        fond_.visible = true;
     }
     ~FondImpression() {
-        depart.image->visible = image_visible;
-        depart.fond_impression->visible = false;
+        depart_.visible = image_visible;
+        fond_.visible = false;
     }
     FondImpression(const FondImpression&) = delete;
     FondImpression& operator=(const FondImpression&) = delete;
 
   private:
-    ImageDepart& depart;
+    Image& depart_;
+    Image& fond_;
     bool image_visible;
 };
 
@@ -37,15 +39,16 @@ const Texte& message_impression(ResultatImpression resultat) {
                                                            : msg::impression_echouee;
 }
 
-Impression::Impression(FenetrePrincipale& fp) : fenetre(fp.plateforme), f(fp) {}
+Impression::Impression(Fiche& fp, Plateforme& p, const Traduction& textes)
+    : fenetre(p), f(fp), plateforme_(p), textes_(textes) {}
 
 void Impression::imprime() {
     if (fenetre.visible) return;
     {
-        FondImpression fond(f.depart);
+        FondImpression fond(*depart_, *fond_);
         fenetre.place_sur(f);
-        fenetre.lance(f.plateforme.capture(f));
-        f.plateforme.montre_modale(fenetre);
+        fenetre.lance(plateforme_.capture(f));
+        plateforme_.montre_modale(fenetre);
         // A platform may come back with the window still up; it must not stay over the
         // main window.
         fenetre.ferme();
@@ -55,9 +58,9 @@ void Impression::imprime() {
 }
 
 void Impression::propose_pdf(ResultatImpression resultat) {
-    Plateforme& p = f.plateforme;
+    Plateforme& p = plateforme_;
     if (!p.question_oui_non(message_impression(resultat) + msg::proposer_pdf)) return;
-    const auto chemin = p.dialogue_enregistrer_pdf(f.textes(msg::nom_pdf));
+    const auto chemin = p.dialogue_enregistrer_pdf(textes_(msg::nom_pdf));
     if (!chemin) return;
     if (!p.enregistre_pdf(fenetre.page, *chemin))
         p.erreur(msg::ecriture_impossible.avec({Texte::tel_quel(*chemin)}));

@@ -6,11 +6,18 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+class Fiche;
+struct Image;
 
 class Impression {
   public:
-    explicit Impression(FenetrePrincipale& fenetre);
+    // fenetre: the window that is printed, in the language of its texts.
+    Impression(Fiche& fenetre, Plateforme& plateforme, const Traduction& textes);
+    // The start picture, and the background the capture is taken over; once they are made.
+    void relie_images(Image& depart, Image& fond) {
+        depart_ = &depart;
+        fond_ = &fond;
+    }
 
     // Imprimer1Click. Nothing is written to the event log and the family does not change.
     void imprime();
@@ -19,7 +26,11 @@ class Impression {
 
   private:
     void propose_pdf(ResultatImpression resultat);
-    FenetrePrincipale& f;
+    Fiche& f;
+    Plateforme& plateforme_;
+    const Traduction& textes_;
+    Image* depart_ = nullptr;
+    Image* fond_ = nullptr;
 };
 
 // What the pupil is told when the page could not be printed.

@@ -1,8 +1,7 @@
 #include "ui/langue_fiche.h"
 
-#include "ground/plateforme.h"
 #include "ground/messages.h"
-#include "history/fichier_gen.h"
+#include "ground/plateforme.h"
 #include "ui/texte.h"
 
 #include <filesystem>

@@ -1,7 +1,8 @@
-#include "app/fenetre_principale.h"
+#include "ui/panneau_couleurs.h"
 
 #include "ui/boutons.h"
 #include "ui/couleurs.h"
+#include "ui/fiche.h"
 #include "ui/geometrie.h"
 #include "ui/motifs.h"
 #include "ui/texte.h"
@@ -23,7 +24,7 @@ void PanneauCouleurs::cree_controles() {
         figure_legende[i]->contour = carre ? Contour::carre : Contour::cercle;
         figure_legende[i]->remplissage = rgb(0, 255, 255);
         figure_legende[i]->on_mouse_down = [this, i](Bouton b, int, int) { modif_couleur(b, i); };
-        nom_legende[i] = &f.cree<Label>(panneau, "np" + std::to_string(i), f.plateforme);
+        nom_legende[i] = &f.cree<Label>(panneau, "np" + std::to_string(i), mesure_);
         nom_legende[i]->left = 48;
         nom_legende[i]->top = 26 + (i - 1) * 32;
     }
@@ -54,31 +55,30 @@ void PanneauCouleurs::modif_couleur(Bouton bouton, int i) {
     figure_legende[i]->remplissage = table[c];
 }
 
-ev::CouleursLegende PanneauCouleurs::couleurs_legende() const {
-    ev::CouleursLegende c{};
+std::array<int, max_legende + 1> PanneauCouleurs::couleurs_legende() const {
+    std::array<int, max_legende + 1> numeros{};
     for (int i = 1; i <= max_legende; ++i)
-        c.numeros[i] = numero_couleur(figure_legende[i]->remplissage);
-    return c;
+        numeros[i] = numero_couleur(figure_legende[i]->remplissage);
+    return numeros;
 }
 
 // Each symbol takes the colour of its gene-1 phenotype, each label's background that of its
 // gene-2 phenotype, as the label shows them.
 void PanneauCouleurs::recolore(bool par_utilisateur) {
-    const Arbre& arbre = f.arbre;
     const std::vector<std::string> noms = noms_de_la_legende();
-    for (int k = 1; k <= std::min(std::max(2, f.famille.dernier_indiv), max_individus); ++k) {
-        const std::string& affiche = f.famille.individu(k).phenotype_affiche;
+    for (int k = 1; k <= std::min(std::max(2, famille_.dernier_indiv), max_individus); ++k) {
+        const std::string& affiche = famille_.individu(k).phenotype_affiche;
         if (const int e = entree_du_symbole(affiche, noms))
-            arbre.tab_shape[k]->remplissage = figure_legende[e]->remplissage;
+            symboles_[k]->remplissage = figure_legende[e]->remplissage;
         if (const int e = entree_du_fond(affiche, noms))
-            arbre.tab_label[k]->fond = figure_legende[e]->remplissage;
+            etiquettes_[k]->fond = figure_legende[e]->remplissage;
     }
-    if (par_utilisateur) f.journal.stock_ev(couleurs_legende());
+    if (par_utilisateur && couleurs_choisies) couleurs_choisies(couleurs_legende());
 }
 
 std::vector<std::string> PanneauCouleurs::noms_de_la_legende() const {
     std::vector<std::string> noms;
-    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
+    const int total = std::min(nb_phenotypes_total_, max_legende);
     for (int i = 1; i <= total; ++i)
         noms.push_back(nom_legende[i]->caption);
     return noms;
@@ -106,7 +106,7 @@ void PanneauCouleurs::colore_legende(const std::string& nom, int numero, int nb_
 
 const Couleur* PanneauCouleurs::couleur_du_phenotype(const std::string& nom) const {
     const Couleur* c = nullptr;
-    const int total = std::min(f.genes.modele.nb_phenotypes_total, max_legende);
+    const int total = std::min(nb_phenotypes_total_, max_legende);
     for (int j = 1; j <= total; ++j)
         if (nom_legende[j]->caption == nom) c = &figure_legende[j]->remplissage;
     return c;

@@ -2,31 +2,40 @@
 // by clicking a legend symbol, and the recolouring of the pedigree by phenotype.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
-#include "history/evenement.h"
+#include "famille/famille.h"
 #include "ui/controles.h"
+#include "ui/couleurs.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace orvan {
 
-class FenetrePrincipale;
+class Fiche;
 
 class PanneauCouleurs {
   public:
-    explicit PanneauCouleurs(FenetrePrincipale& fenetre) : f(fenetre) {}
+    // The panel colours the family's symbols and labels, which the pedigree makes; the trait
+    // model says how many of the legend's entries its phenotypes take.
+    PanneauCouleurs(Fiche& fenetre, const MesureTexte& mesure, const Famille& famille,
+                    const std::array<Forme*, max_individus + 2>& symboles,
+                    const std::array<Label*, max_individus + 2>& etiquettes,
+                    const int& nb_phenotypes_total)
+        : f(fenetre), mesure_(mesure), famille_(famille), symboles_(symboles),
+          etiquettes_(etiquettes), nb_phenotypes_total_(nb_phenotypes_total) {}
     void cree_controles();
 
     void montre();
     void ferme();
     // A left click steps legend entry i to the next colour of the table, a right click back.
     void modif_couleur(Bouton bouton, int i);
-    // Colours every symbol and label by its phenotype; the user's "OK" also writes the
-    // legend's colours to the log.
+    // Colours every symbol and label by its phenotype; the user's "OK" also hands the legend's
+    // colours to `couleurs_choisies` (the log).
     void recolore(bool par_utilisateur = false);
-    ev::CouleursLegende couleurs_legende() const;
+    // The legend's colours by their numbers 1..16.
+    std::array<int, max_legende + 1> couleurs_legende() const;
     // The legend's colours by their numbers 1..16, as a replayed line gives them.
     void applique_numeros(const std::array<int, max_legende + 1>& numeros);
 
@@ -49,8 +58,15 @@ class PanneauCouleurs {
     std::array<Label*, max_legende + 1> nom_legende{};
     BoutonGlyphe *ok, *fermer;
 
+    std::function<void(const std::array<int, max_legende + 1>& numeros)> couleurs_choisies;
+
   private:
-    FenetrePrincipale& f;
+    Fiche& f;
+    const MesureTexte& mesure_;
+    const Famille& famille_;
+    const std::array<Forme*, max_individus + 2>& symboles_;
+    const std::array<Label*, max_individus + 2>& etiquettes_;
+    const int& nb_phenotypes_total_;
 };
 
 } // namespace orvan

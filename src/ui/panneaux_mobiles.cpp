@@ -1,16 +1,8 @@
 #include "ui/panneaux_mobiles.h"
 
-#include "app/fenetre_principale.h"
+#include "ui/fiche.h"
 
 namespace orvan {
-
-void PanneauxMobiles::relie_panneaux() {
-    rend_mobile(*f.phenotypes.panneau);
-    rend_mobile(*f.genotypes.panneau, {f.genotypes.boites[1], f.genotypes.boites[2]});
-    rend_mobile(*f.alleles.panneau, {f.alleles.boites[1], f.alleles.boites[2]});
-    rend_mobile(*f.couleurs.panneau);
-    rend_mobile(*f.historique.panneau);
-}
 
 void PanneauxMobiles::rend_mobile(Controle& panneau, std::initializer_list<Controle*> poignees) {
     Controle* p = &panneau;

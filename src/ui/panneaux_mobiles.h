@@ -8,7 +8,7 @@
 
 namespace orvan {
 
-class FenetrePrincipale;
+class Fiche;
 struct Controle;
 
 struct EtatDeplacement {
@@ -23,9 +23,8 @@ struct EtatDeplacement {
 
 class PanneauxMobiles {
   public:
-    explicit PanneauxMobiles(FenetrePrincipale& fenetre) : f(fenetre) {}
-    // Gives every floating panel its handles; once all panels are created.
-    void relie_panneaux();
+    // fenetre: the window the panels float in.
+    explicit PanneauxMobiles(const Fiche& fenetre) : f(fenetre) {}
     // A press on the panel or on one of the handles, any button, starts a drag of the panel.
     void rend_mobile(Controle& panneau, std::initializer_list<Controle*> poignees = {});
 
@@ -38,7 +37,7 @@ class PanneauxMobiles {
     EtatDeplacement etat;
 
   private:
-    FenetrePrincipale& f;
+    const Fiche& f;
 };
 
 } // namespace orvan

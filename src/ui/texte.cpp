@@ -177,4 +177,38 @@ std::string bulle_lisible(std::string_view hint) {
     return lisible;
 }
 
+std::string texte_des_octets(std::string octets) {
+    if (utf8_valide(octets)) return octets;
+    return cp1252_vers_utf8(octets);
+}
+
+std::size_t nombre_de_lignes(std::string_view texte) {
+    std::size_t nb = 0;
+    pour_chaque_ligne(texte, [&](std::size_t, std::size_t) { ++nb; });
+    return nb;
+}
+
+std::vector<std::string> coupe_en_lignes(std::string_view texte) {
+    std::vector<std::string> lignes;
+    lignes.reserve(nombre_de_lignes(texte));
+    pour_chaque_ligne(
+        texte, [&](std::size_t debut, std::size_t n) { lignes.emplace_back(texte, debut, n); });
+    return lignes;
+}
+
+std::vector<std::string> lignes_du_texte(std::string_view octets) {
+    return coupe_en_lignes(texte_des_octets(std::string(octets.substr(0, octets.find('\0')))));
+}
+
+std::string texte_des_lignes(const std::vector<std::string>& lignes) {
+    std::string texte;
+    for (const auto& l : lignes)
+        texte += l + "\r\n";
+    std::string simple = utf8_vers_cp1252(texte);
+    // Single bytes only when they read back as this very text: "Ã©" in single bytes is valid
+    // UTF-8 and would come back as "é".
+    if (texte_des_octets(simple) == texte) return simple;
+    return texte;
+}
+
 } // namespace orvan

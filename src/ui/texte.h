@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvan {
 
@@ -30,5 +31,28 @@ std::optional<int> entier_strict(std::string_view s);
 std::string cp1252_vers_utf8(std::string_view s);
 std::string utf8_vers_cp1252(std::string_view s);
 bool utf8_valide(std::string_view s);
+
+// The text as a reader sees a file's bytes: valid UTF-8 stays, anything else is Windows-1252.
+std::string texte_des_octets(std::string octets);
+// Calls f(debut, longueur) for each line of the text: CR LF, CR or LF end a line, a last line
+// without ending counts.
+template <class F> void pour_chaque_ligne(std::string_view texte, F f) {
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] != '\r' && texte[i] != '\n') continue;
+        f(debut, i - debut);
+        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
+        debut = i + 1;
+    }
+    if (debut < texte.size()) f(debut, texte.size() - debut);
+}
+std::size_t nombre_de_lignes(std::string_view texte);
+std::vector<std::string> coupe_en_lignes(std::string_view texte);
+// Cuts a file's bytes into lines: CR LF, CR or LF end a line, a last line without ending
+// counts, a NUL ends the text. Valid UTF-8 is kept, anything else is read as Windows-1252.
+std::vector<std::string> lignes_du_texte(std::string_view octets);
+// The bytes written for the lines: Windows-1252 when those bytes read back as the same text,
+// else UTF-8.
+std::string texte_des_lignes(const std::vector<std::string>& lignes);
 
 } // namespace orvan

@@ -11,6 +11,7 @@
 #include "statistiques/export_ped.h"
 #include "statistiques/graines.h"
 #include "statistiques/khi2.h"
+#include "statistiques/series.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,18 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     EXPECT_NEAR(seul->test.khi2, 2.0 / 3.0, 1e-9);
     EXPECT_NEAR(seul->test.p, 0.4142, 5e-5);
     EXPECT_TRUE(compare_au_programme(*table(exactes, "")));
+
+    // The carrier probabilities shown against the hidden genotypes: whoever is shown 0 carries
+    // nothing and whoever is shown 1 is a carrier; all 32 individuals are shown one.
+    int individus = 0;
+    for (const GroupeCalibration& g : calibration(r.familles, "Facteur rhésus rh+ rh-")) {
+        individus += g.individus;
+        if (g.probabilite == 0 || g.probabilite == 1) {
+            EXPECT_EQ(g.porteurs, g.probabilite * g.individus) << g.fraction;
+        }
+    }
+    EXPECT_EQ(individus, 32);
+    EXPECT_TRUE(calibration(r.familles, "Daltonisme d").empty());
 
     EXPECT_FALSE(lit_hypothese("Rh+=trois", erreur));
     EXPECT_FALSE(lit_hypothese("Rh+/garçons=1", erreur));

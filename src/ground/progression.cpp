@@ -1,4 +1,4 @@
-#include "app/progression.h"
+#include "ground/progression.h"
 
 #include "ground/plateforme.h"
 #include "ground/messages.h"
