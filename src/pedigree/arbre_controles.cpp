@@ -53,6 +53,7 @@ void Arbre::cree_individus() {
         tab_label[k]->on_mouse_down = clic;
         // The symbol's hint follows every change of genotype; the label's keeps the first one.
         tab_label[k]->bulle_de = tab_shape[k];
+        tab_label[k]->reste_dans = tab_shape[k];
     }
 }
 

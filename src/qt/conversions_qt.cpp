@@ -38,6 +38,10 @@ QColor couleur_qt(Couleur c) {
                   static_cast<int>((c >> 16) & 0xff));
 }
 
+Couleur couleur_core(const QColor& c) {
+    return rgb(c.red(), c.green(), c.blue());
+}
+
 QFont police_qt(const Police& police) {
     QFont f;
     // Faces with the proportions the window's fixed layout was drawn for come first; any sans

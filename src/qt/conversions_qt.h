@@ -20,6 +20,7 @@ QString texte_qt(const std::string& texte);
 std::string texte_core(const QString& texte);
 
 QColor couleur_qt(Couleur c);
+Couleur couleur_core(const QColor& c);
 
 // The one font of a control: the layout of the window is in fixed pixels, so the size is in
 // pixels too (points at 96 dots per inch), whatever the screen's resolution.

@@ -200,6 +200,14 @@ AspectEtiquette aspect_etiquette(const Label& l, Motif motif, QString texte) {
             l.centre,         l.autosize,    l.enabled, motif};
 }
 
+Couleur couleur_dessous(const Controle& c, Couleur fond_fenetre) {
+    for (const Controle* p = c.parent; p; p = p->parent) {
+        if (const auto* pa = dynamic_cast<const Panel*>(p)) return pa->fond;
+        if (const auto* g = dynamic_cast<const Groupe*>(p); g && g->fond) return *g->fond;
+    }
+    return fond_fenetre;
+}
+
 AspectLigne aspect_ligne(const Panel& pa) {
     return {pa.fond, texte_qt(pa.caption)};
 }
@@ -233,15 +241,17 @@ void dessine_etiquette(QPainter& p, const QRect& zone, const AspectEtiquette& a,
         dessine_motif(p, QPolygonF(QRectF(zone)), a.motif, encre_du_motif(a.fond, true));
     }
     p.setFont(police);
+    const bool sur_plusieurs_lignes = a.texte.contains(QLatin1Char('\n'));
     const int alignement = a.centre && !a.autosize
                                ? Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap
-                               : Qt::AlignLeft | Qt::AlignTop;
+                           : sur_plusieurs_lignes ? Qt::AlignHCenter | Qt::AlignTop
+                                                  : Qt::AlignLeft | Qt::AlignTop;
     if (a.transparent && !a.actif) {
-        // Greyed and etched over whatever lies beneath: the pupil sees at a glance what can no
-        // longer be clicked.
+        // Greyed and etched over what lies beneath: the pupil sees at a glance what can no
+        // longer be clicked, and can still read it.
         p.setPen(Qt::white);
         p.drawText(zone.translated(1, 1), alignement, a.texte);
-        p.setPen(QColor(128, 128, 128));
+        p.setPen(couleur_qt(texte_inactif(a.couleur_texte, a.dessous)));
     } else if (a.transparent) {
         p.setPen(couleur_qt(a.couleur_texte));
     } else {

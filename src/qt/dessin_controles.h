@@ -32,6 +32,8 @@ struct AspectEtiquette {
     bool autosize = true;
     bool actif = true;
     Motif motif = Motif::aucun; // behind the text, over the background
+    // What a transparent label stands on: its greyed text keeps its contrast against it.
+    Couleur dessous = rgb(240, 240, 240);
     bool operator==(const AspectEtiquette&) const = default;
 };
 
@@ -46,6 +48,8 @@ AspectEtiquette aspect_etiquette(const Label& l, Motif motif);
 // The same with its caption already converted.
 AspectEtiquette aspect_etiquette(const Label& l, Motif motif, QString texte);
 AspectLigne aspect_ligne(const Panel& p);
+// The colour that a control stands on: the panel or box that holds it, else the window's.
+Couleur couleur_dessous(const Controle& c, Couleur fond_fenetre);
 
 // Each paints one control in its own coordinates: zone is (0, 0, width, height).
 void dessine_symbole(QPainter& p, const QRect& zone, const AspectSymbole& a);

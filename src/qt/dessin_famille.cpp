@@ -3,6 +3,7 @@
 #include "app/fenetre_principale.h"
 #include "ground/position.h"
 #include "qt/conversions_qt.h"
+#include "qt/disposition_etiquette.h"
 #include "ui/numerotation.h"
 #include "ui/panneaux_mobiles.h"
 
@@ -84,16 +85,38 @@ std::vector<const Controle*> controles_de_la_famille(const FenetrePrincipale& f)
     return affiches;
 }
 
+namespace {
+
+void dessine_etiquette_de(QPainter& p, const FenetrePrincipale& f, const Label& l,
+                          const StyleDessin& style) {
+    AspectEtiquette a = aspect_etiquette(l, motif_du_controle(f, l, style.motifs));
+    a.dessous = couleur_dessous(l, f.fond);
+    DispositionEtiquette d = dispose_etiquette(l, a.texte, police_du_dessin(l.police, style));
+    a.texte = std::move(d.texte);
+    p.save();
+    p.translate(d.zone.topLeft());
+    dessine_etiquette(p, QRect(QPoint(0, 0), d.zone.size()), a, d.police);
+    p.restore();
+}
+
+// Where a control is drawn: a label that sits on its symbol may stand elsewhere than its place.
+QRect zone_dessinee(const Controle& c, const StyleDessin& style) {
+    if (const auto* l = dynamic_cast<const Label*>(&c))
+        return dispose_etiquette(*l, texte_qt(l->caption), police_du_dessin(l->police, style)).zone;
+    return {c.left, c.top, std::max(0, c.width), std::max(0, c.height)};
+}
+
+} // namespace
+
 void dessine_controle(QPainter& p, const FenetrePrincipale& f, const Controle& c,
                       const StyleDessin& style) {
+    if (const auto* l = dynamic_cast<const Label*>(&c))
+        return dessine_etiquette_de(p, f, *l, style);
     const QRect zone(0, 0, std::max(0, c.width), std::max(0, c.height));
     p.save();
     p.translate(c.left, c.top);
     if (const auto* s = dynamic_cast<const Forme*>(&c))
         dessine_symbole(p, zone, aspect_symbole(*s, motif_du_controle(f, c, style.motifs)));
-    else if (const auto* l = dynamic_cast<const Label*>(&c))
-        dessine_etiquette(p, zone, aspect_etiquette(*l, motif_du_controle(f, c, style.motifs)),
-                          police_du_dessin(l->police, style));
     else if (const auto* pa = dynamic_cast<const Panel*>(&c))
         dessine_ligne(p, zone, aspect_ligne(*pa), police_du_dessin(pa->police, style));
     p.restore();
@@ -170,7 +193,7 @@ QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style
     for (const TexteNumero& n : textes_de_numerotation(f, style))
         etendue |= n.zone;
     for (const Controle* c : controles_de_la_famille(f))
-        etendue |= QRect(c->left, c->top, std::max(0, c->width), std::max(0, c->height));
+        etendue |= zone_dessinee(*c, style);
     return etendue;
 }
 

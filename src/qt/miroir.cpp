@@ -161,7 +161,7 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
         return;
     }
     const Controle& c = r.controle();
-    const QRect geometrie(c.left, c.top, std::max(0, c.width), std::max(0, c.height));
+    const QRect geometrie = r.geometrie();
     if (w->geometry() != geometrie) w->setGeometry(geometrie);
     if (premiere || c.enabled != e.enabled) {
         e.enabled = c.enabled;

@@ -4,6 +4,9 @@
 
 #include "ui/controles.h"
 
+#include <QRect>
+
+#include <algorithm>
 #include <functional>
 
 class QWidget;
@@ -31,6 +34,11 @@ class Reflet {
     // Brings the values proper to this kind of control up to date; position, visibility,
     // enabling, font, cursor and hint are the mirror's business.
     virtual void actualise() = 0;
+    // Where the widget stands in its parent: its control's place, unless it draws elsewhere.
+    virtual QRect geometrie() const {
+        const Controle& c = controle();
+        return {c.left, c.top, std::max(0, c.width), std::max(0, c.height)};
+    }
     // Whether the widget is disabled with its control; one that stays enabled checks the
     // control itself before it hands the mouse on.
     virtual bool suit_activation() const { return true; }

@@ -1,5 +1,6 @@
 #include "qt/widgets_dessines.h"
 
+#include "qt/disposition_etiquette.h"
 #include "qt/habillage.h"
 #include "qt/image_depart.h"
 #include "qt/impression_qt.h"
@@ -49,12 +50,20 @@ void LabelQt::actualise() {
     update();
 }
 
+QRect LabelQt::geometrie() const {
+    if (!l_.reste_dans) return Reflet::geometrie();
+    return dispose_etiquette(l_, texte_qt(l_.caption), police_qt(l_.police)).zone;
+}
+
 void LabelQt::paintEvent(QPaintEvent*) {
     QPainter p(this);
     AspectEtiquette a = aspect_;
     // A label inside a disabled box is disabled too.
     a.actif = isEnabled();
-    dessine_etiquette(p, rect(), a, font());
+    a.dessous = couleur_dessous(l_, couleur_core(window()->palette().color(QPalette::Window)));
+    DispositionEtiquette d = dispose_etiquette(l_, a.texte, font());
+    a.texte = std::move(d.texte);
+    dessine_etiquette(p, rect(), a, d.police);
 }
 
 PanelQt::PanelQt(Panel& pa, Relais& relais, QWidget* parent)

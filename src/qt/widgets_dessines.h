@@ -37,6 +37,7 @@ class LabelQt : public AvecSouris<QWidget>, public Reflet {
     const Controle& controle() const override { return l_; }
     QWidget* widget() override { return this; }
     void actualise() override;
+    QRect geometrie() const override;
     // What is painted, for the tests.
     const QString& texte() const { return aspect_.texte; }
 

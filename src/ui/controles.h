@@ -103,6 +103,9 @@ struct Label : Controle {
     Couleur fond = rgb(255, 255, 255);
     Couleur couleur_texte = rgb(0, 0, 0);
     bool centre = false;
+    // The symbol that the label sits on: a text wider than it is drawn on lines broken after
+    // its commas, centred on the symbol, so that it never runs into a neighbour's.
+    const Controle* reste_dans = nullptr;
 
   private:
     const MesureTexte* mesure;

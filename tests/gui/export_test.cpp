@@ -6,6 +6,7 @@
 
 #include "qt/conversions_qt.h"
 #include "qt/dessin_famille.h"
+#include "qt/disposition_etiquette.h"
 #include "qt/export_image.h"
 #include "qt/export_sans_affichage.h"
 #include "qt/habillage.h"
@@ -168,6 +169,29 @@ class ExportTest : public QObject {
         const QColor attenue = couleur_qt(texte_inactif(rgb(0, 0, 0), rgb(0, 0, 255)));
         QVERIFY(pixels_proches(inactive, attenue) > 10);
         QCOMPARE(pixels_proches(inactive, QColor(128, 128, 128)), 0);
+    }
+
+    // "[AB,Rh-]" is wider than a symbol: in the window as in the exported picture, every label
+    // of a family of forty stays on its own symbol, so it never runs into a neighbour's.
+    void les_etiquettes_restent_sur_leur_symbole() {
+        ouvre("quarante_deux_genes.gen");
+        const FenetrePrincipale& f = session_->form;
+        QCOMPARE(f.famille.dernier_indiv, 40);
+        const StyleDessin export_ = style_sans_affichage(false, false);
+        int coupees = 0;
+        for (int k = 1; k <= 40; ++k) {
+            const Forme& s = *f.arbre.tab_shape[k];
+            const Label& l = *f.arbre.tab_label[k];
+            const QRect symbole(s.left, s.top, s.width, s.height);
+            auto* widget = session_->fenetre.findChild<QWidget*>(QString("Label%1").arg(k));
+            QVERIFY(widget && widget->isVisible());
+            QVERIFY2(symbole.contains(widget->geometry()), l.caption.c_str());
+            const DispositionEtiquette d =
+                dispose_etiquette(l, texte_qt(l.caption), police_du_dessin(l.police, export_));
+            QVERIFY2(symbole.contains(d.zone), l.caption.c_str());
+            coupees += d.texte.contains('\n');
+        }
+        QVERIFY(coupees > 0);
     }
 
     void les_numeros_suivent_la_famille() {
