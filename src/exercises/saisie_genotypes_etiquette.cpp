@@ -25,7 +25,9 @@ std::string etiquette_phenotype(const ModeleCaracteres& modele, const std::strin
             etiquette += modele.phenotype_du_genotype[j];
             break;
         }
-    if (const auto p = etiquette.find("]["); p != std::string::npos) etiquette.replace(p, 2, ",");
+    // Built anew rather than replaced in place: GCC 12 wrongly sees an overflow in the replace.
+    if (const auto p = etiquette.find("]["); p != std::string::npos)
+        etiquette = etiquette.substr(0, p) + "," + etiquette.substr(p + 2);
     return etiquette;
 }
 
