@@ -84,6 +84,10 @@ std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f) {
         const bool bulles =
             f.show_hint_global && f.arbre.tab_shape[static_cast<std::size_t>(k)]->show_hint;
         if (bulles) i.genotype = genotype_lisible(ind.bulle());
+        // What the text under the symbol says, in both languages.
+        const Label* proba = f.probabilites.textes[static_cast<std::size_t>(k)];
+        if (f.probabilites.montrees && proba && proba->visible && proba->texte)
+            i.probabilite = *proba->texte;
         i.actif = ind.actif;
         decrit_relations(famille, i);
         decrits.push_back(std::move(i));
@@ -110,6 +114,7 @@ std::string nom_accessible(const IndividuDecrit& i, Langue langue) {
     if (!i.qualificatif.francais.empty()) nom += ", " + i.qualificatif.dans(langue);
     if (!i.genotype.francais.empty())
         nom += ", " + msg::genotype_de.avec({i.genotype}).dans(langue);
+    if (!i.probabilite.francais.empty()) nom += ", " + i.probabilite.dans(langue);
     return nom;
 }
 

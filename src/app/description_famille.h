@@ -21,6 +21,7 @@ struct IndividuDecrit {
     std::string phenotype;    // the label's text, "[d]"
     Texte qualificatif;       // what the phenotype means, "daltonienne"; often empty
     Texte genotype;           // "Xd,Xd" when the hints are on, else empty
+    Texte probabilite;        // "porteuse : 2/3 (67 %)" when the probabilities show one
     bool actif = true;        // takes a click
     std::vector<int> parents; // first parent first
     std::vector<int> conjoints;
@@ -34,7 +35,8 @@ struct IndividuDecrit {
 std::vector<IndividuDecrit> decrit_famille(const FenetrePrincipale& f);
 const IndividuDecrit* trouve(const std::vector<IndividuDecrit>& famille, int k);
 
-// "II-3, femme, [d], daltonienne", and ", génotype Xd,Xd" when the hints are on.
+// "II-3, femme, [d], daltonienne", ", génotype Xd,Xd" when the hints are on, and
+// ", porteuse : 2/3 (67 %)" when the probabilities are shown.
 std::string nom_accessible(const IndividuDecrit& i, Langue langue);
 // Its relatives by their numbers: "fils de I-1 et I-2 ; époux de II-4 ; parent de III-1".
 std::string description_accessible(const IndividuDecrit& i,

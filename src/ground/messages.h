@@ -304,6 +304,7 @@ inline const Texte colonne_pere{"Père", "Father"};
 inline const Texte colonne_mere{"Mère", "Mother"};
 inline const Texte colonne_phenotype{"Phénotype", "Phenotype"};
 inline const Texte colonne_genotype{"Génotype", "Genotype"};
+inline const Texte colonne_probabilite{"Probabilité", "Probability"};
 
 // The class statistics: the families pooled, their tables and tests, the plots.
 inline const Texte lecture_des_familles{"Lecture des familles…", "Reading the families…"};

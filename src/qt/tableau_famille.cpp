@@ -37,9 +37,10 @@ Cellule* cellule_parent(const IndividuDecrit& i, const std::vector<IndividuDecri
     return new Cellule(QString(), 0);
 }
 
-bool genotypes_montres(const std::vector<IndividuDecrit>& famille) {
+// Whether some row has that column: genotypes or probabilities.
+bool colonne_montree(const std::vector<IndividuDecrit>& famille, Texte IndividuDecrit::*champ) {
     for (const IndividuDecrit& i : famille)
-        if (!i.genotype.francais.empty()) return true;
+        if (!(i.*champ).francais.empty()) return true;
     return false;
 }
 
@@ -72,7 +73,8 @@ void TableauFamilleQt::actualise() {
     if (langue == langue_montree_ && famille.size() == montree_.size() &&
         std::equal(famille.begin(), famille.end(), montree_.begin(), [](auto& a, auto& b) {
             return a.k == b.k && a.numero == b.numero && a.phenotype == b.phenotype &&
-                   a.genotype == b.genotype && a.parents == b.parents;
+                   a.genotype == b.genotype && a.probabilite == b.probabilite &&
+                   a.parents == b.parents;
         })) {
         choisit_ligne(acces_.courant());
         return;
@@ -83,10 +85,12 @@ void TableauFamilleQt::actualise() {
     const auto t = [langue](const Texte& texte) { return texte_qt(texte.dans(langue)); };
     setWindowTitle(t(msg::tableau_famille));
     table_->setAccessibleName(t(msg::tableau_famille));
-    const bool genotypes = genotypes_montres(famille);
+    const bool genotypes = colonne_montree(famille, &IndividuDecrit::genotype);
+    const bool probabilites = colonne_montree(famille, &IndividuDecrit::probabilite);
     QStringList titres = {t(msg::colonne_individu), t(msg::colonne_sexe), t(msg::colonne_pere),
                           t(msg::colonne_mere), t(msg::colonne_phenotype)};
     if (genotypes) titres << t(msg::colonne_genotype);
+    if (probabilites) titres << t(msg::colonne_probabilite);
     table_->setSortingEnabled(false);
     table_->clear();
     table_->setColumnCount(static_cast<int>(titres.size()));
@@ -105,6 +109,8 @@ void TableauFamilleQt::actualise() {
         if (!i.qualificatif.francais.empty()) phenotype += QStringLiteral(", ") + t(i.qualificatif);
         table_->setItem(r, 4, new Cellule(phenotype, phenotype));
         if (genotypes) table_->setItem(r, 5, new Cellule(t(i.genotype), t(i.genotype)));
+        if (probabilites)
+            table_->setItem(r, genotypes ? 6 : 5, new Cellule(t(i.probabilite), t(i.probabilite)));
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();

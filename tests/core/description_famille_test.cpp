@@ -71,6 +71,26 @@ TEST(DescriptionFamille, GenotypesEtParentesSeulementCeQuiEstMontre) {
               "I-2, femme, [d], daltonienne");
 }
 
+// The daughters of a colour-blind mother carry her allele for sure; a man never carries an
+// X-linked allele unseen. The name says what the text under the symbol says.
+TEST(DescriptionFamille, LesProbabilitesMontreesSontDansLeNom) {
+    Session s;
+    ouvre(s, "trois_generations");
+    s->menus.probabilites->clic();
+    s->actualise_probabilites();
+    auto famille = decrit_famille(*s);
+    const int fille = numero(famille, "II-4");
+    EXPECT_EQ(nom_accessible(*trouve(famille, fille), Langue::francais),
+              "II-4, femme, [D], porteuse : 1");
+    EXPECT_EQ(nom_accessible(*trouve(famille, fille), Langue::anglais),
+              "II-4, woman, [D], carrier: 1");
+    EXPECT_EQ(nom_accessible(*trouve(famille, 1), Langue::francais), "I-1, homme, [D]");
+    s->menus.probabilites->clic();
+    s->actualise_probabilites();
+    famille = decrit_famille(*s);
+    EXPECT_EQ(nom_accessible(*trouve(famille, fille), Langue::francais), "II-4, femme, [D]");
+}
+
 TEST(DescriptionFamille, LesFlechesSuiventLeDessin) {
     Session s;
     ouvre(s, "trois_generations");
