@@ -34,6 +34,13 @@ namespace orvan {
 
 namespace {
 
+// A chart view gives up its chart to the next one without deleting it.
+void remplace_graphique(QChartView* vue, QChart* nouveau) {
+    QChart* ancien = vue->chart();
+    vue->setChart(nouveau);
+    delete ancien;
+}
+
 QTableWidgetItem* cellule(const QString& texte, bool nombre = false) {
     auto* c = new QTableWidgetItem(texte);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -339,7 +346,7 @@ void FenetreStatistiques::montre_table() {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
         test_->setText(texte(msg::ajouter_des_familles));
-        vue_comparaison_->setChart(new QChart);
+        remplace_graphique(vue_comparaison_, new QChart);
         return;
     }
     const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
@@ -362,25 +369,27 @@ void FenetreStatistiques::montre_table() {
     }
     if (!c) {
         comparaison_->setRowCount(0);
-        vue_comparaison_->setChart(new QChart);
+        remplace_graphique(vue_comparaison_, new QChart);
         return;
     }
     remplit_comparaison(*comparaison_, *c, langue);
     test_->setText(texte(texte_du_test(c->test)));
-    vue_comparaison_->setChart(graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
+    remplace_graphique(vue_comparaison_,
+                       graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
 }
 
 void FenetreStatistiques::montre_proportion() {
     const std::string p = texte_core(phenotype_suivi_->currentText());
-    vue_proportion_->setChart(graphique_proportion(proportion_courante(recolte().familles, p),
-                                                   phenotype_suivi_->currentText(),
-                                                   proportion_attendue(tables(), p), f_.textes));
+    remplace_graphique(vue_proportion_,
+                       graphique_proportion(proportion_courante(recolte().familles, p),
+                                            phenotype_suivi_->currentText(),
+                                            proportion_attendue(tables(), p), f_.textes));
 }
 
 void FenetreStatistiques::montre_calibration() {
     const std::string gene = texte_core(gene_calibre_->currentData().toString());
-    vue_calibration_->setChart(
-        graphique_calibration(calibration(recolte().familles, gene), f_.textes));
+    remplace_graphique(vue_calibration_,
+                       graphique_calibration(calibration(recolte().familles, gene), f_.textes));
 }
 
 void FenetreStatistiques::choisit_fichiers() {
