@@ -1,26 +1,11 @@
 // The probabilities of a family of 40 with two genes, and the Bayes table of one individual.
-#include "genebank/banque_integree.h"
-#include "genebank/decoupage.h"
+#include "familles_vues.h"
 #include "probabilites/moteur_probabilites.h"
-#include "ui/texte.h"
 
 #include <benchmark/benchmark.h>
 
 namespace orvan {
 namespace {
-
-GeneVu gene_de_la_banque(const std::string& nom) {
-    GeneVu g{nom, {}};
-    bool dedans = false;
-    for (const std::string& l : banque_integree()) {
-        if (l.size() > 1 && l.front() == '{') dedans = l == "{" + nom + "}";
-        if (!dedans || !contient(l, "[")) continue;
-        const ListeGenotypes liste = decoupe_genotypes(l);
-        for (const std::string& genotype : liste.genotypes)
-            g.table.push_back({liste.phenotype.substr(1, liste.phenotype.size() - 2), genotype});
-    }
-    return g;
-}
 
 // The alleles a parent gives, as a family drawn by hand: the k-th child takes its parents'
 // alleles in turn; a father gives his X to a daughter and his Y to a son.
@@ -34,7 +19,7 @@ std::string allele(const std::string& genotype, bool homme_lie_a_x, SexeVu enfan
 // 40; every phenotype shown as these genotypes give it.
 FamilleVue famille_de_quarante(const std::string& gene1, const std::string& gene2,
                                const std::array<std::string, 4>& fondateurs) {
-    FamilleVue f{{gene_de_la_banque(gene1), gene_de_la_banque(gene2)}, {}};
+    FamilleVue f{{test::gene_de_la_banque(gene1), test::gene_de_la_banque(gene2)}, {}};
     std::vector<EspaceGene> espaces{EspaceGene(f.genes[0]), EspaceGene(f.genes[1])};
     std::vector<std::array<std::string, 2>> genotypes(41);
     const auto ajoute = [&](int k, SexeVu s, int p1, int p2, std::array<std::string, 2> g) {
