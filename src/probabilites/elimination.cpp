@@ -100,9 +100,13 @@ Loi Elimination::vers_enfant(const UnionArbre& u, int enfant) {
 Loi Elimination::vers_parent(const UnionArbre& u, bool premier) {
     const int n = static_cast<int>(&u - arbre_.unions.data());
     const Loi& autre = message_individu(premier ? u.second : u.premier, n);
+    const Loi& vu = arbre_.indices[premier ? u.premier : u.second];
     Loi l(arbre_.nb_etats, 0);
+    // A genotype that the parent cannot have is multiplied by zero wherever the message is
+    // used: its children are not gone through (a mother "XD,Y" would make the crossing draw
+    // without end).
     for (int x = 0; x < arbre_.nb_etats; ++x)
-        for (int y = 0; y < arbre_.nb_etats; ++y) {
+        for (int y = 0; y < arbre_.nb_etats && sgn(vu[x]) != 0; ++y) {
             if (sgn(autre[y]) == 0) continue;
             const int a = premier ? x : y, b = premier ? y : x;
             mpq_class poids = autre[y];

@@ -202,71 +202,92 @@ void MoteurProbabilites::elague(Possibles& possibles) {
     }
 }
 
-void MoteurProbabilites::prepare(const Oubli& oubli) {
-    Vu vu = ce_qui_est_vu(oubli);
-    const std::size_t n = famille_.individus.size();
-    std::vector<SexeVu> sexes;
-    for (const IndividuVu& ind : famille_.individus)
-        sexes.push_back(ind.sexe);
-    // Per gene and individual, the genotypes that the prior and what is seen allow.
-    std::vector<std::vector<std::vector<int>>> possibles(espaces_.size());
-    std::vector<GenotypesParent> references(n);
+// Per gene and individual, the genotypes that the prior and what is seen allow.
+MoteurProbabilites::Possibles MoteurProbabilites::genotypes_permis(const Vu& vu) const {
+    Possibles possibles(espaces_.size());
     for (std::size_t g = 0; g < espaces_.size(); ++g)
-        for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t i = 0; i < famille_.individus.size(); ++i) {
             possibles[g].emplace_back();
             for (int e = 0; e < espaces_[g].nb_etats(); ++e)
                 if (sgn(vu.a_priori[g][i][e]) != 0 && sgn(vu.indices[g][i][e]) != 0)
                     possibles[g][i].push_back(e);
         }
-    if (reglages_.a_priori == APriori::programme) {
-        elague(possibles);
-        for (std::size_t g = 0; g < espaces_.size(); ++g)
-            for (std::size_t i = 0; i < n; ++i) {
-                Loi& x = vu.indices[g][i];
-                std::vector<bool> garde(x.size(), false);
-                for (int e : possibles[g][i])
-                    garde[e] = true;
-                for (std::size_t e = 0; e < x.size(); ++e)
-                    if (!garde[e]) x[e] = 0;
-            }
-    }
+    return possibles;
+}
+
+// What is seen rules out, besides, every genotype that the pruning took away.
+void MoteurProbabilites::exclut_les_elagues(Vu& vu, const Possibles& possibles) const {
     for (std::size_t g = 0; g < espaces_.size(); ++g)
-        for (std::size_t i = 0; i < n; ++i)
-            if (!possibles[g][i].empty())
-                references[i][g] = espaces_[g].texte(possibles[g][i].front());
+        for (std::size_t i = 0; i < famille_.individus.size(); ++i) {
+            Loi& x = vu.indices[g][i];
+            std::vector<bool> garde(x.size(), false);
+            for (int e : possibles[g][i])
+                garde[e] = true;
+            for (std::size_t e = 0; e < x.size(); ++e)
+                if (!garde[e]) x[e] = 0;
+        }
+}
+
+// Per individual, one genotype it may have for each gene: what a parent's gene outside a
+// locus is read as.
+std::vector<GenotypesParent> MoteurProbabilites::references(const Possibles& possibles) const {
+    std::vector<GenotypesParent> r(famille_.individus.size());
+    for (std::size_t g = 0; g < espaces_.size(); ++g)
+        for (std::size_t i = 0; i < r.size(); ++i)
+            if (!possibles[g][i].empty()) r[i][g] = espaces_[g].texte(possibles[g][i].front());
+    return r;
+}
+
+// The genes of each locus: both together when the crossing links them, else one each.
+std::vector<std::vector<int>> MoteurProbabilites::groupes_de_genes(const Possibles& possibles) {
     lies_ = reglages_.a_priori == APriori::programme && espaces_.size() == 2 &&
             !genes_independants(espaces_, unions_, possibles, lois_);
+    if (lies_) return {{0, 1}};
     std::vector<std::vector<int>> groupes;
-    if (lies_)
-        groupes = {{0, 1}};
-    else
-        for (std::size_t g = 0; g < espaces_.size(); ++g)
-            groupes.push_back({static_cast<int>(g)});
-    loci_.clear();
-    for (const std::vector<int>& genes : groupes) {
-        auto l = std::make_unique<Locus>();
-        l->genes = genes;
-        l->arbre.sexes = sexes;
-        l->arbre.unions = unions_;
-        for (std::size_t i = 0; i < n; ++i) {
-            Loi p = vu.a_priori[genes[0]][i], x = vu.indices[genes[0]][i];
-            if (genes.size() == 2) {
-                p = produit(p, vu.a_priori[genes[1]][i]);
-                x = produit(x, vu.indices[genes[1]][i]);
-            }
-            l->arbre.a_priori.push_back(std::move(p));
-            l->arbre.indices.push_back(std::move(x));
+    for (std::size_t g = 0; g < espaces_.size(); ++g)
+        groupes.push_back({static_cast<int>(g)});
+    return groupes;
+}
+
+std::unique_ptr<MoteurProbabilites::Locus>
+MoteurProbabilites::cree_locus(const std::vector<int>& genes, const Vu& vu,
+                               const std::vector<GenotypesParent>& references) {
+    auto l = std::make_unique<Locus>();
+    l->genes = genes;
+    for (const IndividuVu& ind : famille_.individus)
+        l->arbre.sexes.push_back(ind.sexe);
+    l->arbre.unions = unions_;
+    for (std::size_t i = 0; i < famille_.individus.size(); ++i) {
+        Loi p = vu.a_priori[genes[0]][i], x = vu.indices[genes[0]][i];
+        if (genes.size() == 2) {
+            p = produit(p, vu.a_priori[genes[1]][i]);
+            x = produit(x, vu.indices[genes[1]][i]);
         }
-        l->arbre.nb_etats = static_cast<int>(l->arbre.indices.front().size());
-        if (reglages_.a_priori == APriori::population)
-            l->transmission =
-                std::make_unique<TransmissionPopulation>(espaces_[genes[0]], l->arbre.sexes);
-        else
-            l->transmission =
-                std::make_unique<TransmissionProgramme>(espaces_, genes, references, lois_);
-        l->elimination = std::make_unique<Elimination>(l->arbre, *l->transmission);
-        loci_.push_back(std::move(l));
+        l->arbre.a_priori.push_back(std::move(p));
+        l->arbre.indices.push_back(std::move(x));
     }
+    l->arbre.nb_etats = static_cast<int>(l->arbre.indices.front().size());
+    if (reglages_.a_priori == APriori::population)
+        l->transmission =
+            std::make_unique<TransmissionPopulation>(espaces_[genes[0]], l->arbre.sexes);
+    else
+        l->transmission =
+            std::make_unique<TransmissionProgramme>(espaces_, genes, references, lois_);
+    l->elimination = std::make_unique<Elimination>(l->arbre, *l->transmission);
+    return l;
+}
+
+void MoteurProbabilites::prepare(const Oubli& oubli) {
+    Vu vu = ce_qui_est_vu(oubli);
+    Possibles possibles = genotypes_permis(vu);
+    if (reglages_.a_priori == APriori::programme) {
+        elague(possibles);
+        exclut_les_elagues(vu, possibles);
+    }
+    const std::vector<GenotypesParent> refs = references(possibles);
+    loci_.clear();
+    for (const std::vector<int>& genes : groupes_de_genes(possibles))
+        loci_.push_back(cree_locus(genes, vu, refs));
 }
 
 bool MoteurProbabilites::possible() {

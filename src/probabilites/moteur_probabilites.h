@@ -87,6 +87,13 @@ class MoteurProbabilites {
     void elague(Possibles& possibles);
     Vu ce_qui_est_vu(const Oubli& oubli) const;
     FrequencesGene frequences(const EspaceGene& gene) const;
+    Possibles genotypes_permis(const Vu& vu) const;
+    void exclut_les_elagues(Vu& vu, const Possibles& possibles) const;
+    std::vector<GenotypesParent> references(const Possibles& possibles) const;
+    std::vector<std::vector<int>> groupes_de_genes(const Possibles& possibles);
+    std::unique_ptr<Locus> cree_locus(const std::vector<int>& genes, const Vu& vu,
+                                      const std::vector<GenotypesParent>& references);
+    // The loci of the family with what is seen, one fact of it forgotten (none by default).
     void prepare(const Oubli& oubli);
     bool possible();
     std::optional<Contradiction> cherche_contradiction();

@@ -103,13 +103,45 @@ template <class Issue> class ParcoursAvecRepetitions {
 
 } // namespace detail
 
+namespace detail {
+
+// Runs counted per outcome and per number of equally likely sequences before any fraction is
+// made: one addition of fractions per outcome instead of one per run.
+template <class Issue> class Comptage {
+    static_assert(sizeof(unsigned long) >= sizeof(std::uint64_t), "GMP takes counts as long");
+
+  public:
+    // A run among sequences equally likely sequences.
+    void ajoute(const Issue& issue, std::uint64_t sequences) { ++comptes_[issue][sequences]; }
+    void ajoute(const Issue& issue, const mpz_class& sequences) {
+        reste_[issue] += mpq_class(1, sequences);
+    }
+    std::map<Issue, mpq_class> loi() const {
+        std::map<Issue, mpq_class> loi = reste_;
+        for (const auto& [issue, par_sequences] : comptes_)
+            for (const auto& [sequences, runs] : par_sequences) {
+                mpq_class p{mpz_class(static_cast<unsigned long>(runs)),
+                            mpz_class(static_cast<unsigned long>(sequences))};
+                p.canonicalize();
+                loi[issue] += p;
+            }
+        return loi;
+    }
+
+  private:
+    std::map<Issue, std::map<std::uint64_t, std::uint64_t>> comptes_;
+    std::map<Issue, mpq_class> reste_;
+};
+
+} // namespace detail
+
 template <class Issue>
 std::map<Issue, mpq_class> loi_des_issues(const std::function<Issue(const Tirage&)>& tire) {
     struct Cran {
         std::uint32_t valeur, n;
     };
     std::vector<Cran> crans;
-    std::map<Issue, mpq_class> loi;
+    detail::Comptage<Issue> comptage;
     while (true) {
         std::size_t lu = 0;
         const Tirage tirage = [&](std::uint32_t n) -> std::uint32_t {
@@ -128,14 +160,21 @@ std::map<Issue, mpq_class> loi_des_issues(const std::function<Issue(const Tirage
             std::vector<std::uint32_t> debut;
             return detail::ParcoursAvecRepetitions<Issue>(tire).loi(debut);
         }
-        mpz_class denominateur = 1;
+        std::uint64_t sequences = 1;
+        bool deborde = false;
         for (std::size_t i = 0; i < lu; ++i)
-            denominateur *= crans[i].n;
-        loi[issue] += mpq_class(1, denominateur);
+            deborde = deborde || __builtin_mul_overflow(sequences, crans[i].n, &sequences);
+        if (deborde) {
+            mpz_class grand = 1;
+            for (std::size_t i = 0; i < lu; ++i)
+                grand *= crans[i].n;
+            comptage.ajoute(issue, grand);
+        } else
+            comptage.ajoute(issue, sequences);
         crans.resize(lu);
         while (!crans.empty() && crans.back().valeur + 1 == crans.back().n)
             crans.pop_back();
-        if (crans.empty()) return loi;
+        if (crans.empty()) return comptage.loi();
         ++crans.back().valeur;
     }
 }
