@@ -26,7 +26,7 @@ ListeGenotypes decoupe_genotypes(const std::string& ligne) {
     ListeGenotypes r;
     const auto p = ligne.find(']');
     r.phenotype = p == std::string::npos ? std::string() : ligne.substr(0, p + 1);
-    std::string reste = ligne;
+    std::string_view reste = ligne;
     while (contient(reste, "(")) {
         supprime_jusqua(reste, '(');
         r.genotypes.push_back(avant(reste, ')'));
@@ -38,16 +38,16 @@ ListeGenotypes decoupe_genotypes(const std::string& ligne) {
 std::vector<Enonce> decoupe_relations(const std::string& ligne) {
     std::vector<Enonce> r;
     const auto egal = ligne.find('=');
-    std::string reste = egal == std::string::npos ? std::string() : ligne.substr(egal + 1);
-    reste = reste.substr(0, 200);
+    std::string_view reste = ligne;
+    reste = egal == std::string::npos ? std::string_view() : reste.substr(egal + 1, 200);
     bool vrai = true;
     while (contient(reste, "(")) {
         const auto ouvre = reste.find('(');
         const auto ferme = reste.find(')');
         // The group runs to the character after the first ")": its separator, "," or "/".
-        const std::string groupe = ferme == std::string::npos
-                                       ? reste.substr(ouvre)
-                                       : reste.substr(ouvre, ferme - ouvre + 2);
+        const std::string_view groupe = ferme == std::string::npos
+                                            ? reste.substr(ouvre)
+                                            : reste.substr(ouvre, ferme - ouvre + 2);
         const bool statut = vrai;
         if (contient(groupe, "/")) vrai = false;
         std::string texte;
@@ -64,18 +64,18 @@ std::vector<Enonce> decoupe_relations(const std::string& ligne) {
 
 std::vector<std::pair<std::string, int>> decoupe_couleurs(const std::string& ligne) {
     std::vector<std::pair<std::string, int>> r;
-    std::string reste = ligne;
+    std::string_view reste = ligne;
     while (contient(reste, "[")) {
         supprime_jusqua(reste, '[');
         const std::string nom = avant(reste, ']');
         supprime_jusqua(reste, ']');
         // The number stands from position 2, after the "=".
-        std::string nombre;
+        std::string_view nombre;
         const auto virgule = reste.find(',');
         if (virgule != std::string::npos)
             nombre = virgule >= 1
                          ? reste.substr(std::min<std::size_t>(1, reste.size()), virgule - 1)
-                         : std::string();
+                         : std::string_view();
         else
             nombre = reste.substr(std::min<std::size_t>(1, reste.size()), 10);
         if (auto n = entier_strict(nombre)) r.emplace_back(nom, *n);

@@ -92,9 +92,10 @@ void ChoixGenes::centre_titre() {
 void ChoixGenes::lit_banque(const std::string& nom1, const std::string& nom2) {
     const bool deux = modele.nb_genes == 2;
     const auto& lignes = banque->lignes;
+    const std::string entete1 = "{" + nom1 + "}", entete2 = "{" + nom2 + "}";
     for (std::size_t i = 0; i < lignes.size(); ++i) {
-        if (lignes[i] == "{" + nom1 + "}") lit_gene(1, i);
-        if (deux && lignes[i] == "{" + nom2 + "}") lit_gene(2, i);
+        if (lignes[i] == entete1) lit_gene(1, i);
+        if (deux && lignes[i] == entete2) lit_gene(2, i);
         if (contient(lignes[i], "#")) applique_couleurs(lignes[i]);
     }
 }

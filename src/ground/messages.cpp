@@ -1,6 +1,7 @@
 #include "ground/messages.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace orvan::msg {
@@ -8,7 +9,7 @@ namespace orvan::msg {
 namespace {
 
 // The built-in bank's gene names, comments and location statements.
-const std::array<std::pair<const char*, const char*>, 12> textes_banque{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> textes_banque{{
     {"Daltonisme d", "Colour blindness"},
     {"Groupes ABO", "ABO blood groups"},
     {"Facteur rhésus rh+ rh-", "Rhesus factor"},
@@ -27,7 +28,7 @@ const std::array<std::pair<const char*, const char*>, 12> textes_banque{{
 
 Texte texte_de_la_banque(const std::string& francais) {
     for (const auto& [fr, en] : textes_banque)
-        if (francais == fr) return {fr, en};
+        if (francais == fr) return {std::string(fr), std::string(en)};
     return Texte::tel_quel(francais);
 }
 

@@ -135,6 +135,8 @@ using Evenement =
 // The events of one log line, in the order their handlers run. A comment (a line with an
 // apostrophe) and a line no event reads give none.
 std::vector<Evenement> lit_evenements(const std::string& ligne);
+// The same into `evenements`, emptied first: a replay reads every line into one buffer.
+void lit_evenements(const std::string& ligne, std::vector<Evenement>& evenements);
 // The line that the reader reads back as this event.
 std::string ecrit_evenement(const Evenement& e);
 

@@ -45,8 +45,9 @@ bool Historique::rejoue(Progression& p) {
     const auto& lignes = journal_.lignes();
     const std::size_t nb = lignes.size();
     bool complet = true;
+    std::vector<Evenement> lus;
     for (std::size_t i = 0; complet && i < nb && i < lignes.size(); ++i) {
-        rejoue_ligne(lignes[i], relais.rejoue_evenement);
+        rejoue_ligne(lignes[i], lus, relais.rejoue_evenement);
         complet = p.avance();
     }
     relais.apres_rejeu();

@@ -4,9 +4,10 @@
 
 namespace orvan {
 
-void rejoue_ligne(const std::string& ligne,
+void rejoue_ligne(const std::string& ligne, std::vector<Evenement>& lus,
                   const std::function<void(const Evenement&)>& rejoue_evenement) {
-    for (const Evenement& e : lit_evenements(ligne))
+    lit_evenements(ligne, lus);
+    for (const Evenement& e : lus)
         rejoue_evenement(e);
 }
 

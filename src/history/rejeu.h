@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orvan {
 
-void rejoue_ligne(const std::string& ligne,
+// `lus` holds the line's events while they are replayed.
+void rejoue_ligne(const std::string& ligne, std::vector<Evenement>& lus,
                   const std::function<void(const Evenement&)>& rejoue_evenement);
 
 } // namespace orvan

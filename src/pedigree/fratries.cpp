@@ -61,7 +61,8 @@ void Arbre::decale_fratrie(int u, int delta) {
         Position& p = famille.individu(j).position;
         tab_trait[j]->left = decale_borne(tab_trait[j]->left, delta);
         p.gauche = decale_borne(p.gauche, delta);
-        projette_individu(j);
+        // Only the position changed: a long log of shifts need not rebuild the tooltips.
+        tab_shape[j]->left = p.gauche;
         tab_label[j]->left = decale_borne(tab_label[j]->left, delta);
     }
 }

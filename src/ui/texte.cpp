@@ -69,6 +69,11 @@ void supprime_jusqua(std::string& s, char c) {
     if (p != std::string::npos) s.erase(0, p + 1);
 }
 
+void supprime_jusqua(std::string_view& s, char c) {
+    const auto p = s.find(c);
+    if (p != std::string_view::npos) s.remove_prefix(p + 1);
+}
+
 int compte(std::string_view s, char c) {
     int n = 0;
     for (char x : s)

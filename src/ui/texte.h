@@ -17,6 +17,8 @@ bool contient(std::string_view s, std::string_view motif);
 std::string avant(std::string_view s, char c);
 // Deletes everything up to and including the first c; nothing when c is absent.
 void supprime_jusqua(std::string& s, char c);
+// The same on a view, which drops the front of what it shows without moving any text.
+void supprime_jusqua(std::string_view& s, char c);
 int compte(std::string_view s, char c);
 
 // A genotype hint "XD,Y//A,O" as the pupil reads it: each gene's genotype on its own line, an
