@@ -9,10 +9,10 @@ cd "$(dirname "$0")/.."
 duree="${1:-30}"
 
 # clang and its runtime (libFuzzer, the sanitizers) are needed here only; no Qt.
-paquets=(build-essential cmake nlohmann-json3-dev clang-14 libclang-rt-14-dev)
+paquets=(build-essential cmake nlohmann-json3-dev clang-14 libclang-rt-14-dev ccache)
 ./outils/installe_paquets.sh "${paquets[@]}"
 
-cmake --preset fuzz >/dev/null
+./outils/configurer.sh fuzz
 cmake --build --preset fuzz -j"$(nproc)"
 
 construit=build-fuzz/fuzz

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./outils/preparer.sh
-cmake --preset default >/dev/null
+./outils/configurer.sh default
 cmake --build --preset default -j"$(nproc)"
 exec ./build/orvan "$@"

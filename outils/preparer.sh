@@ -3,6 +3,8 @@
 set -euo pipefail
 paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
          nlohmann-json3-dev xvfb xauth desktop-file-utils appstream shared-mime-info)
+# A compiler cache, for builds after the first.
+paquets+=(ccache)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
 # Exact fractions for the probabilities.
