@@ -52,6 +52,17 @@ void BM_capture_de_la_fenetre(benchmark::State& etat) {
 }
 BENCHMARK(BM_capture_de_la_fenetre)->Unit(benchmark::kMillisecond);
 
+// The window drawn again at 1 (the screen's pixels) to 4 pixels for each of them.
+void BM_capture_a_l_echelle(benchmark::State& etat) {
+    const auto s = session_demarree();
+    const int echelle = static_cast<int>(etat.range(0));
+    for (auto _ : etat) {
+        const Capture c = capture_widget(*s->fenetre.surface(), echelle);
+        benchmark::DoNotOptimize(c.pixels.data());
+    }
+}
+BENCHMARK(BM_capture_a_l_echelle)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
+
 // The work of the command without its wait: both captures and the PDF file written.
 void BM_capture_et_pdf(benchmark::State& etat) {
     const auto s = session_demarree();
@@ -59,7 +70,8 @@ void BM_capture_et_pdf(benchmark::State& etat) {
     const QString chemin = dossier.filePath("page.pdf");
     for (auto _ : etat) {
         s->plateforme.capture(s->form);
-        const Capture page = capture_widget(*s->fenetre.surface());
+        QWidget& zone = *s->fenetre.surface();
+        const Capture page = capture_widget(zone, echelle_d_impression(zone));
         if (!ecrit_pdf(page, chemin)) etat.SkipWithError("PDF non écrit");
     }
     etat.counters["octets"] = static_cast<double>(QFileInfo(chemin).size());

@@ -67,6 +67,9 @@ void ChoixGenes::extrait_maladies() {
 
 void ChoixGenes::prepare_choix(int nb_genes) {
     second_gene->enabled = nb_genes == 2;
+    // For one gene the box ends after the first list: the second, cut by its edge, would
+    // leave a broken frame standing there.
+    second_gene->visible = nb_genes == 2;
     premier_gene->enabled = true;
     dimension_choix(nb_genes);
     modele.nb_genes = nb_genes;

@@ -151,6 +151,13 @@ inline const Texte exporter_image{"Exporter l'image", "Export the picture"};
 inline const Texte famille{"famille", "family"};
 inline const Texte filtres_image{"Image PNG (*.png);;Image SVG (*.svg);;Document PDF (*.pdf)",
                                  "PNG picture (*.png);;SVG picture (*.svg);;PDF document (*.pdf)"};
+// The PNG's pixels for one pixel of the screen, in the save dialog.
+inline const Texte echelle_png{"Échelle du PNG\u00a0:", "PNG scale:"};
+inline const Texte echelle_png_bulle{
+    "Pixels de l'image pour un pixel de l'écran\u00a0: plus grande, l'image reste nette "
+    "agrandie ou imprimée.",
+    "Pixels of the picture for each pixel of the screen: larger, the picture stays sharp "
+    "when enlarged or printed."};
 inline const Texte suffixe_image{"Le nom de l'image doit finir par .png, .svg ou .pdf.",
                                  "The picture's name must end in .png, .svg or .pdf."};
 inline const Texte image_non_ecrite{"Impossible d'écrire l'image {}\u00a0: {}.",

@@ -1,4 +1,5 @@
 #include "qt/acces_famille.h"
+#include "qt/impression_qt.h"
 
 #include "app/fenetre_principale.h"
 #include "ground/messages.h"
@@ -103,6 +104,8 @@ class AnneauFocus : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setObjectName(QStringLiteral("anneau_focus"));
+        // The keyboard's place belongs to the screen: a printed page leaves it out.
+        setProperty(hors_capture, true);
         hide();
     }
     static constexpr int marge = 6;

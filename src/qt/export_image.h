@@ -22,6 +22,8 @@ QString extension(FormatImage format);
 // How many pixels of the PNG stand for one pixel of a 96 ppi screen.
 constexpr int echelle_png_defaut = 2;
 constexpr int echelle_png_max = 8;
+// What the window's save dialog offers.
+constexpr int echelle_png_dialogue_max = 4;
 
 // Empty when the picture was written; else why not, in a sentence for the user. echelle_png is
 // brought within 1..echelle_png_max.

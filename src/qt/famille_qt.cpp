@@ -7,10 +7,13 @@
 #include "qt/fenetre_qt.h"
 #include "qt/image_famille.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -22,18 +25,55 @@ namespace orvan {
 
 namespace {
 
-std::optional<QString> dialogue_qt(QWidget* parent, const QString& nom, const Traduction& textes) {
-    QString filtre;
-    QString chemin =
-        QFileDialog::getSaveFileName(parent, texte_qt(textes(msg::exporter_image)), nom,
-                                     texte_qt(textes(msg::filtres_image)), &filtre);
-    if (chemin.isEmpty()) return std::nullopt;
+// The PNG's scale below the kind of file, offered from 1 to 4 with the picture's size in
+// pixels; it stands greyed while another kind of file is chosen.
+QComboBox* ajoute_echelle(QFileDialog& dialogue, int echelle, QSize taille,
+                          const Traduction& textes) {
+    auto* grille = qobject_cast<QGridLayout*>(dialogue.layout());
+    if (!grille) return nullptr;
+    auto* liste = new QComboBox(&dialogue);
+    liste->setObjectName(QStringLiteral("echelle_png"));
+    for (int e = 1; e <= echelle_png_dialogue_max; ++e)
+        liste->addItem(QStringLiteral("\u00d7%1   (%2 \u00d7 %3 px)")
+                           .arg(e)
+                           .arg(taille.width() * e)
+                           .arg(taille.height() * e),
+                       e);
+    liste->setCurrentIndex(std::clamp(echelle, 1, echelle_png_dialogue_max) - 1);
+    liste->setToolTip(texte_qt(textes(msg::echelle_png_bulle)));
+    auto* etiquette = new QLabel(texte_qt(textes(msg::echelle_png)), &dialogue);
+    etiquette->setBuddy(liste);
+    const int rang = grille->rowCount();
+    grille->addWidget(etiquette, rang, 0);
+    grille->addWidget(liste, rang, 1);
+    const auto suit_le_filtre = [liste](const QString& filtre) {
+        liste->setEnabled(filtre.contains(QLatin1String("*.png")));
+    };
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, liste, suit_le_filtre);
+    suit_le_filtre(dialogue.selectedNameFilter());
+    return liste;
+}
+
+std::optional<FamilleQt::ChoixImage> dialogue_qt(QWidget* parent, const QString& nom, int echelle,
+                                                 QSize taille, const Traduction& textes) {
+    // Qt's own dialog, which has room for the scale.
+    QFileDialog dialogue(parent, texte_qt(textes(msg::exporter_image)));
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setNameFilters(texte_qt(textes(msg::filtres_image)).split(QStringLiteral(";;")));
+    dialogue.setDirectory(QFileInfo(nom).absolutePath());
+    dialogue.selectFile(QFileInfo(nom).fileName());
+    const QComboBox* echelles = ajoute_echelle(dialogue, echelle, taille, textes);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    QString chemin = dialogue.selectedFiles().constFirst();
     // A name without a known extension takes that of the chosen kind of file.
     if (!format_du_fichier(chemin)) {
-        const qsizetype debut = filtre.indexOf(QLatin1String("*."));
-        chemin += filtre.mid(debut + 1, 4);
+        const QString filtre = dialogue.selectedNameFilter();
+        chemin += filtre.mid(filtre.indexOf(QLatin1String("*.")) + 1, 4);
     }
-    return chemin;
+    return FamilleQt::ChoixImage{chemin, echelles ? echelles->currentData().toInt() : echelle};
 }
 
 QRegion region(const std::vector<TexteNumero>& numeros) {
@@ -50,7 +90,9 @@ FamilleQt::FamilleQt(FenetrePrincipale& f, FenetreQt& fenetre)
     habillage_.attache(fenetre_);
     options_.restaure(f_.menus);
     fenetre_.surface()->installEventFilter(this);
-    dialogue = [this](const QString& nom) { return dialogue_qt(&fenetre_, nom, f_.textes); };
+    dialogue = [this](const QString& nom, int echelle, QSize taille) {
+        return dialogue_qt(&fenetre_, nom, echelle, taille, f_.textes);
+    };
     f_.exporte_image = [this] { exporte_depuis_menu(); };
 }
 
@@ -94,11 +136,13 @@ QString FamilleQt::nom_propose() const {
 
 void FamilleQt::exporte_depuis_menu() {
     fenetre_.actualise();
-    const auto chemin = dialogue ? dialogue(nom_propose()) : std::nullopt;
-    if (!chemin) return;
-    const auto format = format_du_fichier(*chemin);
-    const auto echec = format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)), *chemin,
-                                            *format, echelle_de_l_ecran())
+    const QSize taille = ImageFamille(f_, style_de_la_fenetre(f_)).taille();
+    const auto choix =
+        dialogue ? dialogue(nom_propose(), echelle_de_l_ecran(), taille) : std::nullopt;
+    if (!choix) return;
+    const auto format = format_du_fichier(choix->chemin);
+    const auto echec = format ? ecrit_image(ImageFamille(f_, style_de_la_fenetre(f_)),
+                                            choix->chemin, *format, choix->echelle_png)
                               : std::optional<Texte>(msg::suffixe_image);
     if (echec) f_.plateforme.erreur(*echec);
 }

@@ -8,6 +8,7 @@
 #include "qt/options_memorisees.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -27,8 +28,16 @@ class FamilleQt : public QObject {
     void actualise();
     // "Exporter l'image…": the save dialog, then the picture as the window draws it.
     void exporte_depuis_menu();
-    // The save dialog: the chosen file, nullopt when the user cancels. Replaced by the tests.
-    std::function<std::optional<QString>(const QString& nom_propose)> dialogue;
+    // What the save dialog gives: the file, and the PNG's pixels for one screen pixel.
+    struct ChoixImage {
+        QString chemin;
+        int echelle_png = 2;
+    };
+    // The save dialog, given the name and scale it proposes and the picture's size on the
+    // screen: nullopt when the user cancels. Replaced by the tests.
+    std::function<std::optional<ChoixImage>(const QString& nom_propose, int echelle_proposee,
+                                            QSize taille)>
+        dialogue;
 
     const std::vector<TexteNumero>& numeros() const { return numeros_; }
 

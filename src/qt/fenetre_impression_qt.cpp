@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-
 namespace orvan {
 
 // The captured picture, centred on its brush.
@@ -23,7 +22,8 @@ class ImageCaptureeQt : public QWidget {
         p.fillRect(rect(), couleur_qt(i_.pinceau));
         const QImage image = image_qt(i_.capture);
         if (image.isNull()) return;
-        p.drawImage((width() - image.width()) / 2, (height() - image.height()) / 2, image);
+        // At the window's size, the capture's finer pixels one for one on a screen as fine.
+        p.drawImage((width() - i_.capture.largeur) / 2, (height() - i_.capture.hauteur) / 2, image);
     }
 
   private:

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -21,6 +22,9 @@ FenetreQt::FenetreQt(Fiche& fiche)
     zone_->setWidgetResizable(true);
     zone_->setWidget(surface_);
     setCentralWidget(zone_);
+    zone_->viewport()->installEventFilter(this);
+    for (QScrollBar* barre : {zone_->horizontalScrollBar(), zone_->verticalScrollBar()})
+        connect(barre, &QScrollBar::valueChanged, this, [this] { note_partie_visible(); });
     setWindowFlag(Qt::WindowStaysOnTopHint, fiche.au_premier_plan);
     premier_plan_ = fiche.au_premier_plan;
     actualise();
@@ -80,6 +84,19 @@ void FenetreQt::etend_surface() {
     if (etendue == etendue_) return;
     etendue_ = etendue;
     surface_->setMinimumSize(etendue);
+}
+
+bool FenetreQt::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == zone_->viewport() && e->type() == QEvent::Resize) note_partie_visible();
+    return QMainWindow::eventFilter(objet, e);
+}
+
+void FenetreQt::note_partie_visible() {
+    const QPoint defilement(zone_->horizontalScrollBar()->value(),
+                            zone_->verticalScrollBar()->value());
+    const QRect vue(defilement, zone_->viewport()->size());
+    fiche_.partie_visible =
+        Fiche::PartieVisible{vue.left(), vue.top(), vue.right() + 1, vue.bottom() + 1};
 }
 
 void FenetreQt::keyPressEvent(QKeyEvent* e) {

@@ -32,9 +32,12 @@ class FenetreQt : public QMainWindow, public Relais {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
     void actualise_fenetre();
+    // Tells the core which part of the surface is in view, after a resize or a scroll.
+    void note_partie_visible();
     void etend_surface();
     Fiche& fiche_;
     QScrollArea* zone_;

@@ -10,7 +10,9 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace orvan {
 
@@ -20,29 +22,51 @@ constexpr double ppp_ecran = 96.0;
 
 } // namespace
 
-Capture capture_widget(QWidget& widget) {
-    QImage image = widget.grab().toImage();
+Capture capture_widget(QWidget& widget, int echelle) {
+    echelle = std::clamp(echelle, 1, echelle_capture_max);
     const QSize taille = widget.size();
-    if (image.size() != taille)
-        image = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image = image.convertToFormat(QImage::Format_RGB32);
+    QImage image(taille * echelle, QImage::Format_RGB32);
+    image.setDevicePixelRatio(echelle);
+    image.fill(widget.palette().color(widget.backgroundRole()));
+    std::vector<QWidget*> caches;
+    for (QWidget* enfant : widget.findChildren<QWidget*>())
+        if (enfant->isVisible() && enfant->property(hors_capture).toBool()) {
+            enfant->hide();
+            caches.push_back(enfant);
+        }
+    widget.render(&image, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    for (QWidget* enfant : caches)
+        enfant->show();
     Capture c;
-    c.largeur = image.width();
-    c.hauteur = image.height();
-    c.pixels.resize(static_cast<std::size_t>(c.largeur) * static_cast<std::size_t>(c.hauteur));
-    const std::size_t ligne = static_cast<std::size_t>(c.largeur) * sizeof(std::uint32_t);
-    for (int y = 0; y < c.hauteur; ++y)
-        std::memcpy(c.pixels.data() + static_cast<std::size_t>(y) * c.largeur,
-                    image.constScanLine(y), ligne);
+    c.largeur = taille.width();
+    c.hauteur = taille.height();
+    c.echelle = echelle;
+    const int largeur = image.width();
+    c.pixels.resize(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(image.height()));
+    const std::size_t ligne = static_cast<std::size_t>(largeur) * sizeof(std::uint32_t);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(c.pixels.data() + static_cast<std::size_t>(y) * largeur, image.constScanLine(y),
+                    ligne);
     return c;
 }
 
+int echelle_d_impression(const QWidget& widget) {
+    const int ecran = static_cast<int>(std::ceil(widget.devicePixelRatioF()));
+    return std::clamp(ecran, 2, echelle_capture_max);
+}
+
 QImage image_qt(const Capture& capture) {
-    if (capture.vide() || capture.pixels.size() < static_cast<std::size_t>(capture.largeur) *
-                                                      static_cast<std::size_t>(capture.hauteur))
+    if (capture.vide()) return {};
+    const int largeur = capture.largeur * capture.echelle;
+    const int hauteur = capture.hauteur * capture.echelle;
+    if (capture.pixels.size() <
+        static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur))
         return {};
-    return QImage(reinterpret_cast<const uchar*>(capture.pixels.data()), capture.largeur,
-                  capture.hauteur, capture.largeur * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<const uchar*>(capture.pixels.data()), largeur, hauteur,
+                 largeur * 4, QImage::Format_RGB32);
+    image.setDevicePixelRatio(capture.echelle);
+    return image;
 }
 
 void dessine_fond_impression(QPainter& p, const QRect& zone) {
@@ -61,13 +85,14 @@ bool dessine_page(QPagedPaintDevice& imprimante, const Capture& page) {
     QPainter p;
     if (!p.begin(&imprimante)) return false;
     // The whole window fills the printable width, or the height when the page is too short
-    // for that; the pixels keep their shape.
+    // for that; the pixels keep their shape. The window's size is its size on the screen,
+    // whatever the capture's scale.
     const double x = imprimante.logicalDpiX() / ppp_ecran;
     const double y = imprimante.logicalDpiY() / ppp_ecran;
-    const double echelle = std::min(imprimante.width() / (image.width() * x),
-                                    imprimante.height() / (image.height() * y));
+    const double echelle =
+        std::min(imprimante.width() / (page.largeur * x), imprimante.height() / (page.hauteur * y));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(0, 0, image.width() * x * echelle, image.height() * y * echelle), image);
+    p.drawImage(QRectF(0, 0, page.largeur * x * echelle, page.hauteur * y * echelle), image);
     return p.end();
 }
 

@@ -1,7 +1,11 @@
 #include "qt/interro_genotype_qt.h"
 
+#include "ground/messages.h"
 #include "qt/conversions_qt.h"
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -37,6 +41,23 @@ QIcon icone_aide() {
     return icone;
 }
 
+// The window manager writes the caption in its own bold face, often larger than the
+// program's and on a screen whose resolution it reads on its own, beside the window's icon and
+// buttons: a bold face of at least 14 pixels, and room for four buttons, stand for them, so
+// that either caption of the window shows whole in either language.
+int largeur_des_titres() {
+    constexpr int place_des_boutons = 4 * 24 + 16;
+    QFont police = QApplication::font();
+    police.setBold(true);
+    police.setPixelSize(std::max(QFontInfo(police).pixelSize(), 14));
+    const QFontMetrics fm(police);
+    int plus_long = 0;
+    for (const Texte* titre : {&msg::quel_genotype, &msg::cliquez_individu})
+        for (Langue l : {Langue::francais, Langue::anglais})
+            plus_long = std::max(plus_long, fm.horizontalAdvance(texte_qt(titre->dans(l))));
+    return plus_long + place_des_boutons;
+}
+
 } // namespace
 
 FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, QWidget& repere)
@@ -45,6 +66,7 @@ FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, 
     setObjectName(QString::fromStdString(fiche.nom()));
     surface_->setObjectName(QStringLiteral("surface"));
     surface_->setAutoFillBackground(true);
+    setAutoFillBackground(true);
     // A dialog border: no resizing, no help button in the caption bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -79,18 +101,22 @@ void FenetreInterroQt::actualise_fenetre() {
         caption_ = fiche_.caption;
         setWindowTitle(texte_qt(caption_));
     }
-    // The core gives the outer size; a window cut down to its caption bar keeps one line.
-    const QSize client(fiche_.width - InterroGenotype::largeur_bord,
-                       std::max(1, fiche_.height - InterroGenotype::hauteur_bord));
+    // The core gives the outer size; a window cut down to its caption bar keeps one line. The
+    // window is widened for its caption when that needs it, its controls centred in it.
+    const QSize contenu(fiche_.width - InterroGenotype::largeur_bord,
+                        std::max(1, fiche_.height - InterroGenotype::hauteur_bord));
+    const QSize client(std::max(contenu.width(), largeur_des_titres()), contenu.height());
     if (size() != client) {
         setFixedSize(client);
-        surface_->setGeometry(0, 0, client.width(), client.height());
+        surface_->setGeometry((client.width() - contenu.width()) / 2, 0, contenu.width(),
+                              contenu.height());
     }
     const QPalette pal = surface_->palette();
     if (premiere_ || pal.color(QPalette::Window) != couleur_qt(fiche_.fond)) {
         QPalette p = pal;
         p.setColor(QPalette::Window, couleur_qt(fiche_.fond));
         surface_->setPalette(p);
+        setPalette(p);
     }
     // The window manager, or the pupil, may move the window: it moves when the core moves it.
     if (premiere_ || fiche_.left != left_ || fiche_.top != top_) place();
@@ -104,7 +130,8 @@ void FenetreInterroQt::place() {
     QPoint p = repere_.mapToGlobal(QPoint(left_, top_));
     if (const QScreen* ecran = repere_.screen()) {
         const QRect r = ecran->availableGeometry();
-        const int largeur = fiche_.width, hauteur = InterroGenotype::hauteur_pleine;
+        const int largeur = std::max(fiche_.width, width() + InterroGenotype::largeur_bord);
+        const int hauteur = InterroGenotype::hauteur_pleine;
         p.setX(std::clamp(p.x(), r.left(), std::max(r.left(), r.right() + 1 - largeur)));
         p.setY(std::clamp(p.y(), r.top(), std::max(r.top(), r.bottom() + 1 - hauteur)));
     }

@@ -162,7 +162,8 @@ Capture PlateformeQt::capture(const Fiche& fenetre) {
     if (vue == vues.end() || !vue->second.zone_client) return {};
     // The widgets must show what the core holds now, in the middle of a handler.
     if (vue->second.actualise) vue->second.actualise();
-    return capture_widget(*vue->second.zone_client);
+    QWidget& zone = *vue->second.zone_client;
+    return capture_widget(zone, echelle_d_impression(zone));
 }
 
 ResultatImpression PlateformeQt::imprime(const Capture& page) {

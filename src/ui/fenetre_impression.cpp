@@ -2,6 +2,8 @@
 #include "ground/messages.h"
 #include "ui/textes_controles.h"
 
+#include <algorithm>
+
 namespace orvan {
 
 FenetreImpression::FenetreImpression(Plateforme& p) : Fiche("unit_imp"), plateforme(p) {
@@ -25,6 +27,12 @@ void FenetreImpression::place_sur(const Fiche& principale) {
 }
 
 void FenetreImpression::lance(Capture capture) {
+    // The window holds the whole picture: smaller, it would cut the picture's edges, the top of
+    // the title among them, off the printed page.
+    width = std::max(width, capture.largeur);
+    height = std::max(height, capture.hauteur);
+    image->width = width;
+    image->height = height;
     image->capture = std::move(capture);
     image->pinceau = rgb(255, 255, 255);
     resultat.reset();

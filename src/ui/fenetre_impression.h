@@ -22,7 +22,8 @@ class FenetreImpression : public Fiche {
 
     // Over the client area of the main window as it stands.
     void place_sur(const Fiche& principale);
-    // The picture received, the timer started and the window shown.
+    // The picture received, the window grown to hold all of it, the timer started and the
+    // window shown.
     void lance(Capture page);
     // Timer_imprimTimer: prints the window's own picture and closes.
     void imprime_et_ferme();

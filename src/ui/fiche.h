@@ -26,6 +26,15 @@ class Fiche {
     std::optional<Texte> texte;
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = false;
+    // The part of the window in view as the screen shows it, in the controls' coordinates, once
+    // the front end has told it: it follows the user's resizing and scrolling, while width and
+    // height stay the size the program gave. Only the floating panels keep within it; the
+    // family's layout and drawing never read it.
+    struct PartieVisible {
+        int gauche = 0, haut = 0, droite = 0, bas = 0;
+        bool operator==(const PartieVisible&) const = default;
+    };
+    std::optional<PartieVisible> partie_visible;
     bool au_premier_plan = false;
     Couleur fond = rgb(240, 240, 240);
     bool show_hint_global = true;         // the application-wide hint switch

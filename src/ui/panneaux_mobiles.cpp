@@ -25,10 +25,16 @@ void PanneauxMobiles::commence(int x, int y) {
 
 void PanneauxMobiles::depl_groupe(Controle& boite, int x, int y) {
     if (!etat.en_deplacement) return;
+    // Until the screen has said what it shows, the client area of the window's own size: its
+    // height includes the caption and menu bar, 45 pixels.
+    const Fiche::PartieVisible vue =
+        f.partie_visible.value_or(Fiche::PartieVisible{0, 0, f.width, f.height - 45});
     const std::int64_t gauche = std::int64_t{boite.left} + x - etat.souris_x;
-    if (gauche < f.width - 15 && gauche + boite.width > 15) boite.left = static_cast<int>(gauche);
+    if (gauche < vue.droite - 15 && gauche + boite.width > vue.gauche + 15)
+        boite.left = static_cast<int>(gauche);
     const std::int64_t haut = std::int64_t{boite.top} + y - etat.souris_y;
-    if (haut < f.height - 60 && haut + boite.height > 15) boite.top = static_cast<int>(haut);
+    if (haut < vue.bas - 15 && haut + boite.height > vue.haut + 15)
+        boite.top = static_cast<int>(haut);
 }
 
 } // namespace orvan

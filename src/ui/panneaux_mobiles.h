@@ -30,7 +30,7 @@ class PanneauxMobiles {
 
     void commence(int x, int y);
     // Follows the mouse at (x, y) while a drag is on; each axis is taken only while the box
-    // stays more than 15 pixels inside the window (60 from its bottom), and on its own.
+    // stays more than 15 pixels inside the part of the window in view, and on its own.
     void depl_groupe(Controle& boite, int x, int y);
     void termine() { etat.en_deplacement = false; }
 

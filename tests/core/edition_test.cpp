@@ -239,6 +239,40 @@ TEST(Panneaux, UnPanneauSArreteAQuinzePixelsDuBordMaisSuitLAutreAxe) {
     EXPECT_EQ(s.journal().size(), n);
 }
 
+// Once the screen has said which part of the window it shows, a panel keeps 15 pixels inside
+// that part, larger or smaller than the program's own 698 x 559, scrolled or not. The history
+// panel stands at 452, 40 and is 236 x 262; each row is one move from there.
+TEST(Panneaux, UnPanneauResteDansLaPartieVisibleDeLaFenetre) {
+    struct Cas {
+        Fiche::PartieVisible vue;
+        int dx, dy;
+        int left, top;
+    };
+    const Cas cas[] = {
+        // A large window: far beyond 698 x 559, up to 1185 x 885.
+        {{0, 0, 1200, 900}, 700, 800, 1152, 840},
+        {{0, 0, 1200, 900}, 740, 850, 452, 40},
+        // A small one: the left edge below 485, the top below 385.
+        {{0, 0, 500, 400}, 40, 340, 452, 380},
+        {{0, 0, 500, 400}, 30, 350, 482, 40},
+        // Scrolled to 300, 200: the right edge beyond 315, the bottom beyond 215.
+        {{300, 200, 1000, 800}, -530, -100, 452, 40},
+        {{300, 200, 1000, 800}, -130, -30, 322, 10},
+    };
+    for (const Cas& c : cas) {
+        Session s;
+        s->partie_visible = c.vue;
+        Groupe& historique = *s->historique.panneau;
+        ASSERT_EQ(historique.left, 452);
+        ASSERT_EQ(historique.top, 40);
+        presse(historique, 10, 10);
+        historique.on_mouse_move(10 + c.dx, 10 + c.dy);
+        relache(historique);
+        EXPECT_EQ(historique.left, c.left) << c.dx << ' ' << c.vue.droite;
+        EXPECT_EQ(historique.top, c.top) << c.dy << ' ' << c.vue.bas;
+    }
+}
+
 TEST(Panneaux, ChaqueElementDuTableauDeplaceSonPanneau) {
     Session s;
     FenetrePrincipale& f = *s;

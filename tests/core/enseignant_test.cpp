@@ -81,6 +81,25 @@ TEST(Enseignant, ChaqueGeneEtChaquePaire) {
     }
 }
 
+// The gene box shows only what stands inside its frame: for one gene the second list, which
+// its edge would cut into a broken frame, is not shown.
+TEST(Enseignant, LaBoiteDesGenesNeMontreQueCeQuiTientDansSonCadre) {
+    for (const bool deux : {false, true}) {
+        Session s({10, 20, 30, 400}, {"--enseignant"});
+        (deux ? s->coquille.bouton_di : s->coquille.bouton_mono)->clic();
+        const Groupe& boite = *s->genes.panneau;
+        ASSERT_TRUE(boite.visible);
+        int dedans = 0;
+        for (const auto& c : s->composants())
+            if (c->parent == &boite && c->visible) {
+                ++dedans;
+                EXPECT_LE(c->left + c->width, boite.width) << c->nom << (deux ? " (2)" : " (1)");
+            }
+        EXPECT_EQ(dedans, deux ? 4 : 3);
+        EXPECT_EQ(s->genes.second_gene->visible, deux);
+    }
+}
+
 // A family built in teacher mode replays the same without the option, draw for draw.
 TEST(Enseignant, UneFamilleDEnseignantSeRejoueSansLOption) {
     for (const bool deux : {false, true}) {

@@ -60,15 +60,18 @@ TEST(Impression, AvantLePremierClicLaPageSeFaitSurLeFondEtLImageRevient) {
     // The main window, 698 x 559, is centred on a 1024 x 768 screen at 163, 104.
     EXPECT_EQ(gauche, 167);
     EXPECT_EQ(haut, 146);
-    EXPECT_EQ(largeur, 688);
-    EXPECT_EQ(hauteur, 514);
-    EXPECT_EQ(imp.image->width, 688);
-    EXPECT_EQ(imp.image->height, 514);
+    // Placed over the client area (688 x 514 of a framed window), it grows to hold the whole
+    // capture, which the silent platform takes at the window's size: no edge of the picture,
+    // the title's top among them, is cut off the page.
+    EXPECT_EQ(largeur, 698);
+    EXPECT_EQ(hauteur, 559);
+    EXPECT_EQ(imp.image->width, 698);
+    EXPECT_EQ(imp.image->height, 559);
     EXPECT_EQ(capture_largeur, 698);
     // The page printed is the print window's own picture.
     ASSERT_EQ(s.plateforme.pages_imprimees.size(), 1u);
-    EXPECT_EQ(s.plateforme.pages_imprimees[0].largeur, 688);
-    EXPECT_EQ(s.plateforme.pages_imprimees[0].hauteur, 514);
+    EXPECT_EQ(s.plateforme.pages_imprimees[0].largeur, 698);
+    EXPECT_EQ(s.plateforme.pages_imprimees[0].hauteur, 559);
     fenetre_fermee_et_images_remises(s);
     EXPECT_TRUE(s.plateforme.questions.empty());
     EXPECT_EQ(s.journal(), journal);
@@ -112,8 +115,8 @@ TEST(Impression, SansImprimanteLaMemePageVaDansUnPdf) {
     ASSERT_EQ(s.plateforme.pdf_ecrits.size(), 1u);
     const auto& [chemin, page] = s.plateforme.pdf_ecrits[0];
     EXPECT_EQ(chemin, "/home/eleve/famille.pdf");
-    EXPECT_EQ(page.largeur, 688);
-    EXPECT_EQ(page.hauteur, 514);
+    EXPECT_EQ(page.largeur, 698);
+    EXPECT_EQ(page.hauteur, 559);
     EXPECT_EQ(page.pixels, s.plateforme.pages_imprimees.at(0).pixels);
     EXPECT_TRUE(s.plateforme.erreurs.empty());
     fenetre_fermee_et_images_remises(s);

@@ -103,6 +103,17 @@ class EditionTest : public QObject {
         QTest::mouseRelease(panneau, Qt::LeftButton, {}, QPoint(100, 4));
         QTest::mouseMove(panneau, QPoint(10, 10));
         QCOMPARE(panneau->pos(), QPoint(412, 90));
+
+        // In a window the user made larger, the panel goes as far as the window shows, past
+        // the program's own 698 x 559.
+        session_->fenetre.resize(1200, 900);
+        const auto& vue = session_->form.partie_visible;
+        QTRY_VERIFY(vue && vue->droite == session_->fenetre.zone()->viewport()->width());
+        QVERIFY(vue->droite > 1100 && vue->bas > 800);
+        QTest::mousePress(panneau, Qt::LeftButton, {}, QPoint(100, 4));
+        QTest::mouseMove(panneau, QPoint(100 + 600, 4 + 500));
+        QCOMPARE(panneau->pos(), QPoint(1012, 590));
+        QTest::mouseRelease(panneau, Qt::LeftButton, {}, QPoint(100, 4));
         QCOMPARE(session_->form.journal.lignes().size(), n);
     }
 

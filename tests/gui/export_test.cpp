@@ -15,7 +15,9 @@
 #include "qt/session_qt.h"
 #include "ui/couleurs.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
@@ -230,9 +232,9 @@ class ExportTest : public QObject {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath("famille.svg");
         QString propose;
-        session_->famille.dialogue = [&](const QString& nom) {
+        session_->famille.dialogue = [&](const QString& nom, int, QSize) {
             propose = nom;
-            return std::optional<QString>(chemin);
+            return std::optional<FamilleQt::ChoixImage>({chemin, 2});
         };
         coche(*session_->form.menus.motifs);
         session_->fenetre.traite([this] { session_->form.menus.exporter_image->clic(); });
@@ -251,7 +253,9 @@ class ExportTest : public QObject {
 
         // A folder that does not exist: the user is told, nothing is written.
         const QString absent = dossier.filePath("absent/famille.png");
-        session_->famille.dialogue = [&](const QString&) { return std::optional<QString>(absent); };
+        session_->famille.dialogue = [&](const QString&, int, QSize) {
+            return std::optional<FamilleQt::ChoixImage>({absent, 2});
+        };
         QString message;
         repond([&](QMessageBox& b) {
             message = b.text();
@@ -262,6 +266,38 @@ class ExportTest : public QObject {
         QVERIFY(message.contains("n'existe pas"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"famille.svg"});
+    }
+
+    // The save dialog offers the PNG's scale, twice the screen's pixels unless the screen is
+    // finer, greyed for another kind of file; the picture takes the scale chosen.
+    void le_dialogue_donne_lechelle_du_png() {
+        ouvre("deux_genes.gen");
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("famille.png");
+        QVariant proposee;
+        bool grisee_en_svg = false;
+        QTimer pilote;
+        pilote.setInterval(20);
+        connect(&pilote, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* echelle = d ? d->findChild<QComboBox*>("echelle_png") : nullptr;
+            auto* types = d ? d->findChild<QComboBox*>("fileTypeCombo") : nullptr;
+            if (!echelle || !types) return;
+            pilote.stop();
+            proposee = echelle->isEnabled() ? echelle->currentData() : QVariant();
+            QTest::keyClick(types, Qt::Key_Down);
+            grisee_en_svg = d->selectedNameFilter().contains("*.svg") && !echelle->isEnabled();
+            QTest::keyClick(types, Qt::Key_Up);
+            echelle->setCurrentIndex(echelle->findData(3));
+            d->selectFile(chemin);
+            static_cast<QDialog*>(d)->accept();
+        });
+        pilote.start();
+        session_->fenetre.traite([this] { session_->form.menus.exporter_image->clic(); });
+        QCOMPARE(proposee, QVariant(2));
+        QVERIFY(grisee_en_svg);
+        const ImageFamille attendue(session_->form, style_de_la_fenetre(session_->form));
+        QCOMPARE(QImage(chemin).size(), attendue.taille() * 3);
     }
 
     void les_options_sont_retenues_dune_fois_sur_lautre() {

@@ -80,6 +80,37 @@ class ImpressionTest : public QObject {
         QVERIFY(!ecrit_pdf(Capture{}, dossier.filePath("vide.pdf")));
     }
 
+    // The window is printed from a capture drawn again at twice the screen's pixels, not
+    // enlarged from them, and without the keyboard's focus ring.
+    void limpression_capture_la_fenetre_deux_fois_plus_fine() {
+        SessionQt& s = *session_;
+        QWidget& zone = *s.fenetre.surface();
+        const Capture c = s.plateforme.capture(s.form);
+        QCOMPARE(QSize(c.largeur, c.hauteur), zone.size());
+        QCOMPARE(c.echelle, 2);
+        QCOMPARE(c.pixels.size(), std::size_t(c.largeur) * std::size_t(c.hauteur) * 4);
+        const QImage image = image_qt(c);
+        QCOMPARE(image.deviceIndependentSize(), QSizeF(zone.size()));
+        int blocs_nuances = 0;
+        for (int y = 0; y + 1 < image.height(); y += 2)
+            for (int x = 0; x + 1 < image.width(); x += 2) {
+                const QRgb p = image.pixel(x, y);
+                blocs_nuances += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                                 image.pixel(x + 1, y + 1) != p;
+            }
+        // The edges of the title, the symbols and the picture's arrow fall inside pixels.
+        QVERIFY2(blocs_nuances > 500, qPrintable(QString::number(blocs_nuances)));
+
+        QWidget* anneau = zone.findChild<QWidget*>("anneau_focus");
+        QVERIFY(anneau);
+        anneau->setGeometry(s.form.arbre.tab_shape[1]->left - 6, s.form.arbre.tab_shape[1]->top - 6,
+                            47, 47);
+        anneau->show();
+        const Capture avec_anneau = s.plateforme.capture(s.form);
+        QVERIFY(anneau->isVisible());
+        QVERIFY(avec_anneau.pixels == c.pixels);
+    }
+
     void ctrl_p_sans_imprimante_propose_le_pdf_et_remet_les_images() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed here");
         SessionQt& s = *session_;
