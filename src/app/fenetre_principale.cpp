@@ -6,6 +6,7 @@
 #include "ui/textes_controles.h"
 
 #include "app/famille_vue_fenetre.h"
+#include "conseil/reglage_frequences.h"
 #include "probabilites/frequences.h"
 
 #include "app/clavier.h"
@@ -113,6 +114,9 @@ void FenetrePrincipale::relie_menus() {
     };
     relie(menus.dans_ce_programme, [a_priori] { a_priori(APriori::programme); });
     relie(menus.dans_la_population, [a_priori] { a_priori(APriori::population); });
+    relie(menus.frequences, [this] {
+        regle_frequences(plateforme, famille_vue(*this).genes, probabilites.frequences);
+    });
 }
 
 bool FenetrePrincipale::actualise_probabilites() {

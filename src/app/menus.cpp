@@ -88,6 +88,7 @@ void Menus::cree_affichage(Fiche& f) {
     dans_ce_programme = entree(f, affichage, "Danscepgm1", "Dans ce programme", 203);
     dans_ce_programme->checked = true;
     dans_la_population = entree(f, affichage, "Danslapop1", "Dans la population", 204);
+    frequences = entree(f, affichage, "Frequences1", "Fréquences des allèles…", 205);
 }
 
 void Menus::cree_options(Fiche& f) {

@@ -32,7 +32,7 @@ struct Menus {
     // The family as a table beside the pedigree; the probabilities on the pedigree, and the
     // prior they start from.
     Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
-    Menu *dans_ce_programme, *dans_la_population;
+    Menu *dans_ce_programme, *dans_la_population, *frequences;
 
   private:
     static Menu* entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag);

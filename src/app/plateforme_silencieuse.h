@@ -35,6 +35,7 @@ class PlateformeSilencieuse : public Plateforme {
     // closes is closed at once, as by its close button.
     void montre_modale(Fiche& fenetre) override;
     void montre_tableau(const DemandeTableau&) override {}
+    bool montre_formulaire(const DemandeFormulaire&) override { return false; }
     // Nothing to show, no one to cancel.
     void commence_progression(const DemandeProgression&) override {}
     bool progresse(std::size_t) override { return true; }

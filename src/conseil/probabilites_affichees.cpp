@@ -86,8 +86,9 @@ void ProbabilitesAffichees::cache_tout() {
 }
 
 void ProbabilitesAffichees::calcule(const FamilleVue& vue) {
-    if (calculee_ && calculee_->first == vue && calculee_->second == a_priori) return;
-    calculee_ = {vue, a_priori};
+    Calcul calcul{vue, a_priori, frequences};
+    if (calculee_ == calcul) return;
+    calculee_ = std::move(calcul);
     MoteurProbabilites moteur(vue, {a_priori, frequences}, lois_);
     resultat_ = moteur.calcule();
     espaces_.clear();
@@ -172,12 +173,12 @@ void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p
 
 void ProbabilitesAffichees::montre_table_bayes(int k) {
     if (!calculee_) return;
-    MoteurProbabilites moteur(calculee_->first, {a_priori, frequences}, lois_);
+    MoteurProbabilites moteur(calculee_->vue, {a_priori, frequences}, lois_);
     if (const auto c = moteur.calcule().contradiction) {
         plateforme_.avertissement(message_contradiction(*c, std::to_string(c->numero)));
         return;
     }
-    for (std::size_t g = 0; g < calculee_->first.genes.size(); ++g) {
+    for (std::size_t g = 0; g < calculee_->vue.genes.size(); ++g) {
         const auto table = moteur.table_bayes(k, static_cast<int>(g));
         if (table.empty()) continue;
         std::vector<std::vector<Texte>> cases = {{msg::genotype},
@@ -192,7 +193,7 @@ void ProbabilitesAffichees::montre_table_bayes(int k) {
             cases[3].push_back(Texte::tel_quel(fraction(c.jointe)));
             cases[4].push_back(fraction_et_pourcentage(c.a_posteriori));
         }
-        const Texte gene = msg::texte_de_la_banque(calculee_->first.genes[g].nom);
+        const Texte gene = msg::texte_de_la_banque(calculee_->vue.genes[g].nom);
         plateforme_.tableau(msg::table_de_bayes.avec({Texte::tel_quel(std::to_string(k)), gene}),
                             cases);
     }

@@ -51,7 +51,14 @@ class ProbabilitesAffichees {
 
     Plateforme& plateforme_;
     LoiEnfantProgramme lois_;
-    std::optional<std::pair<FamilleVue, APriori>> calculee_;
+    // What was computed last: the family, the prior and the frequencies.
+    struct Calcul {
+        FamilleVue vue;
+        APriori a_priori;
+        std::map<std::string, FrequencesGene> frequences;
+        bool operator==(const Calcul&) const = default;
+    };
+    std::optional<Calcul> calculee_;
     ResultatProbabilites resultat_;
     std::vector<EspaceGene> espaces_;
 };

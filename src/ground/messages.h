@@ -293,6 +293,30 @@ inline const Texte phenotype_impossible{
     "What the family shows cannot be: the phenotype [{}] of individual {} cannot come from its "
     "parents, or cannot give its children."};
 
+// The allele frequencies that a teacher sets for "Dans la population".
+inline const Texte frequences_titre{"Fréquences des allèles dans la population",
+                                    "Allele frequencies in the population"};
+inline const Texte frequences_explication{
+    "Les probabilités « Dans la population » prennent ces fréquences (équilibre de "
+    "Hardy-Weinberg). Les fréquences d'un gène font 1 en tout ; écrivez par exemple 0,08, 8 % "
+    "ou 2/25.",
+    "The probabilities \"In the population\" take these frequencies (Hardy-Weinberg "
+    "equilibrium). A gene's frequencies add up to 1; write for example 0.08, 8% or 2/25."};
+inline const Texte valeurs_par_defaut{"Valeurs par défaut", "Default values"};
+inline const Texte frequence_illisible{
+    "La fréquence de l'allèle {} ({}) n'est pas lisible : « {} ». Écrivez un nombre plus grand "
+    "que 0, par exemple 0,08, 8 % ou 2/25.",
+    "The frequency of allele {} ({}) cannot be read: \"{}\". Write a number greater than 0, for "
+    "example 0.08, 8% or 2/25."};
+inline const Texte frequences_a_ramener{
+    "Les fréquences des allèles de {} font {} en tout, au lieu de 1. Les diviser par leur somme "
+    "pour qu'elles fassent 1 ?",
+    "The allele frequencies of {} add up to {}, not 1. Divide them by their sum so that they "
+    "add up to 1?"};
+inline const Texte frequences_sans_gene{
+    "La famille n'a pas encore de gène : les fréquences se règlent pour les gènes de la famille.",
+    "The family has no gene yet: the frequencies are set for the family's genes."};
+
 // The family in words, for the screen reader, the family's table and the SVG picture.
 inline const Texte a_et_b{"{} et {}", "{} and {}"};
 inline const Texte genotype_de{"génotype {}", "genotype {}"};

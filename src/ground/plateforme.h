@@ -7,6 +7,7 @@
 #include "ground/textes.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,24 @@ struct DemandeTableau {
     std::string titre;
     std::vector<std::vector<std::string>> cases;
     std::string fermer;
+};
+
+// Fields in groups, in a dialog: each group a heading and its fields, each field a label, the
+// text it starts with and the text that the dialog's third button writes back. When OK is
+// pressed, `accepte` is asked with the fields' texts in order: true closes the dialog, false
+// keeps it open (it has told the user why).
+struct ChampFormulaire {
+    std::string libelle, texte, par_defaut;
+};
+struct GroupeFormulaire {
+    std::string titre;
+    std::vector<ChampFormulaire> champs;
+};
+struct DemandeFormulaire {
+    std::string titre, explication;
+    std::vector<GroupeFormulaire> groupes;
+    std::string ok, annuler, par_defaut;
+    std::function<bool(const std::vector<std::string>&)> accepte;
 };
 
 // A long task as the user is shown it: what is being done, the text of its cancel button (empty
@@ -108,6 +127,8 @@ class Plateforme : public MesureTexte {
     virtual void montre_modale(Fiche& fenetre) = 0;
     // A table of texts in a dialog; returns once the user has closed it.
     virtual void montre_tableau(const DemandeTableau& tableau) = 0;
+    // Fields in a dialog; true once `accepte` has taken them, false when the user cancels.
+    virtual bool montre_formulaire(const DemandeFormulaire& demande) = 0;
     // A task of many steps (ground/progression.h): the window shows its progress once it has run
     // half a second, with its cancel button; `progresse` is told how many steps are done and
     // returns false once the user has cancelled; `termine_progression` closes what was shown.

@@ -1,5 +1,7 @@
 #include "probabilites/frequences.h"
 
+#include <algorithm>
+
 namespace orvan {
 
 std::map<std::string, FrequencesGene> frequences_par_defaut() {
@@ -19,6 +21,18 @@ std::map<std::string, FrequencesGene> frequences_par_defaut() {
         // Haemophilia A: one boy in 5,000.
         {"Hémophilie h", {{"XH", f(4999, 5000)}, {"Xh", f(1, 5000)}}},
     };
+}
+
+FrequencesGene frequences_du_gene(const std::map<std::string, FrequencesGene>& frequences,
+                                  const std::string& nom, const std::vector<std::string>& alleles) {
+    const auto f = frequences.find(nom);
+    const auto connue = [&f](const std::string& a) { return f->second.count(a) != 0; };
+    if (f != frequences.end() && std::all_of(alleles.begin(), alleles.end(), connue))
+        return f->second;
+    FrequencesGene egales;
+    for (const std::string& a : alleles)
+        egales[a] = mpq_class(1, static_cast<unsigned long>(alleles.size()));
+    return egales;
 }
 
 } // namespace orvan

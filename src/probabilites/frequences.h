@@ -7,9 +7,15 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace orvan {
 
 std::map<std::string, FrequencesGene> frequences_par_defaut();
+
+// The frequencies of the gene of that name and those alleles: the map's when it has one for
+// each allele, else all alleles equally frequent.
+FrequencesGene frequences_du_gene(const std::map<std::string, FrequencesGene>& frequences,
+                                  const std::string& nom, const std::vector<std::string>& alleles);
 
 } // namespace orvan

@@ -1,5 +1,6 @@
 #include "probabilites/moteur_probabilites.h"
 
+#include "probabilites/frequences.h"
 #include "probabilites/transmissions.h"
 
 #include <algorithm>
@@ -102,19 +103,6 @@ struct MoteurProbabilites::Vu {
     std::vector<std::vector<Loi>> a_priori, indices;
 };
 
-// A gene without frequencies for all its alleles has them equally frequent.
-FrequencesGene MoteurProbabilites::frequences(const EspaceGene& gene) const {
-    const auto f = reglages_.frequences.find(gene.gene().nom);
-    const auto connue = [&f](const std::string& a) { return f->second.count(a) != 0; };
-    if (f != reglages_.frequences.end() &&
-        std::all_of(gene.alleles().begin(), gene.alleles().end(), connue))
-        return f->second;
-    FrequencesGene egales;
-    for (const std::string& a : gene.alleles())
-        egales[a] = mpq_class(1, static_cast<unsigned long>(gene.alleles().size()));
-    return egales;
-}
-
 MoteurProbabilites::Vu MoteurProbabilites::ce_qui_est_vu(const Oubli& oubli) const {
     Vu v;
     const std::size_t n = famille_.individus.size();
@@ -134,7 +122,9 @@ MoteurProbabilites::Vu MoteurProbabilites::ce_qui_est_vu(const Oubli& oubli) con
             else if (reglages_.a_priori == APriori::programme)
                 v.a_priori[g][i] = a_priori_programme(gene, ind.phenotype[g], ind.sexe);
             else {
-                v.a_priori[g][i] = a_priori_population(gene, frequences(gene), ind.sexe);
+                v.a_priori[g][i] = a_priori_population(
+                    gene, frequences_du_gene(reglages_.frequences, gene.gene().nom, gene.alleles()),
+                    ind.sexe);
             }
         }
     }

@@ -86,7 +86,6 @@ class MoteurProbabilites {
     std::vector<GenotypesParent> textes_possibles(const Possibles& possibles, int i) const;
     void elague(Possibles& possibles);
     Vu ce_qui_est_vu(const Oubli& oubli) const;
-    FrequencesGene frequences(const EspaceGene& gene) const;
     Possibles genotypes_permis(const Vu& vu) const;
     void exclut_les_elagues(Vu& vu, const Possibles& possibles) const;
     std::vector<GenotypesParent> references(const Possibles& possibles) const;

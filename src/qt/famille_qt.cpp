@@ -88,7 +88,7 @@ QRegion region(const std::vector<TexteNumero>& numeros) {
 FamilleQt::FamilleQt(FenetrePrincipale& f, FenetreQt& fenetre)
     : f_(f), fenetre_(fenetre), habillage_(f) {
     habillage_.attache(fenetre_);
-    options_.restaure(f_.menus);
+    options_.restaure(f_.menus, f_.probabilites.frequences);
     fenetre_.surface()->installEventFilter(this);
     dialogue = [this](const QString& nom, int echelle, QSize taille) {
         return dialogue_qt(&fenetre_, nom, echelle, taille, f_.textes);
@@ -102,7 +102,7 @@ FamilleQt::~FamilleQt() {
 }
 
 void FamilleQt::actualise() {
-    options_.retient(f_.menus);
+    options_.retient(f_.menus, f_.probabilites.frequences);
     auto numeros = textes_de_numerotation(f_, style_de_la_fenetre(f_));
     if (numeros == numeros_) return;
     // Only where a number was or now stands.

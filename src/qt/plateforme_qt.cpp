@@ -4,6 +4,7 @@
 #include "qt/aide_qt.h"
 #include "qt/conversions_qt.h"
 #include "qt/exemples_qt.h"
+#include "qt/formulaire_qt.h"
 #include "qt/impression_qt.h"
 #include "qt/tableau_qt.h"
 #include "ui/fiche.h"
@@ -85,6 +86,11 @@ bool PlateformeQt::montre_question(const BoiteMessage& b) {
 void PlateformeQt::montre_avertissement(const BoiteMessage& b) {
     prepare_dialogue();
     boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool PlateformeQt::montre_formulaire(const DemandeFormulaire& demande) {
+    prepare_dialogue();
+    return montre_formulaire_qt(fenetre_, demande);
 }
 
 void PlateformeQt::montre_tableau(const DemandeTableau& tableau) {

@@ -33,6 +33,7 @@ class PlateformeQt : public Plateforme {
     bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
     void montre_modale(Fiche& fenetre) override;
     void montre_tableau(const DemandeTableau& tableau) override;
+    bool montre_formulaire(const DemandeFormulaire& demande) override;
     void commence_progression(const DemandeProgression& demande) override;
     bool progresse(std::size_t faits) override;
     void termine_progression() override;

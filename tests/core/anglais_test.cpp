@@ -120,6 +120,12 @@ class Releve {
                 for (const auto& c : ligne)
                     texte("case de tableau", c);
         }
+        for (const DemandeFormulaire& d : p.formulaires) {
+            for (const auto& t : {d.titre, d.explication, d.ok, d.annuler, d.par_defaut})
+                texte("formulaire", t);
+            for (const GroupeFormulaire& g : d.groupes)
+                texte("groupe de formulaire", g.titre);
+        }
         for (const DemandeAide& a : p.demandes_aide) {
             texte("aide", a.page);
             texte("aide", a.titre);
@@ -192,6 +198,10 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
             break;
         }
     s->menus.probabilites->clic();
+    // The allele frequencies: a text that is no number, then a sum to bring back to 1.
+    s.plateforme.formulaires_remplis = {{"x", "1"}, {"1", "1"}};
+    s.plateforme.reponses = {false};
+    s->menus.frequences->clic();
 
     // Both exercises, the question window asked, marked and its help.
     s->menus.exercice_alleles->clic();
@@ -282,9 +292,11 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "on X",
                                 "file:deux_genes_marques.gen",
                                 "Click on an individual",
-                                "Posterior"})
+                                "Posterior",
+                                "Default values"})
         EXPECT_TRUE(vus.count(attendu)) << attendu;
-    EXPECT_EQ(s.plateforme.questions.size(), 3u);
+    // Three of the walk's boxes, and the frequencies' sum to bring back to 1.
+    EXPECT_EQ(s.plateforme.questions.size(), 4u);
     EXPECT_EQ(s.plateforme.erreurs.size(), 4u);
 }
 

@@ -85,6 +85,19 @@ class PlateformeTest : public PlateformeSilencieuse {
 
     void montre_tableau(const DemandeTableau& tableau) override { tableaux.push_back(tableau); }
     std::vector<DemandeTableau> tableaux;
+    // A dialog of fields: the user presses OK with each queued set of texts in turn until one
+    // is taken; with none left, Cancel.
+    bool montre_formulaire(const DemandeFormulaire& d) override {
+        formulaires.push_back(d);
+        while (!formulaires_remplis.empty()) {
+            const std::vector<std::string> textes = std::move(formulaires_remplis.front());
+            formulaires_remplis.pop_front();
+            if (d.accepte(textes)) return true;
+        }
+        return false;
+    }
+    std::vector<DemandeFormulaire> formulaires;
+    std::deque<std::vector<std::string>> formulaires_remplis;
     // A long task: its progress is recorded, and the user presses its cancel button once
     // `annulation_a` steps are done (once).
     void commence_progression(const DemandeProgression& d) override {
