@@ -116,7 +116,7 @@ void FenetrePrincipale::relie_menus() {
 }
 
 bool FenetrePrincipale::actualise_probabilites() {
-    return probabilites.actualise(famille_vue(*this), arbre.tab_shape);
+    return probabilites.actualise(famille_vue(*this), arbre.tab_shape, arbre.tab_vertic);
 }
 
 } // namespace orvan

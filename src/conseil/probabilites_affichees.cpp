@@ -41,6 +41,21 @@ void ecarte(const std::array<Label*, max_individus + 1>& textes) {
     }
 }
 
+// A couple's line down to its children that runs through a text under one of the two: the
+// text moves to its symbol's side of the line, where nothing crosses it.
+void degage(Label& t, const Forme& symbole, const std::array<Panel*, max_unions + 1>& verticales) {
+    for (const Panel* v : verticales) {
+        if (!v || !v->affiche()) continue;
+        const bool croise = t.left < v->right() && v->left < t.right() && t.top < v->bottom() &&
+                            v->top < t.bottom();
+        if (!croise) continue;
+        if (symbole.left + symbole.width / 2 < v->left + v->width / 2)
+            t.left = v->left - 2 - t.width;
+        else
+            t.left = v->right() + 2;
+    }
+}
+
 } // namespace
 
 void ProbabilitesAffichees::cree_controles(Fiche& f) {
@@ -84,9 +99,10 @@ void ProbabilitesAffichees::calcule(const FamilleVue& vue) {
 }
 
 bool ProbabilitesAffichees::actualise(const FamilleVue& vue,
-                                      const std::array<Forme*, max_individus + 2>& symboles) {
+                                      const std::array<Forme*, max_individus + 2>& symboles,
+                                      const std::array<Panel*, max_unions + 1>& verticales) {
     const std::string avant = apparence();
-    place(vue, symboles);
+    place(vue, symboles, verticales);
     return apparence() != avant;
 }
 
@@ -104,15 +120,17 @@ std::string ProbabilitesAffichees::apparence() const {
 }
 
 void ProbabilitesAffichees::place(const FamilleVue& vue,
-                                  const std::array<Forme*, max_individus + 2>& symboles) {
+                                  const std::array<Forme*, max_individus + 2>& symboles,
+                                  const std::array<Panel*, max_unions + 1>& verticales) {
     cache_tout();
     if (!montrees || vue.individus.empty()) return;
     calcule(vue);
     if (resultat_.contradiction) return;
     for (std::size_t i = 0; i < resultat_.individus.size(); ++i) {
         const int k = vue.individus[i].numero;
-        montre_individu(k, resultat_.individus[i], vue.individus[i].sexe,
-                        *symboles[static_cast<std::size_t>(k)]);
+        const Forme& symbole = *symboles[static_cast<std::size_t>(k)];
+        montre_individu(k, resultat_.individus[i], vue.individus[i].sexe, symbole);
+        degage(*textes[static_cast<std::size_t>(k)], symbole, verticales);
     }
     ecarte(textes);
 }

@@ -23,9 +23,11 @@ class ProbabilitesAffichees {
     void cree_controles(Fiche& f);
 
     // After each event: the texts and dots follow the family as the pupil sees it, under the
-    // symbols where they now stand. A contradiction is said once, naming the individual.
-    // Returns whether a text or a dot changed.
-    bool actualise(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles);
+    // symbols where they now stand, clear of the couples' lines down to their children. A
+    // contradiction is said once, naming the individual. Returns whether a text or a dot
+    // changed.
+    bool actualise(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles,
+                   const std::array<Panel*, max_unions + 1>& verticales);
     // The Bayes table of individual k, each gene in turn, in a dialog.
     void montre_table_bayes(int k);
 
@@ -41,7 +43,8 @@ class ProbabilitesAffichees {
   private:
     void calcule(const FamilleVue& vue);
     void cache_tout();
-    void place(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles);
+    void place(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles,
+               const std::array<Panel*, max_unions + 1>& verticales);
     // What the texts and dots show, to tell a change.
     std::string apparence() const;
     void montre_individu(int k, const ProbabilitesIndividu& p, SexeVu sexe, const Forme& symbole);

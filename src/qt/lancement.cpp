@@ -20,8 +20,10 @@ int lance_interface(int argc, char** argv, const std::vector<std::string>& argum
     charge_ressources();
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvan.Orvan"));
     QIcon icone;
-    // With its size given, a picture is read only when a size of it is drawn.
-    for (const int taille : {32, 64, 256})
+    // The title bar and the task switcher draw the window's icon at 64 pixels at most; the
+    // desktop's launchers take the installed theme's icons. Each picture added here is decoded
+    // at start-up, and the 256-pixel one costs more than the two others together.
+    for (const int taille : {32, 64})
         icone.addFile(QStringLiteral(":/icones/orvan-%1.png").arg(taille), QSize(taille, taille));
     QApplication::setWindowIcon(icone);
     prepare_application();

@@ -30,6 +30,15 @@ TEST(ProbabilitesFenetre, LesPorteusesSousLesSymbolesEtLaTableDeBayesDUnePersonn
         EXPECT_FALSE(s->probabilites.points[10]->visible);
         EXPECT_FALSE(s->probabilites.textes[1]->visible);
         EXPECT_EQ(s->probabilites.textes[10]->top, s->arbre.tab_shape[10]->bottom() + 2);
+        // Individual 3's couple has its line down to its children beside her: her text stands
+        // clear of it, as does every text of every line.
+        for (const Label* t : s->probabilites.textes)
+            for (const Panel* v : s->arbre.tab_vertic)
+                if (t && t->affiche() && v->affiche()) {
+                    EXPECT_TRUE(t->right() <= v->left || v->right() <= t->left ||
+                                t->bottom() <= v->top || v->bottom() <= t->top)
+                        << t->nom << " " << v->nom;
+                }
     }
     s->probabilites.textes[10]->on_mouse_down(Bouton::gauche, 1, 1);
     ASSERT_EQ(s.plateforme.tableaux.size(), 1u);
