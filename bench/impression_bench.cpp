@@ -63,20 +63,21 @@ void BM_capture_a_l_echelle(benchmark::State& etat) {
 }
 BENCHMARK(BM_capture_a_l_echelle)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 
-// The work of the command without its wait: both captures and the PDF file written.
+// The work of the command without its wait: both captures and the PDF file written, at the
+// screen's pixels (1) and at the print's scale (2 on a screen of ratio 1).
 void BM_capture_et_pdf(benchmark::State& etat) {
     const auto s = session_demarree();
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("page.pdf");
+    const int echelle = static_cast<int>(etat.range(0));
     for (auto _ : etat) {
-        s->plateforme.capture(s->form);
-        QWidget& zone = *s->fenetre.surface();
-        const Capture page = capture_widget(zone, echelle_d_impression(zone));
+        capture_widget(*s->fenetre.surface(), echelle);
+        const Capture page = capture_widget(*s->fenetre.surface(), echelle);
         if (!ecrit_pdf(page, chemin)) etat.SkipWithError("PDF non écrit");
     }
     etat.counters["octets"] = static_cast<double>(QFileInfo(chemin).size());
 }
-BENCHMARK(BM_capture_et_pdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_capture_et_pdf)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The command as the pupil gives it: from the click to the file written.
 void BM_commande_imprimer_en_pdf(benchmark::State& etat) {

@@ -3,6 +3,7 @@
 #include "qt/conversions_qt.h"
 #include "qt/impression_qt.h"
 #include "qt/minuterie_qt.h"
+#include "qt/progression_qt.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -42,6 +43,7 @@ FenetreImpressionQt::FenetreImpressionQt(FenetreImpression& fiche, const Fiche& 
 }
 
 void FenetreImpressionQt::traite(const std::function<void()>& gestionnaire) {
+    if (ProgressionQt::une_tache_montree()) return;
     // On an error the window closes all the same: it must not stay over the main window.
     if (!execute_gestionnaire(this, gestionnaire)) fiche_.ferme();
     actualise();

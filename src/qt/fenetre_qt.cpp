@@ -1,6 +1,7 @@
 #include "qt/fenetre_qt.h"
 
 #include "qt/conversions_qt.h"
+#include "qt/progression_qt.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -31,6 +32,7 @@ FenetreQt::FenetreQt(Fiche& fiche)
 }
 
 void FenetreQt::traite(const std::function<void()>& gestionnaire) {
+    if (ProgressionQt::une_tache_montree()) return;
     execute_gestionnaire(this, gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();

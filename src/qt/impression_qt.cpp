@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -19,12 +20,21 @@ namespace orvan {
 namespace {
 
 constexpr double ppp_ecran = 96.0;
+// A window spread far beyond the screen (a sibship dragged to the bound of positions) is
+// captured less finely rather than not at all.
+constexpr std::int64_t pixels_capture_max = std::int64_t{64} << 20;
+
+std::int64_t pixels(QSize taille, int echelle) {
+    return std::int64_t{taille.width()} * taille.height() * echelle * echelle;
+}
 
 } // namespace
 
 Capture capture_widget(QWidget& widget, int echelle) {
     echelle = std::clamp(echelle, 1, echelle_capture_max);
     const QSize taille = widget.size();
+    while (echelle > 1 && pixels(taille, echelle) > pixels_capture_max)
+        --echelle;
     QImage image(taille * echelle, QImage::Format_RGB32);
     image.setDevicePixelRatio(echelle);
     image.fill(widget.palette().color(widget.backgroundRole()));
@@ -57,11 +67,11 @@ int echelle_d_impression(const QWidget& widget) {
 }
 
 QImage image_qt(const Capture& capture) {
-    if (capture.vide()) return {};
+    if (capture.vide() || capture.echelle > echelle_capture_max) return {};
     const int largeur = capture.largeur * capture.echelle;
     const int hauteur = capture.hauteur * capture.echelle;
-    if (capture.pixels.size() <
-        static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur))
+    if (static_cast<std::int64_t>(capture.pixels.size()) <
+        pixels(QSize(capture.largeur, capture.hauteur), capture.echelle))
         return {};
     QImage image(reinterpret_cast<const uchar*>(capture.pixels.data()), largeur, hauteur,
                  largeur * 4, QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
+#include "qt/progression_qt.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -78,6 +79,7 @@ FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, 
 }
 
 void FenetreInterroQt::traite(const std::function<void()>& gestionnaire) {
+    if (ProgressionQt::une_tache_montree()) return;
     execute_gestionnaire(this, gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();

@@ -67,10 +67,15 @@ void ProgressionQt::montre() {
     dialogue_->setWindowModality(Qt::ApplicationModal);
     dialogue_->setMinimumWidth(320);
     QCoreApplication::instance()->installEventFilter(this);
+    montree_ = true;
+    ++taches_montrees_;
     dialogue_->show();
 }
 
 void ProgressionQt::termine() {
+    // Counted apart from the dialog, which its parent window may have deleted.
+    if (montree_) --taches_montrees_;
+    montree_ = false;
     if (!dialogue_) return;
     QCoreApplication::instance()->removeEventFilter(this);
     delete dialogue_;

@@ -3,9 +3,11 @@
 
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
+#include "qt/fenetre_qt.h"
 #include "qt/menus_qt.h"
 #include "qt/minuterie_qt.h"
 #include "qt/plateforme_qt.h"
+#include "ui/fiche.h"
 
 #include <QAbstractButton>
 #include <QDateTime>
@@ -156,7 +158,8 @@ class PlateformeQtTest : public QObject {
     }
 
     // A long task shows nothing for half a second, then its text, its progress and its cancel
-    // button, which stops it; the program's timers wait while it shows.
+    // button, which stops it; the program's timers wait while it shows, and a window runs no
+    // handler that reaches it by another road than the mouse (a screen reader's action).
     void la_progression_se_montre_apres_une_demi_seconde_et_sannule() {
         PlateformeQt p;
         Minuterie minuterie("Timer1");
@@ -182,6 +185,11 @@ class PlateformeQtTest : public QObject {
         QThread::msleep(60);
         QVERIFY(p.progresse(120));
         QCOMPARE(relais.ticks, 0);
+        Fiche fiche("Form1");
+        FenetreQt fenetre(fiche);
+        int gestionnaires = 0;
+        fenetre.traite([&] { ++gestionnaires; });
+        QCOMPARE(gestionnaires, 0);
 
         annuler->click();
         QThread::msleep(60);
@@ -189,6 +197,8 @@ class PlateformeQtTest : public QObject {
         p.termine_progression();
         QVERIFY(!progression_montree());
         QTRY_VERIFY(relais.ticks > 0);
+        fenetre.traite([&] { ++gestionnaires; });
+        QCOMPARE(gestionnaires, 1);
 
         // A task that cannot be cancelled shows no button.
         p.commence_progression({"Retour à la famille d'avant…", "", 10});
