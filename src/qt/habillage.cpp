@@ -3,14 +3,22 @@
 #include "app/fenetre_principale.h"
 #include "qt/dessin_famille.h"
 
-#include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace orvan {
 
 namespace {
 
-constexpr const char* propriete = "orvan_habillage";
+// The windows that have one; a widget asks at each pass of the mirror, so a property lookup by
+// name (a search through the window's dynamic properties) was too slow.
+std::vector<std::pair<const QWidget*, const Habillage*>>& habillages() {
+    static std::vector<std::pair<const QWidget*, const Habillage*>> h;
+    return h;
+}
 
 } // namespace
 
@@ -19,18 +27,21 @@ Motif Habillage::motif(const Controle& c) const {
 }
 
 void Habillage::attache(QWidget& fenetre) const {
-    fenetre.setProperty(propriete, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+    detache(fenetre);
+    habillages().emplace_back(&fenetre, this);
 }
 
 void Habillage::detache(QWidget& fenetre) {
-    fenetre.setProperty(propriete, QVariant());
+    auto& h = habillages();
+    h.erase(std::remove_if(h.begin(), h.end(), [&](const auto& e) { return e.first == &fenetre; }),
+            h.end());
 }
 
 const Habillage* Habillage::de(const QWidget& w) {
     const QWidget* fenetre = w.window();
-    if (!fenetre) return nullptr;
-    const QVariant v = fenetre->property(propriete);
-    return v.isValid() ? reinterpret_cast<const Habillage*>(v.value<quintptr>()) : nullptr;
+    for (const auto& [f, habillage] : habillages())
+        if (f == fenetre) return habillage;
+    return nullptr;
 }
 
 } // namespace orvan

@@ -24,7 +24,7 @@ QString organisation() {
 // Only the genes whose frequencies differ from the program's are kept: a gene set back to
 // its defaults follows the program's.
 std::string frequences_changees(const OptionsMemorisees::Frequences& f) {
-    const auto defaut = frequences_par_defaut();
+    static const auto defaut = frequences_par_defaut();
     OptionsMemorisees::Frequences changees;
     for (const auto& [gene, frequences] : f)
         if (const auto d = defaut.find(gene); d == defaut.end() || d->second != frequences)

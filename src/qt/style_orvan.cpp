@@ -9,7 +9,45 @@
 #include <QStyleOptionGroupBox>
 #include <QTranslator>
 
+#include <limits>
+#include <utility>
+
 namespace orvan {
+
+namespace {
+
+constexpr int loin = std::numeric_limits<int>::max() - 1;
+constexpr std::pair sans_trou{loin, loin};
+
+// A one-pixel outline of r whose corners are cut by one pixel; its top line leaves out the columns
+// of trou. Filled rectangles: lines through the paint event's clip are slower to draw.
+void trace_cadre(QPainter* p, QRect r, QColor couleur, std::pair<int, int> trou) {
+    const int g = r.left(), h = r.top(), d = r.right(), b = r.bottom();
+    const auto trait = [&](int x1, int y1, int x2, int y2) {
+        if (x1 <= x2 && y1 <= y2) p->fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), couleur);
+    };
+    trait(g + 2, h, std::min(trou.first - 1, d - 2), h);
+    trait(std::max(trou.second + 1, g + 2), h, d - 2, h);
+    trait(g + 2, b, d - 2, b);
+    trait(g, h + 2, g, b - 2);
+    trait(d, h + 2, d, b - 2);
+    for (const QPoint c :
+         {QPoint(g + 1, h + 1), QPoint(d - 1, h + 1), QPoint(g + 1, b - 1), QPoint(d - 1, b - 1)})
+        trait(c.x(), c.y(), c.x(), c.y());
+}
+
+// The etched frame of a group box exactly on the rectangle given, as the caption's place depends
+// on it: a light line one pixel down and right of a dark one. An antialiased rounded outline
+// clipped around the caption was most of the cost of showing a panel.
+void dessine_cadre(QPainter* p, const QRect& rect, const QPalette& palette,
+                   std::pair<int, int> trou = sans_trou) {
+    const QColor fond = palette.window().color();
+    const QRect r = rect.adjusted(0, 0, -1, -1);
+    trace_cadre(p, r.translated(1, 1), fond.lighter(125), trou);
+    trace_cadre(p, r, fond.darker(150), trou);
+}
+
+} // namespace
 
 StyleOrvan::StyleOrvan() : QProxyStyle() {}
 
@@ -23,6 +61,8 @@ QRect StyleOrvan::subControlRect(ComplexControl cc, const QStyleOptionComplex* o
     switch (sc) {
     case SC_GroupBoxFrame:
         return cadre;
+    case SC_GroupBoxCheckBox:
+        return {};
     case SC_GroupBoxContents:
         return g->rect.adjusted(2, ligne, -2, -2);
     case SC_GroupBoxLabel: {
@@ -41,17 +81,7 @@ void StyleOrvan::drawPrimitive(PrimitiveElement pe, const QStyleOption* opt, QPa
         QProxyStyle::drawPrimitive(pe, opt, p, w);
         return;
     }
-    // An etched line exactly on the rectangle given, as the caption's place depends on it.
-    p->save();
-    p->setRenderHint(QPainter::Antialiasing);
-    p->setBrush(Qt::NoBrush);
-    const QColor fond = opt->palette.window().color();
-    const QRectF r = QRectF(opt->rect).adjusted(0.5, 0.5, -1.5, -1.5);
-    p->setPen(fond.lighter(125));
-    p->drawRoundedRect(r.translated(1, 1), 3, 3);
-    p->setPen(fond.darker(150));
-    p->drawRoundedRect(r, 3, 3);
-    p->restore();
+    dessine_cadre(p, opt->rect, opt->palette);
 }
 
 void StyleOrvan::drawComplexControl(ComplexControl cc, const QStyleOptionComplex* opt, QPainter* p,
@@ -62,13 +92,12 @@ void StyleOrvan::drawComplexControl(ComplexControl cc, const QStyleOptionComplex
         return;
     }
     // The frame, broken where the caption stands, then the caption.
-    QStyleOptionGroupBox cadre(*g);
-    cadre.subControls &= ~SC_GroupBoxLabel;
     const QRect titre = subControlRect(cc, g, SC_GroupBoxLabel, w);
-    p->save();
-    if (!titre.isEmpty()) p->setClipRegion(QRegion(g->rect) - QRegion(titre.adjusted(-3, 0, 3, 0)));
-    QProxyStyle::drawComplexControl(cc, &cadre, p, w);
-    p->restore();
+    if (g->subControls & SC_GroupBoxFrame) {
+        const auto trou =
+            titre.isEmpty() ? sans_trou : std::pair{titre.left() - 3, titre.right() + 3};
+        dessine_cadre(p, subControlRect(cc, g, SC_GroupBoxFrame, w), g->palette, trou);
+    }
     if (titre.isEmpty() || !(g->subControls & SC_GroupBoxLabel)) return;
     QStyleOptionGroupBox etiquette(*g);
     etiquette.subControls = SC_GroupBoxLabel;

@@ -52,7 +52,14 @@ void LabelQt::actualise() {
 
 QRect LabelQt::geometrie() const {
     if (!l_.reste_dans) return Reflet::geometrie();
-    return dispose_etiquette(l_, texte_qt(l_.caption), police_qt(l_.police)).zone;
+    const Controle& s = *l_.reste_dans;
+    CleZone cle{l_.caption, l_.police, QRect(l_.left, l_.top, l_.width, l_.height),
+                QRect(s.left, s.top, s.width, s.height)};
+    if (cle_zone_ != cle) {
+        zone_ = dispose_etiquette(l_, texte_qt(l_.caption), police_qt(l_.police)).zone;
+        cle_zone_ = std::move(cle);
+    }
+    return zone_;
 }
 
 void LabelQt::paintEvent(QPaintEvent*) {

@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 namespace orvan {
 
 class FormeQt : public AvecSouris<QWidget>, public Reflet {
@@ -45,9 +47,24 @@ class LabelQt : public AvecSouris<QWidget>, public Reflet {
     void paintEvent(QPaintEvent*) override;
 
   private:
+    // What the zone of a label that stays inside its symbol depends on.
+    struct CleZone {
+        std::string caption;
+        Police police;
+        QRect label, symbole;
+        bool operator==(const CleZone& autre) const {
+            return caption == autre.caption && police.taille == autre.police.taille &&
+                   police.gras == autre.police.gras && label == autre.label &&
+                   symbole == autre.symbole;
+        }
+    };
+
     const Label& l_;
     std::string caption_;
     AspectEtiquette aspect_;
+    // Measuring the text was most of a pass of the mirror: the zone is kept until its key changes.
+    mutable std::optional<CleZone> cle_zone_;
+    mutable QRect zone_;
 };
 
 class PanelQt : public AvecSouris<QWidget>, public Reflet {
