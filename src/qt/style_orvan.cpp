@@ -3,12 +3,14 @@
 #include "qt/conversions_qt.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QTranslator>
 
+#include <array>
 #include <limits>
 #include <utility>
 
@@ -108,6 +110,31 @@ int StyleOrvan::pixelMetric(PixelMetric m, const QStyleOption* opt, const QWidge
     if (m == PM_IndicatorWidth || m == PM_IndicatorHeight) return 12;
     if (m == PM_CheckBoxLabelSpacing) return 2;
     return QProxyStyle::pixelMetric(m, opt, w);
+}
+
+QIcon StyleOrvan::standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const {
+    // Each menu bar asks for its overflow arrows when it is made, and Qt reads them with a guess
+    // of their format, which loads every image plugin at start-up. They are read here as the
+    // PNG files they are.
+    if (sp == SP_ToolBarHorizontalExtensionButton || sp == SP_ToolBarVerticalExtensionButton) {
+        const bool horizontale = sp == SP_ToolBarHorizontalExtensionButton;
+        const Qt::LayoutDirection sens = opt ? opt->direction : QGuiApplication::layoutDirection();
+        const QString nom = !horizontale              ? QStringLiteral("v-%1")
+                            : sens == Qt::RightToLeft ? QStringLiteral("h-rtl-%1")
+                                                      : QStringLiteral("h-%1");
+        QIcon icone;
+        for (const int taille : horizontale ? std::array{8, 16, 32} : std::array{5, 10, 20}) {
+            QImageReader lecteur(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1.png")
+                    .arg(nom.arg(taille)),
+                "png");
+            lecteur.setAutoDetectImageFormat(false);
+            if (const QImage image = lecteur.read(); !image.isNull())
+                icone.addPixmap(QPixmap::fromImage(image));
+        }
+        if (!icone.isNull()) return icone;
+    }
+    return QProxyStyle::standardIcon(sp, opt, w);
 }
 
 void prepare_application() {

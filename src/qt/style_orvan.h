@@ -19,6 +19,7 @@ class StyleOrvan : public QProxyStyle {
                             const QWidget* w) const override;
     // A check box is as wide as its text and 14 pixels: its box and the gap to the text.
     int pixelMetric(PixelMetric m, const QStyleOption* opt, const QWidget* w) const override;
+    QIcon standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const override;
 };
 
 // Style, font and translations of the application; once, right after QApplication is made.

@@ -2,7 +2,7 @@
 
 #include "qt/disposition_etiquette.h"
 #include "qt/habillage.h"
-#include "qt/image_depart.h"
+#include "qt/image_depart_en_cache.h"
 #include "qt/impression_qt.h"
 
 #include <QPainter>
@@ -137,11 +137,7 @@ void ImageQt::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) ||
         cache_.devicePixelRatio() != ratio) {
-        cache_ = QPixmap(size() * ratio);
-        cache_.setDevicePixelRatio(ratio);
-        cache_.fill(Qt::transparent);
-        QPainter p(&cache_);
-        dessine_image_depart(p, QRectF(QPointF(0, 0), QSizeF(size())), textes_);
+        cache_ = QPixmap::fromImage(image_depart(size(), ratio, textes_));
     }
     QPainter p(this);
     p.drawPixmap(0, 0, cache_);

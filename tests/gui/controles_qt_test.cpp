@@ -1,13 +1,17 @@
 // The widgets of the other kinds of controls: timers, check boxes, combo boxes, keys, the mouse
-// held down on a control, the window itself and the start picture.
+// held down on a control, the window itself and the start picture, drawn or kept.
 #include "session_demarree.h"
 #include "suites.h"
 
+#include "qt/image_depart_en_cache.h"
 #include "qt/session_qt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace orvan;
@@ -153,6 +157,36 @@ class ControlesQtTest : public QObject {
             for (int x = 0; x < dessin.width(); x += 3)
                 couleurs.insert(dessin.pixel(x, y));
         QVERIFY(couleurs.size() > 50);
+    }
+
+    // Drawn once, then read back from the user's cache exactly as drawn; a damaged file or other
+    // words draw it again, and only the newest picture stays.
+    void limage_de_depart_gardee_est_celle_dessinee() {
+        QStandardPaths::setTestModeEnabled(true);
+        const std::vector<std::string> francais = {"Orvan", "Sous-titre", "homme", "femme"};
+        const QString fichier = fichier_image_depart(QSize(446, 410), 1, francais);
+        QVERIFY(!fichier.isEmpty());
+        QFile::remove(fichier);
+        const QImage dessinee = image_depart(QSize(446, 410), 1, francais);
+        QVERIFY(QFileInfo(fichier).size() > 446 * 410 * 4);
+        QCOMPARE(image_depart(QSize(446, 410), 1, francais), dessinee);
+
+        QFile abime(fichier);
+        QVERIFY(abime.open(QIODevice::ReadWrite));
+        abime.resize(abime.size() / 2);
+        abime.close();
+        QCOMPARE(image_depart(QSize(446, 410), 1, francais), dessinee);
+        QVERIFY(QFileInfo(fichier).size() > 446 * 410 * 4);
+
+        const std::vector<std::string> anglais = {"Orvan", "Subtitle", "man", "woman"};
+        const QImage autre = image_depart(QSize(446, 410), 1, anglais);
+        QVERIFY(autre != dessinee);
+        QVERIFY(QFile::exists(fichier_image_depart(QSize(446, 410), 1, anglais)));
+        QVERIFY(!QFile::exists(fichier));
+        const QImage double_ratio = image_depart(QSize(446, 410), 2, anglais);
+        QCOMPARE(double_ratio.size(), QSize(892, 820));
+        QCOMPARE(double_ratio.devicePixelRatio(), 2.0);
+        QStandardPaths::setTestModeEnabled(false);
     }
 
   private:
