@@ -1,6 +1,7 @@
 # What `cmake --install` puts where a desktop finds it: the program, its data, the desktop entry
 # with its icon, the MIME type of .gen files and the AppStream metadata.
 install(TARGETS orvan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS orvan_graphiques LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/orvan)
 install(FILES data/fr.orvan.Orvan.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/fr.orvan.Orvan.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/fr.orvan.Orvan.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

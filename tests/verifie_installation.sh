@@ -15,6 +15,12 @@ doit_exister() {
     fi
 }
 doit_exister bin/orvan
+# The plots' module, where the program looks for it from its own folder.
+module=$(cd "$prefixe" && find . -path '*/orvan/liborvan_graphiques.so' | head -n 1)
+if [ -z "$module" ]; then
+    echo "manque : le module des graphiques" >&2
+    echec=1
+fi
 doit_exister share/orvan/langue_orvan.txt
 doit_exister share/orvan/aide/orvan.html
 doit_exister share/orvan/aide/orvan-en.html

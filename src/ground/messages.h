@@ -474,6 +474,11 @@ inline const Texte probabilite_montree{"probabilité d'être porteur montrée",
 inline const Texte fraction_porteuse{"fraction réellement porteuse", "fraction truly carrying"};
 inline const Texte diagonale{"diagonale", "diagonal"};
 inline const Texte groupes_individus{"groupes d'individus", "groups of individuals"};
+inline const Texte graphiques_indisponibles{
+    "Les graphiques ne peuvent pas être montrés : le module orvan_graphiques est introuvable. "
+    "Les tables restent justes.",
+    "The plots cannot be shown: the orvan_graphiques module cannot be found. The tables are "
+    "still right."};
 inline const Texte graphique_png_ou_svg{"Le nom du graphique doit finir par .png ou .svg.",
                                         "The plot's name must end in .png or .svg."};
 

@@ -9,7 +9,6 @@
 #include "statistiques/rapport.h"
 #include "statistiques/series.h"
 
-#include <QChartView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -33,13 +32,6 @@
 namespace orvan {
 
 namespace {
-
-// A chart view gives up its chart to the next one without deleting it.
-void remplace_graphique(QChartView* vue, QChart* nouveau) {
-    QChart* ancien = vue->chart();
-    vue->setChart(nouveau);
-    delete ancien;
-}
 
 QTableWidgetItem* cellule(const QString& texte, bool nombre = false) {
     auto* c = new QTableWidgetItem(texte);
@@ -236,10 +228,12 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     auto* panneau = new QWidget;
     auto* colonne = new QVBoxLayout(panneau);
     onglets_ = new QTabWidget;
-    const auto vue = [] {
-        auto* v = new QChartView;
-        v->setRenderHint(QPainter::Antialiasing);
-        return v;
+    const auto vue = [this]() -> QWidget* {
+        if (const TraceurGraphiques* t = traceur_graphiques()) return t->cree_vue();
+        auto* absent = new QLabel(texte(msg::graphiques_indisponibles));
+        absent->setAlignment(Qt::AlignCenter);
+        absent->setWordWrap(true);
+        return absent;
     };
     vue_comparaison_ = vue();
     vue_comparaison_->setObjectName(QStringLiteral("comparaison"));
@@ -260,6 +254,7 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     onglets_->addTab(calibre, QString());
     auto* boutons = new QHBoxLayout;
     enregistrer_image_ = new QPushButton;
+    enregistrer_image_->setEnabled(traceur_graphiques() != nullptr);
     exporter_csv_ = new QPushButton;
     boutons->addStretch(1);
     boutons->addWidget(enregistrer_image_);
@@ -346,7 +341,7 @@ void FenetreStatistiques::montre_table() {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
         test_->setText(texte(msg::ajouter_des_familles));
-        remplace_graphique(vue_comparaison_, new QChart);
+        trace(vue_comparaison_, {});
         return;
     }
     const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
@@ -369,27 +364,29 @@ void FenetreStatistiques::montre_table() {
     }
     if (!c) {
         comparaison_->setRowCount(0);
-        remplace_graphique(vue_comparaison_, new QChart);
+        trace(vue_comparaison_, {});
         return;
     }
     remplit_comparaison(*comparaison_, *c, langue);
     test_->setText(texte(texte_du_test(c->test)));
-    remplace_graphique(vue_comparaison_,
-                       graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
+    trace(vue_comparaison_, graphique_comparaison(*c, titre.avec({titre_table(t)}), f_.textes));
 }
 
 void FenetreStatistiques::montre_proportion() {
     const std::string p = texte_core(phenotype_suivi_->currentText());
-    remplace_graphique(vue_proportion_,
-                       graphique_proportion(proportion_courante(recolte().familles, p),
-                                            phenotype_suivi_->currentText(),
-                                            proportion_attendue(tables(), p), f_.textes));
+    trace(vue_proportion_, graphique_proportion(proportion_courante(recolte().familles, p),
+                                                phenotype_suivi_->currentText(),
+                                                proportion_attendue(tables(), p), f_.textes));
 }
 
 void FenetreStatistiques::montre_calibration() {
     const std::string gene = texte_core(gene_calibre_->currentData().toString());
-    remplace_graphique(vue_calibration_,
-                       graphique_calibration(calibration(recolte().familles, gene), f_.textes));
+    trace(vue_calibration_,
+          graphique_calibration(calibration(recolte().familles, gene), f_.textes));
+}
+
+void FenetreStatistiques::trace(QWidget* vue, const Graphique& g) const {
+    if (const TraceurGraphiques* t = traceur_graphiques()) t->trace(*vue, g);
 }
 
 void FenetreStatistiques::choisit_fichiers() {
@@ -420,8 +417,8 @@ void FenetreStatistiques::exporte_csv() {
 }
 
 void FenetreStatistiques::enregistre_graphique_courant() {
-    QChartView* vues[] = {vue_comparaison_, vue_proportion_, vue_calibration_};
-    QChartView* vue = vues[std::clamp(onglets_->currentIndex(), 0, 2)];
+    QWidget* vues[] = {vue_comparaison_, vue_proportion_, vue_calibration_};
+    QWidget* vue = vues[std::clamp(onglets_->currentIndex(), 0, 2)];
     QString filtre;
     QString chemin = QFileDialog::getSaveFileName(this, texte(msg::enregistrer_le_graphique),
                                                   texte(msg::nom_graphique),

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "app/familles_comptees.h"
+#include "qt/traceur_graphiques.h"
 
 #include <QWidget>
 
-class QChartView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -53,6 +53,7 @@ class FenetreStatistiques : public QWidget {
     void montre_table();
     void montre_proportion();
     void montre_calibration();
+    void trace(QWidget* vue, const Graphique& g) const;
     // In the program's language.
     QString texte(const Texte& t) const;
 
@@ -73,7 +74,8 @@ class FenetreStatistiques : public QWidget {
     QLabel* test_;
     QListWidget* ecartes_;
     QTabWidget* onglets_;
-    QChartView *vue_comparaison_, *vue_proportion_, *vue_calibration_;
+    // The module's plots; labels that say why there are none when it did not load.
+    QWidget *vue_comparaison_, *vue_proportion_, *vue_calibration_;
     QComboBox* phenotype_suivi_;
     QComboBox* gene_calibre_;
 };

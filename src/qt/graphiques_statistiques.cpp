@@ -3,111 +3,66 @@
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
-#include <QScatterSeries>
 #include <QSvgGenerator>
-#include <QValueAxis>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace orvan {
 
-namespace {
-
-QValueAxis* axe(const QString& titre, double min, double max) {
-    auto* a = new QValueAxis;
-    a->setTitleText(titre);
-    a->setRange(min, max);
-    return a;
-}
-
-void attache(QChart* c, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) {
-    c->addSeries(s);
-    if (!c->axes(Qt::Horizontal).contains(x)) c->addAxis(x, Qt::AlignBottom);
-    if (!c->axes(Qt::Vertical).contains(y)) c->addAxis(y, Qt::AlignLeft);
-    s->attachAxis(x);
-    s->attachAxis(y);
-}
-
-} // namespace
-
-QChart* graphique_comparaison(const Comparaison& c, const Texte& titre, const Traduction& t) {
+Graphique graphique_comparaison(const Comparaison& c, const Texte& titre, const Traduction& t) {
     const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
-    auto* graphique = new QChart;
-    graphique->setTitle(texte(titre));
-    auto* observes = new QBarSet(texte(msg::observe));
-    auto* attendus = new QBarSet(texte(msg::attendu));
-    QStringList cases;
+    Graphique g;
+    g.titre = texte(titre);
+    BarresGraphique observes{texte(msg::observe), {}}, attendus{texte(msg::attendu), {}};
     double max = 1;
     for (std::size_t i = 0; i < c.cases.size(); ++i) {
-        *observes << c.observes[i];
-        *attendus << c.attendus[i];
-        cases << texte(c.cases[i]);
+        observes.valeurs.push_back(c.observes[i]);
+        attendus.valeurs.push_back(c.attendus[i]);
+        g.categories << texte(c.cases[i]);
         max = std::max({max, c.observes[i], c.attendus[i]});
     }
-    auto* barres = new QBarSeries;
-    barres->append(observes);
-    barres->append(attendus);
-    auto* x = new QBarCategoryAxis;
-    x->append(cases);
-    auto* y = axe(texte(msg::enfants), 0, max * 1.1);
+    g.barres = {std::move(observes), std::move(attendus)};
     // Round steps: counts of children, not fractions of the tallest bar.
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%g"));
-    attache(graphique, barres, x, y);
-    return graphique;
+    g.y = {texte(msg::enfants), 0, max * 1.1, QStringLiteral("%g"), true};
+    return g;
 }
 
-QChart* graphique_proportion(const std::vector<double>& proportions, const QString& phenotype,
-                             std::optional<double> attendue, const Traduction& t) {
+Graphique graphique_proportion(const std::vector<double>& proportions, const QString& phenotype,
+                               std::optional<double> attendue, const Traduction& t) {
     const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
-    auto* graphique = new QChart;
-    graphique->setTitle(
-        texte(msg::proportion_titre.avec({Texte::tel_quel(texte_core(phenotype))})));
-    auto* courbe = new QLineSeries;
-    courbe->setName(texte(msg::observee));
+    Graphique g;
+    g.titre = texte(msg::proportion_titre.avec({Texte::tel_quel(texte_core(phenotype))}));
+    CourbeGraphique courbe{CourbeGraphique::Genre::ligne, texte(msg::observee), {}};
     for (std::size_t i = 0; i < proportions.size(); ++i)
-        courbe->append(static_cast<double>(i + 1), proportions[i]);
+        courbe.points.emplace_back(static_cast<double>(i + 1), proportions[i]);
+    g.courbes.push_back(std::move(courbe));
     const double n = std::max<double>(2, static_cast<double>(proportions.size()));
-    auto* x = axe(texte(msg::familles_axe), 1, n);
-    x->setLabelFormat(QStringLiteral("%d"));
-    auto* y = axe(texte(msg::proportion), 0, 1);
-    attache(graphique, courbe, x, y);
-    if (attendue) {
-        auto* ligne = new QLineSeries;
-        ligne->setName(texte(msg::attendue));
-        ligne->append(1, *attendue);
-        ligne->append(n, *attendue);
-        attache(graphique, ligne, x, y);
-    }
-    return graphique;
+    g.x = {texte(msg::familles_axe), 1, n, QStringLiteral("%d"), false};
+    g.y = {texte(msg::proportion), 0, 1, {}, false};
+    if (attendue)
+        g.courbes.push_back({CourbeGraphique::Genre::ligne,
+                             texte(msg::attendue),
+                             {{1, *attendue}, {n, *attendue}}});
+    return g;
 }
 
-QChart* graphique_calibration(const std::vector<GroupeCalibration>& groupes, const Traduction& t) {
+Graphique graphique_calibration(const std::vector<GroupeCalibration>& groupes,
+                                const Traduction& t) {
     const auto texte = [&t](const Texte& x) { return texte_qt(t(x)); };
-    auto* graphique = new QChart;
-    graphique->setTitle(texte(groupes.empty() ? msg::calibration_vide : msg::calibration_titre));
-    auto* x = axe(texte(msg::probabilite_montree), 0, 1);
-    auto* y = axe(texte(msg::fraction_porteuse), 0, 1);
-    auto* diagonale = new QLineSeries;
-    diagonale->setName(texte(msg::diagonale));
-    diagonale->append(0, 0);
-    diagonale->append(1, 1);
-    attache(graphique, diagonale, x, y);
-    auto* points = new QScatterSeries;
-    points->setName(texte(msg::groupes_individus));
-    for (const GroupeCalibration& g : groupes)
-        points->append(g.probabilite, g.frequence());
-    attache(graphique, points, x, y);
-    return graphique;
+    Graphique g;
+    g.titre = texte(groupes.empty() ? msg::calibration_vide : msg::calibration_titre);
+    g.x = {texte(msg::probabilite_montree), 0, 1, {}, false};
+    g.y = {texte(msg::fraction_porteuse), 0, 1, {}, false};
+    g.courbes.push_back({CourbeGraphique::Genre::ligne, texte(msg::diagonale), {{0, 0}, {1, 1}}});
+    CourbeGraphique points{CourbeGraphique::Genre::points, texte(msg::groupes_individus), {}};
+    for (const GroupeCalibration& groupe : groupes)
+        points.points.emplace_back(groupe.probabilite, groupe.frequence());
+    g.courbes.push_back(std::move(points));
+    return g;
 }
 
 std::optional<Texte> enregistre_graphique(QWidget& vue, const QString& chemin) {

@@ -1,0 +1,34 @@
+#include "qt/traceur_graphiques.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace orvan {
+
+namespace {
+
+const TraceurGraphiques* charge() {
+    const QString programme = QCoreApplication::applicationDirPath();
+    const QStringList dossiers = {programme,
+                                  programme + QStringLiteral("/" ORVAN_MODULES_INSTALLES),
+                                  QStringLiteral(ORVAN_MODULES_CONSTRUITS)};
+    for (const QString& dossier : dossiers) {
+        // Never unloaded: its widgets live as long as the window.
+        auto* module = new QLibrary(dossier + QStringLiteral("/orvan_graphiques"));
+        using Entree = decltype(&orvan_traceur_graphiques);
+        if (const auto entree =
+                reinterpret_cast<Entree>(module->resolve("orvan_traceur_graphiques")))
+            return entree();
+        delete module;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const TraceurGraphiques* traceur_graphiques() {
+    static const TraceurGraphiques* traceur = charge();
+    return traceur;
+}
+
+} // namespace orvan
