@@ -12,14 +12,14 @@ const TraceurGraphiques* charge() {
     const QStringList dossiers = {programme,
                                   programme + QStringLiteral("/" ORVAN_MODULES_INSTALLES),
                                   QStringLiteral(ORVAN_MODULES_CONSTRUITS)};
+    // Never unloaded: the module's widgets live as long as the window.
+    static auto* module = new QLibrary;
+    using Entree = decltype(&orvan_traceur_graphiques);
     for (const QString& dossier : dossiers) {
-        // Never unloaded: its widgets live as long as the window.
-        auto* module = new QLibrary(dossier + QStringLiteral("/orvan_graphiques"));
-        using Entree = decltype(&orvan_traceur_graphiques);
+        module->setFileName(dossier + QStringLiteral("/orvan_graphiques"));
         if (const auto entree =
                 reinterpret_cast<Entree>(module->resolve("orvan_traceur_graphiques")))
             return entree();
-        delete module;
     }
     return nullptr;
 }
