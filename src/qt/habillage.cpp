@@ -15,9 +15,15 @@ namespace {
 
 // The windows that have one; a widget asks at each pass of the mirror, so a property lookup by
 // name (a search through the window's dynamic properties) was too slow.
-std::vector<std::pair<const QWidget*, const Habillage*>>& habillages() {
-    static std::vector<std::pair<const QWidget*, const Habillage*>> h;
+std::vector<std::pair<const QObject*, const Habillage*>>& habillages() {
+    static std::vector<std::pair<const QObject*, const Habillage*>> h;
     return h;
+}
+
+void oublie(const QObject* fenetre) {
+    auto& h = habillages();
+    h.erase(std::remove_if(h.begin(), h.end(), [&](const auto& e) { return e.first == fenetre; }),
+            h.end());
 }
 
 } // namespace
@@ -27,18 +33,18 @@ Motif Habillage::motif(const Controle& c) const {
 }
 
 void Habillage::attache(QWidget& fenetre) const {
-    detache(fenetre);
+    oublie(&fenetre);
     habillages().emplace_back(&fenetre, this);
+    // A window that goes leaves no address behind for another to be taken for it.
+    QObject::connect(&fenetre, &QObject::destroyed, [](QObject* o) { oublie(o); });
 }
 
 void Habillage::detache(QWidget& fenetre) {
-    auto& h = habillages();
-    h.erase(std::remove_if(h.begin(), h.end(), [&](const auto& e) { return e.first == &fenetre; }),
-            h.end());
+    oublie(&fenetre);
 }
 
 const Habillage* Habillage::de(const QWidget& w) {
-    const QWidget* fenetre = w.window();
+    const QObject* fenetre = w.window();
     for (const auto& [f, habillage] : habillages())
         if (f == fenetre) return habillage;
     return nullptr;
