@@ -7,6 +7,10 @@ paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgtest-dev l
 paquets+=(ccache)
 # The family's picture as SVG, and the face that the exported pictures are drawn in.
 paquets+=(qt6-svg-dev fonts-dejavu-core)
+# The face whose proportions the window's fixed layout was drawn for. Without it the window
+# takes Nimbus Sans, of the same widths but slower to load (the program's start took a twentieth
+# longer), or else DejaVu Sans, wider.
+paquets+=(fonts-liberation2)
 # Exact fractions for the probabilities.
 paquets+=(libgmp-dev)
 # The screen reader's check: a D-Bus session, the accessibility bus, its Python bindings, a
