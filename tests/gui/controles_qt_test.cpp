@@ -162,7 +162,11 @@ class ControlesQtTest : public QObject {
     // Drawn once, then read back from the user's cache exactly as drawn; a damaged file or other
     // words draw it again, and only the newest picture stays.
     void limage_de_depart_gardee_est_celle_dessinee() {
-        QStandardPaths::setTestModeEnabled(true);
+        // The user's own cache stays out of it, also when a check below fails.
+        struct CacheDeTest {
+            CacheDeTest() { QStandardPaths::setTestModeEnabled(true); }
+            ~CacheDeTest() { QStandardPaths::setTestModeEnabled(false); }
+        } cache;
         const std::vector<std::string> francais = {"Orvan", "Sous-titre", "homme", "femme"};
         const QString fichier = fichier_image_depart(QSize(446, 410), 1, francais);
         QVERIFY(!fichier.isEmpty());
@@ -186,7 +190,6 @@ class ControlesQtTest : public QObject {
         const QImage double_ratio = image_depart(QSize(446, 410), 2, anglais);
         QCOMPARE(double_ratio.size(), QSize(892, 820));
         QCOMPARE(double_ratio.devicePixelRatio(), 2.0);
-        QStandardPaths::setTestModeEnabled(false);
     }
 
   private:
