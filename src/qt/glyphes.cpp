@@ -1,6 +1,7 @@
 #include "qt/glyphes.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -69,6 +70,12 @@ QIcon icone_glyphe(Glyphe g) {
     const auto it = icones.find(g);
     if (it != icones.end()) return it->second;
     return icones.emplace(g, charge(g)).first->second;
+}
+
+QPixmap lit_png(const QString& chemin) {
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lecteur.read());
 }
 
 } // namespace orvan

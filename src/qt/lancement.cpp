@@ -1,13 +1,12 @@
 #include "qt/lancement.h"
 
+#include "qt/glyphes.h"
 #include "qt/session_qt.h"
 #include "qt/style_orvan.h"
 #include "qt/traductions_qt.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 
 // The icons are compiled into the static front-end library: registered by hand.
 static void charge_ressources() {
@@ -24,13 +23,9 @@ int lance_interface(int argc, char** argv, const std::vector<std::string>& argum
     QIcon icone;
     // The title bar and the task switcher draw the window's icon at 64 pixels at most; the
     // desktop's launchers take the installed theme's icons. Each picture added here is decoded
-    // at start-up, and the 256-pixel one costs more than the two others together. They are read
-    // as PNG without a guess: QIcon::addFile loads every image plugin to guess their format.
-    for (const int taille : {32, 64}) {
-        QImageReader lecteur(QStringLiteral(":/icones/orvan-%1.png").arg(taille), "png");
-        lecteur.setAutoDetectImageFormat(false);
-        icone.addPixmap(QPixmap::fromImage(lecteur.read()));
-    }
+    // at start-up, and the 256-pixel one costs more than the two others together.
+    for (const int taille : {32, 64})
+        icone.addPixmap(lit_png(QStringLiteral(":/icones/orvan-%1.png").arg(taille)));
     QApplication::setWindowIcon(icone);
     prepare_application();
     installe_traductions_qt("fr");

@@ -1,9 +1,9 @@
 #include "qt/style_orvan.h"
 
 #include "qt/conversions_qt.h"
+#include "qt/glyphes.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
@@ -124,13 +124,10 @@ QIcon StyleOrvan::standardIcon(StandardPixmap sp, const QStyleOption* opt, const
                                                       : QStringLiteral("h-%1");
         QIcon icone;
         for (const int taille : horizontale ? std::array{8, 16, 32} : std::array{5, 10, 20}) {
-            QImageReader lecteur(
+            const QPixmap image = lit_png(
                 QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1.png")
-                    .arg(nom.arg(taille)),
-                "png");
-            lecteur.setAutoDetectImageFormat(false);
-            if (const QImage image = lecteur.read(); !image.isNull())
-                icone.addPixmap(QPixmap::fromImage(image));
+                    .arg(nom.arg(taille)));
+            if (!image.isNull()) icone.addPixmap(image);
         }
         if (!icone.isNull()) return icone;
     }
