@@ -49,7 +49,7 @@ void BM_mouvement_en_glissant_une_fratrie(benchmark::State& etat) {
         f.historique.montre();
     });
     QCoreApplication::processEvents();
-    if (f.famille.dernier_indiv != 40) etat.SkipWithError("la famille n'a pas 40 individus");
+    if (f.famille.dernier_indiv() != 40) etat.SkipWithError("la famille n'a pas 40 individus");
 
     QWidget* ligne = session.fenetre.findChild<QWidget*>("union_enfant1");
     QTest::mousePress(ligne, Qt::LeftButton, {}, QPoint(20, 2));

@@ -9,9 +9,9 @@ namespace {
 
 // The alleles a parent gives, as a family drawn by hand: the k-th child takes its parents'
 // alleles in turn; a father gives his X to a daughter and his Y to a son.
-std::string allele(const std::string& genotype, bool homme_lie_a_x, SexeVu enfant, int k) {
+std::string allele(const std::string& genotype, bool homme_lie_a_x, Sexe enfant, int k) {
     const std::string a = avant(genotype, ','), b = genotype.substr(genotype.find(',') + 1);
-    if (homme_lie_a_x) return enfant == SexeVu::homme ? "Y" : (a == "Y" ? b : a);
+    if (homme_lie_a_x) return enfant == Sexe::homme ? "Y" : (a == "Y" ? b : a);
     return k % 2 == 0 ? a : b;
 }
 
@@ -22,34 +22,34 @@ FamilleVue famille_de_quarante(const std::string& gene1, const std::string& gene
     FamilleVue f{{test::gene_de_la_banque(gene1), test::gene_de_la_banque(gene2)}, {}};
     std::vector<EspaceGene> espaces{EspaceGene(f.genes[0]), EspaceGene(f.genes[1])};
     std::vector<std::array<std::string, 2>> genotypes(41);
-    const auto ajoute = [&](int k, SexeVu s, int p1, int p2, std::array<std::string, 2> g) {
+    const auto ajoute = [&](int k, Sexe s, int p1, int p2, std::array<std::string, 2> g) {
         genotypes[k] = g;
         IndividuVu ind{k, s, p1, p2, {}, {"", ""}};
         for (int n = 0; n < 2; ++n)
             ind.phenotype.push_back(espaces[n].phenotype(*espaces[n].etat(g[n])));
         f.individus.push_back(ind);
     };
-    const auto enfant = [&](int k, int p1, int p2, SexeVu s1, SexeVu s) {
+    const auto enfant = [&](int k, int p1, int p2, Sexe s1, Sexe s) {
         std::array<std::string, 2> g;
         for (int n = 0; n < 2; ++n) {
             const bool lie = espaces[n].lie_a_x();
-            g[n] = allele(genotypes[p1][n], lie && s1 == SexeVu::homme, s, k) + "," +
-                   allele(genotypes[p2][n], lie && s1 == SexeVu::femme, s, k / 2);
+            g[n] = allele(genotypes[p1][n], lie && s1 == Sexe::homme, s, k) + "," +
+                   allele(genotypes[p2][n], lie && s1 == Sexe::femme, s, k / 2);
         }
         ajoute(k, s, p1, p2, g);
     };
-    ajoute(1, SexeVu::homme, 0, 0, {fondateurs[0], fondateurs[1]});
-    ajoute(2, SexeVu::femme, 0, 0, {fondateurs[2], fondateurs[3]});
+    ajoute(1, Sexe::homme, 0, 0, {fondateurs[0], fondateurs[1]});
+    ajoute(2, Sexe::femme, 0, 0, {fondateurs[2], fondateurs[3]});
     for (int k = 3; k <= 8; ++k)
-        enfant(k, 1, 2, SexeVu::homme, k % 2 ? SexeVu::homme : SexeVu::femme);
+        enfant(k, 1, 2, Sexe::homme, k % 2 ? Sexe::homme : Sexe::femme);
     int suivant = 9;
     for (int p = 3; p <= 7 && suivant <= 40; ++p) {
-        const SexeVu sp = p % 2 ? SexeVu::homme : SexeVu::femme;
-        const SexeVu sc = sp == SexeVu::homme ? SexeVu::femme : SexeVu::homme;
-        ajoute(suivant, sc, 0, 0, sp == SexeVu::homme ? genotypes[2] : genotypes[1]);
+        const Sexe sp = p % 2 ? Sexe::homme : Sexe::femme;
+        const Sexe sc = sp == Sexe::homme ? Sexe::femme : Sexe::homme;
+        ajoute(suivant, sc, 0, 0, sp == Sexe::homme ? genotypes[2] : genotypes[1]);
         const int conjoint = suivant++;
         for (int c = 0; c < 6 && suivant <= 40; ++c, ++suivant)
-            enfant(suivant, p, conjoint, sp, c % 2 ? SexeVu::homme : SexeVu::femme);
+            enfant(suivant, p, conjoint, sp, c % 2 ? Sexe::homme : Sexe::femme);
     }
     return f;
 }
@@ -100,7 +100,7 @@ void table_bayes(benchmark::State& state, FamilleVue (*famille)()) {
     LoiEnfantProgramme lois;
     for (auto _ : state) {
         MoteurProbabilites moteur(f, reglages(APriori::programme), lois);
-        benchmark::DoNotOptimize(moteur.table_bayes(4, 0));
+        benchmark::DoNotOptimize(moteur.table_bayes(4, 1));
     }
 }
 

@@ -34,7 +34,7 @@ void BM_rejeu_10000_lignes(benchmark::State& etat) {
     f.journal.lignes() = journal(10000);
     for (auto _ : etat)
         f.historique.rejoue_journal();
-    etat.counters["individus"] = f.famille.dernier_indiv;
+    etat.counters["individus"] = f.famille.dernier_indiv();
 }
 BENCHMARK(BM_rejeu_10000_lignes)->Unit(benchmark::kMillisecond);
 

@@ -101,11 +101,11 @@ void BM_ok_conjoint_jusquaux_six_enfants(benchmark::State& etat) {
         clique(widget(s, "all_OK"));
         peint(s);
         etat.PauseTiming();
-        if (s.form.famille.dernier_indiv != 40 || !widget(s, "Shape40")->isVisible())
+        if (s.form.famille.dernier_indiv() != 40 || !widget(s, "Shape40")->isVisible())
             etat.SkipWithError("famille incomplète");
         etat.ResumeTiming();
     }
-    etat.counters["individus"] = s.form.famille.dernier_indiv;
+    etat.counters["individus"] = s.form.famille.dernier_indiv();
 }
 BENCHMARK(BM_ok_conjoint_jusquaux_six_enfants)->Unit(benchmark::kMillisecond);
 

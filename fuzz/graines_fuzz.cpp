@@ -2,8 +2,8 @@
 // file, behind headers that choose each gene alone and a few pairs.
 #include "banque_fuzz.h"
 
-#include "genebank/banque_integree.h"
 #include "history/fichier_gen.h"
+#include "regles/banque_integree.h"
 
 #include <filesystem>
 #include <fstream>

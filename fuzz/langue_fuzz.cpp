@@ -4,10 +4,10 @@
 #include "app/vidage.h"
 #include "banque_fuzz.h"
 #include "fenetre_fuzz.h"
+#include "ground/texte.h"
 #include "history/fichier_gen.h"
 #include "ui/langue.h"
 #include "ui/langue_fiche.h"
-#include "ui/texte.h"
 
 #include <cstdlib>
 

@@ -3,8 +3,9 @@
 # floor here, and docs/architecture.md says why.
 set -u
 src="$1"
-declare -A etage=([ground]=0 [famille]=1 [ui]=2 [history]=3 [genebank]=4 [pedigree]=5
-                  [probabilites]=6 [conseil]=7 [statistiques]=7 [exercises]=8 [app]=9)
+declare -A etage=([ground]=0 [famille]=1 [regles]=2 [probabilites]=3 [statistiques]=4
+                  [history]=5 [ui]=6 [panneaux]=7 [historique]=7 [genebank]=8 [pedigree]=9
+                  [conseil]=10 [exercises]=10 [app]=11)
 echec=0
 for dossier in "$src"/*/; do
     nom=$(basename "$dossier")

@@ -37,6 +37,7 @@ class Coquille {
     void dihybridisme();
     void nouveau_caractere();
     void autre_famille();
+    void recommence_la_famille();
     void ouvre_menu_fichier();
     void quitter();
     void sans_info_genotype();
@@ -68,8 +69,6 @@ class Coquille {
     Minuterie* minuterie_demarrage;
 
     std::string repertoire_depart;
-    // Set at start-up: the first gene is chosen at once, without the mode choice.
-    bool demarrage_direct = false;
     LigneDeCommande ligne_de_commande;
     // Where the program itself lies: the language file is also looked for there.
     std::string repertoire_programme;

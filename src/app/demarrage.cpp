@@ -3,7 +3,7 @@
 #include "ground/messages.h"
 #include "ui/textes_controles.h"
 
-#include "ui/couleurs.h"
+#include "ground/couleurs.h"
 
 namespace orvan {
 
@@ -20,7 +20,6 @@ void Coquille::sequence_demarrage() {
     repertoire_depart = f.plateforme.repertoire_courant() + "/";
     if (const auto p = repertoire_depart.find("//"); p != std::string::npos)
         repertoire_depart.erase(p, 1);
-    demarrage_direct = true;
     sans_info_genotype();
     f.arbre.ped.mode_interro_geno = false;
     f.arbre.ped.choix_en_cours = 0;
@@ -36,7 +35,7 @@ void Coquille::sequence_demarrage() {
     f.menus.autre_famille->enabled = false;
     f.journal.init_evenement(0);
     panneau_mode->left = f.width / 2 - panneau_mode->width / 2;
-    if (demarrage_direct) monohybridisme();
+    monohybridisme();
     // The gene choice above confirmed the gene once, where a replay of these lines confirms it
     // twice. Replaying our own log leaves the generator where any later replay of it will, so
     // a family saved from here on comes back draw for draw.
@@ -47,8 +46,8 @@ void Coquille::sequence_demarrage() {
 // The language, then what this program adds: the teacher's mode choice, and the family named on
 // the command line, opened once.
 void Coquille::suite_de_la_ligne_de_commande() {
-    if (ligne_de_commande.langue == 1) change_langue(*f.menus.francais);
-    if (ligne_de_commande.langue == 2) change_langue(*f.menus.anglais);
+    if (ligne_de_commande.langue == Langue::francais) change_langue(*f.menus.francais);
+    if (ligne_de_commande.langue == Langue::anglais) change_langue(*f.menus.anglais);
     if (ligne_de_commande.enseignant) panneau_mode->visible = true;
     if (!ligne_de_commande.fichier.empty()) {
         const std::string chemin = std::move(ligne_de_commande.fichier);
@@ -93,8 +92,7 @@ void Coquille::vide_la_famille() {
 }
 
 void Coquille::reinitialise(bool relit_les_genes) {
-    f.menus.saisie_phenotypes->checked = true;
-    f.menus.saisie_genotypes->checked = false;
+    f.arbre.change_mode_saisie(ModeSaisie::phenotypes);
     f.calculette.efface();
     f.couleurs.remet_indices();
     if (relit_les_genes) {
@@ -117,12 +115,11 @@ void Coquille::choix_mode(int genes) {
         f.journal.stock_ev(ev::UnGene{});
 }
 
+// One gene: the first gene of the bank is chosen and confirmed at once.
 void Coquille::monohybridisme() {
     choix_mode(1);
-    if (demarrage_direct) {
-        f.genes.premier_gene->selectionne(0);
-        f.genes.ok->clic();
-    }
+    f.genes.premier_gene->selectionne(0);
+    f.genes.ok->clic();
 }
 
 void Coquille::dihybridisme() {
@@ -131,13 +128,20 @@ void Coquille::dihybridisme() {
 
 void Coquille::nouveau_caractere() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    if (f.plateforme.question_oui_non(question_caractere->caption))
-        minuterie_demarrage->enabled = true;
+    f.plateforme.question_oui_non(question_caractere->caption, [this](bool oui) {
+        if (oui) minuterie_demarrage->enabled = true;
+    });
 }
 
 void Coquille::autre_famille() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    if (!f.plateforme.question_oui_non(msg::perdre_parents)) return;
+    f.plateforme.question_oui_non(msg::perdre_parents, [this](bool oui) {
+        if (oui) recommence_la_famille();
+    });
+}
+
+// The same genes and founders' setting, the children drawn again from a new seed.
+void Coquille::recommence_la_famille() {
     vide_la_famille();
     f.genes.confirme_genes();
     f.journal.init_evenement(f.journal.fin_mise_en_place());

@@ -1,7 +1,7 @@
 #include "app/famille_vue_fenetre.h"
 
 #include "app/fenetre_principale.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <algorithm>
 
@@ -46,10 +46,9 @@ FamilleVue famille_vue(const FenetrePrincipale& f) {
     const Famille& famille = f.famille;
     for (int k = 1; k <= max_individus; ++k) {
         const Individu& i = famille.individu(k);
-        if (!i.visible || (k > 2 && k > famille.dernier_indiv)) continue;
+        if (!i.visible || (k > 2 && k > famille.dernier_indiv())) continue;
         const Parents p = famille.parents(k).value_or(Parents{});
-        IndividuVu ind{
-            k, i.sexe == Sexe::homme ? SexeVu::homme : SexeVu::femme, p.premier, p.second, {}, {}};
+        IndividuVu ind{k, i.sexe, p.premier, p.second, {}, {}};
         for (int g = 1; g <= m.nb_genes; ++g)
             ajoute_gene(i, g, ind);
         vue.individus.push_back(std::move(ind));

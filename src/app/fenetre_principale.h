@@ -1,5 +1,6 @@
-// The main window: one object per subsystem, and the things they share (the generator, the
-// event log and the platform). A handler reaches another subsystem through the window.
+// The main window: one object per subsystem, and the things they share (the family, the
+// generator, the event log and the platform). It composes them: each subsystem receives the few
+// objects it uses, and where two must act together, the window ties them.
 #pragma once
 
 #include "app/coquille.h"
@@ -15,16 +16,16 @@
 #include "genebank/choix_genes.h"
 #include "ground/generateur.h"
 #include "ground/plateforme.h"
-#include "history/historique.h"
+#include "historique/historique.h"
 #include "history/journal.h"
+#include "panneaux/calculette.h"
+#include "panneaux/impression.h"
+#include "panneaux/panneau_couleurs.h"
+#include "panneaux/panneaux_mobiles.h"
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
 #include "pedigree/liens_pedigree.h"
-#include "ui/calculette.h"
 #include "ui/fiche.h"
-#include "ui/impression.h"
-#include "ui/panneau_couleurs.h"
-#include "ui/panneaux_mobiles.h"
 
 #include <string>
 #include <vector>

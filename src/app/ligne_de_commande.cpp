@@ -20,7 +20,7 @@ LigneDeCommande lit_ligne_de_commande(const std::vector<std::string>& arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (i == 0 && (a == "1" || a == "2"))
-            l.langue = a == "1" ? 1 : 2;
+            l.langue = a == "1" ? Langue::francais : Langue::anglais;
         else if (a == "--enseignant")
             l.enseignant = true;
         else if (l.fichier.empty() && a.rfind("--", 0) != 0 && ressemble_a_un_chemin(a))

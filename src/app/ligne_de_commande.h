@@ -3,13 +3,14 @@
 
 #include "ground/textes.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvan {
 
 struct LigneDeCommande {
-    int langue = 0; // 1 French, 2 English, 0 the texts of the form
+    std::optional<Langue> langue; // none: the texts of the form
     bool enseignant = false;
     std::string fichier; // empty: none
 };

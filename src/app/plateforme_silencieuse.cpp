@@ -1,7 +1,7 @@
 #include "app/plateforme_silencieuse.h"
 
+#include "ground/texte.h"
 #include "ui/fiche.h"
-#include "ui/texte.h"
 
 #include <algorithm>
 #include <chrono>
@@ -45,7 +45,12 @@ Capture PlateformeSilencieuse::capture(const Fiche& fenetre) {
     return c;
 }
 
-void PlateformeSilencieuse::montre_modale(Fiche& fenetre) {
+void PlateformeSilencieuse::montre_modale(Fiche& fenetre, std::function<void()> apres) {
+    laisse_tourner(fenetre);
+    if (apres) apres();
+}
+
+void PlateformeSilencieuse::laisse_tourner(Fiche& fenetre) {
     // Bounded: a timer that never closes its window must not hang the program.
     for (int tour = 0; tour < 10000 && fenetre.visible; ++tour) {
         bool actif = false;

@@ -10,16 +10,18 @@ namespace orvan {
 class PlateformeSilencieuse : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
-    bool montre_question(const BoiteMessage&) override { return false; }
+    void montre_question(const BoiteMessage&, SuiteDe<bool> suite) override { suite(false); }
     void montre_avertissement(const BoiteMessage&) override {}
     void montre_erreur(const BoiteMessage& boite) override;
-    std::optional<std::string> choisit_ouverture(const DialogueFichier&) override {
-        return std::nullopt;
+    void choisit_ouverture(const DialogueFichier&, SuiteDe<CheminChoisi> suite) override {
+        suite(std::nullopt);
     }
-    std::optional<std::string> choisit_enregistrement(const DialogueFichier&) override {
-        return std::nullopt;
+    void choisit_enregistrement(const DialogueFichier&, SuiteDe<CheminChoisi> suite) override {
+        suite(std::nullopt);
     }
-    std::optional<std::string> choisit_pdf(const DialogueFichier&) override { return std::nullopt; }
+    void choisit_pdf(const DialogueFichier&, SuiteDe<CheminChoisi> suite) override {
+        suite(std::nullopt);
+    }
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override { return {1024, 768}; }
@@ -33,9 +35,9 @@ class PlateformeSilencieuse : public Plateforme {
     bool enregistre_pdf(const Capture&, const std::string&) override { return false; }
     // No one to wait for: the window's timers tick until it closes; a window that no timer
     // closes is closed at once, as by its close button.
-    void montre_modale(Fiche& fenetre) override;
+    void montre_modale(Fiche& fenetre, std::function<void()> apres) override;
     void montre_tableau(const DemandeTableau&) override {}
-    bool montre_formulaire(const DemandeFormulaire&) override { return false; }
+    void montre_formulaire(const DemandeFormulaire&, SuiteDe<bool> suite) override { suite(false); }
     // Nothing to show, no one to cancel.
     void commence_progression(const DemandeProgression&) override {}
     bool progresse(std::size_t) override { return true; }
@@ -43,6 +45,10 @@ class PlateformeSilencieuse : public Plateforme {
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;
+
+  protected:
+    // The window's timers tick until it closes; one that no timer closes is closed at once.
+    static void laisse_tourner(Fiche& fenetre);
 };
 
 } // namespace orvan

@@ -116,7 +116,7 @@ std::vector<std::string>
 Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) {
     for (std::size_t n = 1; n <= journal.size(); ++n) {
         rejoue({journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(n)});
-        if (fenetre_->famille.nb_unions == 0) continue;
+        if (fenetre_->famille.nb_unions() == 0) continue;
         // A seed line further down would give every new family the same draws from there on.
         std::vector<std::string> r;
         std::copy_if(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(n),

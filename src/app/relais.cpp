@@ -21,8 +21,7 @@ class AvantOuverture {
                                                            f.coquille.nom_fichier_lu->width,
                                                            f.coquille.nom_fichier_lu->height},
           nom_visible_(f.coquille.nom_fichier_lu->visible), exercices_(f.menus.exercices->enabled),
-          phenotypes_(f.menus.saisie_phenotypes->checked),
-          genotypes_(f.menus.saisie_genotypes->checked),
+          mode_saisie_(f.arbre.ped.mode_saisie),
           disparition_(f.depart.minuterie_disparition->enabled) {}
 
     void remet() const {
@@ -36,8 +35,7 @@ class AvantOuverture {
         nom.height = place_[3];
         nom.visible = nom_visible_;
         f_.menus.exercices->enabled = exercices_;
-        f_.menus.saisie_phenotypes->checked = phenotypes_;
-        f_.menus.saisie_genotypes->checked = genotypes_;
+        f_.arbre.change_mode_saisie(mode_saisie_);
         f_.depart.minuterie_disparition->enabled = disparition_;
     }
 
@@ -46,7 +44,9 @@ class AvantOuverture {
     std::string fichier_lu_, caption_;
     std::optional<Texte> texte_;
     int place_[4];
-    bool nom_visible_, exercices_, phenotypes_, genotypes_, disparition_;
+    bool nom_visible_, exercices_;
+    ModeSaisie mode_saisie_;
+    bool disparition_;
 };
 
 } // namespace
@@ -69,8 +69,7 @@ void FenetrePrincipale::relie_historique() {
     r.montre_fichier_ouvert = [this](const std::string& nom) {
         coquille.montre_nom_fichier(nom);
         menus.exercices->enabled = true;
-        menus.saisie_phenotypes->checked = true;
-        menus.saisie_genotypes->checked = false;
+        arbre.change_mode_saisie(ModeSaisie::phenotypes);
         // The replay clicks no founder: the start picture would stay behind the family.
         depart.lance_disparition();
     };

@@ -21,8 +21,7 @@ std::string hex(Couleur c) {
 
 // What a left click on an individual opens.
 std::string mode_de_saisie(const FenetrePrincipale& f) {
-    if (f.menus.saisie_phenotypes->checked) return "phenotypes";
-    return f.menus.saisie_genotypes->checked ? "genotypes" : "";
+    return f.arbre.ped.mode_saisie == ModeSaisie::phenotypes ? "phenotypes" : "genotypes";
 }
 
 using json = nlohmann::ordered_json;
@@ -105,7 +104,8 @@ void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie,
     if (a_priori) probabilites = probabilites_de_la_famille(f, *a_priori);
     const ModeleCaracteres& m = f.genes.modele;
     const json relations = par_gene(m, [&m](int g, int i) {
-        return json{{"texte", m.relation[g][i]}, {"etat", m.etat_relation[g][i]}};
+        return json{{"texte", m.relation[g][i]},
+                    {"etat", m.etat_relation[g][i] == EtatEnonce::bon ? "bon" : "faux"}};
     });
     const json marques =
         par_gene(m, [&f](int g, int i) { return json(f.alleles.label_correction[g][i]->caption); });
@@ -113,8 +113,8 @@ void ecrit_etat_json(const FenetrePrincipale& f, std::ostream& sortie,
                        {"nb_genes", m.nb_genes},
                        {"saisie", mode_de_saisie(f)},
                        {"titre", f.coquille.titre->caption},
-                       {"dernier_indiv", f.famille.dernier_indiv},
-                       {"nb_unions", f.famille.nb_unions},
+                       {"dernier_indiv", f.famille.dernier_indiv()},
+                       {"nb_unions", f.famille.nb_unions()},
                        {"individus", individus(f, probabilites ? &*probabilites : nullptr)},
                        {"fratries", fratries(f.famille)},
                        {"legende", legende(f)},

@@ -17,8 +17,8 @@ namespace {
 constexpr int taille_point = 7;
 constexpr Couleur noir = rgb(0, 0, 0);
 
-const Texte& porteur(SexeVu sexe) {
-    return sexe == SexeVu::femme ? msg::porteuse : msg::porteur;
+const Texte& porteur(Sexe sexe) {
+    return sexe == Sexe::femme ? msg::porteuse : msg::porteur;
 }
 
 // A text that would run into its left neighbour's goes one line lower, where there is room.
@@ -138,7 +138,7 @@ void ProbabilitesAffichees::place(const FamilleVue& vue,
 
 // "porteuse : 2/3 (67 %)" under the symbol of who may be a carrier, one figure per gene; every
 // genotype by its probability in the tooltip; the dot when the individual is a carrier for sure.
-void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p, SexeVu sexe,
+void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p, Sexe sexe,
                                             const Forme& symbole) {
     Texte texte, bulle;
     bool certain = false, peut_etre = false;
@@ -179,7 +179,7 @@ void ProbabilitesAffichees::montre_table_bayes(int k) {
         return;
     }
     for (std::size_t g = 0; g < calculee_->vue.genes.size(); ++g) {
-        const auto table = moteur.table_bayes(k, static_cast<int>(g));
+        const auto table = moteur.table_bayes(k, static_cast<int>(g) + 1);
         if (table.empty()) continue;
         std::vector<std::vector<Texte>> cases = {{msg::genotype},
                                                  {msg::a_priori},

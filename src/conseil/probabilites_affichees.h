@@ -47,7 +47,7 @@ class ProbabilitesAffichees {
                const std::array<Panel*, max_unions + 1>& verticales);
     // What the texts and dots show, to tell a change.
     std::string apparence() const;
-    void montre_individu(int k, const ProbabilitesIndividu& p, SexeVu sexe, const Forme& symbole);
+    void montre_individu(int k, const ProbabilitesIndividu& p, Sexe sexe, const Forme& symbole);
 
     Plateforme& plateforme_;
     LoiEnfantProgramme lois_;

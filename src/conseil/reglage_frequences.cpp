@@ -5,6 +5,8 @@
 #include "probabilites/frequences.h"
 #include "probabilites/frequences_texte.h"
 
+#include <memory>
+
 namespace orvan {
 
 namespace {
@@ -39,63 +41,86 @@ DemandeFormulaire demande(const Plateforme& plateforme, const std::vector<GeneRe
     return d;
 }
 
-// One gene's fields read, or nullopt once the teacher has been told what is wrong: a text
-// that is no frequency, or a sum other than 1 that the teacher does not want brought to 1.
-std::optional<FrequencesGene> lit_gene(Plateforme& plateforme, const GeneRegle& g,
-                                       const std::vector<std::string>& textes, std::size_t debut) {
-    FrequencesGene f;
-    mpq_class somme = 0;
-    for (std::size_t k = 0; k < g.alleles.size(); ++k) {
-        const std::string& texte = textes[debut + k];
-        const auto p = lit_frequence(texte);
-        if (!p || sgn(*p) <= 0) {
-            plateforme.avertissement(msg::frequence_illisible.avec({Texte::tel_quel(g.alleles[k]),
-                                                                    Texte::tel_quel(g.affiche),
-                                                                    Texte::tel_quel(texte)}));
-            return std::nullopt;
-        }
-        f[g.alleles[k]] = *p;
-        somme += *p;
+// What the teacher typed, read gene by gene; a question may come between two genes.
+class LectureFrequences : public std::enable_shared_from_this<LectureFrequences> {
+  public:
+    using Lues = std::map<std::string, FrequencesGene>;
+    LectureFrequences(Plateforme& plateforme, std::vector<GeneRegle> regles,
+                      std::vector<std::string> textes, std::shared_ptr<Lues> lues,
+                      SuiteDe<bool> verdict)
+        : plateforme_(plateforme), regles_(std::move(regles)), textes_(std::move(textes)),
+          lues_(std::move(lues)), verdict_(std::move(verdict)) {
+        lues_->clear();
     }
-    if (somme == 1) return f;
-    const Texte question = msg::frequences_a_ramener.avec(
-        {Texte::tel_quel(g.affiche),
-         Texte{ecrit_frequence(somme, Langue::francais), ecrit_frequence(somme, Langue::anglais)}});
-    if (!plateforme.question_oui_non(question)) return std::nullopt;
-    for (auto& [allele, p] : f)
-        p /= somme;
-    return f;
-}
+
+    // Reads gene k and those after it, then says whether every gene was taken.
+    void lit_depuis(std::size_t k) {
+        if (k == regles_.size()) return verdict_(true);
+        const GeneRegle& g = regles_[k];
+        FrequencesGene f;
+        mpq_class somme = 0;
+        for (std::size_t a = 0; a < g.alleles.size(); ++a) {
+            const std::string& texte = textes_[debut_ + a];
+            const auto p = lit_frequence(texte);
+            if (!p || sgn(*p) <= 0) return refuse(g, a, texte);
+            f[g.alleles[a]] = *p;
+            somme += *p;
+        }
+        debut_ += g.alleles.size();
+        if (somme == 1) return prend(k, std::move(f));
+        demande_de_ramener(k, std::move(f), somme);
+    }
+
+  private:
+    void refuse(const GeneRegle& g, std::size_t a, const std::string& texte) {
+        plateforme_.avertissement(msg::frequence_illisible.avec(
+            {Texte::tel_quel(g.alleles[a]), Texte::tel_quel(g.affiche), Texte::tel_quel(texte)}));
+        verdict_(false);
+    }
+    void prend(std::size_t k, FrequencesGene f) {
+        (*lues_)[regles_[k].nom] = std::move(f);
+        lit_depuis(k + 1);
+    }
+    // A sum other than 1 is brought back to 1 only when the teacher wants it.
+    void demande_de_ramener(std::size_t k, FrequencesGene f, const mpq_class& somme) {
+        const Texte question = msg::frequences_a_ramener.avec(
+            {Texte::tel_quel(regles_[k].affiche), Texte{ecrit_frequence(somme, Langue::francais),
+                                                        ecrit_frequence(somme, Langue::anglais)}});
+        plateforme_.question_oui_non(question, [moi = shared_from_this(), k, f, somme](bool oui) {
+            if (!oui) return moi->verdict_(false);
+            FrequencesGene ramenees = f;
+            for (auto& [allele, p] : ramenees)
+                p /= somme;
+            moi->prend(k, std::move(ramenees));
+        });
+    }
+
+    Plateforme& plateforme_;
+    const std::vector<GeneRegle> regles_;
+    const std::vector<std::string> textes_;
+    std::shared_ptr<Lues> lues_;
+    SuiteDe<bool> verdict_;
+    std::size_t debut_ = 0;
+};
 
 } // namespace
 
-bool regle_frequences(Plateforme& plateforme, const std::vector<GeneVu>& genes,
+void regle_frequences(Plateforme& plateforme, const std::vector<GeneVu>& genes,
                       std::map<std::string, FrequencesGene>& frequences) {
-    if (genes.empty()) {
-        plateforme.avertissement(msg::frequences_sans_gene);
-        return false;
-    }
+    if (genes.empty()) return plateforme.avertissement(msg::frequences_sans_gene);
     const std::vector<GeneRegle> regles = genes_regles(genes, plateforme.textes().langue());
-    std::map<std::string, FrequencesGene> lues;
+    auto lues = std::make_shared<LectureFrequences::Lues>();
     DemandeFormulaire d = demande(plateforme, regles, frequences);
-    d.accepte = [&](const std::vector<std::string>& textes) {
-        lues.clear();
-        std::size_t debut = 0;
-        for (const GeneRegle& g : regles) {
-            const auto f = lit_gene(plateforme, g, textes, debut);
-            if (!f) return false;
-            lues[g.nom] = *f;
-            debut += g.alleles.size();
-        }
-        return true;
+    d.accepte = [&plateforme, regles, lues](const std::vector<std::string>& textes,
+                                            SuiteDe<bool> verdict) {
+        std::make_shared<LectureFrequences>(plateforme, regles, textes, lues, std::move(verdict))
+            ->lit_depuis(0);
     };
-    if (!plateforme.montre_formulaire(d)) return false;
-    bool change = false;
-    for (const GeneRegle& g : regles) {
-        change = change || frequences_du_gene(frequences, g.nom, g.alleles) != lues[g.nom];
-        frequences[g.nom] = lues[g.nom];
-    }
-    return change;
+    plateforme.montre_formulaire(d, [&frequences, regles, lues](bool pris) {
+        if (!pris) return;
+        for (const GeneRegle& g : regles)
+            frequences[g.nom] = (*lues)[g.nom];
+    });
 }
 
 } // namespace orvan

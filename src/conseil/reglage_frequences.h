@@ -13,8 +13,8 @@
 
 namespace orvan {
 
-// Shows the dialog for the genes of the family; returns whether the frequencies changed.
-bool regle_frequences(Plateforme& plateforme, const std::vector<GeneVu>& genes,
+// Shows the dialog for the genes of the family; the frequencies change once it is accepted.
+void regle_frequences(Plateforme& plateforme, const std::vector<GeneVu>& genes,
                       std::map<std::string, FrequencesGene>& frequences);
 
 } // namespace orvan

@@ -53,9 +53,8 @@ void ExerciceAlleles::marque() {
     const ModeleCaracteres& modele = f.genes.modele;
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= std::min(modele.nb_relations[g], max_relations); ++i) {
-            const std::string& etat = modele.etat_relation[g][i];
-            const bool coche = case_relation[g][i]->checked;
-            const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
+            const bool vrai = modele.etat_relation[g][i] == EtatEnonce::bon;
+            const bool juste = case_relation[g][i]->checked == vrai;
             ecrit(*label_correction[g][i], juste ? msg::bien : msg::faux, f.textes.langue());
         }
     f.journal.stock_ev(ev::AllelesMarques{});
@@ -66,9 +65,9 @@ void ExerciceAlleles::annule() {
     ped.choix_en_cours = 0;
     panneau->visible = false;
     f.journal.stock_ev(ev::AllelesAnnules{});
-    ++f.famille.dernier_indiv;
+    f.famille.numerote_jusqu_a(f.famille.dernier_indiv() + 1);
     f.phenotypes.ferme_choix();
-    if (f.famille.dernier_indiv > 2)
+    if (f.famille.dernier_indiv() > 2)
         f.arbre.retrait_dernier();
     else
         f.phenotypes.rend_le_sexe_d_ouverture();

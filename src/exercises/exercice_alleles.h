@@ -2,7 +2,7 @@
 // for each gene, with its mark beside it.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
+#include "regles/modele_caracteres.h"
 #include "ui/controles.h"
 
 #include <array>

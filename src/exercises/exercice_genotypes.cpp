@@ -74,7 +74,10 @@ void ExerciceGenotypes::question(int n) {
     hint_interroge = f.famille.individu(n).bulle();
     dialogue.visible = true;
     question_en_cours = true;
-    f.plateforme.montre_modale(dialogue);
+    f.plateforme.montre_modale(dialogue, [this] { apres_question(); });
+}
+
+void ExerciceGenotypes::apres_question() {
     question_en_cours = false;
     if (autre_demande)
         attend_un_clic();

@@ -25,6 +25,7 @@ class ExerciceGenotypes {
     // Asks the genotype of individual n, modally; the exercise goes on only when the pupil
     // asked for another individual.
     void question(int n);
+    void apres_question();
     void marque();
     void autre_genotype();
     void termine();

@@ -7,11 +7,11 @@
 #include "ground/plateforme.h"
 #include "ground/textes.h"
 #include "history/journal.h"
+#include "panneaux/panneau_couleurs.h"
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
 #include "pedigree/liens_pedigree.h"
 #include "ui/fiche.h"
-#include "ui/panneau_couleurs.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "exercises/marquage_genotype.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <set>
 

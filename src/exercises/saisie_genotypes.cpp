@@ -4,8 +4,8 @@
 #include "exercises/exercice_genotypes.h"
 #include "exercises/liens_exercices.h"
 
-#include "pedigree/gametes.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
+#include "regles/gametes.h"
 
 #include <algorithm>
 
@@ -17,8 +17,8 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
     const Pedigree& ped = f.arbre.ped;
     RadioGroupe& liste = *radio_genotype[g];
     const std::string actuel = f.famille.individu(n).genotype(g).texte();
-    const bool lie_au_sexe = sexe_genotype(actuel) != "rien";
-    const bool cercle = f.famille.individu(n).sexe == Sexe::femme;
+    const bool lie_au_sexe = sexe_genotype(actuel).has_value();
+    const Sexe sexe = f.famille.individu(n).sexe;
     const auto allele = [g](const std::string& gamete) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
@@ -33,9 +33,7 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
             for (const std::string& b : ped.gam_parent2) {
                 const std::string candidat = allele(a) + "," + allele(b);
                 if (candidat != genotype) continue;
-                const std::string sexe_boite = sexe_genotype(genotype);
-                if (!lie_au_sexe || (cercle && sexe_boite == "femme") ||
-                    (!cercle && sexe_boite == "homme")) {
+                if (!lie_au_sexe || sexe_genotype(genotype) == sexe) {
                     boite.enabled = true;
                     if (!deja_offert) liste.items.push_back(candidat);
                     deja_offert = true;
@@ -63,10 +61,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
     const ModeleCaracteres& modele = f.genes.modele;
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
-            const std::string& genotype = modele.genotype_du_gene[g][i];
-            if (sexe_indiv == Sexe::femme && contient(genotype, "Y"))
-                case_genotype[g][i]->enabled = false;
-            if (sexe_indiv == Sexe::homme && compte(genotype, 'X') >= 2)
+            if (!convient_au_sexe(modele.genotype_du_gene[g][i], sexe_indiv))
                 case_genotype[g][i]->enabled = false;
         }
     cadre(true);
@@ -76,7 +71,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
         suit_le_sexe[g] = false;
         for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
             const std::string& genotype = modele.genotype_du_gene[g][i];
-            if (sexe_genotype(genotype) != "rien") suit_le_sexe[g] = true;
+            if (sexe_genotype(genotype)) suit_le_sexe[g] = true;
             if (case_genotype[g][i]->enabled) radio_genotype[g]->items.push_back(genotype);
         }
     }
@@ -114,17 +109,17 @@ std::vector<std::string> genotypes_possibles(const LiensExercices& f, int g) {
 void SaisieGenotypes::accorde_au_sexe() {
     const int n = individu_entre();
     if (!individu_valide(n)) return;
-    const bool feminin = f.famille.individu(n).sexe == Sexe::femme;
+    const Sexe sexe = f.famille.individu(n).sexe;
     for (int g = 1; g <= 2; ++g) {
         RadioGroupe& liste = *radio_genotype[g];
         for (const std::string& autre : genotypes_possibles(f, g))
-            if (convient_au_sexe(autre, feminin) &&
+            if (convient_au_sexe(autre, sexe) &&
                 std::find(liste.items.begin(), liste.items.end(), autre) == liste.items.end())
                 liste.items.push_back(autre);
         liste.inactifs.assign(liste.items.size(), false);
         if (!suit_le_sexe[g]) continue;
         for (std::size_t i = 0; i < liste.items.size(); ++i)
-            liste.inactifs[i] = !convient_au_sexe(liste.items[i], feminin);
+            liste.inactifs[i] = !convient_au_sexe(liste.items[i], sexe);
     }
     regle_ok();
 }

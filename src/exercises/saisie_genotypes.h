@@ -3,8 +3,8 @@
 // choice between entering phenotypes and entering genotypes.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
 #include "pedigree/panneau_genotypes.h"
+#include "regles/modele_caracteres.h"
 #include "ui/controles.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 #include "exercises/saisie_genotypes.h"
 
 #include "exercises/saisie_genotypes_etiquette.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <algorithm>
 
@@ -14,21 +14,20 @@ namespace orvan {
 namespace {
 
 // A gene whose list has no selection keeps its genotype.
-void prend_genotype(const RadioGroupe& liste, Genotype& genotype) {
-    if (liste.index >= 0) genotype = Genotype::lu(coupe(liste.texte_choisi(), 40));
+void prend_genotype(Famille& famille, int k, int gene, const RadioGroupe& liste) {
+    if (liste.index >= 0)
+        famille.donne_genotype(k, gene, Genotype::lu(coupe(liste.texte_choisi(), 40)));
 }
 
 } // namespace
 
 void SaisieGenotypes::choisit_saisie_phenotypes() {
-    f.menus.saisie_phenotypes->checked = true;
-    f.menus.saisie_genotypes->checked = false;
+    f.arbre.change_mode_saisie(ModeSaisie::phenotypes);
     f.journal.stock_ev(ev::SaisieDesPhenotypes{});
 }
 
 void SaisieGenotypes::choisit_saisie_genotypes() {
-    f.menus.saisie_phenotypes->checked = false;
-    f.menus.saisie_genotypes->checked = true;
+    f.arbre.change_mode_saisie(ModeSaisie::genotypes);
     f.journal.stock_ev(ev::SaisieDesGenotypes{});
 }
 
@@ -60,7 +59,7 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
 void SaisieGenotypes::change_sexe() {
     const int n = individu_entre();
     if (individu_valide(n)) {
-        f.famille.individu(n).sexe = sexe->index == 0 ? Sexe::homme : Sexe::femme;
+        f.famille.donne_sexe(n, sexe->index == 0 ? Sexe::homme : Sexe::femme);
         f.arbre.projette_individu(n);
     }
     accorde_au_sexe();
@@ -77,9 +76,9 @@ void SaisieGenotypes::change_nb_descendants() {
 }
 
 void SaisieGenotypes::etiquette_phenotype(int k) {
-    Individu& i = f.famille.individu(k);
-    i.phenotype_affiche =
-        orvan::etiquette_phenotype(f.genes.modele, i.genotype(1).texte(), i.genotype(2).texte());
+    const Individu& i = f.famille.individu(k);
+    f.famille.montre_phenotype(k, orvan::etiquette_phenotype(f.genes.modele, i.genotype(1).texte(),
+                                                             i.genotype(2).texte()));
     f.arbre.tab_label[k]->set_caption(i.phenotype_affiche);
 }
 
@@ -95,13 +94,12 @@ void SaisieGenotypes::confirme_saisie() {
     const int m = f.arbre.ped.indiv_courant;
     panneau->visible = false;
     if (individu_valide(m)) {
-        Individu& individu = f.famille.individu(m);
-        prend_genotype(*radio_genotype[1], individu.genotype(1));
-        prend_genotype(*radio_genotype[2], individu.genotype(2));
-        individu.genotype_saisi = true;
+        prend_genotype(f.famille, m, 1, *radio_genotype[1]);
+        prend_genotype(f.famille, m, 2, *radio_genotype[2]);
+        f.famille.marque_genotype_saisi(m);
         f.arbre.donne_genotype(m);
         etiquette_phenotype(m);
-        f.arbre.place_label(m, individu.phenotype_affiche);
+        f.arbre.place_label(m, f.famille.individu(m).phenotype_affiche);
         f.phenotypes.passe_au_croisement(m);
     }
     f.couleurs.recolore();
@@ -113,10 +111,9 @@ void SaisieGenotypes::confirme_changement() {
     const int m = f.arbre.ped.indiv_saisi;
     f.journal.stock_ev(ev::GenotypesConfirmes{});
     if (individu_valide(m)) {
-        Individu& individu = f.famille.individu(m);
-        prend_genotype(*radio_genotype[1], individu.genotype(1));
-        prend_genotype(*radio_genotype[2], individu.genotype(2));
-        individu.genotype_donne = individu.genotype_saisi = true;
+        prend_genotype(f.famille, m, 1, *radio_genotype[1]);
+        prend_genotype(f.famille, m, 2, *radio_genotype[2]);
+        f.famille.marque_genotype_change(m);
         f.arbre.projette_individu(m);
         etiquette_phenotype(m);
     }

@@ -1,6 +1,6 @@
 #include "exercises/saisie_genotypes_etiquette.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <algorithm>
 

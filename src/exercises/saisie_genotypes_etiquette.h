@@ -1,7 +1,7 @@
 // The phenotype label that a genotype given by hand earns, read from the genotype table.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
+#include "regles/modele_caracteres.h"
 
 #include <string>
 #include <string_view>

@@ -5,15 +5,15 @@
 #include "ground/messages.h"
 #include "ground/plateforme.h"
 #include "history/journal.h"
+#include "panneaux/panneau_couleurs.h"
 #include "ui/fiche.h"
-#include "ui/panneau_couleurs.h"
 #include "ui/textes_controles.h"
 
-#include "genebank/banque_integree.h"
-#include "genebank/decoupage.h"
+#include "ground/texte.h"
+#include "regles/banque_integree.h"
+#include "regles/decoupage.h"
 #include "ui/boutons.h"
 #include "ui/geometrie.h"
-#include "ui/texte.h"
 
 namespace orvan {
 

@@ -1,8 +1,8 @@
 // The choice of one or two genes of the bank, and the working trait model it builds.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
 #include "ground/textes.h"
+#include "regles/modele_caracteres.h"
 
 #include <cstddef>
 #include <string>

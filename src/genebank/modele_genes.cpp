@@ -6,15 +6,15 @@
 #include "ground/messages.h"
 #include "ground/plateforme.h"
 #include "history/journal.h"
+#include "panneaux/panneau_couleurs.h"
 #include "ui/fiche.h"
-#include "ui/panneau_couleurs.h"
 #include "ui/textes_controles.h"
 
-#include "genebank/decoupage.h"
-#include "genebank/melange.h"
-#include "ui/couleurs.h"
+#include "ground/couleurs.h"
+#include "ground/texte.h"
+#include "regles/decoupage.h"
+#include "regles/melange.h"
 #include "ui/geometrie.h"
-#include "ui/texte.h"
 
 namespace orvan {
 
@@ -162,7 +162,7 @@ void ChoixGenes::lit_relations(int g, std::size_t j) {
         for (const Enonce& e : decoupe_relations(lignes[j])) {
             k = std::min(k + 1, max_relations);
             modele.relation[g][k] = coupe(e.texte, 50);
-            modele.etat_relation[g][k] = e.vrai ? "bon" : "faux";
+            modele.etat_relation[g][k] = e.vrai ? EtatEnonce::bon : EtatEnonce::faux;
         }
         modele.nb_relations[g] = k;
         melange(g);

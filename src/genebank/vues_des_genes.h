@@ -3,8 +3,8 @@
 // founders, and the window's own title and measures. The window gives them.
 #pragma once
 
-#include "genebank/modele_caracteres.h"
 #include "ground/textes.h"
+#include "regles/modele_caracteres.h"
 #include "ui/controles.h"
 
 #include <string>

@@ -9,13 +9,13 @@ const Traduction& Plateforme::textes() const {
     return textes_ ? *textes_ : francais;
 }
 
-bool Plateforme::question_oui_non(const Texte& texte) {
-    return question_oui_non(textes()(texte));
+void Plateforme::question_oui_non(const Texte& texte, SuiteDe<bool> suite) {
+    question_oui_non(textes()(texte), std::move(suite));
 }
 
-bool Plateforme::question_oui_non(const std::string& texte) {
+void Plateforme::question_oui_non(const std::string& texte, SuiteDe<bool> suite) {
     const Traduction& t = textes();
-    return montre_question({t(msg::avertissement), texte, {t(msg::oui), t(msg::non)}});
+    montre_question({t(msg::avertissement), texte, {t(msg::oui), t(msg::non)}}, std::move(suite));
 }
 
 void Plateforme::avertissement(const Texte& texte) {
@@ -28,27 +28,29 @@ void Plateforme::erreur(const Texte& texte) {
     montre_erreur({t(msg::erreur), t(texte), {t(msg::ok)}});
 }
 
-std::optional<std::string> Plateforme::dialogue_ouvrir(const std::string& repertoire) {
+void Plateforme::dialogue_ouvrir(const std::string& repertoire, SuiteDe<CheminChoisi> suite) {
     const Traduction& t = textes();
-    return choisit_ouverture(
+    choisit_ouverture(
         {t(msg::ouvrir),
          repertoire,
          {t(msg::familles.avec({Texte::tel_quel("*.gen")})), t(msg::tous_les_fichiers)},
-         t(msg::exemples)});
+         t(msg::exemples)},
+        std::move(suite));
 }
 
-std::optional<std::string> Plateforme::dialogue_enregistrer(const std::string& nom_initial) {
+void Plateforme::dialogue_enregistrer(const std::string& nom_initial, SuiteDe<CheminChoisi> suite) {
     const Traduction& t = textes();
-    return choisit_enregistrement(
+    choisit_enregistrement(
         {t(msg::enregistrer),
          nom_initial,
          {t(msg::familles.avec({Texte::tel_quel("*.gen")})), t(msg::tous_les_fichiers)},
-         {}});
+         {}},
+        std::move(suite));
 }
 
-std::optional<std::string> Plateforme::dialogue_enregistrer_pdf(const std::string& nom) {
+void Plateforme::dialogue_enregistrer_pdf(const std::string& nom, SuiteDe<CheminChoisi> suite) {
     const Traduction& t = textes();
-    return choisit_pdf({t(msg::enregistrer_pdf), nom, {t(msg::documents_pdf)}, {}});
+    choisit_pdf({t(msg::enregistrer_pdf), nom, {t(msg::documents_pdf)}, {}}, std::move(suite));
 }
 
 bool Plateforme::ouvrir_aide(const Texte& page, int sujet) {

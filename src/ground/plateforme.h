@@ -52,10 +52,16 @@ struct DemandeTableau {
     std::string fermer;
 };
 
+// What goes on with the user's answer. A question never waits for it: a platform that can wait
+// (Qt) calls the continuation before it returns, one that cannot (a page in a browser) once the
+// user has answered, and the code that asked must have nothing left to do after asking.
+template <class Reponse> using SuiteDe = std::function<void(Reponse)>;
+using CheminChoisi = std::optional<std::string>;
+
 // Fields in groups, in a dialog: each group a heading and its fields, each field a label, the
 // text it starts with and the text that the dialog's third button writes back. When OK is
-// pressed, `accepte` is asked with the fields' texts in order: true closes the dialog, false
-// keeps it open (it has told the user why).
+// pressed, `accepte` is given the fields' texts in order and says its verdict (it may ask the
+// user first): true closes the dialog, false keeps it open (it has told the user why).
 struct ChampFormulaire {
     std::string libelle, texte, par_defaut;
 };
@@ -67,7 +73,7 @@ struct DemandeFormulaire {
     std::string titre, explication;
     std::vector<GroupeFormulaire> groupes;
     std::string ok, annuler, par_defaut;
-    std::function<bool(const std::vector<std::string>&)> accepte;
+    std::function<void(const std::vector<std::string>&, SuiteDe<bool> verdict)> accepte;
 };
 
 // A long task as the user is shown it: what is being done, the text of its cancel button (empty
@@ -84,17 +90,17 @@ class Plateforme : public MesureTexte {
     const Traduction& textes() const;
 
     // Warning with Yes and No; true for Yes.
-    bool question_oui_non(const Texte& texte);
-    bool question_oui_non(const std::string& texte);
+    void question_oui_non(const Texte& texte, SuiteDe<bool> suite);
+    void question_oui_non(const std::string& texte, SuiteDe<bool> suite);
     // Warning with one OK button.
     void avertissement(const Texte& texte);
     // The platform's own error message (a file that cannot be opened, created or written).
     void erreur(const Texte& texte);
     // Standard dialogs; nullopt when the user cancels.
-    std::optional<std::string> dialogue_ouvrir(const std::string& repertoire);
-    std::optional<std::string> dialogue_enregistrer(const std::string& nom_initial);
+    void dialogue_ouvrir(const std::string& repertoire, SuiteDe<CheminChoisi> suite);
+    void dialogue_enregistrer(const std::string& nom_initial, SuiteDe<CheminChoisi> suite);
     // The save dialog for a PDF file.
-    std::optional<std::string> dialogue_enregistrer_pdf(const std::string& nom);
+    void dialogue_enregistrer_pdf(const std::string& nom, SuiteDe<CheminChoisi> suite);
     // Opens the help page of the language at a topic; false when it cannot (the platform has
     // said why).
     bool ouvrir_aide(const Texte& page, int sujet);
@@ -102,12 +108,12 @@ class Plateforme : public MesureTexte {
     void tableau(const Texte& titre, const std::vector<std::vector<Texte>>& cases);
 
     // What each platform does with them.
-    virtual bool montre_question(const BoiteMessage& boite) = 0;
+    virtual void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) = 0;
     virtual void montre_avertissement(const BoiteMessage& boite) = 0;
     virtual void montre_erreur(const BoiteMessage& boite) = 0;
-    virtual std::optional<std::string> choisit_ouverture(const DialogueFichier& d) = 0;
-    virtual std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) = 0;
-    virtual std::optional<std::string> choisit_pdf(const DialogueFichier& d) = 0;
+    virtual void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) = 0;
+    virtual void choisit_enregistrement(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) = 0;
+    virtual void choisit_pdf(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) = 0;
     virtual bool montre_aide(const DemandeAide& aide) = 0;
 
     virtual HeureUTC heure_utc() const = 0;
@@ -122,13 +128,13 @@ class Plateforme : public MesureTexte {
     virtual ResultatImpression imprime(const Capture& page) = 0;
     // The same page written into a PDF file; false when the file cannot be written.
     virtual bool enregistre_pdf(const Capture& page, const std::string& chemin) = 0;
-    // Shows a window of the program modally and returns once it has closed (its `visible` false
-    // again): by one of its buttons, by its own timer, or by its own close button.
-    virtual void montre_modale(Fiche& fenetre) = 0;
+    // Shows a window of the program modally; `apres` runs once it has closed (its `visible`
+    // false again): by one of its buttons, by its own timer, or by its own close button.
+    virtual void montre_modale(Fiche& fenetre, std::function<void()> apres) = 0;
     // A table of texts in a dialog; returns once the user has closed it.
     virtual void montre_tableau(const DemandeTableau& tableau) = 0;
     // Fields in a dialog; true once `accepte` has taken them, false when the user cancels.
-    virtual bool montre_formulaire(const DemandeFormulaire& demande) = 0;
+    virtual void montre_formulaire(const DemandeFormulaire& demande, SuiteDe<bool> suite) = 0;
     // A task of many steps (ground/progression.h): the window shows its progress once it has run
     // half a second, with its cancel button; `progresse` is told how many steps are done and
     // returns false once the user has cancelled; `termine_progression` closes what was shown.

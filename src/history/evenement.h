@@ -7,7 +7,7 @@
 // the same rules every saved file was read with gives the same events as it always did.
 #pragma once
 
-#include "ui/couleurs.h"
+#include "ground/couleurs.h"
 
 #include <array>
 #include <cstdint>

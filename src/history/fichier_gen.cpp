@@ -1,8 +1,8 @@
 #include "history/fichier_gen.h"
 
 #include "ground/messages.h"
+#include "ground/texte.h"
 #include "history/descripteur.h"
-#include "ui/texte.h"
 
 #include <cerrno>
 #include <ctime>

@@ -1,8 +1,8 @@
 // The file form of the event log: one line per line, CR LF after each.
 #pragma once
 
+#include "ground/texte.h"
 #include "ground/textes.h"
-#include "ui/texte.h"
 
 #include <cstddef>
 #include <string>

@@ -44,6 +44,10 @@ bool Journal::commence_par_mise_en_place() const {
     return l.size() >= 2 && commence_par_la_graine(l[0]) && choix_du_mode(l[1]);
 }
 
+// What the start-up writes before any family: the seed, the mode, the first gene chosen and its
+// confirmation ("aleat=…", "bitbtn4click", "group_premclick.0", "bitbtn1click").
+constexpr int lignes_du_demarrage = 4;
+
 // The family begins with its first click on an individual; the teacher's own choice of genes
 // comes after the one the start-up makes, so the last confirmation before that click is the one
 // that counts.
@@ -54,7 +58,7 @@ int Journal::fin_mise_en_place() const {
         ++debut_famille;
     for (std::size_t i = debut_famille; i-- > 0;)
         if (ligne_est<ev::GenesConfirmes>(l[i])) return static_cast<int>(i) + 1;
-    return 4;
+    return lignes_du_demarrage;
 }
 
 } // namespace orvan

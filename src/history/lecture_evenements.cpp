@@ -3,9 +3,9 @@
 // that recognises the line reads its fields from the text that the rows before it have left: a
 // row cuts the text as it reads it. Saved files of every age were read this way, damaged lines
 // included, so the order of the rows and their cuts are part of the format.
+#include "ground/texte.h"
 #include "history/evenement.h"
 #include "history/nombre.h"
-#include "ui/texte.h"
 
 #include <array>
 #include <bit>

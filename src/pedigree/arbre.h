@@ -21,6 +21,8 @@ class Arbre {
     void cree_boutons_croisement();
 
     void init_pedigree();
+    // The pupil gives phenotypes or genotypes from now on; the menu's ticks say which.
+    void change_mode_saisie(ModeSaisie mode);
     // The controls of individual k written from the family: outline, place, shown, tooltips
     // and the label's text (its place is the label's own).
     void projette_individu(int k);

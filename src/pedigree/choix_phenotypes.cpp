@@ -6,8 +6,8 @@
 #include "pedigree/liens_pedigree.h"
 #include "ui/textes_controles.h"
 
-#include "pedigree/gametes.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
+#include "regles/gametes.h"
 
 #include <algorithm>
 
@@ -80,7 +80,7 @@ void ChoixPhenotypes::ouvre_choix(int n) {
     f.genotypes.radio_genotype[2]->selectionne(-1);
     ped.changement_genotype = false;
     ped.indiv_courant = n;
-    if (f.famille.dernier_indiv > 2 && f.famille.dernier_indiv >= dernier_avant_conjoint) {
+    if (f.famille.dernier_indiv() > 2 && f.famille.dernier_indiv() >= dernier_avant_conjoint) {
         ped.choix_en_cours = 0;
         // A refused click writes no line; an older log that holds one has it refused again,
         // silently.
@@ -88,9 +88,9 @@ void ChoixPhenotypes::ouvre_choix(int n) {
         return;
     }
     f.journal.stock_ev(ev::ChoixIndividu{n, false});
-    if (f.famille.dernier_indiv > 2) {
+    if (f.famille.dernier_indiv() > 2) {
         f.arbre.ajout_conjoint(n);
-        n = f.famille.dernier_indiv;
+        n = f.famille.dernier_indiv();
     }
     place_sous(*panneau, n);
     f.genotypes.panneau->top = panneau->top;
@@ -112,8 +112,10 @@ void ChoixPhenotypes::affich_all(int n) {
     f.arbre.place_label(n, texte);
     f.arbre.tab_label[n]->visible = true;
 
-    if (f.menus.saisie_phenotypes->checked) panneau->visible = true;
-    if (f.menus.saisie_genotypes->checked) f.genotypes.prepare_saisie(n);
+    if (f.arbre.ped.mode_saisie == ModeSaisie::phenotypes)
+        panneau->visible = true;
+    else
+        f.genotypes.prepare_saisie(n);
     ok->enabled = false;
     f.genotypes.ok->enabled = false;
 }
@@ -134,33 +136,30 @@ void ChoixPhenotypes::change_nb_descendants() {
 
 // Draws a genotype of the chosen phenotype that fits the individual's sex. When the table
 // offers none, no draw is made and the former genotype stays.
-void ChoixPhenotypes::tire_genotype(int m, const std::string& pheno, Genotype& genotype) {
+std::optional<Genotype> ChoixPhenotypes::tire_genotype(int m, const std::string& pheno) {
     const ModeleCaracteres& modele = f.genes.modele;
     const std::string cle = "[" + avant(pheno, ',') + "]";
     std::vector<int> candidats;
     for (int k = 1; k <= modele.nb_genotypes; ++k)
         if (modele.phenotype_du_genotype[k] == cle) candidats.push_back(k);
-    if (candidats.empty()) return;
+    if (candidats.empty()) return std::nullopt;
     const auto tire = [&] {
         return modele.genotype_texte[candidats[f.alea.tirage_alea(
             static_cast<std::uint32_t>(candidats.size()))]];
     };
-    if (!contient(modele.genotype_texte[candidats[0]], "X")) {
-        genotype = Genotype::lu(coupe(tire(), 40));
-        return;
-    }
+    if (!contient(modele.genotype_texte[candidats[0]], "X")) return Genotype::lu(coupe(tire(), 40));
     const bool cercle = f.famille.individu(m).sexe == Sexe::femme;
     const auto convient = [cercle](const std::string& g) {
         return cercle ? compte(g, 'X') >= 2 : compte(g, 'X') == 1;
     };
     if (std::none_of(candidats.begin(), candidats.end(),
                      [&](int k) { return convient(modele.genotype_texte[k]); }))
-        return;
+        return std::nullopt;
     std::string g;
     do
         g = tire();
     while (!convient(g));
-    genotype = Genotype::lu(coupe(g, 40));
+    return Genotype::lu(coupe(g, 40));
 }
 
 void ChoixPhenotypes::confirme() {
@@ -171,14 +170,13 @@ void ChoixPhenotypes::confirme() {
         panneau->visible = f.genotypes.panneau->visible = false;
         return;
     }
-    Individu& individu = f.famille.individu(m);
-    if (premier_phenotype->index >= 0) {
-        individu.phenotype(1) = coupe(premier_phenotype->texte_choisi(), 40);
-        tire_genotype(m, individu.phenotype(1), individu.genotype(1));
-    }
-    if (second_phenotype->index >= 0) {
-        individu.phenotype(2) = coupe(second_phenotype->texte_choisi(), 40);
-        tire_genotype(m, individu.phenotype(2), individu.genotype(2));
+    for (int gene = 1; gene <= 2; ++gene) {
+        const RadioGroupe& choix = liste(gene);
+        if (choix.index < 0) continue;
+        const std::string phenotype = coupe(choix.texte_choisi(), 40);
+        f.famille.donne_phenotype(m, gene, phenotype);
+        if (auto genotype = tire_genotype(m, phenotype))
+            f.famille.donne_genotype(m, gene, std::move(*genotype));
     }
     f.arbre.donne_genotype(m);
     affich_all(m);
@@ -199,7 +197,7 @@ void ChoixPhenotypes::ferme_choix() {
     Pedigree& ped = f.arbre.ped;
     ped.choix_en_cours = 0;
     panneau->visible = f.genotypes.panneau->visible = false;
-    if (f.famille.dernier_indiv > 2 && !ped.changement_genotype)
+    if (f.famille.dernier_indiv() > 2 && !ped.changement_genotype)
         f.arbre.retrait_dernier();
     else
         // A sex chosen in the panel is cancelled too.
@@ -210,7 +208,7 @@ void ChoixPhenotypes::ferme_choix() {
 void ChoixPhenotypes::rend_le_sexe_d_ouverture() {
     const Pedigree& ped = f.arbre.ped;
     if (!individu_valide(ped.indiv_saisi)) return;
-    f.famille.individu(ped.indiv_saisi).sexe = ped.sexe_a_l_ouverture;
+    f.famille.donne_sexe(ped.indiv_saisi, ped.sexe_a_l_ouverture);
     f.arbre.projette_individu(ped.indiv_saisi);
 }
 

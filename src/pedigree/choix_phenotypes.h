@@ -2,13 +2,14 @@
 // "OK" draws the genotypes that fit and hands over to the crossing.
 #pragma once
 
+#include "famille/genotype.h"
 #include "ui/controles.h"
 
+#include <optional>
 #include <string>
 
 namespace orvan {
 
-class Genotype;
 struct LiensPedigree;
 struct ModeleCaracteres;
 
@@ -51,7 +52,7 @@ class ChoixPhenotypes {
     void ouvre_changement(int n);
     void ouvre_choix(int n);
     void place_sous(Controle& panneau, int k);
-    void tire_genotype(int m, const std::string& pheno, Genotype& genotype);
+    std::optional<Genotype> tire_genotype(int m, const std::string& pheno);
     LiensPedigree& f;
 };
 

@@ -4,8 +4,8 @@
 #include "pedigree/choix_phenotypes.h"
 #include "pedigree/liens_pedigree.h"
 
-#include "pedigree/gametes.h"
-#include "pedigree/tirage_enfant.h"
+#include "regles/gametes.h"
+#include "regles/tirage_enfant.h"
 
 #include <algorithm>
 
@@ -38,10 +38,10 @@ void Arbre::adopte_regle_chromosome_sexuel() {
 }
 
 void Arbre::croise_conjoint() {
-    const int conjoint = famille.dernier_indiv;
-    const int partenaire = famille.partenaire_du_conjoint;
+    const int conjoint = famille.dernier_indiv();
+    const int partenaire = famille.partenaire_du_conjoint();
     if (!individu_valide(conjoint) || partenaire < 1) return;
-    famille.individu(conjoint).sexe = autre_sexe(famille.individu(partenaire).sexe);
+    famille.donne_sexe(conjoint, autre_sexe(famille.individu(partenaire).sexe));
     projette_individu(conjoint);
     croisement(partenaire, conjoint, conjoint + 1, ped.haut_gen3);
     tab_union[0]->enabled = false;
@@ -49,18 +49,18 @@ void Arbre::croise_conjoint() {
 
 void Arbre::croisement(int p1, int p2, int premier, int rang) {
     // No union slot left: nothing can be drawn without writing past the pedigree.
-    if (famille.nb_unions > max_unions) return;
+    if (famille.nb_unions() > max_unions) return;
     const bool gen2 = rang == ped.haut_gen2;
     f.menus.autre_famille->enabled = true;
 
     const int n = nb_enfants(gen2, premier);
     const int ecart = gen2 ? f.fenetre.width / (n + 1) : tab_shape[1]->width + 10;
-    const int u = famille.nb_unions;
-    famille.dernier_indiv = premier + n - 1;
+    const int u = famille.nb_unions();
+    famille.numerote_jusqu_a(premier + n - 1);
     place_couple(u, p1, p2);
     if (gen2)
         for (int k = 3; k <= max_individus; ++k) {
-            famille.individu(k).visible = false;
+            famille.montre(k, false);
             projette_individu(k);
             tab_label[k]->visible = tab_trait[k]->visible = false;
         }
@@ -104,21 +104,22 @@ void Arbre::place_couple(int u, int p1, int p2) {
 }
 
 void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, bool gen2) {
-    Individu& enfant = famille.individu(k);
+    Position place = famille.individu(k).position;
     Forme& s = *tab_shape[k];
     Panel& trait = *tab_trait[k];
     if (gen2) {
-        enfant.position.gauche = rang_enfant * ecart;
+        place.gauche = rang_enfant * ecart;
         s.remplissage = jaune;
     } else {
-        const Individu& parent = famille.individu(famille.partenaire_du_conjoint);
-        enfant.position.gauche =
+        const Individu& parent = famille.individu(famille.partenaire_du_conjoint());
+        place.gauche =
             decale_borne(parent.position.gauche, std::int64_t{rang_enfant - n / 2} * ecart);
         s.remplissage = vert_citron;
         active(k, false);
         f.menus.exercices->enabled = true;
     }
-    enfant.position.haut = rang;
+    place.haut = rang;
+    famille.deplace(k, place);
     projette_individu(k);
     trait.top = rang - trait.height;
     trait.left = decale_borne(s.left, s.width / 2 - 2);
@@ -127,14 +128,13 @@ void Arbre::place_enfant(int k, int rang_enfant, int n, int ecart, int rang, boo
 void Arbre::tire_enfant(int k) {
     const Tirage tirage = [this](std::uint32_t n) { return f.alea.tirage_alea(n); };
     const Enfant e = orvan::tire_enfant(ped.gam_parent1, ped.gam_parent2, tirage);
-    Individu& enfant = famille.individu(k);
-    enfant.sexe = e.sexe;
-    enfant.visible = true;
+    famille.donne_sexe(k, e.sexe);
+    famille.montre(k, true);
     tab_trait[k]->visible = true;
-    enfant.genotype(1) = Genotype::lu(e.geno1);
-    enfant.genotype(2) = Genotype::lu(e.geno2);
-    enfant.phenotype(1) = phenotype_du_genotype(f.genes.modele, e.geno1);
-    enfant.phenotype(2) = phenotype_du_genotype(f.genes.modele, e.geno2);
+    famille.donne_genotype(k, 1, Genotype::lu(e.geno1));
+    famille.donne_genotype(k, 2, Genotype::lu(e.geno2));
+    famille.donne_phenotype(k, 1, phenotype_du_genotype(f.genes.modele, e.geno1));
+    famille.donne_phenotype(k, 2, phenotype_du_genotype(f.genes.modele, e.geno2));
     donne_genotype(k);
 }
 
@@ -153,7 +153,7 @@ void Arbre::etiquette_enfant(int k) {
             s.remplissage = *c;
         texte = "[" + enfant.phenotype(1) + "]";
     }
-    famille.individu(k).phenotype_affiche = texte;
+    famille.montre_phenotype(k, texte);
     l.set_caption(texte);
     l.left = decale_borne(s.left, s.width / 2 - l.width / 2);
     l.visible = true;

@@ -39,14 +39,14 @@ void Arbre::relache_ligne_fratrie() {
 // to fold: its line would otherwise grow at every click.
 void Arbre::apparait_disparait_fratrie(int u) {
     if (u < 1 || u > max_unions) return;
-    const Union& un = famille.unions[static_cast<std::size_t>(u)];
+    const Union& un = famille.union_numero(u);
     if (un.nb_enfants <= 0 || !individu_valide(un.premier_enfant)) return;
     const bool montre = !famille.individu(un.premier_enfant).visible;
     tab_vertic[u]->height += montre ? 30 : -30;
     tab_union[u]->visible = montre;
     for (int j = un.premier_enfant; j < un.premier_enfant + un.nb_enfants; ++j)
         if (individu_valide(j)) {
-            famille.individu(j).visible = montre;
+            famille.montre(j, montre);
             projette_individu(j);
             tab_trait[j]->visible = tab_label[j]->visible = montre;
         }
@@ -55,12 +55,13 @@ void Arbre::apparait_disparait_fratrie(int u) {
 void Arbre::decale_fratrie(int u, int delta) {
     f.journal.stock_ev(ev::DecalageFratrie{u, delta});
     if (u < 0 || u > max_unions) return;
-    const Union& un = famille.unions[static_cast<std::size_t>(u)];
+    const Union& un = famille.union_numero(u);
     for (int j = un.premier_enfant; j < un.premier_enfant + un.nb_enfants; ++j) {
         if (!individu_valide(j)) continue;
-        Position& p = famille.individu(j).position;
+        Position p = famille.individu(j).position;
         tab_trait[j]->left = decale_borne(tab_trait[j]->left, delta);
         p.gauche = decale_borne(p.gauche, delta);
+        famille.deplace(j, p);
         // Only the position changed: a long log of shifts need not rebuild the tooltips.
         tab_shape[j]->left = p.gauche;
         tab_label[j]->left = decale_borne(tab_label[j]->left, delta);

@@ -9,10 +9,11 @@
 #include "ground/plateforme.h"
 #include "ground/textes.h"
 #include "history/journal.h"
+#include "panneaux/panneau_couleurs.h"
+#include "panneaux/panneaux_mobiles.h"
+#include "pedigree/modele_pedigree.h"
 #include "pedigree/panneau_genotypes.h"
 #include "ui/fiche.h"
-#include "ui/panneau_couleurs.h"
-#include "ui/panneaux_mobiles.h"
 
 namespace orvan {
 
@@ -25,6 +26,12 @@ struct EntreesPedigree {
     Menu* saisie_genotypes = nullptr;
     Menu* autre_famille = nullptr;
     Menu* exercices = nullptr;
+
+    // The entry mode's two entries, one ticked, as the pedigree's state says.
+    void coche_mode_saisie(ModeSaisie mode) const {
+        saisie_phenotypes->checked = mode == ModeSaisie::phenotypes;
+        saisie_genotypes->checked = mode == ModeSaisie::genotypes;
+    }
 };
 
 struct LiensPedigree {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "famille/famille.h"
-#include "pedigree/gametes.h"
+#include "regles/gametes.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,13 @@
 
 namespace orvan {
 
+// How the pupil gives an individual its traits: by its phenotypes, which the program draws
+// genotypes for, or by its genotypes outright.
+enum class ModeSaisie : std::uint8_t { phenotypes, genotypes };
+
 struct Pedigree {
+    ModeSaisie mode_saisie = ModeSaisie::phenotypes;
+
     // Whether each symbol was enabled when the genotype questions began.
     std::array<bool, max_individus + 1> etat_actif{};
 

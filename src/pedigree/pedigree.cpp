@@ -6,6 +6,11 @@
 
 namespace orvan {
 
+void Arbre::change_mode_saisie(ModeSaisie mode) {
+    ped.mode_saisie = mode;
+    f.menus.coche_mode_saisie(mode);
+}
+
 void Arbre::init_pedigree() {
     famille.vide();
     place_fondateurs();
@@ -30,19 +35,15 @@ void Arbre::place_fondateurs() {
     ped.haut_gen1 = 50;
     ped.haut_gen2 = 150;
     ped.haut_gen3 = 250;
-    Individu& f1 = famille.individu(1);
-    Individu& f2 = famille.individu(2);
-    f1.position = {ped.gauche_fondateur1, ped.haut_gen1};
-    f2.position = {f.fenetre.width / 2 + ped.demi_ecart - tab_shape[2]->width, ped.haut_gen1};
-    f1.sexe = Sexe::homme;
-    f2.sexe = Sexe::femme;
-    f1.visible = f2.visible = true;
+    famille.place_fondateurs(
+        {ped.gauche_fondateur1, ped.haut_gen1},
+        {f.fenetre.width / 2 + ped.demi_ecart - tab_shape[2]->width, ped.haut_gen1});
     ped.sexe_a_l_ouverture = Sexe::homme;
 }
 
 void Arbre::vide_individus() {
     for (int k = 1; k <= max_individus; ++k) {
-        famille.individu(k).actif = true;
+        famille.active(k, true);
         tab_label[k]->set_caption("");
         if (k > 2) tab_label[k]->visible = false;
         tab_trait[k]->visible = false;
@@ -76,12 +77,12 @@ void Arbre::projette_individu(int k) {
 }
 
 void Arbre::active(int k, bool actif) {
-    famille.individu(k).actif = actif;
+    famille.active(k, actif);
     tab_shape[k]->enabled = tab_label[k]->enabled = actif;
 }
 
 void Arbre::place_label(int k, const std::string& texte) {
-    famille.individu(k).phenotype_affiche = texte;
+    famille.montre_phenotype(k, texte);
     tab_label[k]->set_caption(texte);
     projette_individu(k);
     Label& l = *tab_label[k];
@@ -91,25 +92,21 @@ void Arbre::place_label(int k, const std::string& texte) {
 }
 
 void Arbre::ajout_conjoint(int p) {
-    famille.partenaire_du_conjoint = p;
-    const int k = ++famille.dernier_indiv;
+    const Position& partenaire = famille.individu(p).position;
+    const int k =
+        famille.ajoute_conjoint(p, {decale_borne(partenaire.gauche, 40), partenaire.haut});
     ped.indiv_courant = k;
-    Individu& conjoint = famille.individu(k);
-    const Individu& partenaire = famille.individu(p);
-    conjoint.position = {decale_borne(partenaire.position.gauche, 40), partenaire.position.haut};
-    conjoint.visible = true;
-    conjoint.sexe = autre_sexe(partenaire.sexe);
-    projette_individu(k);
+    if (k) projette_individu(k);
 }
 
 void Arbre::retrait_dernier() {
-    const int k = famille.dernier_indiv;
+    const int k = famille.dernier_indiv();
     if (individu_valide(k)) {
-        famille.individu(k).visible = false;
+        famille.montre(k, false);
         projette_individu(k);
         tab_label[k]->visible = false;
     }
-    --famille.dernier_indiv;
+    famille.numerote_jusqu_a(k - 1);
 }
 
 void Arbre::clic_individu(int k, Bouton bouton) {
@@ -118,7 +115,7 @@ void Arbre::clic_individu(int k, Bouton bouton) {
 
 void Arbre::montre_fondateurs() {
     for (int k = 1; k <= 2; ++k) {
-        famille.individu(k).visible = true;
+        famille.montre(k, true);
         projette_individu(k);
         active(k, true);
         tab_label[k]->visible = true;
@@ -127,7 +124,7 @@ void Arbre::montre_fondateurs() {
 
 void Arbre::cache_fondateurs() {
     for (int k = 1; k <= 2; ++k) {
-        famille.individu(k).visible = false;
+        famille.montre(k, false);
         projette_individu(k);
         tab_label[k]->visible = false;
     }
@@ -141,9 +138,7 @@ void Arbre::remet_couleurs(Couleur c) {
 }
 
 void Arbre::donne_genotype(int k) {
-    Individu& i = famille.individu(k);
-    i.genotype_donne = true;
-    i.bulle_etiquette = i.bulle();
+    famille.marque_genotype_donne(k);
     projette_individu(k);
 }
 

@@ -2,7 +2,7 @@
 
 namespace orvan {
 
-Loi a_priori_programme(const EspaceGene& gene, const std::string& phenotype, SexeVu sexe) {
+Loi a_priori_programme(const EspaceGene& gene, const std::string& phenotype, Sexe sexe) {
     Loi l(gene.nb_etats(), 0);
     mpq_class total = 0;
     for (const EntreeTable& e : gene.gene().table) {
@@ -31,12 +31,12 @@ mpq_class frequence(const FrequencesGene& f, const std::string& allele) {
 
 } // namespace
 
-Loi a_priori_population(const EspaceGene& gene, const FrequencesGene& frequences, SexeVu sexe) {
+Loi a_priori_population(const EspaceGene& gene, const FrequencesGene& frequences, Sexe sexe) {
     Loi l(gene.nb_etats(), 0);
     for (int e = 0; e < gene.nb_etats(); ++e) {
         if (!gene.convient(e, sexe)) continue;
         const auto [a, b] = gene.paire(e);
-        if (gene.lie_a_x() && sexe == SexeVu::homme)
+        if (gene.lie_a_x() && sexe == Sexe::homme)
             l[e] = frequence(frequences, a == "Y" ? b : a);
         else
             l[e] = frequence(frequences, a) * frequence(frequences, b) * (a == b ? 1 : 2);
@@ -47,20 +47,20 @@ Loi a_priori_population(const EspaceGene& gene, const FrequencesGene& frequences
 namespace {
 
 // The alleles a parent passes on, each with one chance in its count.
-std::vector<std::string> alleles_transmis(const EspaceGene& gene, int e, SexeVu sexe,
-                                          SexeVu sexe_enfant) {
+std::vector<std::string> alleles_transmis(const EspaceGene& gene, int e, Sexe sexe,
+                                          Sexe sexe_enfant) {
     const auto [a, b] = gene.paire(e);
-    if (gene.lie_a_x() && sexe == SexeVu::homme) {
+    if (gene.lie_a_x() && sexe == Sexe::homme) {
         const std::string x = a == "Y" ? b : a;
-        return {sexe_enfant == SexeVu::homme ? std::string("Y") : x};
+        return {sexe_enfant == Sexe::homme ? std::string("Y") : x};
     }
     return {a, b};
 }
 
 } // namespace
 
-Loi transmission_mendel(const EspaceGene& gene, int a, SexeVu sexe_a, int b, SexeVu sexe_b,
-                        SexeVu sexe_enfant) {
+Loi transmission_mendel(const EspaceGene& gene, int a, Sexe sexe_a, int b, Sexe sexe_b,
+                        Sexe sexe_enfant) {
     Loi l(gene.nb_etats(), 0);
     const auto de_a = alleles_transmis(gene, a, sexe_a, sexe_enfant);
     const auto de_b = alleles_transmis(gene, b, sexe_b, sexe_enfant);

@@ -25,12 +25,12 @@ struct UnionArbre {
 class Transmission {
   public:
     virtual ~Transmission() = default;
-    virtual const Loi& enfant(const UnionArbre& u, int a, int b, SexeVu sexe) = 0;
+    virtual const Loi& enfant(const UnionArbre& u, int a, int b, Sexe sexe) = 0;
 };
 
 struct ArbreGenealogique {
     int nb_etats = 0;
-    std::vector<SexeVu> sexes;
+    std::vector<Sexe> sexes;
     // Per individual: the founders' prior (all ones for a child), and what the pupil sees
     // (1 for a genotype that fits it, 0 otherwise).
     std::vector<Loi> a_priori, indices;

@@ -1,7 +1,7 @@
 #include "probabilites/espace_genotypes.h"
 
-#include "pedigree/gametes.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
+#include "regles/gametes.h"
 
 #include <algorithm>
 
@@ -36,10 +36,10 @@ std::optional<int> EspaceGene::etat(std::string_view texte) const {
     return it->second;
 }
 
-bool EspaceGene::convient(int e, SexeVu sexe) const {
+bool EspaceGene::convient(int e, Sexe sexe) const {
     if (!lie_a_x_) return true;
     const std::string& t = texte(e);
-    if (sexe == SexeVu::femme) return deux_x(t) && !contient(t, "Y");
+    if (sexe == Sexe::femme) return deux_x(t) && !contient(t, "Y");
     return contient(t, "X") && !deux_x(t) && contient(t, "Y");
 }
 
@@ -55,13 +55,6 @@ bool EspaceGene::porteur(int e) const {
         return homozygote && phenotype(*homozygote) == phenotype(e);
     };
     return cache(a) || cache(b);
-}
-
-std::vector<int> EspaceGene::entrees_du_phenotype(const std::string& phenotype) const {
-    std::vector<int> n(nb_etats(), 0);
-    for (const EntreeTable& e : gene_.table)
-        if (e.phenotype == phenotype) ++n[*etat(e.genotype)];
-    return n;
 }
 
 } // namespace orvan

@@ -25,7 +25,7 @@ class EspaceGene {
 
     // A gene whose genotypes hold an X: a woman has two X, a man one X and a Y.
     bool lie_a_x() const { return lie_a_x_; }
-    bool convient(int e, SexeVu sexe) const;
+    bool convient(int e, Sexe sexe) const;
     // A carrier: two different alleles, neither of them Y, one of which the phenotype hides (as
     // "A,O" shows [A], and "XD,Xd" [D]; "A,B" shows both).
     bool porteur(int e) const;
@@ -34,8 +34,6 @@ class EspaceGene {
     // The two alleles of a genotype.
     std::pair<std::string, std::string> paire(int e) const;
 
-    // How many table entries of the phenotype list each genotype (repetitions count).
-    std::vector<int> entrees_du_phenotype(const std::string& phenotype) const;
     const GeneVu& gene() const { return gene_; }
 
   private:

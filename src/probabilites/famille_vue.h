@@ -2,14 +2,13 @@
 // and per gene the phenotype shown and the genotype known. Nothing hidden stands here.
 #pragma once
 
-#include "pedigree/gametes.h"
+#include "famille/sexe.h"
+#include "regles/gametes.h"
 
 #include <string>
 #include <vector>
 
 namespace orvan {
-
-enum class SexeVu { homme, femme };
 
 // One entry of a gene's genotype table, repetitions kept: an entry listed twice weighs twice.
 struct EntreeTable {
@@ -26,7 +25,7 @@ struct GeneVu {
 
 struct IndividuVu {
     int numero = 0;
-    SexeVu sexe = SexeVu::homme;
+    Sexe sexe = Sexe::homme;
     // The union's first and second parent, as the crossing takes them; 0 for a founder or a
     // spouse.
     int premier_parent = 0, second_parent = 0;

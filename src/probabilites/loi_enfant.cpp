@@ -1,8 +1,8 @@
 #include "probabilites/loi_enfant.h"
 
-#include "pedigree/gametes.h"
-#include "pedigree/tirage_enfant.h"
 #include "probabilites/parcours_tirages.h"
+#include "regles/gametes.h"
+#include "regles/tirage_enfant.h"
 
 namespace orvan {
 
@@ -14,7 +14,7 @@ const LoiEnfant& LoiEnfantProgramme::loi(const GenotypesParent& premier,
     const auto gametes2 = gametes(second[0], second[1], regle_);
     const std::function<IssueEnfant(const Tirage&)> tire = [&](const Tirage& tirage) {
         const Enfant e = tire_enfant(gametes1, gametes2, tirage);
-        return IssueEnfant{e.geno1, e.geno2, e.sexe == Sexe::homme ? SexeVu::homme : SexeVu::femme};
+        return IssueEnfant{e.geno1, e.geno2, e.sexe == Sexe::homme ? Sexe::homme : Sexe::femme};
     };
     return connues_.emplace(cle, loi_des_issues(tire)).first->second;
 }

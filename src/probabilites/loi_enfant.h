@@ -15,7 +15,7 @@
 namespace orvan {
 
 // A child: its genotype texts for gene 1 and gene 2 (the second empty with one gene), its sex.
-using IssueEnfant = std::tuple<std::string, std::string, SexeVu>;
+using IssueEnfant = std::tuple<std::string, std::string, Sexe>;
 using LoiEnfant = std::map<IssueEnfant, mpq_class>;
 
 // A parent's genotype texts for gene 1 and gene 2 ("" for a gene not in use).

@@ -299,7 +299,7 @@ std::optional<Contradiction> MoteurProbabilites::cherche_contradiction() {
                 prepare({static_cast<int>(i), static_cast<int>(g), genotype});
                 if (possible()) {
                     prepare({});
-                    return Contradiction{ind.numero, static_cast<int>(g), genotype, texte};
+                    return Contradiction{ind.numero, static_cast<int>(g) + 1, genotype, texte};
                 }
             }
     prepare({});
@@ -331,7 +331,9 @@ ResultatProbabilites MoteurProbabilites::calcule() {
     return r;
 }
 
-std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int gene) {
+std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int numero_gene) {
+    // The engine's own lists count the genes from 0.
+    const int gene = numero_gene - 1;
     int i = -1;
     for (std::size_t k = 0; k < famille_.individus.size(); ++k)
         if (famille_.individus[k].numero == numero) i = static_cast<int>(k);
@@ -359,10 +361,6 @@ std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int gene) 
         return table;
     }
     return {};
-}
-
-bool MoteurProbabilites::genes_lies() const {
-    return lies_;
 }
 
 mpq_class probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l) {

@@ -38,7 +38,7 @@ struct Oubli {
 // whose phenotype, once forgotten, makes the family possible again.
 struct Contradiction {
     int numero = 0;
-    int gene = 0;         // 0 or 1
+    int gene = 0;         // 1 or 2, as the family numbers its genes; 0 when no one is named
     bool genotype = true; // its entered genotype, or else its phenotype
     std::string texte;    // the genotype or the phenotype in question
 };
@@ -70,11 +70,9 @@ class MoteurProbabilites {
     ~MoteurProbabilites();
 
     ResultatProbabilites calcule();
-    // One individual and one gene: prior, conditional, joint and posterior of each genotype the
-    // prior allows. Empty when the family contradicts itself.
+    // One individual and one gene (1 or 2): prior, conditional, joint and posterior of each
+    // genotype the prior allows. Empty when the family contradicts itself.
     std::vector<ColonneBayes> table_bayes(int numero, int gene);
-    // Whether the two genes are computed together (the crossing links them).
-    bool genes_lies() const;
 
     const EspaceGene& espace(int gene) const { return espaces_[gene]; }
 

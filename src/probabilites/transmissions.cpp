@@ -4,7 +4,7 @@
 
 namespace orvan {
 
-const Loi& TransmissionPopulation::enfant(const UnionArbre& u, int a, int b, SexeVu sexe) {
+const Loi& TransmissionPopulation::enfant(const UnionArbre& u, int a, int b, Sexe sexe) {
     const auto cle = std::make_tuple(a, b, sexes_[u.premier], sexes_[u.second], sexe);
     if (const auto it = connues_.find(cle); it != connues_.end()) return it->second;
     return connues_
@@ -29,7 +29,7 @@ GenotypesParent TransmissionProgramme::textes(int individu, int etat) const {
     return t;
 }
 
-const Loi& TransmissionProgramme::enfant(const UnionArbre& u, int a, int b, SexeVu sexe) {
+const Loi& TransmissionProgramme::enfant(const UnionArbre& u, int a, int b, Sexe sexe) {
     const auto cle = std::make_tuple(u.premier, u.second, a, b, sexe);
     if (const auto it = connues_.find(cle); it != connues_.end()) return it->second;
     const LoiEnfant& issues = lois_.loi(textes(u.premier, a), textes(u.second, b));
@@ -62,7 +62,7 @@ struct LoiJointe {
     mpq_class total = 0;
 };
 
-LoiJointe loi_jointe(const std::vector<EspaceGene>& espaces, const LoiEnfant& issues, SexeVu sexe) {
+LoiJointe loi_jointe(const std::vector<EspaceGene>& espaces, const LoiEnfant& issues, Sexe sexe) {
     LoiJointe j;
     for (const auto& [issue, p] : issues) {
         if (std::get<2>(issue) != sexe) continue;
@@ -97,8 +97,8 @@ bool genes_independants(const std::vector<EspaceGene>& espaces,
                         const std::vector<std::vector<std::vector<int>>>& possibles,
                         LoiEnfantProgramme& lois) {
     // A margin seen once per union, gene, pair of that gene's parents' genotypes and sex.
-    std::map<std::tuple<std::size_t, int, int, int, SexeVu>, std::map<int, mpq_class>> marges;
-    const auto meme_marge = [&marges](std::tuple<std::size_t, int, int, int, SexeVu> cle,
+    std::map<std::tuple<std::size_t, int, int, int, Sexe>, std::map<int, mpq_class>> marges;
+    const auto meme_marge = [&marges](std::tuple<std::size_t, int, int, int, Sexe> cle,
                                       const std::map<int, mpq_class>& m) {
         const auto [it, nouvelle] = marges.try_emplace(cle, m);
         return nouvelle || it->second == m;
@@ -112,7 +112,7 @@ bool genes_independants(const std::vector<EspaceGene>& espaces,
                         const LoiEnfant& issues =
                             lois.loi({espaces[0].texte(a1), espaces[1].texte(a2)},
                                      {espaces[0].texte(b1), espaces[1].texte(b2)});
-                        for (SexeVu s : {SexeVu::homme, SexeVu::femme}) {
+                        for (Sexe s : {Sexe::homme, Sexe::femme}) {
                             const LoiJointe j = loi_jointe(espaces, issues, s);
                             if (sgn(j.total) == 0) continue;
                             std::map<int, mpq_class> m1, m2;

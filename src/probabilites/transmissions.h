@@ -14,14 +14,14 @@ namespace orvan {
 
 class TransmissionPopulation : public Transmission {
   public:
-    TransmissionPopulation(const EspaceGene& gene, const std::vector<SexeVu>& sexes)
+    TransmissionPopulation(const EspaceGene& gene, const std::vector<Sexe>& sexes)
         : gene_(gene), sexes_(sexes) {}
-    const Loi& enfant(const UnionArbre& u, int a, int b, SexeVu sexe) override;
+    const Loi& enfant(const UnionArbre& u, int a, int b, Sexe sexe) override;
 
   private:
     const EspaceGene& gene_;
-    const std::vector<SexeVu>& sexes_;
-    std::map<std::tuple<int, int, SexeVu, SexeVu, SexeVu>, Loi> connues_;
+    const std::vector<Sexe>& sexes_;
+    std::map<std::tuple<int, int, Sexe, Sexe, Sexe>, Loi> connues_;
 };
 
 // The program's children, given their sex: the locus's genes read from the parents' genotypes
@@ -33,7 +33,7 @@ class TransmissionProgramme : public Transmission {
                           std::vector<GenotypesParent> references, LoiEnfantProgramme& lois)
         : espaces_(espaces), genes_(std::move(genes)), references_(std::move(references)),
           lois_(lois) {}
-    const Loi& enfant(const UnionArbre& u, int a, int b, SexeVu sexe) override;
+    const Loi& enfant(const UnionArbre& u, int a, int b, Sexe sexe) override;
 
   private:
     GenotypesParent textes(int individu, int etat) const;
@@ -43,7 +43,7 @@ class TransmissionProgramme : public Transmission {
     std::vector<int> genes_;
     std::vector<GenotypesParent> references_;
     LoiEnfantProgramme& lois_;
-    std::map<std::tuple<int, int, int, int, SexeVu>, Loi> connues_;
+    std::map<std::tuple<int, int, int, int, Sexe>, Loi> connues_;
 };
 
 // The program's crossing, given a child's sex, gives the two genes apart: for every union and

@@ -331,7 +331,7 @@ void AccesFamilleQt::plie_fratrie(int k, bool plier) {
     const IndividuDecrit* i = trouve(famille_, k);
     if (!i || i->union_conjoint < 1 || i->union_conjoint > max_unions) return;
     const auto u = static_cast<std::size_t>(i->union_conjoint);
-    const Union& un = f_.famille.unions[u];
+    const Union& un = f_.famille.union_numero(u);
     if (un.nb_enfants <= 0 || !individu_valide(un.premier_enfant)) return;
     const bool plie = !f_.famille.individu(un.premier_enfant).visible;
     Panel& verticale = *f_.arbre.tab_vertic[u];

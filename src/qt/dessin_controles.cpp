@@ -1,7 +1,7 @@
 #include "qt/dessin_controles.h"
 
+#include "ground/couleurs.h"
 #include "qt/conversions_qt.h"
-#include "ui/couleurs.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

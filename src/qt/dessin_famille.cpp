@@ -2,10 +2,10 @@
 
 #include "app/fenetre_principale.h"
 #include "ground/position.h"
+#include "panneaux/panneaux_mobiles.h"
 #include "qt/conversions_qt.h"
 #include "qt/disposition_etiquette.h"
 #include "ui/numerotation.h"
-#include "ui/panneaux_mobiles.h"
 
 #include <QFontMetrics>
 #include <QPainter>

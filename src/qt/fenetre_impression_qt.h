@@ -2,8 +2,8 @@
 // waits before printing. The core opens and closes it; the user cannot.
 #pragma once
 
+#include "panneaux/fenetre_impression.h"
 #include "qt/reflet.h"
-#include "ui/fenetre_impression.h"
 
 #include <QDialog>
 

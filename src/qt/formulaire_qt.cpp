@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -70,7 +71,11 @@ bool montre_formulaire_qt(QWidget* parent, const DemandeFormulaire& demande) {
                 champs[i++]->setText(texte_qt(c.par_defaut));
     });
     QObject::connect(boutons, &QDialogButtonBox::accepted, &dialogue, [&] {
-        if (!demande.accepte || demande.accepte(textes(champs))) dialogue.accept();
+        if (!demande.accepte) return dialogue.accept();
+        QPointer<QDialog> ouvert(&dialogue);
+        demande.accepte(textes(champs), [ouvert](bool pris) {
+            if (pris && ouvert) ouvert->accept();
+        });
     });
     QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
     dialogue.setMinimumWidth(420);

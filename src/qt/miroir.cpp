@@ -1,6 +1,6 @@
 #include "qt/miroir.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include "qt/conversions_qt.h"
 #include "qt/menus_qt.h"

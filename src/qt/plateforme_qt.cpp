@@ -77,10 +77,11 @@ void PlateformeQt::prepare_dialogue() const {
     if (avant_dialogue) avant_dialogue();
 }
 
-bool PlateformeQt::montre_question(const BoiteMessage& b) {
+// Qt's dialogs wait for the user, so each answer goes on at once.
+void PlateformeQt::montre_question(const BoiteMessage& b, SuiteDe<bool> suite) {
     prepare_dialogue();
-    return boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Yes | QMessageBox::No,
-                 QMessageBox::Yes) == QMessageBox::Yes;
+    suite(boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes) == QMessageBox::Yes);
 }
 
 void PlateformeQt::montre_avertissement(const BoiteMessage& b) {
@@ -88,9 +89,9 @@ void PlateformeQt::montre_avertissement(const BoiteMessage& b) {
     boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool PlateformeQt::montre_formulaire(const DemandeFormulaire& demande) {
+void PlateformeQt::montre_formulaire(const DemandeFormulaire& demande, SuiteDe<bool> suite) {
     prepare_dialogue();
-    return montre_formulaire_qt(fenetre_, demande);
+    suite(montre_formulaire_qt(fenetre_, demande));
 }
 
 void PlateformeQt::montre_tableau(const DemandeTableau& tableau) {
@@ -103,7 +104,7 @@ void PlateformeQt::montre_erreur(const BoiteMessage& b) {
     boite(fenetre_, QMessageBox::Critical, b, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-std::optional<std::string> PlateformeQt::choisit_ouverture(const DialogueFichier& d) {
+void PlateformeQt::choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) {
     prepare_dialogue();
     QFileDialog dialogue(fenetre_, texte_qt(d.titre), texte_qt(d.depart));
     dialogue.setNameFilters(filtres(d));
@@ -112,15 +113,15 @@ std::optional<std::string> PlateformeQt::choisit_ouverture(const DialogueFichier
     const QString exemples = dossier_exemples();
     dialogue.setSidebarUrls(places_du_dialogue(dialogue.sidebarUrls(), exemples));
     nomme_place(dialogue, exemples, texte_qt(d.lieu_exemples));
-    return choix(dialogue);
+    suite(choix(dialogue));
 }
 
-std::optional<std::string> PlateformeQt::choisit_enregistrement(const DialogueFichier& d) {
-    return choisit_ou_ecrire(d, QStringLiteral("gen"));
+void PlateformeQt::choisit_enregistrement(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) {
+    suite(choisit_ou_ecrire(d, QStringLiteral("gen")));
 }
 
-std::optional<std::string> PlateformeQt::choisit_pdf(const DialogueFichier& d) {
-    return choisit_ou_ecrire(d, QStringLiteral("pdf"));
+void PlateformeQt::choisit_pdf(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) {
+    suite(choisit_ou_ecrire(d, QStringLiteral("pdf")));
 }
 
 std::optional<std::string> PlateformeQt::choisit_ou_ecrire(const DialogueFichier& d,
@@ -208,16 +209,17 @@ void PlateformeQt::confie_aide(QWidget* parent) const {
     }
 }
 
-void PlateformeQt::montre_modale(Fiche& fenetre) {
+void PlateformeQt::montre_modale(Fiche& fenetre, std::function<void()> apres) {
     const auto vue = vues.find(&fenetre);
     if (vue == vues.end() || !vue->second.montre_modale) {
         fenetre.visible = false;
-        return;
+    } else {
+        prepare_dialogue();
+        vue->second.montre_modale();
+        // Back with the main window, the help stays above it.
+        confie_aide(fenetre_.data());
     }
-    prepare_dialogue();
-    vue->second.montre_modale();
-    // Back with the main window, the help stays above it.
-    confie_aide(fenetre_.data());
+    if (apres) apres();
 }
 
 void PlateformeQt::quitter() {

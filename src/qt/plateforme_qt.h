@@ -17,12 +17,12 @@ namespace orvan {
 class PlateformeQt : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
-    bool montre_question(const BoiteMessage& boite) override;
+    void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) override;
     void montre_avertissement(const BoiteMessage& boite) override;
     void montre_erreur(const BoiteMessage& boite) override;
-    std::optional<std::string> choisit_ouverture(const DialogueFichier& d) override;
-    std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) override;
-    std::optional<std::string> choisit_pdf(const DialogueFichier& d) override;
+    void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override;
+    void choisit_enregistrement(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override;
+    void choisit_pdf(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override;
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
     Taille taille_ecran() const override;
@@ -31,9 +31,9 @@ class PlateformeQt : public Plateforme {
     Capture capture(const Fiche& fenetre) override;
     ResultatImpression imprime(const Capture& page) override;
     bool enregistre_pdf(const Capture& page, const std::string& chemin) override;
-    void montre_modale(Fiche& fenetre) override;
+    void montre_modale(Fiche& fenetre, std::function<void()> apres) override;
     void montre_tableau(const DemandeTableau& tableau) override;
-    bool montre_formulaire(const DemandeFormulaire& demande) override;
+    void montre_formulaire(const DemandeFormulaire& demande, SuiteDe<bool> suite) override;
     void commence_progression(const DemandeProgression& demande) override;
     bool progresse(std::size_t faits) override;
     void termine_progression() override;

@@ -52,11 +52,13 @@ class TraceurGraphiques {
     virtual void trace(QWidget& vue, const Graphique& g) const = 0;
 };
 
-// The module's, loaded once: beside the program, where it is installed, then where it was
-// built. Null when none loads; the window then shows its tables without plots.
+// The module's, loaded once: beside the program, then where it is installed; only a module of
+// this version is taken. Null when none loads; the window then shows its tables without plots.
 const TraceurGraphiques* traceur_graphiques();
 
 } // namespace orvan
 
 // What the module exports.
 extern "C" const orvan::TraceurGraphiques* orvan_traceur_graphiques();
+// The version of the program the module was built with.
+extern "C" const char* orvan_graphiques_version();

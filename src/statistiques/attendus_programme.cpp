@@ -1,7 +1,7 @@
 #include "statistiques/attendus_programme.h"
 
+#include "ground/texte.h"
 #include "probabilites/loi_enfant.h"
-#include "ui/texte.h"
 
 #include <memory>
 
@@ -39,8 +39,7 @@ LoiDesEnfants loi_des_enfants_du_programme() {
             IndividuReleve enfant;
             enfant.phenotypes.push_back(phenotype_de(f.genes[0], geno1));
             if (f.genes.size() == 2) enfant.phenotypes.push_back(phenotype_de(f.genes[1], geno2));
-            loi[{enfant.phenotype_texte(), sexe == SexeVu::homme ? Sexe::homme : Sexe::femme}] +=
-                p.get_d();
+            loi[{enfant.phenotype_texte(), sexe}] += p.get_d();
         }
         return loi;
     };

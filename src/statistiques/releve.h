@@ -3,7 +3,7 @@
 #pragma once
 
 #include "famille/sexe.h"
-#include "pedigree/gametes.h"
+#include "regles/gametes.h"
 
 #include <cstdint>
 #include <optional>

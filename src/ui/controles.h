@@ -2,6 +2,7 @@
 // widget; the core reads and writes only these.
 #pragma once
 
+#include "ground/couleurs.h"
 #include "ground/mesure_texte.h"
 #include "ground/textes.h"
 
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace orvan {
-
-// 0x00BBGGRR: red in the lowest byte.
-using Couleur = std::uint32_t;
-
-constexpr Couleur rgb(int r, int g, int b) {
-    return static_cast<Couleur>(r) | (static_cast<Couleur>(g) << 8) |
-           (static_cast<Couleur>(b) << 16);
-}
 
 enum class Genre {
     forme,

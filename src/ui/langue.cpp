@@ -1,7 +1,7 @@
 #include "ui/langue.h"
 
 #include "ground/messages.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <algorithm>
 #include <utility>

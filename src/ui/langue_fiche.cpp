@@ -2,7 +2,7 @@
 
 #include "ground/messages.h"
 #include "ground/plateforme.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "ui/motifs.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <array>
 

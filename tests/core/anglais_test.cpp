@@ -236,9 +236,9 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     s->menus.calculette->clic();
     for (const char* t : {"b1", "b_div", "b0", "b_egal"})
         touche(s, t);
-    s->famille.dernier_indiv = 38;
+    s->famille.numerote_jusqu_a(38);
     s->arbre.clic_individu(4, Bouton::gauche);
-    s->famille.dernier_indiv = 9;
+    s->famille.numerote_jusqu_a(9);
 
     // A family of two genes read from a file.
     s.plateforme.fichiers_a_ouvrir = {ORVAN_TEST_DATA "/deux_genes_marques.gen"};

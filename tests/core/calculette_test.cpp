@@ -1,5 +1,5 @@
+#include "panneaux/calculette.h"
 #include "plateforme_test.h"
-#include "ui/calculette.h"
 
 #include <gtest/gtest.h>
 

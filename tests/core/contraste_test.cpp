@@ -1,5 +1,5 @@
 // Label text over the phenotype colours: readable for every pupil.
-#include "ui/couleurs.h"
+#include "ground/couleurs.h"
 
 #include <gtest/gtest.h>
 

@@ -49,7 +49,7 @@ TEST(Couleurs, FermerNeRecolorePas) {
 
     // The next recolouring, here after a crossing, takes the new sample and logs no colours.
     donne_phenotypes(s, 3, 0);
-    for (int k = 1; k <= s->famille.dernier_indiv; ++k)
+    for (int k = 1; k <= s->famille.dernier_indiv(); ++k)
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
                   s->arbre.tab_label[k]->caption == "[D]" ? rgb(0, 0, 0) : rgb(255, 0, 0))
             << k;
@@ -76,8 +76,8 @@ TEST(Couleurs, DeuxGenesSymboleEtFondDuLabel) {
     for (int i = 1; i <= 6; ++i)
         echantillon[s->couleurs.nom_legende[i]->caption] =
             s->couleurs.figure_legende[i]->remplissage;
-    ASSERT_GE(s->famille.dernier_indiv, 5);
-    for (int k = 3; k <= s->famille.dernier_indiv; ++k) {
+    ASSERT_GE(s->famille.dernier_indiv(), 5);
+    for (int k = 3; k <= s->famille.dernier_indiv(); ++k) {
         EXPECT_EQ(s->arbre.tab_shape[k]->remplissage,
                   echantillon.at(s->famille.individu(k).phenotype(1)))
             << k;

@@ -1,5 +1,5 @@
 #include "famille_test.h"
-#include "pedigree/gametes.h"
+#include "regles/gametes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +13,16 @@ namespace {
 // Founders given their genotypes directly, six children a sibship.
 void fondateurs(Session& s, const std::string& a1, const std::string& a2,
                 const std::string& b1 = "", const std::string& b2 = "") {
-    s->famille.individu(1).genotype(1) = Genotype::lu(a1);
-    s->famille.individu(1).genotype(2) = Genotype::lu(b1);
-    s->famille.individu(2).genotype(1) = Genotype::lu(a2);
-    s->famille.individu(2).genotype(2) = Genotype::lu(b2);
+    s->famille.donne_genotype(1, 1, Genotype::lu(a1));
+    s->famille.donne_genotype(1, 2, Genotype::lu(b1));
+    s->famille.donne_genotype(2, 1, Genotype::lu(a2));
+    s->famille.donne_genotype(2, 2, Genotype::lu(b2));
     s->phenotypes.nb_descendants->index = 5;
 }
 
 // The founders' crossing, again on a clean slate.
 void recroise(Session& s) {
-    s->famille.nb_unions = 0;
-    s->famille.dernier_indiv = 0;
+    s->famille.oublie_les_unions();
     s->arbre.croisement(1, 2, 3, s->arbre.ped.haut_gen2);
 }
 
@@ -199,9 +198,9 @@ TEST(Croisement, NouvellesFamillesDeDeuxGenesSurX) {
         s->journal.lignes() = journal;
         s->historique.rejoue_journal();
         const Famille& famille = s->famille;
-        for (int u = 0; u < famille.nb_unions; ++u)
-            for (int i = 0; i < famille.unions[u].nb_enfants; ++i) {
-                const int k = famille.unions[u].premier_enfant + i;
+        for (int u = 0; u < famille.nb_unions(); ++u)
+            for (int i = 0; i < famille.union_numero(u).nb_enfants; ++i) {
+                const int k = famille.union_numero(u).premier_enfant + i;
                 const Individu& enfant = famille.individu(k);
                 const bool garcon = enfant.sexe == Sexe::homme;
                 ASSERT_EQ(contient(enfant.genotype(1).texte(), "Y"), garcon)

@@ -1,6 +1,6 @@
-#include "genebank/decoupage.h"
-#include "pedigree/gametes.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
+#include "regles/decoupage.h"
+#include "regles/gametes.h"
 
 #include <gtest/gtest.h>
 
@@ -86,13 +86,13 @@ TEST(Gametes, AllelesGametesEtSexe) {
     EXPECT_EQ(gametes("A,O", "XD,Y", sexuel), (Quatre{"A,XD", "O,Y", "A,Y", "O,XD"}));
     EXPECT_EQ(gametes("XD,Y", "", sexuel), (Quatre{"XD,", "Y,", "XD,", "Y,"}));
 
-    EXPECT_TRUE(convient_au_sexe("XD,Xd", true) && convient_au_sexe("A,O", true));
-    EXPECT_FALSE(convient_au_sexe("Y,Xd", true) || convient_au_sexe("XD,XD", false));
-    EXPECT_TRUE(convient_au_sexe("XD,Y", false) && convient_au_sexe("A,O", false));
+    EXPECT_TRUE(convient_au_sexe("XD,Xd", Sexe::femme) && convient_au_sexe("A,O", Sexe::femme));
+    EXPECT_FALSE(convient_au_sexe("Y,Xd", Sexe::femme) || convient_au_sexe("XD,XD", Sexe::homme));
+    EXPECT_TRUE(convient_au_sexe("XD,Y", Sexe::homme) && convient_au_sexe("A,O", Sexe::homme));
 
-    EXPECT_EQ(sexe_genotype("Y,Xd"), "homme");
-    EXPECT_EQ(sexe_genotype("XD,Xd"), "femme");
-    EXPECT_EQ(sexe_genotype("A,O"), "rien");
+    EXPECT_EQ(sexe_genotype("Y,Xd"), Sexe::homme);
+    EXPECT_EQ(sexe_genotype("XD,Xd"), Sexe::femme);
+    EXPECT_EQ(sexe_genotype("A,O"), std::nullopt);
     EXPECT_TRUE(deux_x("XD,Xd"));
     EXPECT_FALSE(deux_x("Y,XD"));
 }

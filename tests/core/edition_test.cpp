@@ -4,7 +4,7 @@
 #include "plateforme_test.h"
 
 #include "ground/position.h"
-#include "ui/panneaux_mobiles.h"
+#include "panneaux/panneaux_mobiles.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ namespace {
 void ouvre_grande_famille(Session& s) {
     s->journal.lignes() = grande_famille;
     s->historique.rejoue_journal();
-    ASSERT_EQ(s->famille.dernier_indiv, 15);
+    ASSERT_EQ(s->famille.dernier_indiv(), 15);
     ASSERT_EQ(s->arbre.tab_union[1]->left, 519);
     ASSERT_EQ(s->arbre.tab_union[1]->width, 225);
     ASSERT_EQ(s->arbre.tab_vertic[1]->left, 631);

@@ -1,8 +1,8 @@
 // The command line: teacher mode, and a family named on it opened at start-up.
 #include "app/ligne_de_commande.h"
 #include "app/vidage.h"
+#include "ground/texte.h"
 #include "plateforme_test.h"
-#include "ui/texte.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,14 @@ const std::string un_gene = std::string(ORVAN_TEST_DATA) + "/un_gene.gen";
 
 TEST(LigneDeCommande, LangueEnseignantEtFichier) {
     const auto l = lit_ligne_de_commande({"2", "--enseignant", un_gene});
-    EXPECT_EQ(l.langue, 2);
+    EXPECT_EQ(l.langue, Langue::anglais);
     EXPECT_TRUE(l.enseignant);
     EXPECT_EQ(l.fichier, un_gene);
     // The language comes only first; "3" is no path and changes nothing.
-    EXPECT_EQ(lit_ligne_de_commande({un_gene, "1"}).langue, 0);
+    EXPECT_EQ(lit_ligne_de_commande({un_gene, "1"}).langue, std::nullopt);
     EXPECT_EQ(lit_ligne_de_commande({un_gene, "1"}).fichier, un_gene);
     const auto trois = lit_ligne_de_commande({"3"});
-    EXPECT_EQ(trois.langue, 0);
+    EXPECT_EQ(trois.langue, std::nullopt);
     EXPECT_TRUE(trois.fichier.empty());
     EXPECT_EQ(lit_ligne_de_commande({"classe/famille"}).fichier, "classe/famille");
     EXPECT_EQ(lit_ligne_de_commande({"f.gen"}).fichier, "f.gen");
@@ -118,7 +118,7 @@ TEST(Enseignant, UneFamilleDEnseignantSeRejoueSansLOption) {
         s->phenotypes.premier_phenotype->selectionne(2);
         if (deux) s->phenotypes.second_phenotype->selectionne(1);
         s->phenotypes.ok->clic();
-        ASSERT_GT(s->famille.nb_unions, 1);
+        ASSERT_GT(s->famille.nb_unions(), 1);
 
         Session normal;
         normal->journal.lignes() = s->journal.lignes();

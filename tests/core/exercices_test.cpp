@@ -33,8 +33,8 @@ void trois_generations(Session& s) {
 
 // Individual k given a genotype outright, as its tooltip shows it.
 void donne_genotype(Session& s, int k, const std::string& g1, const std::string& g2 = "") {
-    s->famille.individu(k).genotype(1) = Genotype::lu(g1);
-    s->famille.individu(k).genotype(2) = Genotype::lu(g2);
+    s->famille.donne_genotype(k, 1, Genotype::lu(g1));
+    s->famille.donne_genotype(k, 2, Genotype::lu(g2));
     s->arbre.donne_genotype(k);
 }
 
@@ -124,7 +124,7 @@ TEST(ExerciceAlleles, DaltonismeToutCocheEtMarqueDeuxFois) {
 
     // The false ones unticked: every answer is right; the ticks stay for the next marking.
     for (int i = 1; i <= 6; ++i)
-        if (s->genes.modele.etat_relation[1][i] == "faux")
+        if (s->genes.modele.etat_relation[1][i] == EtatEnonce::faux)
             s->alleles.case_relation[1][i]->coche(false);
     s->alleles.ok->clic();
     for (const auto& [texte, marque] : marques(s, 1))
@@ -221,15 +221,15 @@ TEST(ExerciceAlleles, FermerLesReponsesGardeLaFamille) {
         s->alleles.annuler->clic();
     }
     EXPECT_FALSE(s->alleles.panneau->visible);
-    EXPECT_EQ(s->famille.dernier_indiv, 9);
+    EXPECT_EQ(s->famille.dernier_indiv(), 9);
     EXPECT_TRUE(s->arbre.tab_shape[9]->visible);
     EXPECT_EQ(s.journal().back(), "ferme_reponsesclick");
     s->historique.rejoue_journal();
-    EXPECT_EQ(s->famille.dernier_indiv, 9);
+    EXPECT_EQ(s->famille.dernier_indiv(), 9);
 
     s->journal.lignes().back() = "bitbtn7click";
     s->historique.rejoue_journal();
-    EXPECT_EQ(s->famille.dernier_indiv, 8);
+    EXPECT_EQ(s->famille.dernier_indiv(), 8);
     EXPECT_FALSE(s->arbre.tab_shape[9]->visible);
 }
 

@@ -34,7 +34,7 @@ void pedigree_coherent(const Famille& famille, const std::string& nom) {
     }
     for (int k = 1; k <= max_individus; ++k) {
         if (!famille.individu(k).visible) continue;
-        const bool conjoint = !famille.conjoints(k).empty() || k == famille.dernier_indiv;
+        const bool conjoint = !famille.conjoints(k).empty() || k == famille.dernier_indiv();
         EXPECT_TRUE(k <= 2 || famille.parents(k) || conjoint) << nom << ": " << k;
         EXPECT_GE(famille.generation(k), 1) << nom << ": " << k;
         EXPECT_LE(famille.generation(k), 3) << nom << ": " << k;

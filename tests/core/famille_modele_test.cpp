@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 using namespace orvan;
 
 TEST(Genotype, ChaqueTexteSeRelitTelQuel) {
@@ -39,19 +42,16 @@ TEST(Genotype, ChaqueTexteSeRelitTelQuel) {
 namespace {
 
 Famille famille_dessinee() {
-    Famille f;
-    for (int k = 1; k <= 9; ++k)
-        f.individu(k).visible = true;
-    f.individu(2).sexe = Sexe::femme;
-    f.ajoute_union(1, 2, 3, 4);
-    f.partenaire_du_conjoint = 5;
-    f.ajoute_union(5, 7, 8, 2);
-    f.dernier_indiv = 9;
     // Children of the founders from left to right 3, 4, 5, 6; 7 beside 5; 9 left of 8.
     const int gauches[] = {0, 300, 360, 100, 200, 300, 400, 340, 340, 280};
     const int hauts[] = {0, 50, 50, 150, 150, 150, 150, 150, 250, 250};
-    for (int k = 1; k <= 9; ++k)
-        f.individu(k).position = {gauches[k], hauts[k]};
+    Famille f;
+    f.place_fondateurs({gauches[1], hauts[1]}, {gauches[2], hauts[2]});
+    EXPECT_TRUE(f.ajoute_union(1, 2, 3, 4) && f.numerote_jusqu_a(6));
+    EXPECT_EQ(f.ajoute_conjoint(5, {gauches[7], hauts[7]}), 7);
+    EXPECT_TRUE(f.ajoute_union(5, 7, 8, 2) && f.numerote_jusqu_a(9));
+    for (int k = 3; k <= 9; ++k)
+        EXPECT_TRUE(f.montre(k, true) && f.deplace(k, {gauches[k], hauts[k]}));
     return f;
 }
 
@@ -99,4 +99,47 @@ TEST(Famille, LEleveNeConnaitQueLesGenotypesSaisis) {
     i.genotype_saisi = true;
     ASSERT_NE(i.genotype_connu(), nullptr);
     EXPECT_EQ((*i.genotype_connu())[0].texte(), "XD,Y");
+}
+
+// What the family refuses leaves it as it stood: numbers outside 1..40, genes other than 1 and
+// 2, a sibship numbered before its parents or past the pedigree's end, a twelfth union.
+TEST(Famille, LesOperationsQuiCasseraientLaNumerotationSontRefusees) {
+    struct Cas {
+        const char* quoi;
+        std::function<bool(Famille&)> operation;
+    };
+    const std::vector<Cas> cas = {
+        {"individu 0", [](Famille& f) { return f.montre(0, true); }},
+        {"individu 41", [](Famille& f) { return f.donne_sexe(41, Sexe::femme); }},
+        {"gène 3", [](Famille& f) { return f.donne_genotype(3, 3, Genotype::lu("A,O")); }},
+        {"gène 0", [](Famille& f) { return f.donne_phenotype(3, 0, "A"); }},
+        {"numéro -1", [](Famille& f) { return f.numerote_jusqu_a(-1); }},
+        {"numéro 42", [](Famille& f) { return f.numerote_jusqu_a(42); }},
+        {"enfants avant un parent", [](Famille& f) { return f.ajoute_union(5, 7, 6, 1); }},
+        {"fratrie au-delà de 40", [](Famille& f) { return f.ajoute_union(5, 10, 39, 3); }},
+        {"fratrie négative", [](Famille& f) { return f.ajoute_union(5, 10, 11, -1); }},
+        {"parent 41", [](Famille& f) { return f.ajoute_union(5, 41, 42, 0); }},
+    };
+    for (const Cas& c : cas) {
+        Famille f = famille_dessinee();
+        const Famille avant = f;
+        EXPECT_FALSE(c.operation(f)) << c.quoi;
+        EXPECT_EQ(f.unions_tirees(), avant.unions_tirees()) << c.quoi;
+        EXPECT_EQ(f.dernier_indiv(), avant.dernier_indiv()) << c.quoi;
+        for (int k = 1; k <= max_individus; ++k)
+            EXPECT_TRUE(f.individu(k).sexe == avant.individu(k).sexe &&
+                        f.individu(k).visible == avant.individu(k).visible &&
+                        f.individu(k).genotype(1) == avant.individu(k).genotype(1))
+                << c.quoi << ", individu " << k;
+    }
+
+    // The pedigree full, no spouse can be added; eleven unions, no twelfth.
+    Famille pleine = famille_dessinee();
+    ASSERT_TRUE(pleine.numerote_jusqu_a(max_individus));
+    EXPECT_EQ(pleine.ajoute_conjoint(6, {0, 150}), 0);
+    EXPECT_EQ(pleine.dernier_indiv(), max_individus);
+    for (int u = 2; u <= max_unions; ++u)
+        ASSERT_TRUE(pleine.ajoute_union(3, 4, 10 + u, 0)) << u;
+    EXPECT_FALSE(pleine.ajoute_union(3, 4, 30, 0));
+    EXPECT_EQ(pleine.nb_unions(), max_unions + 1);
 }

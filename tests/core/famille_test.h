@@ -3,8 +3,8 @@
 #pragma once
 
 #include "ground/generateur.h"
+#include "ground/texte.h"
 #include "plateforme_test.h"
-#include "ui/texte.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 // genes of the built-in bank, each individual with its sex, its parents and its phenotypes.
 #pragma once
 
-#include "genebank/banque_integree.h"
-#include "genebank/decoupage.h"
+#include "ground/texte.h"
 #include "probabilites/famille_vue.h"
-#include "ui/texte.h"
+#include "regles/banque_integree.h"
+#include "regles/decoupage.h"
 
 #include <string>
 #include <vector>
@@ -28,12 +28,12 @@ inline GeneVu gene_de_la_banque(const std::string& nom) {
 }
 
 // An individual for one gene; genotype: the one the pupil entered, if any.
-inline IndividuVu vu(int numero, SexeVu sexe, std::string phenotype, int premier = 0,
-                     int second = 0, std::string genotype = "") {
+inline IndividuVu vu(int numero, Sexe sexe, std::string phenotype, int premier = 0, int second = 0,
+                     std::string genotype = "") {
     return {numero, sexe, premier, second, {std::move(phenotype)}, {std::move(genotype)}};
 }
 
-constexpr SexeVu H = SexeVu::homme;
-constexpr SexeVu F = SexeVu::femme;
+constexpr Sexe H = Sexe::homme;
+constexpr Sexe F = Sexe::femme;
 
 } // namespace orvan::test

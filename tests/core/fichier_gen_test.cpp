@@ -1,8 +1,8 @@
 // Reading and saving .gen files when the file, the disk or the folder misbehave.
 #include "app/vidage.h"
+#include "ground/texte.h"
 #include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
-#include "ui/texte.h"
 
 #include <csignal>
 #include <ctime>

@@ -57,7 +57,7 @@ TEST(Fondateurs, UnFondateurPuisLAutreLanceLeCroisement) {
     label_centre(*s, 1);
     EXPECT_EQ(s->arbre.tab_shape[1]->remplissage, cyan);
     EXPECT_FALSE(s->phenotypes.panneau->visible);
-    EXPECT_EQ(s->famille.nb_unions, 0);
+    EXPECT_EQ(s->famille.nb_unions(), 0);
     EXPECT_EQ(s.journal().back(), "all_okclick");
 
     // Opened again: its phenotype is selected at once, OK waits for a new click.
@@ -75,15 +75,15 @@ TEST(Fondateurs, UnFondateurPuisLAutreLanceLeCroisement) {
     // The first crossing of a family names the rule of its gametes, before its confirmation.
     EXPECT_EQ(fin_journal(s, 4), (Textes{"choix_all(2,left)", "prem_alleleclick.1",
                                          "gametes_chromosome_sexuel", "all_okclick"}));
-    const int n = s->famille.unions[0].nb_enfants;
+    const int n = s->famille.union_numero(0).nb_enfants;
     ASSERT_TRUE(n >= 3 && n <= 6);
     // The window is 698 wide: n children share it in n + 1 equal gaps.
     const std::map<int, int> ecart = {{3, 174}, {4, 139}, {5, 116}, {6, 99}};
     // Her genotype, two draws for "hasard", three a child (two gametes and an outline that
     // the X count then replaces).
     EXPECT_GE(nb_tirages_depuis(g, s->alea), 1 + 2 + 3 * n);
-    EXPECT_EQ(s->famille.dernier_indiv, 2 + n);
-    EXPECT_EQ(s->famille.unions[0].nb_enfants, n);
+    EXPECT_EQ(s->famille.dernier_indiv(), 2 + n);
+    EXPECT_EQ(s->famille.union_numero(0).nb_enfants, n);
     for (int G = 1; G <= n; ++G) {
         const int k = 2 + G;
         const Forme& sym = *s->arbre.tab_shape[k];
@@ -116,12 +116,12 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     Generateur g = s->alea;
     donne_phenotypes(s, 2, 1);
     // Her genotype, then three draws for each of the six children.
-    EXPECT_EQ(s->famille.unions[0].nb_enfants, 6);
+    EXPECT_EQ(s->famille.union_numero(0).nb_enfants, 6);
     EXPECT_GE(nb_tirages_depuis(g, s->alea), 1 + 6 * 3);
 
     s->arbre.clic_individu(3, Bouton::gauche);
     const Forme& conjoint = *s->arbre.tab_shape[9];
-    EXPECT_TRUE(s->arbre.ped.indiv_courant == 9 && s->famille.partenaire_du_conjoint == 3 &&
+    EXPECT_TRUE(s->arbre.ped.indiv_courant == 9 && s->famille.partenaire_du_conjoint() == 3 &&
                 conjoint.visible);
     EXPECT_EQ(conjoint.left, s->arbre.tab_shape[3]->left + 40);
     EXPECT_EQ(conjoint.top, 150);
@@ -130,7 +130,7 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     s->phenotypes.annuler->clic();
     EXPECT_EQ(s.journal().back(), "all_annulclick");
     EXPECT_FALSE(conjoint.visible || s->arbre.tab_label[9]->visible);
-    EXPECT_EQ(s->famille.dernier_indiv, 8);
+    EXPECT_EQ(s->famille.dernier_indiv(), 8);
 
     // The number given back goes to the next spouse; the panel stays inside the window.
     s->arbre.clic_individu(8, Bouton::gauche);
@@ -139,8 +139,8 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     s->phenotypes.nb_descendants->choix_utilisateur(3);
     s->phenotypes.premier_phenotype->selectionne(0);
     s->phenotypes.ok->clic();
-    ASSERT_EQ(s->famille.dernier_indiv, 13);
-    EXPECT_EQ(s->famille.unions[1].premier_enfant, 10);
+    ASSERT_EQ(s->famille.dernier_indiv(), 13);
+    EXPECT_EQ(s->famille.union_numero(1).premier_enfant, 10);
     // Four children 45 pixels apart (a symbol and 10), the second one under its parent.
     const int sous_le_parent = s->arbre.tab_shape[8]->left;
     const std::array<int, 4> gauches = {sous_le_parent - 45, sous_le_parent, sous_le_parent + 45,
@@ -164,10 +164,10 @@ TEST(Fondateurs, ConjointAnnulationEtTroisiemeGeneration) {
     // "hasard" in the third generation: one draw, two to six children.
     s->phenotypes.nb_descendants->choix_utilisateur(0);
     donne_phenotypes(s, 3, 1);
-    const int n = s->famille.unions[2].nb_enfants;
+    const int n = s->famille.union_numero(2).nb_enfants;
     EXPECT_TRUE(n >= 2 && n <= 6) << n;
-    EXPECT_EQ(s->famille.unions[2].premier_enfant, 15);
-    EXPECT_EQ(s->famille.dernier_indiv, 14 + n);
+    EXPECT_EQ(s->famille.union_numero(2).premier_enfant, 15);
+    EXPECT_EQ(s->famille.dernier_indiv(), 14 + n);
 }
 
 // With the ABO groups every genotype takes one draw: the draws of each confirmation can be
@@ -186,7 +186,7 @@ TEST(Fondateurs, TiragesDUneFamilleDesGroupesABO) {
     g = s->alea;
     donne_phenotypes(s, 2, 3);
     EXPECT_EQ(s->famille.individu(2).genotype(1).texte(), "O,O");
-    const int n = s->famille.unions[0].nb_enfants;
+    const int n = s->famille.union_numero(0).nb_enfants;
     ASSERT_TRUE(n >= 3 && n <= 6) << n;
     EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 2 + 4 * n);
     for (int k = 3; k < 3 + n; ++k) {
@@ -199,17 +199,17 @@ TEST(Fondateurs, TiragesDUneFamilleDesGroupesABO) {
     g = s->alea;
     donne_phenotype_et_nb_enfants(s, 3, 3, 3);
     EXPECT_EQ(s->famille.individu(3 + n).genotype(1).texte(), "O,O");
-    EXPECT_EQ(s->famille.unions[1].nb_enfants, 4);
+    EXPECT_EQ(s->famille.union_numero(1).nb_enfants, 4);
     EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 4 * 4);
     // "hasard" for a spouse: a single draw for the number.
     g = s->alea;
     donne_phenotype_et_nb_enfants(s, 4, 3, 0);
-    const int m = s->famille.unions[2].nb_enfants;
+    const int m = s->famille.union_numero(2).nb_enfants;
     ASSERT_TRUE(m >= 2 && m <= 6) << m;
     EXPECT_EQ(nb_tirages_depuis(g, s->alea), 1 + 1 + 4 * m);
     // A child of 3 and an "O,O" spouse has 3's genotype or "O,O".
-    for (int k = s->famille.unions[1].premier_enfant; k < s->famille.unions[1].premier_enfant + 4;
-         ++k) {
+    for (int k = s->famille.union_numero(1).premier_enfant;
+         k < s->famille.union_numero(1).premier_enfant + 4; ++k) {
         const std::string& geno = s->famille.individu(k).genotype(1).texte();
         EXPECT_TRUE(geno == s->famille.individu(3).genotype(1).texte() || geno == "O,O")
             << k << " " << geno;
@@ -220,38 +220,38 @@ TEST(Fondateurs, AnnulationPartagee) {
     Session s;
     famille(s, {3});
     s->arbre.clic_individu(4, Bouton::gauche);
-    ASSERT_EQ(s->famille.dernier_indiv, 6);
+    ASSERT_EQ(s->famille.dernier_indiv(), 6);
     s->genotypes.annuler->clic();
     EXPECT_EQ(s.journal().back(), "bitbtn7click");
-    EXPECT_EQ(s->famille.dernier_indiv, 5);
+    EXPECT_EQ(s->famille.dernier_indiv(), 5);
     EXPECT_FALSE(s->arbre.tab_shape[6]->visible);
     // With no choice open, as older files used it to close the answers panel, it takes away
     // the last child, whose number the next spouse gets.
     s->journal.lignes().push_back("bitbtn7click");
     s->historique.rejoue_journal();
-    EXPECT_EQ(s->famille.dernier_indiv, 4);
+    EXPECT_EQ(s->famille.dernier_indiv(), 4);
     EXPECT_FALSE(s->arbre.tab_shape[5]->visible);
     s->arbre.clic_individu(3, Bouton::gauche);
-    EXPECT_TRUE(s->famille.dernier_indiv == 5 && s->arbre.tab_shape[5]->visible);
+    EXPECT_TRUE(s->famille.dernier_indiv() == 5 && s->arbre.tab_shape[5]->visible);
 }
 
 TEST(Fondateurs, LaFamilleNeDepassePasQuaranteIndividus) {
     Session s;
     famille(s, {6, 6, 6, 6, 2, 4, 6});
     // The spouse took 38, the last sibship is shortened to two.
-    EXPECT_EQ(s->famille.dernier_indiv, 40);
-    EXPECT_EQ(s->famille.unions[6].premier_enfant, 39);
-    EXPECT_EQ(s->famille.unions[6].nb_enfants, 2);
+    EXPECT_EQ(s->famille.dernier_indiv(), 40);
+    EXPECT_EQ(s->famille.union_numero(6).premier_enfant, 39);
+    EXPECT_EQ(s->famille.union_numero(6).nb_enfants, 2);
     EXPECT_TRUE(s->arbre.tab_shape[40]->visible);
 
     Session t;
     famille(t, {6, 6, 6, 6, 2, 5});
-    ASSERT_EQ(t->famille.dernier_indiv, 38);
+    ASSERT_EQ(t->famille.dernier_indiv(), 38);
     const Textes journal = t.journal();
     t->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(t.journal(), journal);
     EXPECT_EQ(t.plateforme.avertissements.size(), 1u);
-    EXPECT_EQ(t->famille.dernier_indiv, 38);
+    EXPECT_EQ(t->famille.dernier_indiv(), 38);
     EXPECT_FALSE(t->arbre.tab_shape[39]->visible || t->phenotypes.panneau->visible);
     EXPECT_EQ(t->arbre.ped.choix_en_cours, 0);
     // Refused again at the next click: the choice was not left open.
@@ -270,17 +270,17 @@ TEST(Fondateurs, OnzeUnionsPuisPlusAucunCroisement) {
     s->phenotypes.nb_descendants->choix_utilisateur(1);
     for (int parent : {3, 4, 5, 6, 3, 4, 5, 6, 3, 4})
         donne_phenotypes(s, parent, parent % 2);
-    ASSERT_EQ(s->famille.nb_unions, 11);
-    ASSERT_EQ(s->famille.dernier_indiv, 6 + 10 * 3);
-    EXPECT_EQ(s->famille.unions[10].premier_enfant, 35);
-    EXPECT_EQ(s->famille.unions[10].nb_enfants, 2);
+    ASSERT_EQ(s->famille.nb_unions(), 11);
+    ASSERT_EQ(s->famille.dernier_indiv(), 6 + 10 * 3);
+    EXPECT_EQ(s->famille.union_numero(10).premier_enfant, 35);
+    EXPECT_EQ(s->famille.union_numero(10).nb_enfants, 2);
 
     donne_phenotypes(s, 5, 0);
-    EXPECT_EQ(s->famille.nb_unions, 11);
-    EXPECT_EQ(s->famille.dernier_indiv, 37);
+    EXPECT_EQ(s->famille.nb_unions(), 11);
+    EXPECT_EQ(s->famille.dernier_indiv(), 37);
     EXPECT_TRUE(s->arbre.tab_shape[37]->visible && s->arbre.tab_label[37]->visible);
     EXPECT_FALSE(s->arbre.tab_shape[38]->visible);
-    EXPECT_EQ(s->famille.unions[10].premier_enfant, 35);
+    EXPECT_EQ(s->famille.union_numero(10).premier_enfant, 35);
     s->arbre.decale_fratrie(10, 20);
 
     // These clicks are the saved family whose dump tests/data keeps; saved before the family

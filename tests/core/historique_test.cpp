@@ -146,8 +146,8 @@ TEST(Rejeu, SurvitAUnFichierAbime) {
     for (int i = 0; i < 50; ++i)
         l.push_back("choix_all(" + std::to_string(i) + ",left)");
     s->historique.rejoue_journal();
-    EXPECT_GE(s->famille.dernier_indiv, 0);
-    EXPECT_LE(s->famille.dernier_indiv, 40);
+    EXPECT_GE(s->famille.dernier_indiv(), 0);
+    EXPECT_LE(s->famille.dernier_indiv(), 40);
     EXPECT_EQ(s->couleurs.figure_legende[1]->remplissage, rgb(0, 255, 255));
 }
 
@@ -252,7 +252,7 @@ TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=18367008", "bitbtn4click",
                                                      "group_premclick.0", "bitbtn1click"}));
-    EXPECT_EQ(s->famille.dernier_indiv, 0);
+    EXPECT_EQ(s->famille.dernier_indiv(), 0);
     EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[1]->enabled);
     EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
 }

@@ -1,5 +1,5 @@
 // The shuffle of the statements, on draw sequences written by hand.
-#include "genebank/melange.h"
+#include "regles/melange.h"
 #include "tirages_scriptes.h"
 
 #include <gtest/gtest.h>

@@ -27,7 +27,8 @@ Enonces tries(Enonces e) {
 Enonces enonces(const FenetrePrincipale& f, int g) {
     Enonces r;
     for (int i = 1; i <= f.genes.modele.nb_relations[g]; ++i)
-        r.emplace_back(f.genes.modele.relation[g][i], f.genes.modele.etat_relation[g][i]);
+        r.emplace_back(f.genes.modele.relation[g][i],
+                       f.genes.modele.etat_relation[g][i] == EtatEnonce::bon ? "bon" : "faux");
     return r;
 }
 

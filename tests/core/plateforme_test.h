@@ -16,13 +16,15 @@ namespace orvan::test {
 
 class PlateformeTest : public PlateformeSilencieuse {
   public:
-    bool montre_question(const BoiteMessage& boite) override {
+    void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) override {
         boites.push_back(boite);
         questions.push_back(boite.texte);
-        if (reponses.empty()) return false;
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
+        bool r = false;
+        if (!reponses.empty()) {
+            r = reponses.front();
+            reponses.pop_front();
+        }
+        suite(r);
     }
     void montre_avertissement(const BoiteMessage& boite) override {
         boites.push_back(boite);
@@ -32,15 +34,15 @@ class PlateformeTest : public PlateformeSilencieuse {
         boites.push_back(boite);
         erreurs.push_back(boite.texte);
     }
-    std::optional<std::string> choisit_ouverture(const DialogueFichier& d) override {
+    void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override {
         dialogues.push_back(d);
         repertoires_ouverture.push_back(d.depart);
-        return prochain(fichiers_a_ouvrir);
+        suite(prochain(fichiers_a_ouvrir));
     }
-    std::optional<std::string> choisit_enregistrement(const DialogueFichier& d) override {
+    void choisit_enregistrement(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override {
         dialogues.push_back(d);
         noms_proposes.push_back(d.depart);
-        return prochain(fichiers_a_enregistrer);
+        suite(prochain(fichiers_a_enregistrer));
     }
     HeureUTC heure_utc() const override { return heure; }
     std::string repertoire_courant() const override { return repertoire; }
@@ -63,15 +65,15 @@ class PlateformeTest : public PlateformeSilencieuse {
         pdf_ecrits.emplace_back(chemin, page);
         return pdf_possible;
     }
-    std::optional<std::string> choisit_pdf(const DialogueFichier& d) override {
+    void choisit_pdf(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override {
         dialogues.push_back(d);
         noms_proposes.push_back(d.depart);
-        return prochain(fichiers_pdf);
+        suite(prochain(fichiers_pdf));
     }
     // What the user does in a modal window, one step at a time; then the window's timers tick
     // as the event loop would tick them and a window still open is closed by its close button,
     // unless told otherwise.
-    void montre_modale(Fiche& fenetre) override {
+    void montre_modale(Fiche& fenetre, std::function<void()> apres) override {
         fenetres_modales.push_back(fenetre.nom());
         titres_modaux.push_back(fenetre.caption);
         if (pendant_modale) pendant_modale(fenetre);
@@ -80,21 +82,17 @@ class PlateformeTest : public PlateformeSilencieuse {
             gestes_modaux.pop_front();
             geste();
         }
-        if (boucle_modale) PlateformeSilencieuse::montre_modale(fenetre);
+        if (boucle_modale) laisse_tourner(fenetre);
+        if (apres) apres();
     }
 
     void montre_tableau(const DemandeTableau& tableau) override { tableaux.push_back(tableau); }
     std::vector<DemandeTableau> tableaux;
     // A dialog of fields: the user presses OK with each queued set of texts in turn until one
     // is taken; with none left, Cancel.
-    bool montre_formulaire(const DemandeFormulaire& d) override {
+    void montre_formulaire(const DemandeFormulaire& d, SuiteDe<bool> suite) override {
         formulaires.push_back(d);
-        while (!formulaires_remplis.empty()) {
-            const std::vector<std::string> textes = std::move(formulaires_remplis.front());
-            formulaires_remplis.pop_front();
-            if (d.accepte(textes)) return true;
-        }
-        return false;
+        presse_ok(d, std::move(suite));
     }
     std::vector<DemandeFormulaire> formulaires;
     std::deque<std::vector<std::string>> formulaires_remplis;
@@ -140,6 +138,17 @@ class PlateformeTest : public PlateformeSilencieuse {
     std::deque<std::optional<std::string>> fichiers_pdf;
 
   private:
+    void presse_ok(const DemandeFormulaire& d, SuiteDe<bool> suite) {
+        if (formulaires_remplis.empty()) return suite(false);
+        const std::vector<std::string> textes = std::move(formulaires_remplis.front());
+        formulaires_remplis.pop_front();
+        d.accepte(textes, [this, d, suite](bool pris) {
+            if (pris)
+                suite(true);
+            else
+                presse_ok(d, suite);
+        });
+    }
     static std::optional<std::string> prochain(std::deque<std::optional<std::string>>& file) {
         if (file.empty()) return std::nullopt;
         auto r = file.front();

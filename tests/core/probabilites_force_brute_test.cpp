@@ -160,7 +160,7 @@ class ForceBrute {
     mpq_class total_;
 };
 
-IndividuVu vu2(int numero, SexeVu sexe, std::string p1, std::string p2, int premier = 0,
+IndividuVu vu2(int numero, Sexe sexe, std::string p1, std::string p2, int premier = 0,
                int second = 0) {
     return {numero, sexe, premier, second, {std::move(p1), std::move(p2)}, {"", ""}};
 }

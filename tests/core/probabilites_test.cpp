@@ -82,7 +82,7 @@ TEST(Probabilites, ValeursCalculeesALaMain) {
 TEST(Probabilites, TableDeBayesDeLaFilleDeConductrice) {
     LoiEnfantProgramme lois;
     MoteurProbabilites moteur(fille_de_conductrice(1), reglages(APriori::programme), lois);
-    const auto table = moteur.table_bayes(4, 0);
+    const auto table = moteur.table_bayes(4, 1);
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].genotype, "XH,XH");
     EXPECT_EQ(table[1].genotype, "XH,Xh");
@@ -108,7 +108,7 @@ TEST(Probabilites, UnGenotypeSaisiQueLesParentsNePeuventDonnerEstNomme) {
         EXPECT_EQ(c->numero, 4);
         EXPECT_TRUE(c->genotype);
         EXPECT_EQ(c->texte, "XD,XD");
-        EXPECT_TRUE(moteur.table_bayes(3, 0).empty());
+        EXPECT_TRUE(moteur.table_bayes(3, 1).empty());
     }
 }
 

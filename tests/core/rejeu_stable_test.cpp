@@ -1,8 +1,8 @@
 // A replay depends only on its log: opening a family, pressing "lancer" again and undoing a line
 // all give the family that a fresh opening of the same lines gives.
 #include "app/vidage.h"
+#include "ground/texte.h"
 #include "plateforme_test.h"
-#include "ui/texte.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -174,14 +174,14 @@ TEST(RejeuStable, AnnulerUnChangementDeSexeRendLeCarre) {
                 s->phenotypes.premier_phenotype->selectionne(0);
                 s->phenotypes.ok->clic();
             }
-        const int dernier = s->famille.dernier_indiv;
+        const int dernier = s->famille.dernier_indiv();
         s->arbre.clic_individu(1, Bouton::droit);
         s->genotypes.sexe->selectionne(1);
         EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::cercle);
         s->genotypes.annuler->clic();
         EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::carre) << avec_enfants;
         // While only the founders exist, the shared cancel leaves the count one higher.
-        EXPECT_EQ(s->famille.dernier_indiv, dernier + (avec_enfants ? 0 : 1)) << avec_enfants;
+        EXPECT_EQ(s->famille.dernier_indiv(), dernier + (avec_enfants ? 0 : 1)) << avec_enfants;
         EXPECT_EQ(etat_json(*s), famille_de(s->journal.lignes())) << avec_enfants;
     }
 }

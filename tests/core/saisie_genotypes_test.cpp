@@ -28,7 +28,7 @@ const Textes& liste(Session& s, int g) {
 
 // The first child of the founders' sibship with the outline asked for, 0 when none.
 int premier_enfant(Session& s, Contour contour) {
-    for (int k = 3; k <= s->famille.dernier_indiv; ++k)
+    for (int k = 3; k <= s->famille.dernier_indiv(); ++k)
         if (s->arbre.tab_shape[k]->contour == contour) return k;
     return 0;
 }
@@ -125,7 +125,7 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     EXPECT_EQ(f.arbre.tab_label[1]->left, 289 + 17 - f.arbre.tab_label[1]->width / 2);
     EXPECT_EQ(f.arbre.tab_shape[1]->remplissage, rouge);
     EXPECT_FALSE(f.genotypes.panneau->visible);
-    EXPECT_EQ(f.famille.nb_unions, 0);
+    EXPECT_EQ(f.famille.nb_unions(), 0);
     EXPECT_EQ(f.alea.graine_alea, graine); // a genotype given is not drawn
     EXPECT_EQ(s.journal().back(), "bitbtn8click");
 
@@ -139,7 +139,7 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     s->genotypes.ok->clic();
     // Four children of "Xd,Y" and "XD,Xd": sons get Y and one of the mother's X, daughters the
     // father's Xd; two gametes and an outline are drawn for each, nothing for their number.
-    ASSERT_EQ(s->famille.dernier_indiv, 6);
+    ASSERT_EQ(s->famille.dernier_indiv(), 6);
     for (int k = 3; k <= 6; ++k) {
         const bool fils = s->arbre.tab_shape[k]->contour == Contour::carre;
         const std::string& g = s->famille.individu(k).genotype(1).texte();
@@ -169,7 +169,7 @@ TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     s->phenotypes.nb_descendants->choix_utilisateur(2);
     saisit(s, 1, 0, 8);
     EXPECT_EQ(s->arbre.tab_label[1]->caption, "[D,O]");
-    ASSERT_EQ(s->famille.dernier_indiv, 5);
+    ASSERT_EQ(s->famille.dernier_indiv(), 5);
 
     // A spouse: its own outline decides what is offered, and "Ok" crosses it with the child.
     s->arbre.clic_individu(4, Bouton::gauche);
@@ -184,8 +184,8 @@ TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     s->genotypes.radio_genotype[2]->selectionne(6);
     s->genotypes.ok->clic();
     EXPECT_EQ(s->arbre.tab_label[6]->caption, "[D,AB]");
-    EXPECT_EQ(s->famille.unions[1].premier_enfant, 7);
-    EXPECT_EQ(s->famille.dernier_indiv, 6 + s->famille.unions[1].nb_enfants);
+    EXPECT_EQ(s->famille.union_numero(1).premier_enfant, 7);
+    EXPECT_EQ(s->famille.dernier_indiv(), 6 + s->famille.union_numero(1).nb_enfants);
     EXPECT_FALSE(s->arbre.tab_shape[4]->enabled || s->arbre.tab_shape[6]->enabled);
 }
 
@@ -201,7 +201,7 @@ TEST(ChangementGenotype, GardeLaPlaceEtLaBulleDuLabel) {
     const std::string bulle_label = label.hint;
     const int gauche = label.left, haut = label.top;
     const std::uint32_t graine = s->alea.graine_alea;
-    const int dernier = s->famille.dernier_indiv;
+    const int dernier = s->famille.dernier_indiv();
 
     s->arbre.clic_individu(fils, Bouton::droit);
     EXPECT_EQ(s->genotypes.panneau->caption, "Changement de génotype");
@@ -226,7 +226,7 @@ TEST(ChangementGenotype, GardeLaPlaceEtLaBulleDuLabel) {
     EXPECT_EQ(label.left, gauche);
     EXPECT_EQ(label.top, haut);
     EXPECT_FALSE(s->genotypes.panneau->visible);
-    EXPECT_EQ(s->famille.dernier_indiv, dernier);
+    EXPECT_EQ(s->famille.dernier_indiv(), dernier);
     EXPECT_EQ(s->alea.graine_alea, graine);
     EXPECT_EQ(s.journal().back(), "bitbtn8click");
 
@@ -358,7 +358,7 @@ TEST(RejeuSaisie, LaFamillePleineNAvertitQueLUtilisateur) {
         s->phenotypes.nb_descendants->choix_utilisateur(item);
         donne_phenotypes(s, enfant, 0);
     }
-    ASSERT_EQ(s->famille.dernier_indiv, 38);
+    ASSERT_EQ(s->famille.dernier_indiv(), 38);
     const std::vector<std::string> journal = s.journal();
     s->arbre.clic_individu(8, Bouton::gauche);
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);
@@ -368,5 +368,5 @@ TEST(RejeuSaisie, LaFamillePleineNAvertitQueLUtilisateur) {
     s->historique.lancer->clic();
     s->historique.annuler->clic();
     EXPECT_EQ(s.plateforme.avertissements.size(), 1u);
-    EXPECT_EQ(s->famille.dernier_indiv, 38);
+    EXPECT_EQ(s->famille.dernier_indiv(), 38);
 }

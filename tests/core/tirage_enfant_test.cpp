@@ -1,5 +1,5 @@
 // The draw of one child and of the number of children, on draw sequences written by hand.
-#include "pedigree/tirage_enfant.h"
+#include "regles/tirage_enfant.h"
 #include "tirages_scriptes.h"
 
 #include <gtest/gtest.h>

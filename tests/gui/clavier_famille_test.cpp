@@ -68,7 +68,7 @@ class ClavierFamilleTest : public QObject {
         construit_a_la_souris();
         session_->form.menus.tableau->clic();
         QTableWidget* table = session_->tableau().table();
-        const int n = session_->form.famille.dernier_indiv;
+        const int n = session_->form.famille.dernier_indiv();
         QCOMPARE(table->rowCount(), n);
         QCOMPARE(table->item(0, 0)->text(), QString("I-1"));
         QCOMPARE(table->horizontalHeaderItem(2)->text(), QString("Père"));

@@ -187,7 +187,7 @@ class EditionTest : public QObject {
             // As when the family is opened from its file: the start picture goes.
             f.depart.fait_disparaitre();
         });
-        QCOMPARE(f.famille.dernier_indiv, 15);
+        QCOMPARE(f.famille.dernier_indiv(), 15);
     }
 
     std::unique_ptr<SessionQt> session_;

@@ -4,6 +4,7 @@
 #include "session_demarree.h"
 #include "suites.h"
 
+#include "ground/couleurs.h"
 #include "qt/conversions_qt.h"
 #include "qt/dessin_famille.h"
 #include "qt/disposition_etiquette.h"
@@ -13,7 +14,6 @@
 #include "qt/image_famille.h"
 #include "qt/impression_qt.h"
 #include "qt/session_qt.h"
-#include "ui/couleurs.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -178,7 +178,7 @@ class ExportTest : public QObject {
     void les_etiquettes_restent_sur_leur_symbole() {
         ouvre("quarante_deux_genes.gen");
         const FenetrePrincipale& f = session_->form;
-        QCOMPARE(f.famille.dernier_indiv, 40);
+        QCOMPARE(f.famille.dernier_indiv(), 40);
         const StyleDessin export_ = style_sans_affichage(false, false);
         int coupees = 0;
         for (int k = 1; k <= 40; ++k) {

@@ -26,7 +26,7 @@ class FamilleTest : public QObject {
 
         // The label lies over the symbol: a click on it opens the founder as well.
         choisit_fondateur("Label2", 1);
-        const int n = session_->form.famille.dernier_indiv - 2;
+        const int n = session_->form.famille.dernier_indiv() - 2;
         QVERIFY(n >= 3 && n <= 6);
         for (int k = 3; k <= 2 + n; ++k)
             QVERIFY(enfant_visible(k));

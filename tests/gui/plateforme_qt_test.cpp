@@ -74,12 +74,15 @@ class PlateformeQtTest : public QObject {
             QCOMPARE(b.icon(), QMessageBox::Warning);
             b.button(QMessageBox::Yes)->click();
         });
-        QVERIFY(p.question_oui_non("Voulez-vous perdre les données\rdes parents?"));
+        std::vector<bool> reponses;
+        const auto note = [&](bool oui) { reponses.push_back(oui); };
+        p.question_oui_non("Voulez-vous perdre les données\rdes parents?", note);
         QCOMPARE(texte, QString("Voulez-vous perdre les données\ndes parents?"));
         QVERIFY(ecran_a_jour);
 
         repond([](QMessageBox& b) { b.button(QMessageBox::No)->click(); });
-        QVERIFY(!p.question_oui_non("Encore?"));
+        p.question_oui_non("Encore?", note);
+        QCOMPARE(reponses, (std::vector<bool>{true, false}));
     }
 
     void lerreur_est_une_erreur_et_lavertissement_un_avertissement() {

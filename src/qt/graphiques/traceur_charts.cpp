@@ -89,3 +89,7 @@ extern "C" Q_DECL_EXPORT const orvan::TraceurGraphiques* orvan_traceur_graphique
     static const orvan::TraceurCharts traceur;
     return &traceur;
 }
+
+extern "C" Q_DECL_EXPORT const char* orvan_graphiques_version() {
+    return ORVAN_VERSION;
+}

@@ -5,7 +5,7 @@
 #include "ground/generateur.h"
 
 #include "famille/sexe.h"
-#include "genebank/modele_caracteres.h"
+#include "regles/modele_caracteres.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "genebank/decoupage.h"
+#include "regles/decoupage.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 namespace orvan {
 

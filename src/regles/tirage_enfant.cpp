@@ -1,7 +1,7 @@
-#include "pedigree/tirage_enfant.h"
+#include "regles/tirage_enfant.h"
 
-#include "pedigree/gametes.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
+#include "regles/gametes.h"
 
 #include <algorithm>
 

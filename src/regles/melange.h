@@ -3,7 +3,7 @@
 
 #include "ground/generateur.h"
 
-#include "genebank/modele_caracteres.h"
+#include "regles/modele_caracteres.h"
 
 #include <array>
 #include <cstdint>
@@ -19,8 +19,8 @@ using TextesEnonces = std::array<std::string, max_relations + 1>;
 // turn, 1000 draws in all whatever n is. `tirage(n)` draws in 0..n-1: the generator itself in
 // the program (a long log confirms its genes tens of thousands of times, and the call costs
 // more than the draw), a Tirage in the tests.
-template <class Tirer>
-void melange_enonces(TextesEnonces& relations, TextesEnonces& etats, int n, Tirer&& tirage) {
+template <class Etats, class Tirer>
+void melange_enonces(TextesEnonces& relations, Etats& etats, int n, Tirer&& tirage) {
     // The exchanges move places only and the texts move once at the end.
     std::array<std::size_t, max_relations + 1> origine{};
     std::iota(origine.begin(), origine.end(), std::size_t{0});
@@ -30,7 +30,8 @@ void melange_enonces(TextesEnonces& relations, TextesEnonces& etats, int n, Tire
         const auto b = 1 + tirage(nb);
         std::swap(origine[a], origine[b]);
     }
-    TextesEnonces r, e;
+    TextesEnonces r;
+    Etats e;
     for (std::size_t i = 0; i < origine.size(); ++i) {
         r[i] = std::move(relations[origine[i]]);
         e[i] = std::move(etats[origine[i]]);

@@ -1,4 +1,4 @@
-#include "ui/couleurs.h"
+#include "ground/couleurs.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "ui/panneau_couleurs.h"
+#include "panneaux/panneau_couleurs.h"
 
+#include "ground/couleurs.h"
+#include "ground/texte.h"
 #include "ui/boutons.h"
-#include "ui/couleurs.h"
 #include "ui/fiche.h"
 #include "ui/geometrie.h"
 #include "ui/motifs.h"
-#include "ui/texte.h"
 
 #include <algorithm>
 
@@ -66,7 +66,7 @@ std::array<int, max_legende + 1> PanneauCouleurs::couleurs_legende() const {
 // gene-2 phenotype, as the label shows them.
 void PanneauCouleurs::recolore(bool par_utilisateur) {
     const std::vector<std::string> noms = noms_de_la_legende();
-    for (int k = 1; k <= std::min(std::max(2, famille_.dernier_indiv), max_individus); ++k) {
+    for (int k = 1; k <= std::min(std::max(2, famille_.dernier_indiv()), max_individus); ++k) {
         const std::string& affiche = famille_.individu(k).phenotype_affiche;
         if (const int e = entree_du_symbole(affiche, noms))
             symboles_[k]->remplissage = figure_legende[e]->remplissage;
@@ -80,7 +80,7 @@ std::vector<std::string> PanneauCouleurs::noms_de_la_legende() const {
     std::vector<std::string> noms;
     const int total = std::min(nb_phenotypes_total_, max_legende);
     for (int i = 1; i <= total; ++i)
-        noms.push_back(nom_legende[i]->caption);
+        noms.push_back(noms_[static_cast<std::size_t>(i)]);
     return noms;
 }
 
@@ -96,19 +96,21 @@ void PanneauCouleurs::remet_indices() {
 }
 
 void PanneauCouleurs::nomme(int i, const std::string& nom) {
+    noms_[static_cast<std::size_t>(i)] = nom;
     nom_legende[i]->set_caption(nom);
 }
 
 void PanneauCouleurs::colore_legende(const std::string& nom, int numero, int nb_phenotypes) {
     for (int e = 1; e <= nb_phenotypes; ++e)
-        if (nom_legende[e]->caption == nom) figure_legende[e]->remplissage = table[numero];
+        if (noms_[static_cast<std::size_t>(e)] == nom)
+            figure_legende[e]->remplissage = table[numero];
 }
 
 const Couleur* PanneauCouleurs::couleur_du_phenotype(const std::string& nom) const {
     const Couleur* c = nullptr;
     const int total = std::min(nb_phenotypes_total_, max_legende);
     for (int j = 1; j <= total; ++j)
-        if (nom_legende[j]->caption == nom) c = &figure_legende[j]->remplissage;
+        if (noms_[static_cast<std::size_t>(j)] == nom) c = &figure_legende[j]->remplissage;
     return c;
 }
 

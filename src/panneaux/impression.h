@@ -2,7 +2,9 @@
 // the print window, which prints it; when no printer takes the page, it may go to a PDF file.
 #pragma once
 
-#include "ui/fenetre_impression.h"
+#include "panneaux/fenetre_impression.h"
+
+#include <string>
 
 namespace orvan {
 
@@ -25,12 +27,16 @@ class Impression {
     FenetreImpression fenetre;
 
   private:
+    void met_le_fond();
+    void apres_impression();
     void propose_pdf(ResultatImpression resultat);
+    void enregistre_pdf(const std::string& chemin);
     Fiche& f;
     Plateforme& plateforme_;
     const Traduction& textes_;
     Image* depart_ = nullptr;
     Image* fond_ = nullptr;
+    bool image_visible = false;
 };
 
 // What the pupil is told when the page could not be printed.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace orvan {
@@ -10,6 +11,9 @@ constexpr int max_genotypes_table = 55;
 constexpr int max_genotypes_gene = 16;
 constexpr int max_relations = 10;
 constexpr int max_maladies = 20;
+
+// Whether a statement on a gene is true ("bon") or false ("faux"), as the bank says.
+enum class EtatEnonce : std::uint8_t { bon, faux };
 
 struct ModeleCaracteres {
     int nb_genes = 1;
@@ -36,7 +40,7 @@ struct ModeleCaracteres {
 
     // Statements per gene, 1..10.
     std::array<std::array<std::string, max_relations + 1>, 3> relation;
-    std::array<std::array<std::string, max_relations + 1>, 3> etat_relation;
+    std::array<std::array<EtatEnonce, max_relations + 1>, 3> etat_relation;
 
     // Gene list of the bank.
     int nb_maladies = 0;

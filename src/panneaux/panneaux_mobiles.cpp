@@ -1,4 +1,4 @@
-#include "ui/panneaux_mobiles.h"
+#include "panneaux/panneaux_mobiles.h"
 
 #include "ui/fiche.h"
 

@@ -1,11 +1,18 @@
 // The 16-colour table; its numbering is that of the gene bank's colour lines and of saved files.
 #pragma once
 
-#include "ui/controles.h"
-
 #include <array>
+#include <cstdint>
 
 namespace orvan {
+
+// 0x00BBGGRR: red in the lowest byte.
+using Couleur = std::uint32_t;
+
+constexpr Couleur rgb(int r, int g, int b) {
+    return static_cast<Couleur>(r) | (static_cast<Couleur>(g) << 8) |
+           (static_cast<Couleur>(b) << 16);
+}
 
 // The colour legend names ten phenotypes over both genes, the colour line of a log ten colours.
 constexpr int max_legende = 10;

@@ -1,4 +1,4 @@
-#include "genebank/banque_integree.h"
+#include "regles/banque_integree.h"
 
 namespace orvan {
 

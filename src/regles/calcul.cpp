@@ -1,4 +1,4 @@
-#include "ui/calcul.h"
+#include "regles/calcul.h"
 
 #include <charconv>
 #include <cmath>

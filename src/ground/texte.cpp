@@ -1,4 +1,4 @@
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <array>
 #include <charconv>

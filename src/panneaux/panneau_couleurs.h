@@ -3,8 +3,8 @@
 #pragma once
 
 #include "famille/famille.h"
+#include "ground/couleurs.h"
 #include "ui/controles.h"
-#include "ui/couleurs.h"
 
 #include <array>
 #include <functional>
@@ -67,6 +67,9 @@ class PanneauCouleurs {
     const std::array<Forme*, max_individus + 2>& symboles_;
     const std::array<Label*, max_individus + 2>& etiquettes_;
     const int& nb_phenotypes_total_;
+    // The legend's phenotypes as the bank names them, 1..10: its labels show them, and may be
+    // given other words by the language file.
+    std::array<std::string, max_legende + 1> noms_{};
 };
 
 } // namespace orvan

@@ -1,5 +1,5 @@
 // "Ouvrir" and "Enregistrer": the event log to and from a .gen file.
-#include "history/historique.h"
+#include "historique/historique.h"
 
 #include "ground/plateforme.h"
 #include "ui/controles.h"
@@ -10,8 +10,9 @@
 namespace orvan {
 
 void Historique::ouvrir() {
-    const auto chemin = plateforme_.dialogue_ouvrir(relais.repertoire_ouverture());
-    if (chemin) ouvre_fichier(*chemin);
+    plateforme_.dialogue_ouvrir(relais.repertoire_ouverture(), [this](const CheminChoisi& chemin) {
+        if (chemin) ouvre_fichier(*chemin);
+    });
 }
 
 bool Historique::ouvre_fichier(const std::string& chemin) {
@@ -31,11 +32,15 @@ bool Historique::ouvre_fichier(const std::string& chemin) {
 }
 
 void Historique::enregistrer() {
-    const auto chemin = plateforme_.dialogue_enregistrer(dernier_nom_enregistre);
-    if (!chemin) return;
-    dernier_nom_enregistre = *chemin;
-    const Enregistrement r = enregistre_fichier_gen(*chemin, evenements->lignes);
-    if (r != Enregistrement::reussi) plateforme_.erreur(message_enregistrement(r, *chemin));
+    plateforme_.dialogue_enregistrer(dernier_nom_enregistre, [this](const CheminChoisi& chemin) {
+        if (chemin) enregistre_sous(*chemin);
+    });
+}
+
+void Historique::enregistre_sous(const std::string& chemin) {
+    dernier_nom_enregistre = chemin;
+    const Enregistrement r = enregistre_fichier_gen(chemin, evenements->lignes);
+    if (r != Enregistrement::reussi) plateforme_.erreur(message_enregistrement(r, chemin));
 }
 
 } // namespace orvan

@@ -1,6 +1,6 @@
-#include "pedigree/gametes.h"
+#include "regles/gametes.h"
 
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 namespace orvan {
 
@@ -41,14 +41,14 @@ std::array<std::string, 4> gametes(std::string_view g1, std::string_view g2, Reg
     return {x, y, x, y};
 }
 
-std::string sexe_genotype(std::string_view g) {
-    if (contient(g, "Y")) return "homme";
-    if (contient(g, "X")) return "femme";
-    return "rien";
+std::optional<Sexe> sexe_genotype(std::string_view g) {
+    if (contient(g, "Y")) return Sexe::homme;
+    if (contient(g, "X")) return Sexe::femme;
+    return std::nullopt;
 }
 
-bool convient_au_sexe(std::string_view g, bool feminin) {
-    return feminin ? !contient(g, "Y") : compte(g, 'X') < 2;
+bool convient_au_sexe(std::string_view g, Sexe sexe) {
+    return sexe == Sexe::femme ? !contient(g, "Y") : compte(g, 'X') < 2;
 }
 
 bool deux_x(std::string_view g) {

@@ -1,7 +1,10 @@
 // Pure rules on genotype and gamete texts.
 #pragma once
 
+#include "famille/sexe.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,11 +33,12 @@ std::array<std::string, 4> gametes(std::string_view g1, std::string_view g2);
 // his Y, his X, his Y; every other parent's gametes are those above.
 std::array<std::string, 4> gametes(std::string_view g1, std::string_view g2, RegleGametes regle);
 
-// "homme" when the text holds "Y", else "femme" when it holds "X", else "rien".
-std::string sexe_genotype(std::string_view genotype);
+// The sex a sex-linked genotype is written for: a man's when the text holds "Y", else a woman's
+// when it holds "X"; none for an autosomal genotype.
+std::optional<Sexe> sexe_genotype(std::string_view genotype);
 
 // Whether a genotype can be a woman's (no "Y") or a man's (at most one "X").
-bool convient_au_sexe(std::string_view genotype, bool feminin);
+bool convient_au_sexe(std::string_view genotype, Sexe sexe);
 
 // A sex-linked genotype read as a daughter's: a second "X" after the first one.
 bool deux_x(std::string_view genotype);

@@ -1,4 +1,4 @@
-#include "history/historique.h"
+#include "historique/historique.h"
 
 #include "ground/messages.h"
 #include "ground/progression.h"

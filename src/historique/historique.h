@@ -60,6 +60,7 @@ class Historique {
     void ferme();
     void ouvrir();
     void enregistrer();
+    void enregistre_sous(const std::string& chemin);
     // Reads a .gen file into the log and replays it, as "Ouvrir" does once a file is chosen.
     // False when the file cannot be read or the user cancelled its replay.
     bool ouvre_fichier(const std::string& chemin);

@@ -1,4 +1,4 @@
-#include "ui/fenetre_impression.h"
+#include "panneaux/fenetre_impression.h"
 #include "ground/messages.h"
 #include "ui/textes_controles.h"
 

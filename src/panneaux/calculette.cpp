@@ -1,7 +1,7 @@
-#include "ui/calculette.h"
+#include "panneaux/calculette.h"
 
 #include "ground/messages.h"
-#include "ui/calcul.h"
+#include "regles/calcul.h"
 #include "ui/textes_controles.h"
 
 #include <optional>
