@@ -19,6 +19,7 @@ class PlateformeTest : public PlateformeSilencieuse {
     void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) override {
         boites.push_back(boite);
         questions.push_back(boite.texte);
+        if (plus_tard) return questions_en_attente.push_back(std::move(suite));
         bool r = false;
         if (!reponses.empty()) {
             r = reponses.front();
@@ -37,11 +38,13 @@ class PlateformeTest : public PlateformeSilencieuse {
     void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override {
         dialogues.push_back(d);
         repertoires_ouverture.push_back(d.depart);
+        if (plus_tard) return fichiers_en_attente.push_back(std::move(suite));
         suite(prochain(fichiers_a_ouvrir));
     }
     void choisit_enregistrement(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override {
         dialogues.push_back(d);
         noms_proposes.push_back(d.depart);
+        if (plus_tard) return fichiers_en_attente.push_back(std::move(suite));
         suite(prochain(fichiers_a_enregistrer));
     }
     HeureUTC heure_utc() const override { return heure; }
@@ -76,6 +79,7 @@ class PlateformeTest : public PlateformeSilencieuse {
     void montre_modale(Fiche& fenetre, std::function<void()> apres) override {
         fenetres_modales.push_back(fenetre.nom());
         titres_modaux.push_back(fenetre.caption);
+        if (plus_tard) return modales_en_attente.push_back(std::move(apres));
         if (pendant_modale) pendant_modale(fenetre);
         while (fenetre.visible && !gestes_modaux.empty()) {
             const auto geste = std::move(gestes_modaux.front());
@@ -92,6 +96,8 @@ class PlateformeTest : public PlateformeSilencieuse {
     // is taken; with none left, Cancel.
     void montre_formulaire(const DemandeFormulaire& d, SuiteDe<bool> suite) override {
         formulaires.push_back(d);
+        if (plus_tard)
+            return formulaires_en_attente.push_back([this, d, suite] { presse_ok(d, suite); });
         presse_ok(d, std::move(suite));
     }
     std::vector<DemandeFormulaire> formulaires;
@@ -115,6 +121,20 @@ class PlateformeTest : public PlateformeSilencieuse {
     int progressions_terminees = 0;
 
     std::deque<std::function<void()>> gestes_modaux;
+
+    // As a page in a browser answers: every question, dialog and modal window returns at once,
+    // and its answer comes only when the test gives it, from these lists.
+    bool plus_tard = false;
+    std::deque<SuiteDe<bool>> questions_en_attente;
+    std::deque<SuiteDe<CheminChoisi>> fichiers_en_attente;
+    std::deque<std::function<void()>> modales_en_attente, formulaires_en_attente;
+    // The oldest of a list, taken off it and run.
+    template <class Suite, class... Reponse>
+    static void donne(std::deque<Suite>& attente, Reponse&&... reponse) {
+        Suite suite = std::move(attente.front());
+        attente.pop_front();
+        suite(std::forward<Reponse>(reponse)...);
+    }
     std::vector<std::string> titres_modaux;
 
     // Every box and dialog shown, as the user saw it.
