@@ -57,6 +57,7 @@ void ExerciceAlleles::marque() {
             const bool coche = case_relation[g][i]->checked;
             const bool juste = (coche && etat == "bon") || (!coche && etat == "faux");
             ecrit(*label_correction[g][i], juste ? msg::bien : msg::faux, f.textes.langue());
+            marques[g][i] = juste ? Marque::bien : Marque::faux;
         }
     f.journal.stock_ev(ev::AllelesMarques{});
 }
@@ -90,6 +91,7 @@ void ExerciceAlleles::remet_reponses() {
         for (int i = 1; i <= max_relations; ++i) {
             case_relation[g][i]->checked = true;
             label_correction[g][i]->set_caption("");
+            marques[g][i] = Marque::aucune;
         }
 }
 

@@ -42,6 +42,9 @@ class ExerciceAlleles {
     std::array<std::array<CaseACocher*, max_relations + 1>, 3> case_relation{};
     std::array<std::array<Label*, max_relations + 1>, 3> label_correction{};
     BoutonGlyphe *ok, *annuler;
+    // Each statement's mark as the last "OK" gave it; none before the first, and for new genes.
+    enum class Marque { aucune, bien, faux };
+    std::array<std::array<Marque, max_relations + 1>, 3> marques{};
 
   private:
     int largeur_case(const CaseACocher& c) const;
