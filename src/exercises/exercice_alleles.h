@@ -19,6 +19,8 @@ class ExerciceAlleles {
 
     // "Exercices" > "Allèles".
     void montre();
+    // Shown or hidden as a saved family's pupil left it; no line of the log says so.
+    void comme_laisse(bool ouvert) { panneau->visible = ouvert; }
     // "OK": every statement of the genes in use marked "bien" or "faux" beside its box.
     void marque();
     // The genotype panel's cancel. Files saved before the answers panel had a close of its

@@ -503,11 +503,9 @@ inline const Texte double_clic_ouvre{
 inline const Texte nom_csv_classe{"classe.csv", "class.csv"};
 inline const Texte familles_des_eleves{"Familles des élèves", "Pupils' families"};
 inline const Texte nom_pdf_classe{"classe.pdf", "class.pdf"};
-inline const Texte imprimer_en_pdf{"Enregistrer la classe en PDF", "Save the class as PDF"};
+inline const Texte imprimer_en_pdf{"Aucune imprimante : enregistrer la classe en PDF",
+                                   "No printer: save the class as PDF"};
 inline const Texte filtre_pdf_classe{"Document PDF (*.pdf)", "PDF document (*.pdf)"};
-inline const Texte aucune_imprimante_classe{
-    "Aucune imprimante n'est installée : la classe peut être enregistrée en PDF.",
-    "No printer is installed: the class can be saved as PDF."};
 inline const Texte impression_impossible{"L'impression n'a pas pu se faire.",
                                          "The printing could not be done."};
 inline const Texte classe_imprimee_le{"Classe, {} élèves", "Class, {} pupils"};

@@ -56,6 +56,13 @@ Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs) {
             (n == 1 ? un : plusieurs).avec({nombre}).anglais};
 }
 
+// "Génotypes demandés" over two lines: thirteen columns then fit the window's width.
+QString sur_deux_lignes(QString entete) {
+    const qsizetype blanc = entete.indexOf(QLatin1Char(' '));
+    if (entete.size() > 9 && blanc > 0) entete[blanc] = QLatin1Char('\n');
+    return entete;
+}
+
 bool ecrit_fichier(const QString& chemin, const std::string& texte) {
     QSaveFile fichier(chemin);
     return fichier.open(QIODevice::WriteOnly) &&
@@ -78,6 +85,7 @@ FenetreClasse::FenetreClasse(FenetrePrincipale& f, FenetreQt& fenetre)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     table_->setSortingEnabled(true);
+    table_->sortByColumn(0, Qt::AscendingOrder);
     ecartes_ = new QListWidget;
     ecartes_->setObjectName(QStringLiteral("ecartes"));
     ecartes_->setMaximumHeight(80);
@@ -103,7 +111,7 @@ FenetreClasse::FenetreClasse(FenetrePrincipale& f, FenetreQt& fenetre)
                                          texte(msg::nom_pdf_classe), texte(msg::filtre_pdf_classe));
         return c.isEmpty() ? std::nullopt : std::optional(c);
     };
-    resize(1100, 560);
+    resize(1200, 560);
     ecrit_textes();
 }
 
@@ -138,7 +146,9 @@ QWidget* FenetreClasse::cree_boutons_du_bas() {
     ligne->setContentsMargins(0, 0, 0, 0);
     ouvrir_ = new QPushButton;
     exporter_csv_ = new QPushButton;
+    exporter_csv_->setObjectName(QStringLiteral("exporter_csv"));
     imprimer_ = new QPushButton;
+    imprimer_->setObjectName(QStringLiteral("imprimer"));
     ligne->addWidget(ouvrir_);
     ligne->addStretch(1);
     ligne->addWidget(exporter_csv_);
@@ -163,7 +173,8 @@ void FenetreClasse::ecrit_textes() {
     ecartes_->setAccessibleName(texte(msg::fichiers_ecartes));
     const std::vector<Texte> colonnes = colonnes_classe();
     for (int c = 0; c < static_cast<int>(colonnes.size()); ++c) {
-        auto* entete = new QTableWidgetItem(texte(colonnes[static_cast<std::size_t>(c)]));
+        auto* entete =
+            new QTableWidgetItem(sur_deux_lignes(texte(colonnes[static_cast<std::size_t>(c)])));
         // The exercises' columns say what they count.
         if (c >= 5 && c <= 8) entete->setToolTip(texte(msg::bulle_colonnes_alleles));
         if (c >= 9 && c <= 11) entete->setToolTip(texte(msg::bulle_colonnes_genotypes));
@@ -246,8 +257,8 @@ void FenetreClasse::ouvre_ligne(int ligne) {
     if (r >= classe_.eleves.size()) return;
     const EleveReleve e = classe_.eleves[r];
     fenetre_.traite([this, &e] {
-        // The answers panel shows as the pupil had it; it has no line of its own to replay.
-        if (f_.historique.ouvre_fichier(e.chemin) && e.reponses_ouvertes) f_.alleles.montre();
+        // The answers panel as the pupil had it, whatever the family before showed.
+        if (f_.historique.ouvre_fichier(e.chemin)) f_.alleles.comme_laisse(e.reponses_ouvertes);
     });
     fenetre_.raise();
     fenetre_.activateWindow();
@@ -279,10 +290,12 @@ void FenetreClasse::exporte_csv() {
 
 // The rows in the order the teacher sorted them.
 QString FenetreClasse::html() const {
-    QString h = QStringLiteral("<h3>%1</h3><table border='1' cellspacing='0' cellpadding='3'><tr>")
-                    .arg(texte(msg::classe_imprimee_le.avec(
-                                   {Texte::tel_quel(std::to_string(classe_.eleves.size()))}))
-                             .toHtmlEscaped());
+    QString h =
+        QStringLiteral(
+            "<h3>%1</h3><table border='1' cellspacing='0' cellpadding='3' width='100%'><tr>")
+            .arg(texte(msg::classe_imprimee_le.avec(
+                           {Texte::tel_quel(std::to_string(classe_.eleves.size()))}))
+                     .toHtmlEscaped());
     for (int c = 0; c < table_->columnCount(); ++c)
         h += QStringLiteral("<th>%1</th>")
                  .arg(table_->horizontalHeaderItem(c)->text().toHtmlEscaped());
@@ -327,10 +340,9 @@ bool FenetreClasse::ecrit_pdf(const QString& chemin) const {
     return fichier.exists() && fichier.size() > 0;
 }
 
-// With no printer, the PDF that the teacher can print elsewhere.
+// With no printer, the PDF that the teacher can print elsewhere: its save dialog says why.
 void FenetreClasse::imprime() {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        QMessageBox::information(this, windowTitle(), texte(msg::aucune_imprimante_classe));
         const auto chemin = choisit_pdf ? choisit_pdf() : std::nullopt;
         if (chemin && !ecrit_pdf(*chemin))
             QMessageBox::warning(
