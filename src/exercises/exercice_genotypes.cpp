@@ -102,7 +102,7 @@ void ExerciceGenotypes::marque() {
     ecrit(*dialogue.marque2, note(juste2), l);
     ev::QuestionGenotype marques{individu_interroge, {juste1}};
     if (f.genes.modele.nb_genes == 2) marques.justes.push_back(juste2);
-    f.journal.stock_ev(marques);
+    if (question_en_cours) f.journal.stock_ev(marques);
     dialogue.autre->enabled = true;
 }
 
