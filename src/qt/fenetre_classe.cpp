@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
+#include <set>
 
 namespace orvan {
 
@@ -192,14 +194,17 @@ void FenetreClasse::ajoute_chemins(const QStringList& chemins) {
     RecolteClasse lue = recolteur_->classe(c, &f_.plateforme);
     avis_ = lue.interrompue ? msg::ajout_annule : Texte();
     if (!lue.interrompue) {
-        const auto remplace = [](auto& liste, auto nouveaux) {
-            for (auto& n : nouveaux) {
-                std::erase_if(liste, [&](const auto& e) { return e.chemin == n.chemin; });
-                liste.push_back(std::move(n));
-            }
-        };
-        remplace(classe_.eleves, std::move(lue.eleves));
-        remplace(classe_.ecartes, std::move(lue.ecartes));
+        // A file read again takes its new row, or its new reason, in place of the old one.
+        std::set<std::string> lus;
+        for (const auto& e : lue.eleves)
+            lus.insert(e.chemin);
+        for (const auto& e : lue.ecartes)
+            lus.insert(e.chemin);
+        const auto relu = [&lus](const auto& e) { return lus.count(e.chemin) > 0; };
+        std::erase_if(classe_.eleves, relu);
+        std::erase_if(classe_.ecartes, relu);
+        std::move(lue.eleves.begin(), lue.eleves.end(), std::back_inserter(classe_.eleves));
+        std::move(lue.ecartes.begin(), lue.ecartes.end(), std::back_inserter(classe_.ecartes));
     }
     montre_tout();
 }
