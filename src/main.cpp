@@ -1,4 +1,5 @@
 // Process start: help and version without any display, the headless dump, or the window.
+#include "app/commande_classe.h"
 #include "app/commande_statistiques.h"
 #include "app/ligne_de_commande.h"
 #include "app/probabilites_json.h"
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
     if (!arguments.empty() && arguments[0] == "--statistiques")
         return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
                                             std::cerr, langue);
+    if (!arguments.empty() && arguments[0] == "--classe")
+        return orvan::commande_classe({arguments.begin() + 1, arguments.end()}, std::cout,
+                                      std::cerr, langue);
     if (!arguments.empty() && arguments[0] == "--ped")
         return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr,
                                    langue);

@@ -98,6 +98,9 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.statistiques, [this] {
         if (montre_statistiques) montre_statistiques();
     });
+    relie(menus.classe, [this] {
+        if (montre_classe) montre_classe();
+    });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
     relie(menus.tableau, [this] {

@@ -93,8 +93,9 @@ class FenetrePrincipale : public Fiche {
 
     // "Exporter l'image…": the front end draws the family into a file; the core draws nothing.
     std::function<void()> exporte_image;
-    // "Exporter › PED…" and "Outils › Statistiques…": windows and dialogs of the front end.
-    std::function<void()> exporte_ped, montre_statistiques;
+    // "Exporter › PED…", "Outils › Statistiques…" and "Classe…": windows and dialogs of the
+    // front end.
+    std::function<void()> exporte_ped, montre_statistiques, montre_classe;
     // "Tableau de la famille": the front end shows the family as a table.
     std::function<void()> montre_tableau;
 

@@ -107,6 +107,7 @@ void Menus::cree_options(Fiche& f) {
 void Menus::cree_outils(Fiche& f) {
     outils = entree(f, nullptr, "Outils1", "Outils", 21);
     statistiques = entree(f, outils, "Statistiques1", "Statistiques…", 211);
+    classe = entree(f, outils, "Classe1", "Classe…", 212);
 }
 
 void bascule(Menu& option) {

@@ -26,9 +26,10 @@ struct Menus {
     // first, after the other options.
     Menu* exporter_image;
     Menu *separateur_dessin, *motifs, *numerotation;
-    // "Exporter › PED…" under "Fichier", and "Outils › Statistiques…": the front end serves them.
+    // "Exporter › PED…" under "Fichier", "Outils › Statistiques…" and "Outils › Classe…": the
+    // front end serves them.
     Menu *exporter, *exporter_ped;
-    Menu *outils, *statistiques;
+    Menu *outils, *statistiques, *classe;
     // The family as a table beside the pedigree; the probabilities on the pedigree, and the
     // prior they start from.
     Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;

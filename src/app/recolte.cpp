@@ -2,6 +2,7 @@
 
 #include "app/fenetre_principale.h"
 #include "app/plateforme_silencieuse.h"
+#include "app/releve_eleve.h"
 #include "app/releve_famille.h"
 #include "ground/messages.h"
 #include "ground/progression.h"
@@ -127,30 +128,46 @@ Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) 
     return {};
 }
 
-Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
-    Recolte r;
+bool Recolteur::parcourt(const std::vector<std::string>& chemins, Plateforme* montre,
+                         std::vector<FichierEcarte>& ecartes,
+                         const std::function<void(const std::string&, std::int32_t)>& lu) {
     const auto fichiers = fichiers_des_chemins(chemins);
     Avance avance(montre, msg::lecture_des_familles, fichiers.size());
     for (const std::string& fichier : fichiers) {
-        if (!avance.encore()) {
-            r.interrompue = true;
-            return r;
-        }
+        if (!avance.encore()) return false;
         auto lecture = lit_fichier_gen(fichier);
         if (!lecture) {
-            r.ecartes.push_back({fichier, lecture.erreur});
+            ecartes.push_back({fichier, lecture.erreur});
             continue;
         }
         const auto graine = graine_du_journal(*lecture);
         // A text without a seed is no family: its replay would draw from wherever the
         // generator stood.
         if (!graine) {
-            r.ecartes.push_back({fichier, msg::pas_une_famille});
+            ecartes.push_back({fichier, msg::pas_une_famille});
             continue;
         }
         rejoue(std::move(*lecture));
-        r.familles.push_back(releve(fichier, *graine));
+        lu(fichier, *graine);
     }
+    return true;
+}
+
+Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
+    Recolte r;
+    r.interrompue =
+        !parcourt(chemins, montre, r.ecartes, [&](const std::string& fichier, std::int32_t graine) {
+            r.familles.push_back(releve(fichier, graine));
+        });
+    return r;
+}
+
+RecolteClasse Recolteur::classe(const std::vector<std::string>& chemins, Plateforme* montre) {
+    RecolteClasse r;
+    r.interrompue =
+        !parcourt(chemins, montre, r.ecartes, [&](const std::string& fichier, std::int32_t) {
+            r.eleves.push_back(releve_eleve(*fenetre_, fichier));
+        });
     return r;
 }
 

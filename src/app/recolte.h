@@ -4,10 +4,12 @@
 #pragma once
 
 #include "ground/textes.h"
+#include "app/classe.h"
 #include "statistiques/releve.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +33,13 @@ struct Recolte {
     bool interrompue = false;
 };
 
+// The pupils' files of a class, each read as the teacher's table shows it.
+struct RecolteClasse {
+    std::vector<EleveReleve> eleves;
+    std::vector<FichierEcarte> ecartes;
+    bool interrompue = false;
+};
+
 // The files named, a folder standing for its .gen files (its subfolders' too), sorted.
 // A name that is neither a file nor a folder is kept: its reading says why it fails.
 std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins);
@@ -50,6 +59,9 @@ class Recolteur {
     // its reason. Each family read is one step of a progress shown on `montre`, where the user
     // can cancel: the result then says it was interrupted.
     Recolte fichiers(const std::vector<std::string>& chemins, Plateforme* montre = nullptr);
+    // The same files read as the pupils' work: what each built and answered; nothing is
+    // written into any of them.
+    RecolteClasse classe(const std::vector<std::string>& chemins, Plateforme* montre = nullptr);
     // n new families: the lines (see lignes_jusqu_aux_fondateurs) replayed after the seed of
     // the series' rank (graine_de_la_serie); their progress as for the files.
     Recolte nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
@@ -58,6 +70,11 @@ class Recolteur {
     std::uint32_t graine_de_l_horloge();
 
   private:
+    // Each file replayed in turn, then given to `lu` with its path and seed; the files that are
+    // no family go to `ecartes`. False when the user cancelled.
+    bool parcourt(const std::vector<std::string>& chemins, Plateforme* montre,
+                  std::vector<FichierEcarte>& ecartes,
+                  const std::function<void(const std::string&, std::int32_t)>& lu);
     bool rejoue(std::vector<std::string> lignes);
     // The family on the headless window, with the carrier probabilities it would show.
     FamilleReleve releve(const std::string& source, std::int32_t graine);

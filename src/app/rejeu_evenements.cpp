@@ -81,6 +81,9 @@ struct Rejeu {
         Panel& ligne = *f.arbre.tab_union[e.fratrie];
         ligne.left = decale_borne(ligne.left, e.decalage);
     }
+    // The pupil's answers stay in the log for the teacher: the family and the draws are as they
+    // were without them.
+    void operator()(const ev::QuestionGenotype&) const {}
     void operator()(const ev::CouleursLegende& e) const { f.couleurs.applique_numeros(e.numeros); }
 };
 

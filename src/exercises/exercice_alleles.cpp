@@ -56,6 +56,7 @@ void ExerciceAlleles::marque() {
             const bool vrai = modele.etat_relation[g][i] == EtatEnonce::bon;
             const bool juste = case_relation[g][i]->checked == vrai;
             ecrit(*label_correction[g][i], juste ? msg::bien : msg::faux, f.textes.langue());
+            marques[g][i] = juste ? Marque::bien : Marque::faux;
         }
     f.journal.stock_ev(ev::AllelesMarques{});
 }
@@ -89,6 +90,7 @@ void ExerciceAlleles::remet_reponses() {
         for (int i = 1; i <= max_relations; ++i) {
             case_relation[g][i]->checked = true;
             label_correction[g][i]->set_caption("");
+            marques[g][i] = Marque::aucune;
         }
 }
 

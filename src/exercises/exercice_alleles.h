@@ -19,6 +19,8 @@ class ExerciceAlleles {
 
     // "Exercices" > "Allèles".
     void montre();
+    // Shown or hidden as a saved family's pupil left it; no line of the log says so.
+    void comme_laisse(bool ouvert) { panneau->visible = ouvert; }
     // "OK": every statement of the genes in use marked "bien" or "faux" beside its box.
     void marque();
     // The genotype panel's cancel. Files saved before the answers panel had a close of its
@@ -42,6 +44,9 @@ class ExerciceAlleles {
     std::array<std::array<CaseACocher*, max_relations + 1>, 3> case_relation{};
     std::array<std::array<Label*, max_relations + 1>, 3> label_correction{};
     BoutonGlyphe *ok, *annuler;
+    // Each statement's mark as the last "OK" gave it; none before the first, and for new genes.
+    enum class Marque { aucune, bien, faux };
+    std::array<std::array<Marque, max_relations + 1>, 3> marques{};
 
   private:
     int largeur_case(const CaseACocher& c) const;

@@ -72,6 +72,8 @@ void ExerciceGenotypes::question(int n) {
     dialogue.demande_genotype(f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_pleine;
     hint_interroge = f.famille.individu(n).bulle();
+    individu_interroge = n;
+    f.journal.stock_ev(ev::QuestionGenotype{n, {}});
     dialogue.visible = true;
     question_en_cours = true;
     f.plateforme.montre_modale(dialogue, [this] { apres_question(); });
@@ -97,10 +99,13 @@ void ExerciceGenotypes::marque() {
     const Langue l = f.textes.langue();
     ecrit(*dialogue.reponse_juste, msg::reponse + hint_interroge, l);
     const auto note = [](bool juste) { return juste ? msg::oui_juste : msg::non_faux; };
-    ecrit(*dialogue.marque1,
-          note(reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1))), l);
-    ecrit(*dialogue.marque2,
-          note(reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2))), l);
+    const bool juste1 = reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1));
+    const bool juste2 = reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2));
+    ecrit(*dialogue.marque1, note(juste1), l);
+    ecrit(*dialogue.marque2, note(juste2), l);
+    ev::QuestionGenotype marques{individu_interroge, {juste1}};
+    if (f.genes.modele.nb_genes == 2) marques.justes.push_back(juste2);
+    if (question_en_cours) f.journal.stock_ev(marques);
     dialogue.autre->enabled = true;
 }
 

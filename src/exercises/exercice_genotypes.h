@@ -1,6 +1,6 @@
 // The genotype exercise: once started from the menu, a click on an individual asks its genotype
 // in the question window, which marks each answer "oui" or "non" and gives the right one.
-// Nothing of it goes into the event log, and it changes no genotype.
+// It changes no genotype; the log keeps each question and its marks for the teacher.
 #pragma once
 
 #include "exercises/interro_genotype.h"
@@ -33,6 +33,7 @@ class ExerciceGenotypes {
 
     InterroGenotype dialogue;
     std::string hint_interroge;
+    int individu_interroge = 0;
     bool autre_demande = false;
 
     // The help's topic on the exercises.

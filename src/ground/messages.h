@@ -177,6 +177,7 @@ inline const Texte aide_ligne_de_commande{
     "        orvan --statistiques FICHIERS|DOSSIERS... [--csv FICHIER.csv]"
     " [--hypothese \"D=3 d=1\"]\n"
     "                             [--nouvelles N --comme FAMILLE.gen [--graine G]]\n"
+    "        orvan --classe FICHIERS|DOSSIERS... [--csv FICHIER.csv]\n"
     "        orvan --ped FAMILLE.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
     " [--motifs] [--numerotation] [--echelle N]\n\n"
@@ -198,6 +199,9 @@ inline const Texte aide_ligne_de_commande{
     "                     FAMILLE.gen, puis écrit par croisement les enfants par\n"
     "                     phénotype et sexe, les effectifs attendus et le khi² ;\n"
     "                     --csv écrit un individu par ligne (UTF-8, « ; »)\n"
+    "  --classe           une ligne par fichier d'élève : gènes, individus,\n"
+    "                     générations, réponses aux exercices et score ; --csv\n"
+    "                     écrit le tableau (UTF-8, « ; », virgules décimales)\n"
     "  --ped FAMILLE      écrit la famille au format PED des logiciels de pedigree\n"
     "  --export FAMILLE IMAGE\n"
     "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
@@ -214,6 +218,7 @@ inline const Texte aide_ligne_de_commande{
     "       orvan --statistiques FILES|FOLDERS... [--csv FILE.csv]"
     " [--hypothese \"D=3 d=1\"]\n"
     "                            [--nouvelles N --comme FAMILY.gen [--graine G]]\n"
+    "       orvan --classe FILES|FOLDERS... [--csv FILE.csv]\n"
     "       orvan --ped FAMILY.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "       orvan --export FAMILY.gen PICTURE.png|svg|pdf"
     " [--motifs] [--numerotation] [--echelle N]\n\n"
@@ -235,6 +240,9 @@ inline const Texte aide_ligne_de_commande{
     "                     FAMILY.gen, then writes per cross the children by\n"
     "                     phenotype and sex, the expected counts and the chi-square;\n"
     "                     --csv writes one individual per line (UTF-8, \";\")\n"
+    "  --classe           one row per pupil's file: genes, individuals, generations,\n"
+    "                     answers to the exercises and score; --csv writes the\n"
+    "                     table (UTF-8, \",\", decimal points)\n"
     "  --ped FAMILY       writes the family in the PED format of pedigree programs\n"
     "  --export FAMILY PICTURE\n"
     "                     replays FAMILY without a window and writes its picture (PNG,\n"
@@ -456,6 +464,56 @@ inline const Texte filtre_graphique{"Image PNG (*.png);;Image SVG (*.svg)",
 inline const Texte exporter_en_ped{"Exporter en PED", "Export as PED"};
 inline const Texte nom_ped{"famille.ped", "family.ped"};
 inline const Texte filtre_ped{"Pedigree PED (*.ped)", "PED pedigree (*.ped)"};
+// A teacher's view of the class: "Outils › Classe…" and "--classe".
+inline const Texte classe_titre{"Classe", "Class"};
+inline const Texte colonne_eleve{"Élève", "Pupil"};
+inline const Texte colonne_genes{"Gènes", "Genes"};
+inline const Texte colonne_individus{"Individus", "Individuals"};
+inline const Texte colonne_generations{"Générations", "Generations"};
+inline const Texte colonne_troisieme_generation{"3e génération", "3rd generation"};
+inline const Texte colonne_enonces{"Énoncés", "Statements"};
+inline const Texte colonne_coches{"Cochés", "Ticked"};
+inline const Texte colonne_bien{"Bien", "Marked right"};
+inline const Texte colonne_faux{"Faux", "Marked wrong"};
+inline const Texte colonne_questions{"Génotypes demandés", "Genotypes asked"};
+inline const Texte colonne_justes{"Réponses justes", "Right answers"};
+inline const Texte colonne_fausses{"Réponses fausses", "Wrong answers"};
+inline const Texte colonne_score{"Score (%)", "Score (%)"};
+inline const Texte bulle_colonnes_alleles{
+    "Exercice des allèles : énoncés des gènes, énoncés cochés, notes du dernier « OK »",
+    "Allele exercise: the genes' statements, those ticked, the marks of the last \"OK\""};
+inline const Texte bulle_colonnes_genotypes{
+    "Questions sur les génotypes : individus demandés, dernière réponse juste ou fausse",
+    "Genotype questions: individuals asked, last answer right or wrong"};
+inline const Texte bulle_score{
+    "Part des réponses justes : énoncés notés « bien » et génotypes justes, sur les énoncés "
+    "notés et les génotypes demandés",
+    "Share of right answers: statements marked right and genotypes right, over the statements "
+    "marked and the genotypes asked"};
+inline const Texte oui_minuscule{"oui", "yes"};
+inline const Texte non_minuscule{"non", "no"};
+inline const Texte eleves_de_la_classe{"Élèves de la classe", "Pupils of the class"};
+inline const Texte un_eleve{"{} élève", "{} pupil"};
+inline const Texte des_eleves{"{} élèves", "{} pupils"};
+inline const Texte imprimer_la_classe{"Imprimer…", "Print…"};
+inline const Texte ouvrir_la_famille{"Ouvrir la famille", "Open the family"};
+inline const Texte double_clic_ouvre{
+    "Double-clic ou Entrée : ouvre la famille telle que l'élève l'a laissée",
+    "Double click or Enter: opens the family as the pupil left it"};
+inline const Texte nom_csv_classe{"classe.csv", "class.csv"};
+inline const Texte familles_des_eleves{"Familles des élèves", "Pupils' families"};
+inline const Texte nom_pdf_classe{"classe.pdf", "class.pdf"};
+inline const Texte imprimer_en_pdf{"Aucune imprimante : enregistrer la classe en PDF",
+                                   "No printer: save the class as PDF"};
+inline const Texte filtre_pdf_classe{"Document PDF (*.pdf)", "PDF document (*.pdf)"};
+inline const Texte impression_impossible{"L'impression n'a pas pu se faire.",
+                                         "The printing could not be done."};
+inline const Texte classe_imprimee_le{"Classe, {} élèves", "Class, {} pupils"};
+inline const Texte commande_classe{"orvan --classe : {}", "orvan --classe: {}"};
+inline const Texte option_classe_inconnue{"option inconnue {}", "unknown option {}"};
+inline const Texte aucun_fichier_classe{"aucun fichier ni dossier", "no file and no folder"};
+inline const Texte aucun_eleve{"aucune famille d'élève", "no pupil's family"};
+
 // The plots.
 inline const Texte enfants{"enfants", "children"};
 inline const Texte proportion_titre{

@@ -56,6 +56,13 @@ struct Ecriture {
     std::string operator()(const ev::RegleChromosomeSexuel&) const {
         return "gametes_chromosome_sexuel";
     }
+    std::string operator()(const ev::QuestionGenotype& e) const {
+        std::string ligne = "question_genotype(" + nombre(e.individu) + ")";
+        if (!e.justes.empty()) ligne += "=";
+        for (bool juste : e.justes)
+            ligne += juste ? "1" : "0";
+        return ligne;
+    }
     std::string operator()(const ev::DecalageFratrie& e) const {
         return paire("decal_fratrie", e.fratrie, e.decalage);
     }

@@ -110,6 +110,14 @@ struct ReponseCochee {
 struct RegleChromosomeSexuel {
     bool operator==(const RegleChromosomeSexuel&) const = default;
 };
+// A genotype question of the exercise: individual `individu` asked (no marks), or the pupil's
+// answers to it marked, one mark per gene in use, true for "oui". Only the pupil's work: its
+// replay changes nothing.
+struct QuestionGenotype {
+    std::int64_t individu;
+    std::vector<bool> justes;
+    bool operator==(const QuestionGenotype&) const = default;
+};
 // A sibship moved sideways by dx.
 struct DecalageFratrie {
     std::int64_t fratrie, decalage;
@@ -130,7 +138,7 @@ using Evenement =
                  ev::SaisieDesGenotypes, ev::GenotypeCoche, ev::GenotypeChoisi, ev::ChoixSexe,
                  ev::GenotypesConfirmes, ev::AllelesMarques, ev::AllelesAnnules,
                  ev::DecalageFratrie, ev::CouleursLegende, ev::ReponsesFermees, ev::ReponseCochee,
-                 ev::RegleChromosomeSexuel>;
+                 ev::RegleChromosomeSexuel, ev::QuestionGenotype>;
 
 // The events of one log line, in the order their handlers run. A comment (a line with an
 // apostrophe) and a line no event reads give none.

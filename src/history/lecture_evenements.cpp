@@ -83,7 +83,23 @@ void reponse_cochee(std::string_view& t, Evenements& e) {
     if (v == 0 || v == 1) e.push_back(ev::ReponseCochee{g, i, v == 1});
 }
 
-const std::array<Ligne, 25> lignes_du_journal{{
+// "(k)" asked, "(k)=10" marked: one digit per gene, 1 for a right answer. Any other mark, or
+// more than two, is no question.
+void question_genotype(std::string_view& t, Evenements& e) {
+    supprime_jusqua(t, '(');
+    ev::QuestionGenotype q{lit_nombre(avant_vue(t, ')')), {}};
+    supprime_jusqua(t, ')');
+    if (!t.empty()) {
+        if (t.front() != '=' || t.size() < 2 || t.size() > 3) return;
+        for (char c : t.substr(1)) {
+            if (c != '0' && c != '1') return;
+            q.justes.push_back(c == '1');
+        }
+    }
+    e.push_back(std::move(q));
+}
+
+const std::array<Ligne, 26> lignes_du_journal{{
     {"aleat=", Cle::contenue,
      [](std::string_view& t, Evenements& e) {
          e.push_back(ev::Graine{static_cast<std::uint32_t>(apres_egal(t))});
@@ -139,6 +155,7 @@ const std::array<Ligne, 25> lignes_du_journal{{
     {"ferme_reponsesclick", Cle::egale, commande<ev::ReponsesFermees>},
     {"coche_reponse", Cle::contenue, reponse_cochee},
     {"gametes_chromosome_sexuel", Cle::egale, commande<ev::RegleChromosomeSexuel>},
+    {"question_genotype", Cle::contenue, question_genotype},
 }};
 
 static_assert(lignes_du_journal.size() <= 32, "one bit per row");

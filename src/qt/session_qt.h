@@ -4,13 +4,14 @@
 
 #include "app/fenetre_principale.h"
 #include "qt/acces_famille.h"
+#include "qt/classe_qt.h"
 #include "qt/famille_qt.h"
 #include "qt/fenetre_impression_qt.h"
 #include "qt/fenetre_qt.h"
 #include "qt/interro_genotype_qt.h"
 #include "qt/plateforme_qt.h"
-#include "qt/tableau_famille.h"
 #include "qt/statistiques_qt.h"
+#include "qt/tableau_famille.h"
 
 #include <memory>
 #include <string>
@@ -49,6 +50,8 @@ class SessionQt {
     TableauFamilleQt& tableau();
     // "Outils › Statistiques…" and "Fichier › Exporter › PED…".
     StatistiquesQt statistiques{form, fenetre};
+    // "Outils › Classe…".
+    ClasseQt classe{form, fenetre};
 
   private:
     std::unique_ptr<FenetreInterroQt> interro_;

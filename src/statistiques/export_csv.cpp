@@ -1,28 +1,16 @@
 #include "statistiques/export_csv.h"
 
-#include <cstdio>
+#include "statistiques/tableur.h"
 
 namespace orvan {
 
 namespace {
 
-std::string champ(const std::string& texte) {
-    if (texte.find_first_of(";\"\r\n") == std::string::npos) return texte;
-    std::string r = "\"";
-    for (char c : texte)
-        r += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return r + "\"";
-}
+// The French form: the statistics' columns and values are French.
+const FormatCsv format_francais = format_csv(Langue::francais);
 
-// A decimal comma, as a French spreadsheet reads numbers; never a fraction, which it would take
-// for a date.
 std::string nombre(double x) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.6f", x);
-    std::string r = t;
-    for (char& c : r)
-        if (c == '.') c = ',';
-    return r;
+    return nombre_csv(x, 6, format_francais);
 }
 
 std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles) {
@@ -33,9 +21,7 @@ std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles) {
 }
 
 void ligne(std::string& sortie, const std::vector<std::string>& champs) {
-    for (std::size_t i = 0; i < champs.size(); ++i)
-        sortie += (i ? ";" : "") + champ(champs[i]);
-    sortie += "\r\n";
+    ligne_csv(sortie, champs, format_francais);
 }
 
 std::string numero_parent(const FamilleReleve& f, int numero) {
@@ -73,7 +59,7 @@ std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuR
 
 std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
     const std::size_t nb_genes = nb_genes_max(familles);
-    std::string sortie = "\xEF\xBB\xBF";
+    std::string sortie = debut_csv;
     std::vector<std::string> entete = {"fichier", "graine", "n",   "individu",
                                        "sexe",    "père",   "mère"};
     for (std::size_t g = 1; g <= nb_genes; ++g)

@@ -2,6 +2,7 @@
 // with no French text left; and a change of language that leaves the family as it was.
 #include "app/vidage.h"
 #include "famille_test.h"
+#include "app/classe.h"
 #include "ui/langue.h"
 
 #include <gtest/gtest.h>
@@ -254,6 +255,10 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     releve.session(t);
     releve.plateforme(t.plateforme);
     releve.plateforme(s.plateforme);
+    // The teacher's table of a class, as "--classe" prints it; the pupils' names are theirs.
+    const EleveReleve eleve{"tom.gen", "tom", {"Daltonisme d", "Groupes ABO"}, 9, 3, 8, 6, 5, 3,
+                            {2, 1, 1}, true};
+    releve.texte("--classe", texte_de_la_classe({eleve}, Langue::anglais));
 
     const auto francais = mots_francais();
     std::set<std::string> vus;

@@ -59,6 +59,10 @@ const std::vector<Cas> cas = {
     {"coche_reponse(2,10)=0", {ev::ReponseCochee{2, 10, false}}},
     {"coche_reponse(1,3)=1", {ev::ReponseCochee{1, 3, true}}},
     {"gametes_chromosome_sexuel", {ev::RegleChromosomeSexuel{}}},
+    // A genotype question asked, then its answers marked for one gene and for two.
+    {"question_genotype(7)", {ev::QuestionGenotype{7, {}}}},
+    {"question_genotype(7)=1", {ev::QuestionGenotype{7, {true}}}},
+    {"question_genotype(12)=01", {ev::QuestionGenotype{12, {false, true}}}},
     {"decal_fratrie(1,-30)", {ev::DecalageFratrie{1, -30}}},
     {"couleur=(13,14,15,15,15,15,15,15,15,15)",
      {couleurs({13, 14, 15, 15, 15, 15, 15, 15, 15, 15})}},
@@ -89,6 +93,11 @@ const std::vector<Cas> cas = {
     {"couleur=(1,2,3)", {couleurs({1, 2, 3, 3, 3, 3, 3, 3, 3, 3})}, false},
     // A tick is 0 or 1.
     {"coche_reponse(1,3)=2", {}, false},
+    // A mark is 0 or 1, for one gene or two.
+    {"question_genotype(7)=2", {}, false},
+    {"question_genotype(7)=", {}, false},
+    {"question_genotype(7)=101", {}, false},
+    {"question_genotype(7", {}, false},
 };
 
 class LectureDesLignes : public testing::TestWithParam<Cas> {};
