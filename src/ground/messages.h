@@ -36,6 +36,12 @@ inline const Texte oui{"Oui", "Yes"};
 inline const Texte non{"Non", "No"};
 inline const Texte avertissement{"Avertissement", "Warning"};
 inline const Texte erreur{"Erreur", "Error"};
+// The last guard of the window: what a handler let out.
+inline const Texte action_interrompue{
+    "Cette action a échoué et a été interrompue ({}). La famille reste celle de l'écran ; "
+    "enregistrez-la avant de continuer.",
+    "This action failed and was stopped ({}). The family stays the one on screen; save it before "
+    "going on."};
 
 // The gene choice and the trait's panels.
 inline const Texte choix_des_genes{"Choix des gènes", "Choice of genes"};
@@ -375,6 +381,9 @@ inline const Texte hypothese_sexe{"« {} » : après « / », fils ou filles",
                                   "\"{}\": after \"/\", sons or daughters"};
 inline const Texte hypothese_nombre{"« {} » : le rapport doit être un nombre positif",
                                     "\"{}\": the ratio must be a positive number"};
+inline const Texte hypothese_hors_bornes{
+    "« {} » : le rapport doit être 0 ou compris entre 0,000001 et 1000000",
+    "\"{}\": the ratio must be 0 or between 0.000001 and 1000000"};
 inline const Texte hypothese_vide{"aucun rapport : écrivez par exemple D=3 d=1",
                                   "no ratio: write for instance D=3 d=1"};
 // The headless commands "--statistiques" and "--ped".

@@ -118,6 +118,13 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     const Comparaison s = compare_a_l_hypothese(*heterozygotes, *par_sexe);
     EXPECT_EQ(s.test.ddl, 3);
     EXPECT_TRUE(s.test.attendu_sous_5);
+    // A phenotype without a sex among ratios per sex counts half for each sex: 4.5 in each cell
+    // again, (0.5² + 2.5² + 0.5² + 1.5²) / 4.5 = 2.
+    const auto sans_sexe = lit_hypothese("Rh+=2 Rh-/fils=1 Rh-/filles=1", erreur);
+    ASSERT_TRUE(sans_sexe);
+    const Comparaison m = compare_a_l_hypothese(*heterozygotes, *sans_sexe);
+    EXPECT_EQ(m.attendus, (std::vector<double>{4.5, 4.5, 4.5, 4.5}));
+    EXPECT_NEAR(m.test.khi2, 2.0, 1e-12);
 
     // The program's own law: a heterozygous father's children are each cell one in four, 4.5 of
     // 18: (0.5² + 2.5² + 0.5² + 1.5²) / 4.5 = 2 on 3 df, p = 0.5724; the homozygous father's six
@@ -149,6 +156,14 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
 
     EXPECT_FALSE(lit_hypothese("Rh+=trois", erreur));
     EXPECT_FALSE(lit_hypothese("Rh+/garçons=1", erreur));
+    // Ratios whose expected counts would overflow or vanish are refused; the bounds are kept,
+    // and a test at both bounds at once still gives a number.
+    for (const char* h : {"Rh+=1e308 Rh-=1", "Rh+=1e-320 Rh-=1", "Rh+=inf Rh-=1", "Rh+=nan"})
+        EXPECT_FALSE(lit_hypothese(h, erreur)) << h;
+    const auto extremes = lit_hypothese("Rh+=1000000 Rh-=0.000001", erreur);
+    ASSERT_TRUE(extremes) << erreur.francais;
+    const Comparaison e = compare_a_l_hypothese(*heterozygotes, *extremes);
+    EXPECT_EQ(e.test.p, 0);
 }
 
 // One small family as a spreadsheet and as a pedigree program read it; the files were checked
