@@ -27,13 +27,33 @@ bool est_gen(const fs::path& p) {
     return ext == ".gen";
 }
 
-std::vector<std::string> fichiers_du_dossier(const std::string& dossier) {
-    std::vector<std::string> r;
+void ajoute_du_dossier(const fs::path& dossier, Trouvailles& t);
+
+// One entry of a folder: a family's file is kept, whatever else bears the name of one is set
+// aside with its reason, and a subfolder is walked (a link to a folder is not: it may loop).
+void ajoute_l_entree(const fs::directory_entry& entree, Trouvailles& t) {
     std::error_code ec;
-    for (fs::recursive_directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec))
-        if (it->is_regular_file(ec) && est_gen(it->path())) r.push_back(it->path().string());
-    std::sort(r.begin(), r.end());
-    return r;
+    const std::string chemin = entree.path().string();
+    if (entree.is_directory(ec) && !entree.is_symlink(ec)) {
+        ajoute_du_dossier(entree.path(), t);
+        return;
+    }
+    if (!est_gen(entree.path())) return;
+    const fs::file_status etat = entree.status(ec);
+    if (ec || !fs::exists(etat))
+        t.ecartes.push_back({chemin, msg::lien_sans_fichier});
+    else if (fs::is_regular_file(etat))
+        t.fichiers.push_back(chemin);
+    else if (!fs::is_directory(etat))
+        t.ecartes.push_back({chemin, msg::pas_un_fichier_ordinaire});
+}
+
+void ajoute_du_dossier(const fs::path& dossier, Trouvailles& t) {
+    std::error_code ec;
+    fs::directory_iterator it(dossier, ec);
+    for (const fs::directory_iterator fin; !ec && it != fin; it.increment(ec))
+        ajoute_l_entree(*it, t);
+    if (ec) t.ecartes.push_back({dossier.string(), msg::dossier_illisible});
 }
 
 bool porte_une_graine(const std::string& ligne) {
@@ -62,15 +82,19 @@ std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& li
     return std::nullopt;
 }
 
-std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins) {
-    std::vector<std::string> r;
+Trouvailles fichiers_des_chemins(const std::vector<std::string>& chemins) {
+    Trouvailles r;
     for (const std::string& c : chemins) {
         std::error_code ec;
         if (fs::is_directory(c, ec)) {
-            const auto dedans = fichiers_du_dossier(c);
-            r.insert(r.end(), dedans.begin(), dedans.end());
+            Trouvailles dedans;
+            ajoute_du_dossier(c, dedans);
+            std::sort(dedans.fichiers.begin(), dedans.fichiers.end());
+            r.fichiers.insert(r.fichiers.end(), dedans.fichiers.begin(), dedans.fichiers.end());
+            for (auto& e : dedans.ecartes)
+                r.ecartes.push_back(std::move(e));
         } else {
-            r.push_back(c);
+            r.fichiers.push_back(c);
         }
     }
     return r;
@@ -129,7 +153,8 @@ Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) 
 
 Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
     Recolte r;
-    const auto fichiers = fichiers_des_chemins(chemins);
+    auto [fichiers, ecartes] = fichiers_des_chemins(chemins);
+    r.ecartes = std::move(ecartes);
     Avance avance(montre, msg::lecture_des_familles, fichiers.size());
     for (const std::string& fichier : fichiers) {
         if (!avance.encore()) {

@@ -31,9 +31,15 @@ struct Recolte {
     bool interrompue = false;
 };
 
-// The files named, a folder standing for its .gen files (its subfolders' too), sorted.
-// A name that is neither a file nor a folder is kept: its reading says why it fails.
-std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins);
+// The files named, a folder standing for its .gen files (its subfolders' too), sorted; and
+// what a folder holds that cannot be read: a subfolder that cannot be opened, a pipe, a device
+// or a link that leads to no file under a family's name, each with its reason. A name given
+// that is neither a file nor a folder is kept: its reading says why it fails.
+struct Trouvailles {
+    std::vector<std::string> fichiers;
+    std::vector<FichierEcarte> ecartes;
+};
+Trouvailles fichiers_des_chemins(const std::vector<std::string>& chemins);
 
 // The seed of a log, from its first seed line, as the replay reads it.
 std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes);

@@ -123,6 +123,15 @@ inline const Texte fichier_muet{
     "Le fichier {} n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été "
     "ouvert.",
     "The file {} is not a regular file and gives nothing to read: it has not been opened."};
+// What a folder of families holds that cannot be read.
+inline const Texte pas_un_fichier_ordinaire{
+    "Ce n'est pas un fichier ordinaire : il n'a pas été lu.",
+    "This is not a regular file: it has not been read."};
+inline const Texte lien_sans_fichier{"Ce lien ne mène à aucun fichier.",
+                                     "This link leads to no file."};
+inline const Texte dossier_illisible{
+    "Ce dossier ne peut pas être lu : les familles qu'il contient n'ont pas été comptées.",
+    "This folder cannot be read: the families it holds have not been pooled."};
 inline const Texte trop_de_lignes{
     "Le fichier {} compte trop de lignes vides ou très courtes ({}) pour être ouvert.",
     "The file {} has too many empty or very short lines ({}) to be opened."};

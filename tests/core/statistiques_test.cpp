@@ -2,6 +2,7 @@
 // works them out, the data written for spreadsheets and pedigree programs.
 #include "app/familles_comptees.h"
 #include "app/recolte.h"
+#include "ground/messages.h"
 #include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "plateforme_test.h"
@@ -14,10 +15,14 @@
 #include "statistiques/series.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -164,6 +169,39 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     ASSERT_TRUE(extremes) << erreur.francais;
     const Comparaison e = compare_a_l_hypothese(*heterozygotes, *extremes);
     EXPECT_EQ(e.test.p, 0);
+}
+
+// Every file a folder holds is counted or set aside with its reason, whatever stands before it
+// in the folder: a pipe, a link to a device, a link that loops, a subfolder that cannot be read
+// (which a test run as root reads all the same).
+TEST(Statistiques, UnDossierNeTaitAucunFichier) {
+    namespace fs = std::filesystem;
+    const fs::path d = fs::path(::testing::TempDir()) / "classe_piegee";
+    fs::remove_all(d);
+    fs::create_directories(d / "b_ferme");
+    fs::copy_file(classe + "/famille_a.gen", d / "a.gen");
+    fs::copy_file(classe + "/famille_b.gen", d / "b_ferme/b.gen");
+    fs::copy_file(classe + "/famille_c.gen", d / "c.gen");
+    ASSERT_EQ(::mkfifo((d / "b_tube.gen").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", d / "b_peripherique.gen");
+    fs::create_symlink("b_boucle.gen", d / "b_boucle.gen");
+    fs::permissions(d / "b_ferme", fs::perms::none);
+    const bool ferme = ::access((d / "b_ferme").c_str(), R_OK) != 0;
+    Recolteur recolteur;
+    const Recolte r = recolteur.fichiers({d.string()});
+    fs::permissions(d / "b_ferme", fs::perms::owner_all);
+    fs::remove_all(d);
+
+    EXPECT_EQ(r.familles.size(), ferme ? 2u : 3u);
+    std::map<std::string, std::string> raisons;
+    for (const FichierEcarte& e : r.ecartes)
+        raisons[fs::path(e.chemin).filename().string()] = e.raison.francais;
+    std::map<std::string, std::string> attendues = {
+        {"b_tube.gen", msg::pas_un_fichier_ordinaire.francais},
+        {"b_peripherique.gen", msg::pas_un_fichier_ordinaire.francais},
+        {"b_boucle.gen", msg::lien_sans_fichier.francais}};
+    if (ferme) attendues["b_ferme"] = msg::dossier_illisible.francais;
+    EXPECT_EQ(raisons, attendues);
 }
 
 // One small family as a spreadsheet and as a pedigree program read it; the files were checked
