@@ -119,6 +119,11 @@ inline const Texte creation_impossible{"Impossible de créer le fichier {}",
 inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
 inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
                                  "The file {} is read-only: it has not been replaced."};
+inline const Texte lien_d_autrui{
+    "Le fichier {} est un lien qu'un autre utilisateur a placé dans un dossier partagé : il n'a "
+    "pas été suivi et rien n'a été écrit.",
+    "The file {} is a link that another user placed in a shared folder: it has not been "
+    "followed and nothing has been written."};
 inline const Texte fichier_muet{
     "Le fichier {} n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été "
     "ouvert.",
@@ -183,6 +188,16 @@ inline const Texte fichier_protege{"le fichier est protégé en écriture", "the
 inline const Texte dossier_protege{"le dossier {} est protégé en écriture",
                                    "the folder {} is read-only"};
 inline const Texte ecriture_echouee{"l'écriture a échoué", "writing failed"};
+inline const Texte pas_un_fichier_a_remplacer{
+    "ce n'est pas un fichier ordinaire : il n'a pas été remplacé",
+    "it is not a regular file: it has not been replaced"};
+inline const Texte fichier_d_autrui{"le fichier appartient à un autre utilisateur",
+                                    "the file belongs to another user"};
+inline const Texte lien_d_autrui_image{
+    "c'est un lien qu'un autre utilisateur a placé dans un dossier partagé",
+    "it is a link that another user placed in a shared folder"};
+inline const Texte lien_sans_fin{"ses liens ne mènent à aucun fichier",
+                                 "its links lead to no file"};
 
 // The command line.
 inline const Texte aide_ligne_de_commande{

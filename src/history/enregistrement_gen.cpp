@@ -2,6 +2,7 @@
 
 #include "ground/messages.h"
 #include "history/descripteur.h"
+#include "history/destination.h"
 #include "history/fichier_gen.h"
 
 #include <algorithm>
@@ -32,20 +33,6 @@ const timespec debut_du_processus = [] {
     ::clock_gettime(CLOCK_REALTIME, &t);
     return t;
 }();
-
-// The file that a save replaces: the end of a chain of symbolic links, which stay links.
-std::optional<std::string> cible_reelle(std::string chemin) {
-    for (int i = 0; i < 40; ++i) {
-        struct stat etat {};
-        if (::lstat(chemin.c_str(), &etat) != 0 || !S_ISLNK(etat.st_mode)) return chemin;
-        std::error_code ec;
-        const fs::path lien = fs::read_symlink(chemin, ec);
-        if (ec) return std::nullopt;
-        chemin =
-            lien.is_absolute() ? lien.string() : (fs::path(chemin).parent_path() / lien).string();
-    }
-    return std::nullopt;
-}
 
 std::string dossier_de(const std::string& chemin) {
     const fs::path parent = fs::path(chemin).parent_path();
@@ -240,21 +227,24 @@ Enregistrement enregistre_fichier_gen(const std::string& chemin,
     // Past a limit on file sizes, writing fails instead of ending the process. Set at every
     // save, since any other code may have put the default back.
     std::signal(SIGXFSZ, SIG_IGN);
-    const auto cible = cible_reelle(chemin);
-    if (!cible) return Enregistrement::creation_impossible;
-    struct stat ancien {};
-    const bool existe = ::stat(cible->c_str(), &ancien) == 0;
-    // A device or a pipe replaced by a plain file would not be written to.
-    if (existe && !S_ISREG(ancien.st_mode)) return Enregistrement::creation_impossible;
-    if (existe && en_lecture_seule(*cible, ancien)) return Enregistrement::lecture_seule;
-    const std::string dossier = dossier_de(*cible);
+    // The links followed stay links. A device or a pipe replaced by a plain file would not be
+    // written to; another user's file is written as its mode allows.
+    const Destination d = destination_d_ecriture(chemin);
+    if (d.refus == Refus::lien_d_autrui) return Enregistrement::lien_d_autrui;
+    if (d.refus != Refus::aucun && d.refus != Refus::fichier_d_autrui)
+        return Enregistrement::creation_impossible;
+    const std::string& cible = d.cible;
+    const struct stat& ancien = d.etat;
+    const bool existe = d.existe;
+    if (existe && en_lecture_seule(cible, ancien)) return Enregistrement::lecture_seule;
+    const std::string dossier = dossier_de(cible);
     retire_temporaires_abandonnes(dossier);
     const std::string octets = texte_des_lignes(lignes);
     // A second name of the file would keep the old content after a rename.
-    if (existe && ancien.st_nlink > 1) return ecrit_sur_place(*cible, octets);
-    if (const auto r = remplace_par_renommage(*cible, dossier, existe ? &ancien : nullptr, octets))
+    if (existe && ancien.st_nlink > 1) return ecrit_sur_place(cible, octets);
+    if (const auto r = remplace_par_renommage(cible, dossier, existe ? &ancien : nullptr, octets))
         return *r;
-    return existe ? ecrit_sur_place(*cible, octets) : Enregistrement::creation_impossible;
+    return existe ? ecrit_sur_place(cible, octets) : Enregistrement::creation_impossible;
 }
 
 Texte message_enregistrement(Enregistrement resultat, const std::string& chemin) {
@@ -267,6 +257,8 @@ Texte message_enregistrement(Enregistrement resultat, const std::string& chemin)
         return msg::erreur_ecriture;
     case Enregistrement::lecture_seule:
         return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
+    case Enregistrement::lien_d_autrui:
+        return msg::lien_d_autrui.avec({Texte::tel_quel(chemin)});
     }
     return {};
 }

@@ -237,6 +237,33 @@ TEST(EnregistrementGen, UnLienSymboliqueResteUnLienEtLeFichierViseEstEcrit) {
     EXPECT_EQ(contenu(d / "nouveau.gen"), "aleat=3\r\n");
 }
 
+// In a shared sticky folder, a link that another user placed is not followed; ours is, and so
+// is the folder owner's.
+TEST(EnregistrementGen, UnLienDAutruiDansUnDossierPartageNEstPasSuivi) {
+    Dossier d;
+    if (::geteuid() != 0) GTEST_SKIP() << "seul le super-utilisateur donne un lien à autrui";
+    fs::create_directory(d / "partage");
+    ::chmod((d / "partage").c_str(), 01777);
+    ecrit(d / "victime.gen", "intact");
+    struct Cas {
+        std::string lien;
+        uid_t proprietaire;
+        Enregistrement attendu;
+    };
+    for (const Cas& c : {Cas{"partage/piege.gen", 65534, Enregistrement::lien_d_autrui},
+                         Cas{"partage/mien.gen", ::geteuid(), Enregistrement::reussi}}) {
+        fs::create_symlink(d / "victime.gen", d / c.lien);
+        ASSERT_EQ(::lchown((d / c.lien).c_str(), c.proprietaire, c.proprietaire), 0);
+        EXPECT_EQ(enregistre_fichier_gen(d / c.lien, {"aleat=2"}), c.attendu) << c.lien;
+        EXPECT_EQ(contenu(d / "victime.gen"),
+                  c.attendu == Enregistrement::reussi ? "aleat=2\r\n" : "intact");
+        EXPECT_TRUE(fs::is_symlink(d / c.lien));
+    }
+    EXPECT_EQ(message_enregistrement(Enregistrement::lien_d_autrui, "piege.gen").francais,
+              "Le fichier piege.gen est un lien qu'un autre utilisateur a placé dans un dossier "
+              "partagé : il n'a pas été suivi et rien n'a été écrit.");
+}
+
 TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     Dossier d;
     // Mode 0400 is refused even for the super-user, who could write it.
