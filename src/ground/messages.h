@@ -119,6 +119,11 @@ inline const Texte creation_impossible{"Impossible de créer le fichier {}",
 inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
 inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
                                  "The file {} is read-only: it has not been replaced."};
+inline const Texte famille_trop_longue{
+    "La famille est trop longue pour être rouverte une fois enregistrée (plus de 16 Mio) : le "
+    "fichier {} n'a pas été écrit.",
+    "The family is too long to be opened again once saved (over 16 MiB): the file {} has not "
+    "been written."};
 inline const Texte lien_d_autrui{
     "Le fichier {} est un lien qu'un autre utilisateur a placé dans un dossier partagé : il n'a "
     "pas été suivi et rien n'a été écrit.",

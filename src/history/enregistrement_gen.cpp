@@ -240,6 +240,9 @@ Enregistrement enregistre_fichier_gen(const std::string& chemin,
     const std::string dossier = dossier_de(cible);
     retire_temporaires_abandonnes(dossier);
     const std::string octets = texte_des_lignes(lignes);
+    // What cannot be opened again is not written: the old file stays.
+    if (octets.size() - lignes.size() > taille_max_fichier_gen)
+        return Enregistrement::trop_volumineux;
     // A second name of the file would keep the old content after a rename.
     if (existe && ancien.st_nlink > 1) return ecrit_sur_place(cible, octets);
     if (const auto r = remplace_par_renommage(cible, dossier, existe ? &ancien : nullptr, octets))
@@ -257,6 +260,8 @@ Texte message_enregistrement(Enregistrement resultat, const std::string& chemin)
         return msg::erreur_ecriture;
     case Enregistrement::lecture_seule:
         return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
+    case Enregistrement::trop_volumineux:
+        return msg::famille_trop_longue.avec({Texte::tel_quel(chemin)});
     case Enregistrement::lien_d_autrui:
         return msg::lien_d_autrui.avec({Texte::tel_quel(chemin)});
     }

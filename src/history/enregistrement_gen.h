@@ -1,4 +1,5 @@
-// Saving the event log into a .gen file without ever losing the family that was there.
+// Saving the event log into a .gen file without ever losing the family that was there. A log
+// that would be too large to be opened again is not written.
 #pragma once
 
 #include "ground/textes.h"
@@ -12,7 +13,8 @@ enum class Enregistrement {
     creation_impossible,
     erreur_ecriture,
     lecture_seule,
-    lien_d_autrui
+    lien_d_autrui,
+    trop_volumineux
 };
 
 // A symbolic link is followed and stays a link, unless another user placed it in a shared

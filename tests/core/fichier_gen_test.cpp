@@ -120,6 +120,26 @@ TEST(LectureGen, AuDelaDeSeizeMioLeFichierEstRefuse) {
               "Le fichier " + (d / "trop.gen") + " est trop volumineux pour être ouvert.");
 }
 
+// What a save writes reads back: a log of 16 Mio with one byte at each line's end is written
+// with CR LF, and opens again the same; one byte more is not written at all.
+TEST(EnregistrementGen, UnJournalAuPlafondSeRelitTelQuel) {
+    Dossier d;
+    const std::string ligne = "decal_fratrie(1,-2)"; // 20 bytes with its end
+    Lignes journal(16 * 1024 * 1024 / 20, ligne);
+    journal.back().append(16 * 1024 * 1024 % 20, '0');
+    ASSERT_EQ(enregistre_fichier_gen(d / "plein.gen", journal), Enregistrement::reussi);
+    EXPECT_EQ(fs::file_size(d / "plein.gen"), 16u * 1024 * 1024 + journal.size());
+    EXPECT_EQ(lit_fichier_gen(d / "plein.gen"), journal);
+
+    journal.back() += "0";
+    const auto r = enregistre_fichier_gen(d / "plein.gen", journal);
+    EXPECT_EQ(r, Enregistrement::trop_volumineux);
+    EXPECT_EQ(message_enregistrement(r, "plein.gen").francais,
+              "La famille est trop longue pour être rouverte une fois enregistrée (plus de 16 "
+              "Mio) : le fichier plein.gen n'a pas été écrit.");
+    EXPECT_EQ(fs::file_size(d / "plein.gen"), 16u * 1024 * 1024 + journal.size());
+}
+
 TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
     Dossier d;
     // 1 Mio of empty lines: a million strings of 32 bytes, far past 20 bytes a byte.
