@@ -3,6 +3,7 @@
 #include "ground/messages.h"
 #include "history/descripteur.h"
 #include "history/destination.h"
+#include "history/ecriture_sur_place.h"
 #include "history/fichier_gen.h"
 
 #include <algorithm>
@@ -23,9 +24,6 @@ namespace orvan {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The old content kept in memory for a write in place; a larger file is not overwritten.
-constexpr off_t ancien_contenu_max = 64 * 1024 * 1024;
 
 // Temporary files written before this moment belong to no save still running in this process.
 const timespec debut_du_processus = [] {
@@ -140,55 +138,6 @@ bool porte_les_attributs(int fd, const std::string& cible, const struct stat* an
         nouveau.st_uid != ancien->st_uid || nouveau.st_gid != ancien->st_gid)
         return false;
     return ::fchmod(fd, ancien->st_mode & 07777) == 0 && copie_les_attributs_etendus(cible, fd);
-}
-
-bool ecrit_tout(int fd, std::string_view octets, off_t position) {
-    while (!octets.empty()) {
-        const ssize_t n = ::pwrite(fd, octets.data(), octets.size(), position);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        octets.remove_prefix(static_cast<std::size_t>(n));
-        position += n;
-    }
-    return true;
-}
-
-// The file's whole content, then its end cut after it, then on disk.
-bool ecrit_depuis_le_debut(int fd, std::string_view octets) {
-    return ecrit_tout(fd, octets, 0) && ::ftruncate(fd, static_cast<off_t>(octets.size())) == 0 &&
-           ::fsync(fd) == 0;
-}
-
-std::optional<std::string> lit_tout(int fd, off_t taille) {
-    std::string octets(static_cast<std::size_t>(taille), '\0');
-    std::size_t lus = 0;
-    while (lus < octets.size()) {
-        const ssize_t n =
-            ::pread(fd, octets.data() + lus, octets.size() - lus, static_cast<off_t>(lus));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        lus += static_cast<std::size_t>(n);
-    }
-    octets.resize(lus);
-    return octets;
-}
-
-// Writes over the file itself: its name, links, owner and attributes stay. The old content is
-// written back when the new one cannot be written whole.
-Enregistrement ecrit_sur_place(const std::string& cible, std::string_view octets) {
-    Descripteur f(::open(cible.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
-    struct stat etat {};
-    if (f.get() < 0 || ::fstat(f.get(), &etat) != 0 || !S_ISREG(etat.st_mode) ||
-        etat.st_size > ancien_contenu_max)
-        return Enregistrement::creation_impossible;
-    const auto ancien = lit_tout(f.get(), etat.st_size);
-    if (!ancien) return Enregistrement::creation_impossible;
-    if (!ecrit_depuis_le_debut(f.get(), octets)) {
-        ecrit_depuis_le_debut(f.get(), *ancien);
-        return Enregistrement::erreur_ecriture;
-    }
-    return f.ferme() ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
 }
 
 // The rename lasts only once the folder that holds it is on disk.

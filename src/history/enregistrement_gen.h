@@ -23,7 +23,8 @@ enum class Enregistrement {
 // failure then never touches the old file. That needs a folder we may write in, a file with no
 // other name (a hard link would keep the old content) and an owner, group, mode and extended
 // attributes (ACLs among them) that the new file can take. Otherwise the file is written in
-// place, its old content kept in memory and written back if the write fails. A target that we
+// place (ecriture_sur_place.h), its old content kept in memory and written back if the write
+// fails. A target that we
 // may not write, or whose mode grants nobody writing, is left as it is. Temporary files that a
 // save of ours left behind when it was killed are removed from the folder first.
 Enregistrement enregistre_fichier_gen(const std::string& chemin,
