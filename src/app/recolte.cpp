@@ -60,15 +60,25 @@ bool porte_une_graine(const std::string& ligne) {
     return ligne_contient<ev::Graine>(ligne);
 }
 
-// One step a family, on the platform asked for.
+// One step a family, on the platform asked for. The headless window's replay of each family
+// asks it too, as its lines go: one long family must not keep the user waiting for the cancel.
 class Avance {
   public:
-    Avance(Plateforme* montre, const Texte& texte, std::size_t total) {
-        if (montre) progression_.emplace(*montre, texte, total, true);
+    Avance(Plateforme* montre, const Texte& texte, std::size_t total,
+           PlateformeSilencieuse& sans_fenetre)
+        : sans_fenetre_(sans_fenetre) {
+        if (!montre) return;
+        progression_.emplace(*montre, texte, total, true, 1);
+        sans_fenetre_.poursuite = [this] { return progression_->poursuit(); };
     }
+    ~Avance() { sans_fenetre_.poursuite = nullptr; }
+    Avance(const Avance&) = delete;
+    Avance& operator=(const Avance&) = delete;
     bool encore() { return !progression_ || progression_->avance(); }
+    bool annulee() const { return progression_ && progression_->annulee(); }
 
   private:
+    PlateformeSilencieuse& sans_fenetre_;
     std::optional<Progression> progression_;
 };
 
@@ -126,8 +136,8 @@ bool Recolteur::rejoue(std::vector<std::string> lignes) {
         f.coquille.sequence_demarrage();
         f.journal.lignes() = std::move(gardees);
     }
-    f.historique.rejoue_journal();
-    return true;
+    Progression p(*plateforme_, msg::reconstruction_famille, f.journal.lignes().size(), true);
+    return f.historique.rejoue_journal(p);
 }
 
 FamilleReleve Recolteur::releve(const std::string& source, std::int32_t graine) {
@@ -155,7 +165,7 @@ Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme*
     Recolte r;
     auto [fichiers, ecartes] = fichiers_des_chemins(chemins);
     r.ecartes = std::move(ecartes);
-    Avance avance(montre, msg::lecture_des_familles, fichiers.size());
+    Avance avance(montre, msg::lecture_des_familles, fichiers.size(), *plateforme_);
     for (const std::string& fichier : fichiers) {
         if (!avance.encore()) {
             r.interrompue = true;
@@ -173,9 +183,10 @@ Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme*
             r.ecartes.push_back({fichier, msg::pas_une_famille});
             continue;
         }
-        rejoue(std::move(*lecture));
+        if (!rejoue(std::move(*lecture))) break;
         r.familles.push_back(releve(fichier, *graine));
     }
+    r.interrompue = avance.annulee();
     return r;
 }
 
@@ -183,7 +194,7 @@ Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, st
                                       std::uint32_t depart, Plateforme* montre) {
     Recolte r;
     r.familles.reserve(n);
-    Avance avance(montre, msg::nouvelles_familles_en_cours, n);
+    Avance avance(montre, msg::nouvelles_familles_en_cours, n, *plateforme_);
     for (std::size_t i = 0; i < n; ++i) {
         if (!avance.encore()) {
             r.interrompue = true;
@@ -194,9 +205,10 @@ Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, st
         std::vector<std::string> journal = {
             ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
         journal.insert(journal.end(), lignes.begin(), lignes.end());
-        rejoue(std::move(journal));
+        if (!rejoue(std::move(journal))) break;
         r.familles.push_back(releve("nouvelle famille " + std::to_string(i + 1), graine));
     }
+    r.interrompue = avance.annulee();
     return r;
 }
 

@@ -259,6 +259,24 @@ TEST(Statistiques, NouvellesFamillesDeGrainesEloignees) {
 
 // An addition that the user cancels leaves the families pooled before as they were; the same
 // addition let run adds all its families.
+// One long family is no single step: the platform is asked as its lines replay, and its cancel
+// stops the replay at once.
+TEST(Statistiques, UneLongueFamilleSeLaisseAnnuler) {
+    auto lignes = *lit_fichier_gen(classe + "/famille_a.gen");
+    lignes.insert(lignes.end(), 64 * 200, "decal_fratrie(0,1)");
+    const std::string chemin = ::testing::TempDir() + "/longue_famille.gen";
+    ASSERT_EQ(enregistre_fichier_gen(chemin, lignes), Enregistrement::reussi);
+    test::PlateformeTest plateforme;
+    FamillesComptees familles(plateforme);
+    plateforme.annulation_a_l_appel = 50;
+    EXPECT_EQ(familles.ajoute_chemins({chemin}), Ajout::annule);
+    EXPECT_EQ(plateforme.appels_progression, 50u);
+    plateforme.appels_progression = 0;
+    EXPECT_EQ(familles.ajoute_chemins({chemin}), Ajout::fait);
+    EXPECT_GE(plateforme.appels_progression, 200u);
+    std::remove(chemin.c_str());
+}
+
 TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
     test::PlateformeTest plateforme;
     FamillesComptees familles(plateforme);
