@@ -194,22 +194,26 @@ Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, st
                                       std::uint32_t depart, Plateforme* montre) {
     Recolte r;
     r.familles.reserve(n);
+    r.interrompue = !nouvelles_familles(
+        lignes, n, depart, [&r](FamilleReleve f) { r.familles.push_back(std::move(f)); }, montre);
+    return r;
+}
+
+bool Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
+                                   std::uint32_t depart,
+                                   const std::function<void(FamilleReleve)>& recoit,
+                                   Plateforme* montre) {
     Avance avance(montre, msg::nouvelles_familles_en_cours, n, *plateforme_);
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!avance.encore()) {
-            r.interrompue = true;
-            return r;
-        }
+    for (std::size_t i = 0; i < n && avance.encore(); ++i) {
         const auto graine =
             static_cast<std::int32_t>(graine_de_la_serie(depart, static_cast<std::uint32_t>(i)));
         std::vector<std::string> journal = {
             ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
         journal.insert(journal.end(), lignes.begin(), lignes.end());
         if (!rejoue(std::move(journal))) break;
-        r.familles.push_back(releve("nouvelle famille " + std::to_string(i + 1), graine));
+        recoit(releve("nouvelle famille " + std::to_string(i + 1), graine));
     }
-    r.interrompue = avance.annulee();
-    return r;
+    return !avance.annulee();
 }
 
 } // namespace orvan

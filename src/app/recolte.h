@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +61,11 @@ class Recolteur {
     // the series' rank (graine_de_la_serie); their progress as for the files.
     Recolte nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
                                std::uint32_t depart, Plateforme* montre = nullptr);
+    // The same, each family handed to `recoit` as soon as it is made and not kept; false when
+    // the user cancelled.
+    bool nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
+                            std::uint32_t depart, const std::function<void(FamilleReleve)>& recoit,
+                            Plateforme* montre = nullptr);
     // The clock's seed, as a new family takes it.
     std::uint32_t graine_de_l_horloge();
 

@@ -1,5 +1,6 @@
 // The class statistics: a class's saved families pooled, their tables and tests as a teacher
 // works them out, the data written for spreadsheets and pedigree programs.
+#include "app/commande_statistiques.h"
 #include "app/familles_comptees.h"
 #include "app/recolte.h"
 #include "ground/messages.h"
@@ -275,6 +276,27 @@ TEST(Statistiques, UneLongueFamilleSeLaisseAnnuler) {
     EXPECT_EQ(familles.ajoute_chemins({chemin}), Ajout::fait);
     EXPECT_GE(plateforme.appels_progression, 200u);
     std::remove(chemin.c_str());
+}
+
+// The command counts the new families as they come, without keeping them: its CSV is that of
+// the same families kept, a saved family's rows first.
+TEST(Statistiques, LaCommandeCompteSansGarder) {
+    const std::string csv = ::testing::TempDir() + "/nouvelles.csv";
+    std::ostringstream sortie, erreurs;
+    ASSERT_EQ(commande_statistiques({classe + "/famille_c.gen", "--nouvelles", "20", "--comme",
+                                     classe + "/famille_a.gen", "--graine", "4242", "--csv", csv},
+                                    sortie, erreurs),
+              0)
+        << erreurs.str();
+    EXPECT_EQ(sortie.str().rfind("Familles comptées : 21 ;", 0), 0u) << sortie.str();
+    Recolteur recolteur;
+    Recolte gardees = recolteur.fichiers({classe + "/famille_c.gen"});
+    const auto lignes =
+        recolteur.lignes_jusqu_aux_fondateurs(*lit_fichier_gen(classe + "/famille_a.gen"));
+    for (auto& f : recolteur.nouvelles_familles(lignes, 20, 4242).familles)
+        gardees.familles.push_back(std::move(f));
+    EXPECT_EQ(contenu(csv), csv_des_familles(gardees.familles));
+    std::remove(csv.c_str());
 }
 
 TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
