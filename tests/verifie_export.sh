@@ -70,6 +70,15 @@ mkdir "$sortie/dossier.svg"
 ecrit_pas "$sortie/dossier.svg" "c'est un dossier"
 [ -d "$sortie/dossier.svg" ] && [ -z "$(ls -A "$sortie/dossier.svg")" ] ||
     { echo "le dossier dossier.svg a été touché"; echec=1; }
+# A pipe, or a link to a device, is not replaced by a plain file.
+mkfifo "$sortie/tube.png"
+ecrit_pas "$sortie/tube.png" "ce n'est pas un fichier ordinaire : il n'a pas été remplacé"
+[ -p "$sortie/tube.png" ] || { echo "tube.png a été remplacé"; echec=1; }
+ln -s /dev/null "$sortie/peripherique.png"
+ecrit_pas "$sortie/peripherique.png" "ce n'est pas un fichier ordinaire : il n'a pas été remplacé"
+[ -c /dev/null ] && [ -L "$sortie/peripherique.png" ] ||
+    { echo "le lien vers /dev/null a été suivi"; echec=1; }
+rm "$sortie/tube.png" "$sortie/peripherique.png"
 if [ "$(id -u)" -ne 0 ]; then
     mkdir "$sortie/protege"
     chmod a-w "$sortie/protege"

@@ -8,6 +8,7 @@
 #include "statistiques/export_ped.h"
 #include "statistiques/rapport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -71,24 +72,60 @@ Texte lit_options(const std::vector<std::string>& a, Options& o) {
     return {};
 }
 
+// The families counted as they come, and written to the CSV file when one is asked for: the
+// saved families are kept, the new ones never all at once.
+class Decompte {
+  public:
+    Decompte(const std::vector<FamilleReleve>& enregistrees, const std::string& csv)
+        : enregistrees_(enregistrees), comptes_(loi_des_enfants_du_programme()), chemin_csv_(csv) {
+        for (const FamilleReleve& f : enregistrees)
+            comptes_.ajoute(f);
+        nb_ = enregistrees.size();
+    }
+    void ajoute(const FamilleReleve& f) {
+        comptes_.ajoute(f);
+        ++nb_;
+        if (chemin_csv_.empty()) return;
+        // The header's columns are for the most genes, which the new families share.
+        commence_csv(std::max(nb_genes_max(enregistrees_), f.genes.size()));
+        *csv_ << lignes_csv(f, nb_genes_);
+    }
+    std::size_t nb_familles() const { return nb_; }
+    std::vector<TableCroisement> tables() const { return comptes_.tables(); }
+    // False when the CSV file could not be written whole.
+    bool termine() {
+        if (chemin_csv_.empty()) return true;
+        commence_csv(nb_genes_max(enregistrees_));
+        csv_->close();
+        return static_cast<bool>(*csv_);
+    }
+
+  private:
+    void commence_csv(std::size_t nb_genes) {
+        if (csv_) return;
+        csv_.emplace(chemin_csv_, std::ios::binary | std::ios::trunc);
+        nb_genes_ = nb_genes;
+        *csv_ << entete_csv(nb_genes_);
+        for (const FamilleReleve& f : enregistrees_)
+            *csv_ << lignes_csv(f, nb_genes_);
+    }
+    const std::vector<FamilleReleve>& enregistrees_;
+    CompteCroisements comptes_;
+    std::string chemin_csv_;
+    std::optional<std::ofstream> csv_;
+    std::size_t nb_genes_ = 0, nb_ = 0;
+};
+
 // The new families asked for, or a message.
-Texte ajoute_nouvelles(Recolteur& recolteur, const Options& o, Recolte& r) {
+Texte ajoute_nouvelles(Recolteur& recolteur, const Options& o, Decompte& d) {
     const auto lecture = lit_fichier_gen(o.modele);
     if (!lecture) return lecture.erreur;
     const auto lignes = recolteur.lignes_jusqu_aux_fondateurs(*lecture);
     if (lignes.empty()) return msg::fondateurs_sans_enfants.avec({tel_quel(o.modele)});
     const std::uint32_t depart = o.graine ? *o.graine : recolteur.graine_de_l_horloge();
-    auto nouvelles = recolteur.nouvelles_familles(lignes, o.nouvelles, depart);
-    for (auto& f : nouvelles.familles)
-        r.familles.push_back(std::move(f));
+    recolteur.nouvelles_familles(lignes, o.nouvelles, depart,
+                                 [&d](const FamilleReleve& f) { d.ajoute(f); });
     return {};
-}
-
-bool ecrit(const std::string& chemin, const std::string& texte) {
-    std::ofstream sortie(chemin, std::ios::binary | std::ios::trunc);
-    sortie << texte;
-    sortie.close();
-    return static_cast<bool>(sortie);
 }
 
 } // namespace
@@ -116,25 +153,26 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
     Recolte r = recolteur.fichiers(o.fichiers);
     for (const FichierEcarte& e : r.ecartes)
         erreurs << msg::fichier_ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
+    Decompte d(r.familles, o.csv);
     if (o.nouvelles > 0)
-        if (const Texte m = ajoute_nouvelles(recolteur, o, r); !m.francais.empty()) {
+        if (const Texte m = ajoute_nouvelles(recolteur, o, d); !m.francais.empty()) {
             dit(m);
             return 1;
         }
-    if (r.familles.empty()) {
+    if (d.nb_familles() == 0) {
         dit(msg::aucune_famille);
         return 1;
     }
     sortie << msg::familles_comptees_resume
-                  .avec({tel_quel(std::to_string(r.familles.size())),
+                  .avec({tel_quel(std::to_string(d.nb_familles())),
                          tel_quel(std::to_string(r.ecartes.size()))})
                   .dans(langue)
            << "\n";
     for (const FichierEcarte& e : r.ecartes)
         sortie << msg::ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
-    for (const TableCroisement& t : tables_croisements(r.familles, loi_des_enfants_du_programme()))
+    for (const TableCroisement& t : d.tables())
         sortie << '\n' << rapport_table(t, hypothese).dans(langue);
-    if (!o.csv.empty() && !ecrit(o.csv, csv_des_familles(r.familles))) {
+    if (!d.termine()) {
         erreurs << msg::creation_impossible.avec({tel_quel(o.csv)}).dans(langue) << '\n';
         return 1;
     }

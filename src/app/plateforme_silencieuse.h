@@ -3,6 +3,7 @@
 
 #include "ground/plateforme.h"
 
+#include <functional>
 #include <iosfwd>
 
 namespace orvan {
@@ -40,8 +41,12 @@ class PlateformeSilencieuse : public Plateforme {
     void montre_formulaire(const DemandeFormulaire&, SuiteDe<bool> suite) override { suite(false); }
     // Nothing to show, no one to cancel.
     void commence_progression(const DemandeProgression&) override {}
-    bool progresse(std::size_t) override { return true; }
+    bool progresse(std::size_t) override { return !poursuite || poursuite(); }
     void termine_progression() override {}
+
+    // Asked as the headless window's tasks go on, when a task outside it waits for them: false
+    // cancels them.
+    std::function<bool()> poursuite;
 
     // Where the platform's error messages go: standard error unless told otherwise.
     std::ostream* sortie_erreurs = nullptr;

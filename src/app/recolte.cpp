@@ -28,28 +28,58 @@ bool est_gen(const fs::path& p) {
     return ext == ".gen";
 }
 
-std::vector<std::string> fichiers_du_dossier(const std::string& dossier) {
-    std::vector<std::string> r;
+void ajoute_du_dossier(const fs::path& dossier, Trouvailles& t);
+
+// One entry of a folder: a family's file is kept, whatever else bears the name of one is set
+// aside with its reason, and a subfolder is walked (a link to a folder is not: it may loop).
+void ajoute_l_entree(const fs::directory_entry& entree, Trouvailles& t) {
     std::error_code ec;
-    for (fs::recursive_directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec))
-        if (it->is_regular_file(ec) && est_gen(it->path())) r.push_back(it->path().string());
-    std::sort(r.begin(), r.end());
-    return r;
+    const std::string chemin = entree.path().string();
+    if (entree.is_directory(ec) && !entree.is_symlink(ec)) {
+        ajoute_du_dossier(entree.path(), t);
+        return;
+    }
+    if (!est_gen(entree.path())) return;
+    const fs::file_status etat = entree.status(ec);
+    if (ec || !fs::exists(etat))
+        t.ecartes.push_back({chemin, msg::lien_sans_fichier});
+    else if (fs::is_regular_file(etat))
+        t.fichiers.push_back(chemin);
+    else if (!fs::is_directory(etat))
+        t.ecartes.push_back({chemin, msg::pas_un_fichier_ordinaire});
+}
+
+void ajoute_du_dossier(const fs::path& dossier, Trouvailles& t) {
+    std::error_code ec;
+    fs::directory_iterator it(dossier, ec);
+    for (const fs::directory_iterator fin; !ec && it != fin; it.increment(ec))
+        ajoute_l_entree(*it, t);
+    if (ec) t.ecartes.push_back({dossier.string(), msg::dossier_illisible});
 }
 
 bool porte_une_graine(const std::string& ligne) {
     return ligne_contient<ev::Graine>(ligne);
 }
 
-// One step a family, on the platform asked for.
+// One step a family, on the platform asked for. The headless window's replay of each family
+// asks it too, as its lines go: one long family must not keep the user waiting for the cancel.
 class Avance {
   public:
-    Avance(Plateforme* montre, const Texte& texte, std::size_t total) {
-        if (montre) progression_.emplace(*montre, texte, total, true);
+    Avance(Plateforme* montre, const Texte& texte, std::size_t total,
+           PlateformeSilencieuse& sans_fenetre)
+        : sans_fenetre_(sans_fenetre) {
+        if (!montre) return;
+        progression_.emplace(*montre, texte, total, true, 1);
+        sans_fenetre_.poursuite = [this] { return progression_->poursuit(); };
     }
+    ~Avance() { sans_fenetre_.poursuite = nullptr; }
+    Avance(const Avance&) = delete;
+    Avance& operator=(const Avance&) = delete;
     bool encore() { return !progression_ || progression_->avance(); }
+    bool annulee() const { return progression_ && progression_->annulee(); }
 
   private:
+    PlateformeSilencieuse& sans_fenetre_;
     std::optional<Progression> progression_;
 };
 
@@ -63,15 +93,19 @@ std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& li
     return std::nullopt;
 }
 
-std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins) {
-    std::vector<std::string> r;
+Trouvailles fichiers_des_chemins(const std::vector<std::string>& chemins) {
+    Trouvailles r;
     for (const std::string& c : chemins) {
         std::error_code ec;
         if (fs::is_directory(c, ec)) {
-            const auto dedans = fichiers_du_dossier(c);
-            r.insert(r.end(), dedans.begin(), dedans.end());
+            Trouvailles dedans;
+            ajoute_du_dossier(c, dedans);
+            std::sort(dedans.fichiers.begin(), dedans.fichiers.end());
+            r.fichiers.insert(r.fichiers.end(), dedans.fichiers.begin(), dedans.fichiers.end());
+            for (auto& e : dedans.ecartes)
+                r.ecartes.push_back(std::move(e));
         } else {
-            r.push_back(c);
+            r.fichiers.push_back(c);
         }
     }
     return r;
@@ -103,8 +137,8 @@ bool Recolteur::rejoue(std::vector<std::string> lignes) {
         f.coquille.sequence_demarrage();
         f.journal.lignes() = std::move(gardees);
     }
-    f.historique.rejoue_journal();
-    return true;
+    Progression p(*plateforme_, msg::reconstruction_famille, f.journal.lignes().size(), true);
+    return f.historique.rejoue_journal(p);
 }
 
 FamilleReleve Recolteur::releve(const std::string& source, std::int32_t graine) {
@@ -128,11 +162,14 @@ Recolteur::lignes_jusqu_aux_fondateurs(const std::vector<std::string>& journal) 
     return {};
 }
 
+// Each file replayed in turn, or set aside with its reason; false once the user cancelled, also
+// in the middle of one family's replay.
 bool Recolteur::parcourt(const std::vector<std::string>& chemins, Plateforme* montre,
                          std::vector<FichierEcarte>& ecartes,
                          const std::function<void(const std::string&, std::int32_t)>& lu) {
-    const auto fichiers = fichiers_des_chemins(chemins);
-    Avance avance(montre, msg::lecture_des_familles, fichiers.size());
+    auto [fichiers, introuvables] = fichiers_des_chemins(chemins);
+    ecartes.insert(ecartes.end(), introuvables.begin(), introuvables.end());
+    Avance avance(montre, msg::lecture_des_familles, fichiers.size(), *plateforme_);
     for (const std::string& fichier : fichiers) {
         if (!avance.encore()) return false;
         auto lecture = lit_fichier_gen(fichier);
@@ -147,10 +184,10 @@ bool Recolteur::parcourt(const std::vector<std::string>& chemins, Plateforme* mo
             ecartes.push_back({fichier, msg::pas_une_famille});
             continue;
         }
-        rejoue(std::move(*lecture));
+        if (!rejoue(std::move(*lecture))) break;
         lu(fichier, *graine);
     }
-    return true;
+    return !avance.annulee();
 }
 
 Recolte Recolteur::fichiers(const std::vector<std::string>& chemins, Plateforme* montre) {
@@ -170,26 +207,33 @@ RecolteClasse Recolteur::classe(const std::vector<std::string>& chemins, Platefo
         });
     return r;
 }
+return r;
+}
 
 Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
                                       std::uint32_t depart, Plateforme* montre) {
     Recolte r;
     r.familles.reserve(n);
-    Avance avance(montre, msg::nouvelles_familles_en_cours, n);
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!avance.encore()) {
-            r.interrompue = true;
-            return r;
-        }
+    r.interrompue = !nouvelles_familles(
+        lignes, n, depart, [&r](FamilleReleve f) { r.familles.push_back(std::move(f)); }, montre);
+    return r;
+}
+
+bool Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
+                                   std::uint32_t depart,
+                                   const std::function<void(FamilleReleve)>& recoit,
+                                   Plateforme* montre) {
+    Avance avance(montre, msg::nouvelles_familles_en_cours, n, *plateforme_);
+    for (std::size_t i = 0; i < n && avance.encore(); ++i) {
         const auto graine =
             static_cast<std::int32_t>(graine_de_la_serie(depart, static_cast<std::uint32_t>(i)));
         std::vector<std::string> journal = {
             ecrit_evenement(ev::Graine{static_cast<std::uint32_t>(graine)})};
         journal.insert(journal.end(), lignes.begin(), lignes.end());
-        rejoue(std::move(journal));
-        r.familles.push_back(releve("nouvelle famille " + std::to_string(i + 1), graine));
+        if (!rejoue(std::move(journal))) break;
+        recoit(releve("nouvelle famille " + std::to_string(i + 1), graine));
     }
-    return r;
+    return !avance.annulee();
 }
 
 } // namespace orvan

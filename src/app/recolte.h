@@ -3,8 +3,8 @@
 // seed.
 #pragma once
 
-#include "ground/textes.h"
 #include "app/classe.h"
+#include "ground/textes.h"
 #include "statistiques/releve.h"
 
 #include <cstddef>
@@ -40,9 +40,15 @@ struct RecolteClasse {
     bool interrompue = false;
 };
 
-// The files named, a folder standing for its .gen files (its subfolders' too), sorted.
-// A name that is neither a file nor a folder is kept: its reading says why it fails.
-std::vector<std::string> fichiers_des_chemins(const std::vector<std::string>& chemins);
+// The files named, a folder standing for its .gen files (its subfolders' too), sorted; and
+// what a folder holds that cannot be read: a subfolder that cannot be opened, a pipe, a device
+// or a link that leads to no file under a family's name, each with its reason. A name given
+// that is neither a file nor a folder is kept: its reading says why it fails.
+struct Trouvailles {
+    std::vector<std::string> fichiers;
+    std::vector<FichierEcarte> ecartes;
+};
+Trouvailles fichiers_des_chemins(const std::vector<std::string>& chemins);
 
 // The seed of a log, from its first seed line, as the replay reads it.
 std::optional<std::int32_t> graine_du_journal(const std::vector<std::string>& lignes);
@@ -66,6 +72,11 @@ class Recolteur {
     // the series' rank (graine_de_la_serie); their progress as for the files.
     Recolte nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
                                std::uint32_t depart, Plateforme* montre = nullptr);
+    // The same, each family handed to `recoit` as soon as it is made and not kept; false when
+    // the user cancelled.
+    bool nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
+                            std::uint32_t depart, const std::function<void(FamilleReleve)>& recoit,
+                            Plateforme* montre = nullptr);
     // The clock's seed, as a new family takes it.
     std::uint32_t graine_de_l_horloge();
 

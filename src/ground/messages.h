@@ -36,6 +36,12 @@ inline const Texte oui{"Oui", "Yes"};
 inline const Texte non{"Non", "No"};
 inline const Texte avertissement{"Avertissement", "Warning"};
 inline const Texte erreur{"Erreur", "Error"};
+// The last guard of the window: what a handler let out.
+inline const Texte action_interrompue{
+    "Cette action a échoué et a été interrompue ({}). La famille reste celle de l'écran ; "
+    "enregistrez-la avant de continuer.",
+    "This action failed and was stopped ({}). The family stays the one on screen; save it before "
+    "going on."};
 
 // The gene choice and the trait's panels.
 inline const Texte choix_des_genes{"Choix des gènes", "Choice of genes"};
@@ -113,10 +119,29 @@ inline const Texte creation_impossible{"Impossible de créer le fichier {}",
 inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
 inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
                                  "The file {} is read-only: it has not been replaced."};
+inline const Texte famille_trop_longue{
+    "La famille est trop longue pour être rouverte une fois enregistrée (plus de 16 Mio) : le "
+    "fichier {} n'a pas été écrit.",
+    "The family is too long to be opened again once saved (over 16 MiB): the file {} has not "
+    "been written."};
+inline const Texte lien_d_autrui{
+    "Le fichier {} est un lien qu'un autre utilisateur a placé dans un dossier partagé : il n'a "
+    "pas été suivi et rien n'a été écrit.",
+    "The file {} is a link that another user placed in a shared folder: it has not been "
+    "followed and nothing has been written."};
 inline const Texte fichier_muet{
     "Le fichier {} n'est pas un fichier ordinaire et il ne donne rien à lire : il n'a pas été "
     "ouvert.",
     "The file {} is not a regular file and gives nothing to read: it has not been opened."};
+// What a folder of families holds that cannot be read.
+inline const Texte pas_un_fichier_ordinaire{
+    "Ce n'est pas un fichier ordinaire : il n'a pas été lu.",
+    "This is not a regular file: it has not been read."};
+inline const Texte lien_sans_fichier{"Ce lien ne mène à aucun fichier.",
+                                     "This link leads to no file."};
+inline const Texte dossier_illisible{
+    "Ce dossier ne peut pas être lu : les familles qu'il contient n'ont pas été comptées.",
+    "This folder cannot be read: the families it holds have not been pooled."};
 inline const Texte trop_de_lignes{
     "Le fichier {} compte trop de lignes vides ou très courtes ({}) pour être ouvert.",
     "The file {} has too many empty or very short lines ({}) to be opened."};
@@ -168,6 +193,16 @@ inline const Texte fichier_protege{"le fichier est protégé en écriture", "the
 inline const Texte dossier_protege{"le dossier {} est protégé en écriture",
                                    "the folder {} is read-only"};
 inline const Texte ecriture_echouee{"l'écriture a échoué", "writing failed"};
+inline const Texte pas_un_fichier_a_remplacer{
+    "ce n'est pas un fichier ordinaire : il n'a pas été remplacé",
+    "it is not a regular file: it has not been replaced"};
+inline const Texte fichier_d_autrui{"le fichier appartient à un autre utilisateur",
+                                    "the file belongs to another user"};
+inline const Texte lien_d_autrui_image{
+    "c'est un lien qu'un autre utilisateur a placé dans un dossier partagé",
+    "it is a link that another user placed in a shared folder"};
+inline const Texte lien_sans_fin{"ses liens ne mènent à aucun fichier",
+                                 "its links lead to no file"};
 
 // The command line.
 inline const Texte aide_ligne_de_commande{
@@ -383,6 +418,9 @@ inline const Texte hypothese_sexe{"« {} » : après « / », fils ou filles",
                                   "\"{}\": after \"/\", sons or daughters"};
 inline const Texte hypothese_nombre{"« {} » : le rapport doit être un nombre positif",
                                     "\"{}\": the ratio must be a positive number"};
+inline const Texte hypothese_hors_bornes{
+    "« {} » : le rapport doit être 0 ou compris entre 0,000001 et 1000000",
+    "\"{}\": the ratio must be 0 or between 0.000001 and 1000000"};
 inline const Texte hypothese_vide{"aucun rapport : écrivez par exemple D=3 d=1",
                                   "no ratio: write for instance D=3 d=1"};
 // The headless commands "--statistiques" and "--ped".

@@ -1,13 +1,13 @@
 #include "ground/progression.h"
 
-#include "ground/plateforme.h"
 #include "ground/messages.h"
+#include "ground/plateforme.h"
 
 namespace orvan {
 
 Progression::Progression(Plateforme& plateforme, const Texte& texte, std::size_t total,
-                         bool annulable)
-    : plateforme_(plateforme), annulable_(annulable) {
+                         bool annulable, std::size_t pas)
+    : plateforme_(plateforme), pas_(pas > 0 ? pas : 1), annulable_(annulable) {
     const Traduction& t = plateforme.textes();
     plateforme_.commence_progression({t(texte), annulable ? t(msg::annuler) : "", total});
 }
@@ -16,11 +16,13 @@ Progression::~Progression() {
     plateforme_.termine_progression();
 }
 
-// The platform is asked every 64 steps: a step is one replayed line, cheaper than a look at the
-// clock.
 bool Progression::avance() {
     ++faits_;
-    if (faits_ % 64 == 0 && !plateforme_.progresse(faits_) && annulable_) annulee_ = true;
+    return faits_ % pas_ == 0 ? poursuit() : !annulee_;
+}
+
+bool Progression::poursuit() {
+    if (!plateforme_.progresse(faits_) && annulable_) annulee_ = true;
     return !annulee_;
 }
 

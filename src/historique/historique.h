@@ -48,6 +48,9 @@ class Historique {
     // Replays the whole log through the same handlers, with the window hidden. A long replay
     // shows its progress, without a cancel: nothing would give the family back sooner.
     void rejoue_journal();
+    // The same with the progress given; false when it was cancelled, the family then left as
+    // far as the replay went.
+    bool rejoue_journal(Progression& p) { return rejoue(p); }
     // Removes the last action (a whole run of shifts or of genotype choices) and replays.
     void annule_derniere_action();
     // "Édition" › "Annuler": the last whole action of the user's, kept for "Rétablir".

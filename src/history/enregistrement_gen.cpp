@@ -2,6 +2,8 @@
 
 #include "ground/messages.h"
 #include "history/descripteur.h"
+#include "history/destination.h"
+#include "history/ecriture_sur_place.h"
 #include "history/fichier_gen.h"
 
 #include <algorithm>
@@ -23,29 +25,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The old content kept in memory for a write in place; a larger file is not overwritten.
-constexpr off_t ancien_contenu_max = 64 * 1024 * 1024;
-
 // Temporary files written before this moment belong to no save still running in this process.
 const timespec debut_du_processus = [] {
     timespec t{};
     ::clock_gettime(CLOCK_REALTIME, &t);
     return t;
 }();
-
-// The file that a save replaces: the end of a chain of symbolic links, which stay links.
-std::optional<std::string> cible_reelle(std::string chemin) {
-    for (int i = 0; i < 40; ++i) {
-        struct stat etat {};
-        if (::lstat(chemin.c_str(), &etat) != 0 || !S_ISLNK(etat.st_mode)) return chemin;
-        std::error_code ec;
-        const fs::path lien = fs::read_symlink(chemin, ec);
-        if (ec) return std::nullopt;
-        chemin =
-            lien.is_absolute() ? lien.string() : (fs::path(chemin).parent_path() / lien).string();
-    }
-    return std::nullopt;
-}
 
 std::string dossier_de(const std::string& chemin) {
     const fs::path parent = fs::path(chemin).parent_path();
@@ -155,55 +140,6 @@ bool porte_les_attributs(int fd, const std::string& cible, const struct stat* an
     return ::fchmod(fd, ancien->st_mode & 07777) == 0 && copie_les_attributs_etendus(cible, fd);
 }
 
-bool ecrit_tout(int fd, std::string_view octets, off_t position) {
-    while (!octets.empty()) {
-        const ssize_t n = ::pwrite(fd, octets.data(), octets.size(), position);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        octets.remove_prefix(static_cast<std::size_t>(n));
-        position += n;
-    }
-    return true;
-}
-
-// The file's whole content, then its end cut after it, then on disk.
-bool ecrit_depuis_le_debut(int fd, std::string_view octets) {
-    return ecrit_tout(fd, octets, 0) && ::ftruncate(fd, static_cast<off_t>(octets.size())) == 0 &&
-           ::fsync(fd) == 0;
-}
-
-std::optional<std::string> lit_tout(int fd, off_t taille) {
-    std::string octets(static_cast<std::size_t>(taille), '\0');
-    std::size_t lus = 0;
-    while (lus < octets.size()) {
-        const ssize_t n =
-            ::pread(fd, octets.data() + lus, octets.size() - lus, static_cast<off_t>(lus));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        lus += static_cast<std::size_t>(n);
-    }
-    octets.resize(lus);
-    return octets;
-}
-
-// Writes over the file itself: its name, links, owner and attributes stay. The old content is
-// written back when the new one cannot be written whole.
-Enregistrement ecrit_sur_place(const std::string& cible, std::string_view octets) {
-    Descripteur f(::open(cible.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
-    struct stat etat {};
-    if (f.get() < 0 || ::fstat(f.get(), &etat) != 0 || !S_ISREG(etat.st_mode) ||
-        etat.st_size > ancien_contenu_max)
-        return Enregistrement::creation_impossible;
-    const auto ancien = lit_tout(f.get(), etat.st_size);
-    if (!ancien) return Enregistrement::creation_impossible;
-    if (!ecrit_depuis_le_debut(f.get(), octets)) {
-        ecrit_depuis_le_debut(f.get(), *ancien);
-        return Enregistrement::erreur_ecriture;
-    }
-    return f.ferme() ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
-}
-
 // The rename lasts only once the folder that holds it is on disk.
 bool synchronise_dossier(const std::string& dossier) {
     Descripteur d(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -240,21 +176,27 @@ Enregistrement enregistre_fichier_gen(const std::string& chemin,
     // Past a limit on file sizes, writing fails instead of ending the process. Set at every
     // save, since any other code may have put the default back.
     std::signal(SIGXFSZ, SIG_IGN);
-    const auto cible = cible_reelle(chemin);
-    if (!cible) return Enregistrement::creation_impossible;
-    struct stat ancien {};
-    const bool existe = ::stat(cible->c_str(), &ancien) == 0;
-    // A device or a pipe replaced by a plain file would not be written to.
-    if (existe && !S_ISREG(ancien.st_mode)) return Enregistrement::creation_impossible;
-    if (existe && en_lecture_seule(*cible, ancien)) return Enregistrement::lecture_seule;
-    const std::string dossier = dossier_de(*cible);
+    // The links followed stay links. A device or a pipe replaced by a plain file would not be
+    // written to; another user's file is written as its mode allows.
+    const Destination d = destination_d_ecriture(chemin);
+    if (d.refus == Refus::lien_d_autrui) return Enregistrement::lien_d_autrui;
+    if (d.refus != Refus::aucun && d.refus != Refus::fichier_d_autrui)
+        return Enregistrement::creation_impossible;
+    const std::string& cible = d.cible;
+    const struct stat& ancien = d.etat;
+    const bool existe = d.existe;
+    if (existe && en_lecture_seule(cible, ancien)) return Enregistrement::lecture_seule;
+    const std::string dossier = dossier_de(cible);
     retire_temporaires_abandonnes(dossier);
     const std::string octets = texte_des_lignes(lignes);
+    // What cannot be opened again is not written: the old file stays.
+    if (octets.size() - lignes.size() > taille_max_fichier_gen)
+        return Enregistrement::trop_volumineux;
     // A second name of the file would keep the old content after a rename.
-    if (existe && ancien.st_nlink > 1) return ecrit_sur_place(*cible, octets);
-    if (const auto r = remplace_par_renommage(*cible, dossier, existe ? &ancien : nullptr, octets))
+    if (existe && ancien.st_nlink > 1) return ecrit_sur_place(cible, octets);
+    if (const auto r = remplace_par_renommage(cible, dossier, existe ? &ancien : nullptr, octets))
         return *r;
-    return existe ? ecrit_sur_place(*cible, octets) : Enregistrement::creation_impossible;
+    return existe ? ecrit_sur_place(cible, octets) : Enregistrement::creation_impossible;
 }
 
 Texte message_enregistrement(Enregistrement resultat, const std::string& chemin) {
@@ -267,6 +209,10 @@ Texte message_enregistrement(Enregistrement resultat, const std::string& chemin)
         return msg::erreur_ecriture;
     case Enregistrement::lecture_seule:
         return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
+    case Enregistrement::trop_volumineux:
+        return msg::famille_trop_longue.avec({Texte::tel_quel(chemin)});
+    case Enregistrement::lien_d_autrui:
+        return msg::lien_d_autrui.avec({Texte::tel_quel(chemin)});
     }
     return {};
 }

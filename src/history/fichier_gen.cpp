@@ -4,6 +4,7 @@
 #include "ground/texte.h"
 #include "history/descripteur.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
@@ -51,12 +52,22 @@ bool attend_des_octets(int fd, int& attente_restante_ms) {
     return n > 0 && attente_restante_ms > 0;
 }
 
+// The CR of each CR LF from position debut on: the limit counts a line's end as one byte, so
+// that what a save writes (CR LF after each line) reads back.
+std::size_t retours_chariot(const std::string& octets, std::size_t debut) {
+    std::size_t n = 0;
+    for (std::size_t i = std::max<std::size_t>(debut, 1); i < octets.size(); ++i)
+        n += octets[i] == '\n' && octets[i - 1] == '\r';
+    return n;
+}
+
 // Reads to the end, to the first NUL (nothing after it is read) or just past the limit.
 Lecture lit_octets(int fd, std::string& octets) {
     int attente_restante_ms = attente_max_ms;
+    std::size_t cr_lf = 0;
     for (;;) {
         const std::size_t deja = octets.size();
-        if (deja > taille_max_fichier_gen) return Lecture::trop_longue;
+        if (deja - cr_lf > taille_max_fichier_gen) return Lecture::trop_longue;
         octets.resize(deja + morceau);
         const ssize_t n = ::read(fd, octets.data() + deja, morceau);
         octets.resize(deja + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
@@ -71,6 +82,7 @@ Lecture lit_octets(int fd, std::string& octets) {
             octets.resize(nul);
             return Lecture::complete;
         }
+        cr_lf += retours_chariot(octets, deja);
     }
 }
 
@@ -100,7 +112,8 @@ LectureGen lit_fichier_gen(const std::string& chemin) {
     struct stat etat {};
     if (f.get() < 0 || ::fstat(f.get(), &etat) != 0) return illisible(chemin);
     const bool ordinaire = S_ISREG(etat.st_mode);
-    if (ordinaire && static_cast<std::size_t>(etat.st_size) > taille_max_fichier_gen)
+    // At most one CR before each LF: twice the limit is the most that may still fit.
+    if (ordinaire && static_cast<std::size_t>(etat.st_size) > 2 * taille_max_fichier_gen)
         return trop_volumineux(chemin);
     std::string octets;
     if (ordinaire) octets.reserve(static_cast<std::size_t>(etat.st_size) + morceau);

@@ -11,7 +11,7 @@
 
 namespace orvan {
 
-// No history is longer than this many bytes before its first NUL.
+// No history is longer than this many bytes before its first NUL, a CR LF counting as one.
 inline constexpr std::size_t taille_max_fichier_gen = 16 * 1024 * 1024;
 
 // What reading a history file gives: its lines, or the message to show. It reads like an
@@ -30,10 +30,11 @@ struct LectureGen {
 
 // Reads up to the first NUL byte and no further. A file that cannot be read gives
 // "Impossible d'ouvrir le fichier " + chemin. A file of more than taille_max_fichier_gen bytes
-// is refused, and so is one whose lines would take more than 20 bytes of memory for each byte
-// of the file (plus 8 MiB, so that a log of a few hundred thousand empty lines still opens): a
-// million empty lines cost a string each, far more than the byte that ends them. A pipe or a
-// device is read without blocking: one that gives nothing to read for a second is refused.
+// (a CR LF counting as one) is refused, and so is one whose lines would take more than 20 bytes of
+// memory for each byte of the file (plus 8 MiB, so that a log of a few hundred thousand empty lines
+// still opens): a million empty lines cost a string each, far more than the byte that ends them. A
+// pipe or a device is read without blocking: one that gives nothing to read for a second is
+// refused.
 LectureGen lit_fichier_gen(const std::string& chemin);
 
 // The file's name without its directories.

@@ -1,8 +1,8 @@
 #include "qt/conversions_qt.h"
 
+#include "qt/application_gardee.h"
 #include "qt/reflet.h"
 
-#include <QMessageBox>
 #include <QStringList>
 
 #include <algorithm>
@@ -10,12 +10,12 @@
 
 namespace orvan {
 
-bool execute_gestionnaire(QWidget* fenetre, const std::function<void()>& gestionnaire) {
+bool execute_gestionnaire(const std::function<void()>& gestionnaire) {
     try {
         gestionnaire();
         return true;
     } catch (const std::exception& e) {
-        QMessageBox::critical(fenetre, QStringLiteral("Erreur"), texte_qt(e.what()));
+        signale_erreur_interne(e.what());
         return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "app/description_famille.h"
 #include "app/fenetre_principale.h"
 #include "ground/messages.h"
+#include "history/destination.h"
 #include "qt/conversions_qt.h"
 
 #include "qt/image_famille.h"
@@ -121,6 +122,21 @@ bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {
     return p.end();
 }
 
+Texte refus_de(Refus refus) {
+    switch (refus) {
+    case Refus::lien_d_autrui:
+        return msg::lien_d_autrui_image;
+    case Refus::lien_sans_fin:
+        return msg::lien_sans_fin;
+    case Refus::fichier_d_autrui:
+        return msg::fichier_d_autrui;
+    case Refus::pas_un_fichier:
+    case Refus::aucun:
+        break;
+    }
+    return msg::pas_un_fichier_a_remplacer;
+}
+
 Texte pourquoi(const QString& chemin) {
     const QFileInfo fichier(chemin);
     const QFileInfo dossier(fichier.absolutePath());
@@ -158,7 +174,11 @@ QString extension(FormatImage format) {
 std::optional<Texte> ecrit_image(const ImageFamille& image, const QString& chemin,
                                  FormatImage format, int echelle_png) {
     echelle_png = std::clamp(echelle_png, 1, echelle_png_max);
-    QSaveFile fichier(chemin);
+    const Destination d = destination_d_ecriture(texte_core(chemin));
+    if (!remplacable_par_nous(d) && !QFileInfo(chemin).isDir())
+        return msg::image_non_ecrite.avec(
+            {Texte::tel_quel(texte_core(QDir::toNativeSeparators(chemin))), refus_de(d.refus)});
+    QSaveFile fichier(texte_qt(d.cible));
     bool ecrit = fichier.open(QIODevice::WriteOnly);
     if (ecrit) {
         switch (format) {

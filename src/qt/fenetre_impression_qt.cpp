@@ -45,7 +45,7 @@ FenetreImpressionQt::FenetreImpressionQt(FenetreImpression& fiche, const Fiche& 
 void FenetreImpressionQt::traite(const std::function<void()>& gestionnaire) {
     if (ProgressionQt::une_tache_montree()) return;
     // On an error the window closes all the same: it must not stay over the main window.
-    if (!execute_gestionnaire(this, gestionnaire)) fiche_.ferme();
+    if (!execute_gestionnaire(gestionnaire)) fiche_.ferme();
     actualise();
 }
 

@@ -33,7 +33,7 @@ FenetreQt::FenetreQt(Fiche& fiche)
 
 void FenetreQt::traite(const std::function<void()>& gestionnaire) {
     if (ProgressionQt::une_tache_montree()) return;
-    execute_gestionnaire(this, gestionnaire);
+    execute_gestionnaire(gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();
 }

@@ -1,5 +1,7 @@
 #include "qt/image_depart_en_cache.h"
 
+#include "history/destination.h"
+#include "qt/conversions_qt.h"
 #include "qt/image_depart.h"
 
 #include <QCoreApplication>
@@ -47,7 +49,15 @@ QByteArray entete_de(QSize pixels) {
            QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()) + '\n';
 }
 
+// The cache holds only plain files of ours: a link to a device or to another user's file is
+// neither read nor replaced.
+bool a_nous(const QString& fichier) {
+    const Destination d = destination_d_ecriture(texte_core(fichier));
+    return remplacable_par_nous(d) && d.cible == texte_core(fichier);
+}
+
 QImage lit(const QString& fichier, QSize pixels) {
+    if (!a_nous(fichier)) return {};
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly) || f.readLine(128) != entete_de(pixels)) return {};
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -65,6 +75,7 @@ void range(const QString& fichier, const QImage& image) {
     if (!dossier.mkpath(QStringLiteral("."))) return;
     for (const QString& ancien : dossier.entryList({prefixe + QLatin1Char('*')}, QDir::Files))
         if (ancien != info.fileName()) dossier.remove(ancien);
+    if (!a_nous(fichier)) return;
     QSaveFile f(fichier);
     if (!f.open(QIODevice::WriteOnly)) return;
     f.write(entete_de(image.size()));

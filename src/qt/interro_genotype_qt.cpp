@@ -80,7 +80,7 @@ FenetreInterroQt::FenetreInterroQt(InterroGenotype& fiche, QWidget& principale, 
 
 void FenetreInterroQt::traite(const std::function<void()>& gestionnaire) {
     if (ProgressionQt::une_tache_montree()) return;
-    execute_gestionnaire(this, gestionnaire);
+    execute_gestionnaire(gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();
 }

@@ -1,11 +1,11 @@
 #include "qt/lancement.h"
 
+#include "qt/application_gardee.h"
 #include "qt/glyphes.h"
 #include "qt/session_qt.h"
 #include "qt/style_orvan.h"
 #include "qt/traductions_qt.h"
 
-#include <QApplication>
 #include <QIcon>
 
 // The icons are compiled into the static front-end library: registered by hand.
@@ -16,7 +16,7 @@ static void charge_ressources() {
 namespace orvan {
 
 int lance_interface(int argc, char** argv, const std::vector<std::string>& arguments) {
-    QApplication app(argc, argv);
+    ApplicationGardee app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvan"));
     charge_ressources();
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvan.Orvan"));

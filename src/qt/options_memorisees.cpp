@@ -15,6 +15,9 @@ namespace {
 const QString cle_motifs = QStringLiteral("dessin/motifs");
 const QString cle_numerotation = QStringLiteral("dessin/numerotation");
 const QString cle_frequences = QStringLiteral("probabilites/frequences");
+// A teacher sets the frequencies of a few genes, each a line of some tens of bytes: a longer
+// value is none of ours, and is neither read nor kept.
+constexpr qsizetype frequences_max = 64 * 1024;
 
 // The program's own settings; a test program keeps its own apart, under its name.
 QString organisation() {
@@ -35,12 +38,16 @@ std::string frequences_changees(const OptionsMemorisees::Frequences& f) {
 } // namespace
 
 void OptionsMemorisees::restaure(Menus& menus, Frequences& frequences) {
-    const QSettings r(organisation(), QCoreApplication::applicationName());
+    QSettings r(organisation(), QCoreApplication::applicationName());
     motifs_ = menus.motifs->checked = r.value(cle_motifs, false).toBool();
     numerotation_ = menus.numerotation->checked = r.value(cle_numerotation, false).toBool();
     // A damaged value keeps only the genes it still reads right.
-    for (auto& [gene, f] : frequences_du_texte(r.value(cle_frequences).toString().toStdString()))
-        frequences[gene] = std::move(f);
+    const QString texte = r.value(cle_frequences).toString();
+    if (texte.size() > frequences_max)
+        r.remove(cle_frequences);
+    else
+        for (auto& [gene, f] : frequences_du_texte(texte.toStdString()))
+            frequences[gene] = std::move(f);
     frequences_ = frequences_changees(frequences);
 }
 

@@ -22,7 +22,7 @@ class Relais {
 
 // Runs a handler of the core; an error it raises is shown over the window, and false returned,
 // instead of ending the program.
-bool execute_gestionnaire(QWidget* fenetre, const std::function<void()>& gestionnaire);
+bool execute_gestionnaire(const std::function<void()>& gestionnaire);
 
 class Reflet {
   public:

@@ -1,5 +1,7 @@
 #include "qt/session_qt.h"
 
+#include "ground/messages.h"
+#include "qt/application_gardee.h"
 #include "qt/traductions_qt.h"
 
 #include <QCoreApplication>
@@ -49,6 +51,19 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
     form.coquille.apres_changement_langue = [](int langue) {
         installe_traductions_qt(langue == 2 ? "en" : "fr");
     };
+    ApplicationGardee::signale = [this](const std::string& quoi) { signale_echec(quoi); };
+}
+
+SessionQt::~SessionQt() {
+    ApplicationGardee::signale = nullptr;
+}
+
+// The family stays as the failed action left it, in view, and takes the pupil's clicks again.
+void SessionQt::signale_echec(const std::string& quoi) {
+    form.journal.rejeu_en_cours = false;
+    form.visible = true;
+    fenetre.actualise();
+    plateforme.erreur(msg::action_interrompue.avec({Texte::tel_quel(quoi)}));
 }
 
 void SessionQt::ouvre() {

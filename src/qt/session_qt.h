@@ -25,6 +25,7 @@ class SessionQt {
   public:
     // Needs a QApplication already.
     explicit SessionQt(std::vector<std::string> arguments = {});
+    ~SessionQt();
 
     // Creates the form's state, shows the window; the start-up sequence runs on the first tick
     // of the start timer.
@@ -57,6 +58,7 @@ class SessionQt {
     std::unique_ptr<FenetreInterroQt> interro_;
     TableauFamilleQt* tableau_ = nullptr; // owned by the window
     void apres_evenement();
+    void signale_echec(const std::string& quoi);
     bool ouverte_ = false;
     bool demarree_ = false;
     bool quitter_apres_affichage_ = false;

@@ -18,6 +18,9 @@ void teste(Comparaison& c) {
     c.test = test_khi2(c.observes, c.attendus);
 }
 
+constexpr double poids_minimal = 1e-6;
+constexpr double poids_maximal = 1e6;
+
 std::string entre_crochets(std::string nom) {
     if (nom.empty() || nom.front() != '[') nom = "[" + nom + "]";
     return nom;
@@ -47,6 +50,11 @@ std::optional<Hypothese::Rapport> lit_rapport(const std::string& mot, Texte& err
     r.poids = std::strtod(nombre.c_str(), &fin);
     if (nombre.empty() || *fin != '\0' || !(r.poids >= 0)) {
         erreur = msg::hypothese_nombre.avec({Texte::tel_quel(mot)});
+        return std::nullopt;
+    }
+    // Past these bounds an expected count overflows or vanishes, and the test means nothing.
+    if (r.poids != 0 && !(r.poids >= poids_minimal && r.poids <= poids_maximal)) {
+        erreur = msg::hypothese_hors_bornes.avec({Texte::tel_quel(mot)});
         return std::nullopt;
     }
     return r;

@@ -13,13 +13,6 @@ std::string nombre(double x) {
     return nombre_csv(x, 6, format_francais);
 }
 
-std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles) {
-    std::size_t n = 1;
-    for (const FamilleReleve& f : familles)
-        n = std::max(n, f.genes.size());
-    return n;
-}
-
 void ligne(std::string& sortie, const std::vector<std::string>& champs) {
     ligne_csv(sortie, champs, format_francais);
 }
@@ -57,8 +50,14 @@ std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuR
 
 } // namespace
 
-std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
-    const std::size_t nb_genes = nb_genes_max(familles);
+std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles) {
+    std::size_t n = 1;
+    for (const FamilleReleve& f : familles)
+        n = std::max(n, f.genes.size());
+    return n;
+}
+
+std::string entete_csv(std::size_t nb_genes) {
     std::string sortie = debut_csv;
     std::vector<std::string> entete = {"fichier", "graine", "n",   "individu",
                                        "sexe",    "père",   "mère"};
@@ -66,9 +65,21 @@ std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
         for (const char* nom : {"gène ", "phénotype ", "génotype ", "probabilité porteur "})
             entete.push_back(nom + std::to_string(g));
     ligne(sortie, entete);
+    return sortie;
+}
+
+std::string lignes_csv(const FamilleReleve& f, std::size_t nb_genes) {
+    std::string sortie;
+    for (const IndividuReleve& i : f.individus)
+        ligne(sortie, champs_individu(f, i, nb_genes));
+    return sortie;
+}
+
+std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
+    const std::size_t nb_genes = nb_genes_max(familles);
+    std::string sortie = entete_csv(nb_genes);
     for (const FamilleReleve& f : familles)
-        for (const IndividuReleve& i : f.individus)
-            ligne(sortie, champs_individu(f, i, nb_genes));
+        sortie += lignes_csv(f, nb_genes);
     return sortie;
 }
 

@@ -12,5 +12,10 @@
 namespace orvan {
 
 std::string csv_des_familles(const std::vector<FamilleReleve>& familles);
+// The same in pieces, for families that are not kept: the header for that many genes (one at
+// least), then each family's rows.
+std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles);
+std::string entete_csv(std::size_t nb_genes);
+std::string lignes_csv(const FamilleReleve& f, std::size_t nb_genes);
 
 } // namespace orvan

@@ -2,6 +2,7 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 
+#include <cmath>
 #include <limits>
 
 namespace orvan {
@@ -20,7 +21,8 @@ TestKhi2 test_khi2(const std::vector<double>& observes, const std::vector<double
         if (attendus[i] < 5) t.attendu_sous_5 = true;
     }
     t.ddl = cases > 0 ? cases - 1 : 0;
-    if (t.observe_hors_attendus) {
+    // An overflowing sum leaves nothing of the hypothesis: the law cannot take it.
+    if (t.observe_hors_attendus || !std::isfinite(t.khi2)) {
         t.khi2 = std::numeric_limits<double>::infinity();
         t.p = 0;
     } else if (t.ddl > 0) {

@@ -82,23 +82,30 @@ std::vector<TableCroisement> dans_l_ordre(const std::vector<TableCroisement>& ta
 
 } // namespace
 
+void CompteCroisements::ajoute(const FamilleReleve& f) {
+    for (const Union& u : unions_de(f)) {
+        // The father first, whichever parent the crossing took first.
+        const bool pere_premier = u.premier->sexe == Sexe::homme || u.second->sexe != Sexe::homme;
+        const IndividuReleve& pere = pere_premier ? *u.premier : *u.second;
+        const IndividuReleve& mere = pere_premier ? *u.second : *u.premier;
+        const std::string phenotypes = pere.phenotype_texte() + " × " + mere.phenotype_texte();
+        const std::string genotypes = genotypes_texte(pere) + " × " + genotypes_texte(mere);
+        const auto l = loi_ ? loi_(f, *u.premier, *u.second) : std::nullopt;
+        compte(table(tables_, phenotypes, ""), u, l);
+        compte(table(tables_, phenotypes, genotypes), u, l);
+    }
+}
+
+std::vector<TableCroisement> CompteCroisements::tables() const {
+    return dans_l_ordre(tables_);
+}
+
 std::vector<TableCroisement> tables_croisements(const std::vector<FamilleReleve>& familles,
                                                 const LoiDesEnfants& loi) {
-    std::vector<TableCroisement> tables;
+    CompteCroisements c(loi);
     for (const FamilleReleve& f : familles)
-        for (const Union& u : unions_de(f)) {
-            // The father first, whichever parent the crossing took first.
-            const bool pere_premier =
-                u.premier->sexe == Sexe::homme || u.second->sexe != Sexe::homme;
-            const IndividuReleve& pere = pere_premier ? *u.premier : *u.second;
-            const IndividuReleve& mere = pere_premier ? *u.second : *u.premier;
-            const std::string phenotypes = pere.phenotype_texte() + " × " + mere.phenotype_texte();
-            const std::string genotypes = genotypes_texte(pere) + " × " + genotypes_texte(mere);
-            const auto l = loi ? loi(f, *u.premier, *u.second) : std::nullopt;
-            compte(table(tables, phenotypes, ""), u, l);
-            compte(table(tables, phenotypes, genotypes), u, l);
-        }
-    return dans_l_ordre(tables);
+        c.ajoute(f);
+    return c.tables();
 }
 
 double total(const Comptes& c) {

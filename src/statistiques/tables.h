@@ -44,6 +44,19 @@ using LoiDesEnfants = std::function<std::optional<Comptes>(
 std::vector<TableCroisement> tables_croisements(const std::vector<FamilleReleve>& familles,
                                                 const LoiDesEnfants& loi = {});
 
+// The same tables, the families counted one at a time as they come: many families need not be
+// kept.
+class CompteCroisements {
+  public:
+    explicit CompteCroisements(LoiDesEnfants loi = {}) : loi_(std::move(loi)) {}
+    void ajoute(const FamilleReleve& f);
+    std::vector<TableCroisement> tables() const;
+
+  private:
+    LoiDesEnfants loi_;
+    std::vector<TableCroisement> tables_;
+};
+
 // The total number of children of a table.
 double total(const Comptes& c);
 // The children per phenotype, both sexes together.

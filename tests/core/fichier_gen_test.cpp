@@ -1,6 +1,7 @@
 // Reading and saving .gen files when the file, the disk or the folder misbehave.
 #include "app/vidage.h"
 #include "ground/texte.h"
+#include "history/ecriture_sur_place.h"
 #include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 
@@ -120,6 +121,26 @@ TEST(LectureGen, AuDelaDeSeizeMioLeFichierEstRefuse) {
               "Le fichier " + (d / "trop.gen") + " est trop volumineux pour être ouvert.");
 }
 
+// What a save writes reads back: a log of 16 Mio with one byte at each line's end is written
+// with CR LF, and opens again the same; one byte more is not written at all.
+TEST(EnregistrementGen, UnJournalAuPlafondSeRelitTelQuel) {
+    Dossier d;
+    const std::string ligne = "decal_fratrie(1,-2)"; // 20 bytes with its end
+    Lignes journal(16 * 1024 * 1024 / 20, ligne);
+    journal.back().append(16 * 1024 * 1024 % 20, '0');
+    ASSERT_EQ(enregistre_fichier_gen(d / "plein.gen", journal), Enregistrement::reussi);
+    EXPECT_EQ(fs::file_size(d / "plein.gen"), 16u * 1024 * 1024 + journal.size());
+    EXPECT_EQ(lit_fichier_gen(d / "plein.gen"), journal);
+
+    journal.back() += "0";
+    const auto r = enregistre_fichier_gen(d / "plein.gen", journal);
+    EXPECT_EQ(r, Enregistrement::trop_volumineux);
+    EXPECT_EQ(message_enregistrement(r, "plein.gen").francais,
+              "La famille est trop longue pour être rouverte une fois enregistrée (plus de 16 "
+              "Mio) : le fichier plein.gen n'a pas été écrit.");
+    EXPECT_EQ(fs::file_size(d / "plein.gen"), 16u * 1024 * 1024 + journal.size());
+}
+
 TEST(LectureGen, LesLignesVidesNeFontPasExploserLaMemoire) {
     Dossier d;
     // 1 Mio of empty lines: a million strings of 32 bytes, far past 20 bytes a byte.
@@ -237,6 +258,33 @@ TEST(EnregistrementGen, UnLienSymboliqueResteUnLienEtLeFichierViseEstEcrit) {
     EXPECT_EQ(contenu(d / "nouveau.gen"), "aleat=3\r\n");
 }
 
+// In a shared sticky folder, a link that another user placed is not followed; ours is, and so
+// is the folder owner's.
+TEST(EnregistrementGen, UnLienDAutruiDansUnDossierPartageNEstPasSuivi) {
+    Dossier d;
+    if (::geteuid() != 0) GTEST_SKIP() << "seul le super-utilisateur donne un lien à autrui";
+    fs::create_directory(d / "partage");
+    ::chmod((d / "partage").c_str(), 01777);
+    ecrit(d / "victime.gen", "intact");
+    struct Cas {
+        std::string lien;
+        uid_t proprietaire;
+        Enregistrement attendu;
+    };
+    for (const Cas& c : {Cas{"partage/piege.gen", 65534, Enregistrement::lien_d_autrui},
+                         Cas{"partage/mien.gen", ::geteuid(), Enregistrement::reussi}}) {
+        fs::create_symlink(d / "victime.gen", d / c.lien);
+        ASSERT_EQ(::lchown((d / c.lien).c_str(), c.proprietaire, c.proprietaire), 0);
+        EXPECT_EQ(enregistre_fichier_gen(d / c.lien, {"aleat=2"}), c.attendu) << c.lien;
+        EXPECT_EQ(contenu(d / "victime.gen"),
+                  c.attendu == Enregistrement::reussi ? "aleat=2\r\n" : "intact");
+        EXPECT_TRUE(fs::is_symlink(d / c.lien));
+    }
+    EXPECT_EQ(message_enregistrement(Enregistrement::lien_d_autrui, "piege.gen").francais,
+              "Le fichier piege.gen est un lien qu'un autre utilisateur a placé dans un dossier "
+              "partagé : il n'a pas été suivi et rien n'a été écrit.");
+}
+
 TEST(EnregistrementGen, UnFichierEnLectureSeuleEstLaisseTelQuel) {
     Dossier d;
     // Mode 0400 is refused even for the super-user, who could write it.
@@ -295,6 +343,38 @@ TEST(EnregistrementGen, UnFichierAUnAutreNomEstEcritSurPlaceEtRetablitSiLEcritur
     EXPECT_EQ(code, static_cast<int>(Enregistrement::erreur_ecriture));
     EXPECT_EQ(contenu(d / "b.gen"), "aleat=2\r\n");
     EXPECT_EQ(d.nb_entrees(), 2);
+}
+
+// A save written in place (the file has a second name), killed after each of its steps: the
+// file reads as the old log or as the new one, never as a mix; when the new log does not begin
+// with the old one, as empty too (the recovery copy then keeps the family).
+TEST(EnregistrementGen, UneEcritureSurPlaceTueeNeMelangeRien) {
+    Dossier d;
+    const Lignes ancien = {"aleat=1", "bitbtn4click", "group_premclick.0", "bitbtn1click"};
+    Lignes suite = ancien;
+    suite.insert(suite.end(), {"choix_all(1,left)", "prem_alleleclick.0", "all_okclick"});
+    const Lignes autre = {"aleat=2", "bitbtn4click"};
+    static int arret = 0;
+    for (const Lignes& nouveau : {suite, autre})
+        for (arret = 0; arret <= 5; ++arret) {
+            std::error_code ec;
+            fs::remove(d / "b.gen", ec);
+            ASSERT_EQ(enregistre_fichier_gen(d / "a.gen", ancien), Enregistrement::reussi);
+            ASSERT_EQ(::link((d / "a.gen").c_str(), (d / "b.gen").c_str()), 0);
+            const int code = dans_un_fils([&] {
+                apres_etape_sur_place = [](int etape) {
+                    if (etape == arret) ::_exit(99);
+                };
+                return static_cast<int>(enregistre_fichier_gen(d / "a.gen", nouveau));
+            });
+            const Lignes lu = *lit_fichier_gen(d / "b.gen");
+            const bool vide_permis = nouveau == autre && code == 99;
+            EXPECT_TRUE(lu == ancien || lu == nouveau || (vide_permis && lu.empty()))
+                << "arrêt après l'étape " << arret << " : " << lu.size() << " lignes";
+            if (code != 99) {
+                EXPECT_EQ(lu, nouveau) << arret;
+            }
+        }
 }
 
 TEST(EnregistrementGen, LesAttributsEtendusSuiventLeFichier) {

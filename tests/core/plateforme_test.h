@@ -103,19 +103,25 @@ class PlateformeTest : public PlateformeSilencieuse {
     std::vector<DemandeFormulaire> formulaires;
     std::deque<std::vector<std::string>> formulaires_remplis;
     // A long task: its progress is recorded, and the user presses its cancel button once
-    // `annulation_a` steps are done (once).
+    // `annulation_a` steps are done, or at the `annulation_a_l_appel`-th look (once).
     void commence_progression(const DemandeProgression& d) override {
         progressions.push_back(d);
         pas_faits.push_back(0);
     }
     bool progresse(std::size_t faits) override {
         pas_faits.back() = faits;
+        if (++appels_progression == annulation_a_l_appel) {
+            annulation_a_l_appel = 0;
+            return false;
+        }
         if (!annulation_a || faits < *annulation_a) return true;
         annulation_a.reset();
         return false;
     }
     void termine_progression() override { ++progressions_terminees; }
     std::optional<std::size_t> annulation_a;
+    std::size_t annulation_a_l_appel = 0;
+    std::size_t appels_progression = 0;
     std::vector<DemandeProgression> progressions;
     std::vector<std::size_t> pas_faits;
     int progressions_terminees = 0;

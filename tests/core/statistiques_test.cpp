@@ -1,7 +1,9 @@
 // The class statistics: a class's saved families pooled, their tables and tests as a teacher
 // works them out, the data written for spreadsheets and pedigree programs.
+#include "app/commande_statistiques.h"
 #include "app/familles_comptees.h"
 #include "app/recolte.h"
+#include "ground/messages.h"
 #include "history/enregistrement_gen.h"
 #include "history/fichier_gen.h"
 #include "plateforme_test.h"
@@ -14,10 +16,14 @@
 #include "statistiques/series.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -118,6 +124,13 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
     const Comparaison s = compare_a_l_hypothese(*heterozygotes, *par_sexe);
     EXPECT_EQ(s.test.ddl, 3);
     EXPECT_TRUE(s.test.attendu_sous_5);
+    // A phenotype without a sex among ratios per sex counts half for each sex: 4.5 in each cell
+    // again, (0.5² + 2.5² + 0.5² + 1.5²) / 4.5 = 2.
+    const auto sans_sexe = lit_hypothese("Rh+=2 Rh-/fils=1 Rh-/filles=1", erreur);
+    ASSERT_TRUE(sans_sexe);
+    const Comparaison m = compare_a_l_hypothese(*heterozygotes, *sans_sexe);
+    EXPECT_EQ(m.attendus, (std::vector<double>{4.5, 4.5, 4.5, 4.5}));
+    EXPECT_NEAR(m.test.khi2, 2.0, 1e-12);
 
     // The program's own law: a heterozygous father's children are each cell one in four, 4.5 of
     // 18: (0.5² + 2.5² + 0.5² + 1.5²) / 4.5 = 2 on 3 df, p = 0.5724; the homozygous father's six
@@ -149,6 +162,47 @@ TEST(Statistiques, UneClasseDeFamillesEnregistrees) {
 
     EXPECT_FALSE(lit_hypothese("Rh+=trois", erreur));
     EXPECT_FALSE(lit_hypothese("Rh+/garçons=1", erreur));
+    // Ratios whose expected counts would overflow or vanish are refused; the bounds are kept,
+    // and a test at both bounds at once still gives a number.
+    for (const char* h : {"Rh+=1e308 Rh-=1", "Rh+=1e-320 Rh-=1", "Rh+=inf Rh-=1", "Rh+=nan"})
+        EXPECT_FALSE(lit_hypothese(h, erreur)) << h;
+    const auto extremes = lit_hypothese("Rh+=1000000 Rh-=0.000001", erreur);
+    ASSERT_TRUE(extremes) << erreur.francais;
+    const Comparaison e = compare_a_l_hypothese(*heterozygotes, *extremes);
+    EXPECT_EQ(e.test.p, 0);
+}
+
+// Every file a folder holds is counted or set aside with its reason, whatever stands before it
+// in the folder: a pipe, a link to a device, a link that loops, a subfolder that cannot be read
+// (which a test run as root reads all the same).
+TEST(Statistiques, UnDossierNeTaitAucunFichier) {
+    namespace fs = std::filesystem;
+    const fs::path d = fs::path(::testing::TempDir()) / "classe_piegee";
+    fs::remove_all(d);
+    fs::create_directories(d / "b_ferme");
+    fs::copy_file(classe + "/famille_a.gen", d / "a.gen");
+    fs::copy_file(classe + "/famille_b.gen", d / "b_ferme/b.gen");
+    fs::copy_file(classe + "/famille_c.gen", d / "c.gen");
+    ASSERT_EQ(::mkfifo((d / "b_tube.gen").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", d / "b_peripherique.gen");
+    fs::create_symlink("b_boucle.gen", d / "b_boucle.gen");
+    fs::permissions(d / "b_ferme", fs::perms::none);
+    const bool ferme = ::access((d / "b_ferme").c_str(), R_OK) != 0;
+    Recolteur recolteur;
+    const Recolte r = recolteur.fichiers({d.string()});
+    fs::permissions(d / "b_ferme", fs::perms::owner_all);
+    fs::remove_all(d);
+
+    EXPECT_EQ(r.familles.size(), ferme ? 2u : 3u);
+    std::map<std::string, std::string> raisons;
+    for (const FichierEcarte& e : r.ecartes)
+        raisons[fs::path(e.chemin).filename().string()] = e.raison.francais;
+    std::map<std::string, std::string> attendues = {
+        {"b_tube.gen", msg::pas_un_fichier_ordinaire.francais},
+        {"b_peripherique.gen", msg::pas_un_fichier_ordinaire.francais},
+        {"b_boucle.gen", msg::lien_sans_fichier.francais}};
+    if (ferme) attendues["b_ferme"] = msg::dossier_illisible.francais;
+    EXPECT_EQ(raisons, attendues);
 }
 
 // One small family as a spreadsheet and as a pedigree program read it; the files were checked
@@ -206,6 +260,45 @@ TEST(Statistiques, NouvellesFamillesDeGrainesEloignees) {
 
 // An addition that the user cancels leaves the families pooled before as they were; the same
 // addition let run adds all its families.
+// One long family is no single step: the platform is asked as its lines replay, and its cancel
+// stops the replay at once.
+TEST(Statistiques, UneLongueFamilleSeLaisseAnnuler) {
+    auto lignes = *lit_fichier_gen(classe + "/famille_a.gen");
+    lignes.insert(lignes.end(), 64 * 200, "decal_fratrie(0,1)");
+    const std::string chemin = ::testing::TempDir() + "/longue_famille.gen";
+    ASSERT_EQ(enregistre_fichier_gen(chemin, lignes), Enregistrement::reussi);
+    test::PlateformeTest plateforme;
+    FamillesComptees familles(plateforme);
+    plateforme.annulation_a_l_appel = 50;
+    EXPECT_EQ(familles.ajoute_chemins({chemin}), Ajout::annule);
+    EXPECT_EQ(plateforme.appels_progression, 50u);
+    plateforme.appels_progression = 0;
+    EXPECT_EQ(familles.ajoute_chemins({chemin}), Ajout::fait);
+    EXPECT_GE(plateforme.appels_progression, 200u);
+    std::remove(chemin.c_str());
+}
+
+// The command counts the new families as they come, without keeping them: its CSV is that of
+// the same families kept, a saved family's rows first.
+TEST(Statistiques, LaCommandeCompteSansGarder) {
+    const std::string csv = ::testing::TempDir() + "/nouvelles.csv";
+    std::ostringstream sortie, erreurs;
+    ASSERT_EQ(commande_statistiques({classe + "/famille_c.gen", "--nouvelles", "20", "--comme",
+                                     classe + "/famille_a.gen", "--graine", "4242", "--csv", csv},
+                                    sortie, erreurs),
+              0)
+        << erreurs.str();
+    EXPECT_EQ(sortie.str().rfind("Familles comptées : 21 ;", 0), 0u) << sortie.str();
+    Recolteur recolteur;
+    Recolte gardees = recolteur.fichiers({classe + "/famille_c.gen"});
+    const auto lignes =
+        recolteur.lignes_jusqu_aux_fondateurs(*lit_fichier_gen(classe + "/famille_a.gen"));
+    for (auto& f : recolteur.nouvelles_familles(lignes, 20, 4242).familles)
+        gardees.familles.push_back(std::move(f));
+    EXPECT_EQ(contenu(csv), csv_des_familles(gardees.familles));
+    std::remove(csv.c_str());
+}
+
 TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
     test::PlateformeTest plateforme;
     FamillesComptees familles(plateforme);

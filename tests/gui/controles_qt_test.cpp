@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace orvan;
@@ -190,6 +191,19 @@ class ControlesQtTest : public QObject {
         const QImage double_ratio = image_depart(QSize(446, 410), 2, anglais);
         QCOMPARE(double_ratio.size(), QSize(892, 820));
         QCOMPARE(double_ratio.devicePixelRatio(), 2.0);
+
+        // A link at the picture's name, to a file elsewhere, is neither read nor followed.
+        const QString lien = fichier_image_depart(QSize(446, 410), 1, francais);
+        QTemporaryDir ailleurs;
+        const QString victime = ailleurs.filePath(QStringLiteral("victime"));
+        QFile v(victime);
+        QVERIFY(v.open(QIODevice::WriteOnly) && v.write("intact") == 6);
+        v.close();
+        QVERIFY(QFile::link(victime, lien));
+        QCOMPARE(image_depart(QSize(446, 410), 1, francais), dessinee);
+        QVERIFY(QFileInfo(lien).isSymLink());
+        QCOMPARE(QFileInfo(victime).size(), 6);
+        QFile::remove(lien);
     }
 
   private:

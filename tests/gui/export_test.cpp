@@ -317,6 +317,19 @@ class ExportTest : public QObject {
         demarre(session_);
         QVERIFY(!session_->form.menus.numerotation->checked);
         QVERIFY(session_->form.menus.motifs->checked);
+
+        // A value of frequencies far past what a teacher sets is neither read nor kept.
+        session_.reset();
+        QString enorme;
+        for (int i = 0; enorme.size() <= 64 * 1024; ++i)
+            enorme += QStringLiteral("g%1\tA=1/2\tB=1/2\n").arg(i);
+        const QString cle = QStringLiteral("probabilites/frequences");
+        QSettings(QStringLiteral("Orvan"), QCoreApplication::applicationName())
+            .setValue(cle, enorme);
+        demarre(session_);
+        QVERIFY(!session_->form.probabilites.frequences.count("g1"));
+        QVERIFY(
+            !QSettings(QStringLiteral("Orvan"), QCoreApplication::applicationName()).contains(cle));
     }
 
   private:

@@ -1,5 +1,6 @@
 #include "suites.h"
 
+#include "qt/application_gardee.h"
 #include "qt/style_orvan.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ std::vector<FabriqueSuite>& suites() {
 }
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    orvan::ApplicationGardee app(argc, argv);
     orvan::prepare_application();
     // The options a pupil ticked in the program on this machine must not reach the tests.
     QTemporaryDir reglages;

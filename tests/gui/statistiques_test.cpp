@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +25,13 @@ const QString classe = QStringLiteral(ORVAN_TEST_DATA "/classe");
 QByteArray contenu(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Answers the next message box from inside its modal loop.
+void repond(const std::function<void(QMessageBox&)>& reponse) {
+    QTimer::singleShot(0, [reponse] {
+        if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) reponse(*b);
+    });
 }
 
 } // namespace
@@ -97,6 +105,32 @@ class StatistiquesTest : public QObject {
         session_->statistiques.dialogue = [&chemin] { return std::optional<QString>(chemin); };
         session_->fenetre.traite([this] { session_->form.menus.exporter_ped->clic(); });
         QCOMPARE(contenu(chemin), contenu(classe + "/famille_c.ped"));
+    }
+
+    // A ratio past any sense is refused with its reason; an error that a handler of the window
+    // lets out is said over it, and the family stays.
+    void une_erreur_ne_perd_pas_la_famille() {
+        const std::string famille = (classe + "/famille_c.gen").toStdString();
+        session_->fenetre.traite([&] { session_->form.historique.ouvre_fichier(famille); });
+        const auto journal = session_->form.journal.lignes();
+        session_->fenetre.traite([this] { session_->form.menus.statistiques->clic(); });
+        FenetreStatistiques& s = session_->statistiques.fenetre_statistiques();
+        s.ajoute_chemins({classe});
+        s.findChild<QComboBox*>(QStringLiteral("croisements"))->setCurrentIndex(1);
+        s.findChild<QLineEdit*>(QStringLiteral("hypothese"))
+            ->setText(QStringLiteral("Rh+=1e308 Rh-=1"));
+        QVERIFY(s.findChild<QLabel*>(QStringLiteral("test"))->text().contains("« Rh+=1e308 »"));
+
+        QString message;
+        QTimer::singleShot(0, &s, [] { throw std::runtime_error("essai de panne"); });
+        repond([&](QMessageBox& b) {
+            message = b.text();
+            b.accept();
+        });
+        QTRY_VERIFY(!message.isEmpty());
+        QVERIFY2(message.contains("(essai de panne)"), qPrintable(message));
+        QVERIFY(session_->fenetre.isVisible());
+        QCOMPARE(session_->form.journal.lignes(), journal);
     }
 
   private:
