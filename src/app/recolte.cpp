@@ -207,8 +207,6 @@ RecolteClasse Recolteur::classe(const std::vector<std::string>& chemins, Platefo
         });
     return r;
 }
-return r;
-}
 
 Recolte Recolteur::nouvelles_familles(const std::vector<std::string>& lignes, std::size_t n,
                                       std::uint32_t depart, Plateforme* montre) {
