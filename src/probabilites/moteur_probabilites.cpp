@@ -280,9 +280,13 @@ void MoteurProbabilites::prepare(const Oubli& oubli) {
         loci_.push_back(cree_locus(genes, vu, refs));
 }
 
+// Every individual's law is asked: in a family whose unions do not all join (a couple crossed
+// twice), the part that the first individual stands in may be possible when another is not.
 bool MoteurProbabilites::possible() {
+    const auto n = static_cast<int>(famille_.individus.size());
     for (const auto& l : loci_)
-        if (sgn(somme(l->elimination->jointe(0))) == 0) return false;
+        for (int i = 0; i < n; ++i)
+            if (sgn(somme(l->elimination->jointe(i))) == 0) return false;
     return true;
 }
 

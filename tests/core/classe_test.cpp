@@ -52,7 +52,7 @@ std::vector<std::string> alice() {
     donne_phenotypes(s, 2, 0);
     s->menus.exercice_alleles->clic();
     for (int i = 1; i <= s->genes.modele.nb_relations[1]; ++i)
-        if (s->genes.modele.etat_relation[1][i] == "faux")
+        if (s->genes.modele.etat_relation[1][i] == EtatEnonce::faux)
             s->alleles.case_relation[1][i]->coche(false);
     s->alleles.ok->clic();
     s->menus.exercice_genotypes->clic();
