@@ -41,11 +41,14 @@ std::vector<PlaceIndividu> individus_affiches(const FenetrePrincipale& f) {
 } // namespace
 
 StyleDessin style_de_la_fenetre(const FenetrePrincipale& f) {
-    return {QString(), f.menus.motifs->checked, f.menus.numerotation->checked};
+    StyleDessin style{QString(), f.menus.motifs->checked, f.menus.numerotation->checked, {}};
+    if (f.probabilites.montrees) style.probabilites = f.probabilites.a_priori;
+    return style;
 }
 
-StyleDessin style_sans_affichage(bool motifs, bool numerotation) {
-    return {QStringLiteral("DejaVu Sans"), motifs, numerotation};
+StyleDessin style_sans_affichage(bool motifs, bool numerotation,
+                                 std::optional<APriori> probabilites) {
+    return {QStringLiteral("DejaVu Sans"), motifs, numerotation, probabilites};
 }
 
 QFont police_du_dessin(const Police& police, const StyleDessin& style) {

@@ -4,12 +4,14 @@
 // that an exported picture shows what the window shows.
 #pragma once
 
+#include "probabilites/a_priori.h"
 #include "qt/dessin_controles.h"
 
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -22,13 +24,15 @@ struct StyleDessin {
     QString police; // the face of every text; empty: the window's own faces
     bool motifs = false;
     bool numerotation = false;
+    std::optional<APriori> probabilites; // the carrier probabilities, under this prior
 };
 
 // As the window draws: its faces, its ticked options.
 StyleDessin style_de_la_fenetre(const FenetrePrincipale& f);
 // Without a display: one face named outright, so that a picture comes out the same on every
 // machine that has it.
-StyleDessin style_sans_affichage(bool motifs, bool numerotation);
+StyleDessin style_sans_affichage(bool motifs, bool numerotation,
+                                 std::optional<APriori> probabilites = std::nullopt);
 QFont police_du_dessin(const Police& police, const StyleDessin& style);
 
 // The pattern a control shows: a pedigree symbol that of its gene-1 phenotype, a label that
