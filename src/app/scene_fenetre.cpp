@@ -80,14 +80,20 @@ DonneesScene donnees_de_la_scene(const FenetrePrincipale& f, const OptionsScene&
     d.motifs = options.motifs;
     d.numerotation = options.numerotation;
     if (options.probabilites) ecrit_probabilites(f, *options.probabilites, d);
-    const auto famille = decrit_famille(f);
+    return d;
+}
+
+void nomme_les_individus(const FenetrePrincipale& f, const Scene& scene, DonneesScene& d) {
+    auto famille = decrit_famille(f);
+    for (IndividuDecrit& i : famille)
+        for (const auto& [k, numero] : scene.numeros)
+            if (k == i.k) i.numero = numero;
     const Langue langue = f.textes.langue();
     for (const IndividuDecrit& i : famille) {
         if (!individu_valide(i.k)) continue;
         d.noms[static_cast<std::size_t>(i.k)] = nom_accessible(i, langue);
         d.descriptions[static_cast<std::size_t>(i.k)] = description_accessible(i, famille, langue);
     }
-    return d;
 }
 
 } // namespace orvan

@@ -23,5 +23,8 @@ struct OptionsScene {
 OptionsScene options_de_la_fenetre(const FenetrePrincipale& f);
 // It points into f's family: f must outlive it.
 DonneesScene donnees_de_la_scene(const FenetrePrincipale& f, const OptionsScene& options);
+// What a reader of the picture is told of each individual, its relatives named by their
+// numbers in the scene.
+void nomme_les_individus(const FenetrePrincipale& f, const Scene& scene, DonneesScene& d);
 
 } // namespace orvan

@@ -1,7 +1,6 @@
 // The family area of the main window on any painter: the pedigree's lines, symbols and labels,
 // the title and the file name, with the patterns and the numbers of the options "Motifs" and
-// "Numérotation". It paints each control with the very function its widget paints with, so
-// that an exported picture shows what the window shows.
+// "Numérotation". It paints each control with the very function its widget paints with.
 #pragma once
 
 #include "probabilites/a_priori.h"
@@ -58,16 +57,8 @@ std::vector<TexteNumero> textes_de_numerotation(const FenetrePrincipale& f,
                                                 const StyleDessin& style);
 void dessine_numeros(QPainter& p, const std::vector<TexteNumero>& numeros);
 
-// Which part of the family a drawing holds: all of it, all but the individuals' symbols and
-// labels, or individual k's alone (k > 0), which the SVG groups under its name.
-constexpr int toute_la_famille = -1;
-constexpr int sans_les_individus = 0;
-
 // The family in the window's coordinates, over whatever the painter already holds: the numbers
 // first, under the controls, as on the window's surface.
-void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style,
-                     int partie = toute_la_famille);
-// Where it paints: nothing outside this rectangle.
-QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style);
+void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style);
 
 } // namespace orvan

@@ -18,9 +18,9 @@ struct DemandeExport {
     std::string image;
     bool motifs = false;
     bool numerotation = false;
-    int echelle_png = 2;                 // "--echelle N": pixels of the PNG per screen pixel, 1..8
-    Langue messages = Langue::francais;  // the language of the error messages
-    std::optional<APriori> probabilites; // "--probabilites [--population]"
+    int echelle_png = 2;                // "--echelle N": pixels of the PNG per screen pixel, 1..8
+    Langue messages = Langue::francais; // the language of the error messages
+    std::optional<APriori> probabilites = std::nullopt; // "--probabilites [--population]"
 };
 
 // arguments: what follows "--export". Returns the process exit code: 0; 1 when the family

@@ -12,7 +12,9 @@ namespace orvan {
 ImageFamille::ImageFamille(const FenetrePrincipale& f, const StyleDessin& style)
     : f_(f),
       donnees_(donnees_de_la_scene(f, {style.motifs, style.numerotation, style.probabilites})),
-      scene_(compose_scene(donnees_)) {}
+      scene_(compose_scene(donnees_)) {
+    nomme_les_individus(f, scene_, donnees_);
+}
 
 QSize ImageFamille::taille() const {
     return {static_cast<int>(std::ceil(scene_.largeur)),

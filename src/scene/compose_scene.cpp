@@ -282,6 +282,7 @@ Scene Compositeur::compose() {
     const double ox =
         marge + colonne_generations + (largeur - colonne_generations - disp.largeur) / 2;
     for (const NumeroIndividu& n : numeros) {
+        s_.numeros.emplace_back(n.k, numero_texte(n));
         const Colonne& c = disp.colonnes[static_cast<std::size_t>(n.k)];
         place_individu(n.k, ox + c.centre(), hauts[static_cast<std::size_t>(c.generation)],
                        lignes[static_cast<std::size_t>(n.k)],

@@ -28,7 +28,8 @@ struct DonneesScene {
     // they are not shown), and whether it is a carrier for sure.
     std::array<std::vector<std::string>, max_individus + 1> probabilites{};
     std::array<bool, max_individus + 1> porteur_certain{};
-    // Per individual: what a reader of the picture is told of it (the SVG's titles).
+    // Per individual: what a reader of the picture is told of it (the SVG's titles), in the
+    // picture's numbering.
     std::array<std::string, max_individus + 1> noms{};
     std::array<std::string, max_individus + 1> descriptions{};
 };

@@ -7,6 +7,7 @@
 #include "ui/motifs.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvan {
@@ -71,6 +72,9 @@ struct Scene {
     std::vector<PaveScene> paves;  // second-gene fills and legend samples
     std::vector<PaveScene> points; // the dots of the carriers for sure, drawn over the symbols
     std::vector<TexteScene> textes;
+    // Each individual shown and its number in the lessons' numbering, "II-3", counted from the
+    // picture's left, whether the numbers are drawn or not.
+    std::vector<std::pair<int, std::string>> numeros;
 };
 
 } // namespace orvan
