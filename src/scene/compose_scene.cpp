@@ -31,7 +31,7 @@ constexpr double cote_echantillon = 20;
 constexpr double largeur_fond = 26, hauteur_fond = 16;
 constexpr double cote_point = 8;
 constexpr double largeur_texte_max = 100;
-// Between two levels of the lines that run over the second row to a child's later spouses.
+// Between two levels of the lines that run over a row to a partner's later spouses.
 constexpr double ecart_detours = 4;
 constexpr Couleur blanc = rgb(255, 255, 255);
 
