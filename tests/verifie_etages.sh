@@ -4,8 +4,8 @@
 set -u
 src="$1"
 declare -A etage=([ground]=0 [famille]=1 [regles]=2 [probabilites]=3 [statistiques]=4
-                  [history]=5 [ui]=6 [panneaux]=7 [historique]=7 [genebank]=8 [pedigree]=9
-                  [conseil]=10 [exercises]=10 [app]=11)
+                  [history]=5 [ui]=6 [scene]=7 [panneaux]=8 [historique]=8 [genebank]=9
+                  [pedigree]=10 [conseil]=11 [exercises]=11 [app]=12)
 echec=0
 for dossier in "$src"/*/; do
     nom=$(basename "$dossier")

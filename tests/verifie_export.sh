@@ -48,6 +48,42 @@ for gen in "$donnees"/*.gen; do
     fi
 done
 
+# Read back by an XML parser, with every option of "Affichage" on: one group per individual with
+# its id, its title, its symbol and its texts, each text placed, sized, set in a face and
+# anchored, no transform but a translation, every individual numbered as the lessons write it.
+lit_svg() {
+    python3 - "$1" <<'FIN'
+import re, sys, xml.etree.ElementTree as et
+ns = "{http://www.w3.org/2000/svg}"
+racine = et.parse(sys.argv[1]).getroot()
+assert racine.tag == ns + "svg", racine.tag
+assert float(racine.get("width")) > 0 and float(racine.get("height")) > 0
+for e in racine.iter():
+    t = e.get("transform")
+    assert t is None or re.fullmatch(r"translate\([-0-9., ]*\)", t), t
+for t in racine.iter(ns + "text"):
+    for a in ("x", "y", "font-size", "font-family", "text-anchor"):
+        assert t.get(a), (a, t.text)
+groupes = [g for g in racine.iter(ns + "g") if (g.get("id") or "").startswith("individu")]
+assert groupes, "aucun individu"
+assert len({g.get("id") for g in groupes}) == len(groupes), "ids en double"
+for g in groupes:
+    assert (g.findtext(ns + "title") or "").strip(), g.get("id")
+    assert g.find(ns + "rect") is not None or g.find(ns + "ellipse") is not None, g.get("id")
+    textes = [t.text or "" for t in g.iter(ns + "text")]
+    assert any(re.fullmatch(r"I{1,3}-[0-9]+", t) for t in textes), (g.get("id"), textes)
+FIN
+}
+for gen in "$donnees"/*.gen; do
+    nom=$(basename "$gen" .gen)
+    svg="$sortie/${nom}_options.svg"
+    if ! "$orvan" --export "$gen" "$svg" --motifs --numerotation --probabilites 2>"$sortie/erreurs" ||
+        [ -s "$sortie/erreurs" ] || ! lit_svg "$svg" 2>"$sortie/erreurs"; then
+        echo "$nom : SVG avec les options illisible : $(tail -1 "$sortie/erreurs")"
+        echec=1
+    fi
+done
+
 # A family that cannot be read: the message of --dump, exit code 1, no picture.
 for famille in /nulle/part.gen "$donnees"; do
     attendu=$("$orvan" --dump "$famille" 2>&1 >/dev/null)

@@ -215,7 +215,8 @@ inline const Texte aide_ligne_de_commande{
     "        orvan --classe FICHIERS|DOSSIERS... [--csv FICHIER.csv]\n"
     "        orvan --ped FAMILLE.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "        orvan --export FAMILLE.gen IMAGE.png|svg|pdf"
-    " [--motifs] [--numerotation] [--echelle N]\n\n"
+    " [--motifs] [--numerotation] [--echelle N]\n"
+    "                             [--probabilites [--population]]\n\n"
     "Orvan montre l'hérédité humaine sur l'arbre généalogique d'une famille.\n\n"
     "  1                  textes français (le choix de départ)\n"
     "  2                  textes anglais\n"
@@ -241,7 +242,8 @@ inline const Texte aide_ligne_de_commande{
     "  --export FAMILLE IMAGE\n"
     "                     rejoue FAMILLE sans fenêtre et en écrit l'image (PNG, SVG\n"
     "                     ou PDF, d'après le nom), avec les motifs des phénotypes\n"
-    "                     et la numérotation des générations sur demande ; un\n"
+    "                     et la numérotation des générations sur demande, et les\n"
+    "                     probabilités d'être porteur sous chaque symbole ; un\n"
     "                     PNG a N pixels par pixel d'écran (1 à 8, 2 d'office)\n"
     "  --help             cette aide\n"
     "  --version          la version\n\n"
@@ -256,7 +258,8 @@ inline const Texte aide_ligne_de_commande{
     "       orvan --classe FILES|FOLDERS... [--csv FILE.csv]\n"
     "       orvan --ped FAMILY.gen [--gene 1|2] [--atteint PHENOTYPE]\n"
     "       orvan --export FAMILY.gen PICTURE.png|svg|pdf"
-    " [--motifs] [--numerotation] [--echelle N]\n\n"
+    " [--motifs] [--numerotation] [--echelle N]\n"
+    "                            [--probabilites [--population]]\n\n"
     "Orvan shows human heredity on the family tree of a family.\n\n"
     "  1                  French texts (the default)\n"
     "  2                  English texts\n"
@@ -282,7 +285,8 @@ inline const Texte aide_ligne_de_commande{
     "  --export FAMILY PICTURE\n"
     "                     replays FAMILY without a window and writes its picture (PNG,\n"
     "                     SVG or PDF, from the name), with the phenotypes' patterns\n"
-    "                     and the generations' numbers on request; a PNG has N\n"
+    "                     and the generations' numbers on request, and the carrier\n"
+    "                     probabilities under each symbol; a PNG has N\n"
     "                     pixels per screen pixel (1 to 8, 2 by default)\n"
     "  --help             this help\n"
     "  --version          the version\n\n"
@@ -311,6 +315,10 @@ inline const Texte probabilites_sans_fichier{"orvan --probabilites : il manque l
 // The probabilities on the pedigree and the Bayes table of one individual.
 inline const Texte porteuse{"porteuse : {}", "carrier: {}"};
 inline const Texte porteur{"porteur : {}", "carrier: {}"};
+// The picture's carrier texts: the word on a line, then one line per gene, "Rhésus : 1/3 (33 %)".
+inline const Texte porteuse_seule{"porteuse", "carrier"};
+inline const Texte porteur_seul{"porteur", "carrier"};
+inline const Texte probabilite_du_gene{"{} : {}", "{}: {}"};
 // A fraction and its percentage: "2/3 (67 %)".
 inline const Texte fraction_pour_cent{"{} ({} %)", "{} ({}%)"};
 // A genotype's probability in the tooltip: "XD,Xd : 1/2 (50 %)".

@@ -41,11 +41,14 @@ std::vector<PlaceIndividu> individus_affiches(const FenetrePrincipale& f) {
 } // namespace
 
 StyleDessin style_de_la_fenetre(const FenetrePrincipale& f) {
-    return {QString(), f.menus.motifs->checked, f.menus.numerotation->checked};
+    StyleDessin style{QString(), f.menus.motifs->checked, f.menus.numerotation->checked, {}};
+    if (f.probabilites.montrees) style.probabilites = f.probabilites.a_priori;
+    return style;
 }
 
-StyleDessin style_sans_affichage(bool motifs, bool numerotation) {
-    return {QStringLiteral("DejaVu Sans"), motifs, numerotation};
+StyleDessin style_sans_affichage(bool motifs, bool numerotation,
+                                 std::optional<APriori> probabilites) {
+    return {QStringLiteral("DejaVu Sans"), motifs, numerotation, probabilites};
 }
 
 QFont police_du_dessin(const Police& police, const StyleDessin& style) {
@@ -97,13 +100,6 @@ void dessine_etiquette_de(QPainter& p, const FenetrePrincipale& f, const Label& 
     p.translate(d.zone.topLeft());
     dessine_etiquette(p, QRect(QPoint(0, 0), d.zone.size()), a, d.police);
     p.restore();
-}
-
-// Where a control is drawn: a label that sits on its symbol may stand elsewhere than its place.
-QRect zone_dessinee(const Controle& c, const StyleDessin& style) {
-    if (const auto* l = dynamic_cast<const Label*>(&c))
-        return dispose_etiquette(*l, texte_qt(l->caption), police_du_dessin(l->police, style)).zone;
-    return {c.left, c.top, std::max(0, c.width), std::max(0, c.height)};
 }
 
 } // namespace
@@ -166,35 +162,10 @@ void dessine_numeros(QPainter& p, const std::vector<TexteNumero>& numeros) {
     p.restore();
 }
 
-namespace {
-
-// The individual whose symbol or label c is; 0 for any other control.
-int individu_du_controle(const FenetrePrincipale& f, const Controle& c) {
-    for (int k = 1; k <= max_individus; ++k)
-        if (&c == f.arbre.tab_shape[k] || &c == f.arbre.tab_label[k]) return k;
-    return 0;
-}
-
-} // namespace
-
-void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style,
-                     int partie) {
-    if (partie <= sans_les_individus) dessine_numeros(p, textes_de_numerotation(f, style));
-    for (const Controle* c : controles_de_la_famille(f)) {
-        const int k = individu_du_controle(f, *c);
-        const bool dessine =
-            partie == toute_la_famille || (partie == sans_les_individus ? k == 0 : k == partie);
-        if (dessine) dessine_controle(p, f, *c, style);
-    }
-}
-
-QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style) {
-    QRect etendue;
-    for (const TexteNumero& n : textes_de_numerotation(f, style))
-        etendue |= n.zone;
+void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style) {
+    dessine_numeros(p, textes_de_numerotation(f, style));
     for (const Controle* c : controles_de_la_famille(f))
-        etendue |= zone_dessinee(*c, style);
-    return etendue;
+        dessine_controle(p, f, *c, style);
 }
 
 } // namespace orvan

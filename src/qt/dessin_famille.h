@@ -1,15 +1,16 @@
 // The family area of the main window on any painter: the pedigree's lines, symbols and labels,
 // the title and the file name, with the patterns and the numbers of the options "Motifs" and
-// "Numérotation". It paints each control with the very function its widget paints with, so
-// that an exported picture shows what the window shows.
+// "Numérotation". It paints each control with the very function its widget paints with.
 #pragma once
 
+#include "probabilites/a_priori.h"
 #include "qt/dessin_controles.h"
 
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -22,13 +23,15 @@ struct StyleDessin {
     QString police; // the face of every text; empty: the window's own faces
     bool motifs = false;
     bool numerotation = false;
+    std::optional<APriori> probabilites; // the carrier probabilities, under this prior
 };
 
 // As the window draws: its faces, its ticked options.
 StyleDessin style_de_la_fenetre(const FenetrePrincipale& f);
 // Without a display: one face named outright, so that a picture comes out the same on every
 // machine that has it.
-StyleDessin style_sans_affichage(bool motifs, bool numerotation);
+StyleDessin style_sans_affichage(bool motifs, bool numerotation,
+                                 std::optional<APriori> probabilites = std::nullopt);
 QFont police_du_dessin(const Police& police, const StyleDessin& style);
 
 // The pattern a control shows: a pedigree symbol that of its gene-1 phenotype, a label that
@@ -54,16 +57,8 @@ std::vector<TexteNumero> textes_de_numerotation(const FenetrePrincipale& f,
                                                 const StyleDessin& style);
 void dessine_numeros(QPainter& p, const std::vector<TexteNumero>& numeros);
 
-// Which part of the family a drawing holds: all of it, all but the individuals' symbols and
-// labels, or individual k's alone (k > 0), which the SVG groups under its name.
-constexpr int toute_la_famille = -1;
-constexpr int sans_les_individus = 0;
-
 // The family in the window's coordinates, over whatever the painter already holds: the numbers
 // first, under the controls, as on the window's surface.
-void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style,
-                     int partie = toute_la_famille);
-// Where it paints: nothing outside this rectangle.
-QRect etendue_de_la_famille(const FenetrePrincipale& f, const StyleDessin& style);
+void dessine_famille(QPainter& p, const FenetrePrincipale& f, const StyleDessin& style);
 
 } // namespace orvan

@@ -1,14 +1,11 @@
 #include "qt/export_image.h"
 
-#include "app/description_famille.h"
 #include "app/fenetre_principale.h"
 #include "ground/messages.h"
 #include "history/destination.h"
 #include "qt/conversions_qt.h"
 
 #include "qt/image_famille.h"
-
-#include <QBuffer>
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,11 +14,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <optional>
 
 namespace orvan {
@@ -43,68 +38,11 @@ bool ecrit_png(const ImageFamille& image, QIODevice& sortie, int facteur_png) {
     return png.save(&sortie, "PNG");
 }
 
-QSvgGenerator* generateur_svg(const ImageFamille& image, QIODevice& sortie) {
-    auto* svg = new QSvgGenerator;
-    svg->setOutputDevice(&sortie);
-    svg->setSize(image.taille());
-    svg->setViewBox(QRect(QPoint(0, 0), image.taille()));
-    svg->setResolution(ppp_ecran);
-    svg->setTitle(texte_qt(msg::la_famille.dans(image.famille().textes.langue())));
-    svg->setDescription(QStringLiteral("Orvan"));
-    return svg;
-}
-
-// One part of the picture as SVG text.
-std::optional<QByteArray> svg_de(const ImageFamille& image, int partie) {
-    QBuffer tampon;
-    tampon.open(QIODevice::WriteOnly);
-    {
-        std::unique_ptr<QSvgGenerator> svg(generateur_svg(image, tampon));
-        QPainter p;
-        if (!p.begin(svg.get())) return std::nullopt;
-        image.dessine(p, partie);
-        if (!p.end()) return std::nullopt;
-    }
-    return tampon.data();
-}
-
-// What an SVG document draws: after its definitions, up to its end. The names it defines take
-// a prefix, so that they stay apart from those of the other groups.
-QByteArray corps_svg(const QByteArray& document, const QByteArray& prefixe) {
-    const QByteArray defs = "</defs>\n";
-    qsizetype debut = document.indexOf(defs);
-    debut = debut < 0 ? document.indexOf('>', document.indexOf("<svg")) + 1 : debut + defs.size();
-    const qsizetype fin = document.lastIndexOf("</svg>");
-    QByteArray corps = document.mid(debut, fin - debut);
-    corps.replace("id=\"", "id=\"" + prefixe);
-    corps.replace("url(#", "url(#" + prefixe);
-    return corps;
-}
-
-QByteArray echappe_xml(const std::string& texte) {
-    return QString::fromStdString(texte).toHtmlEscaped().toUtf8();
-}
-
-// Each individual a group whose title and description say what the picture shows of it, as
-// the screen reader says it in the window.
+// Written by the core, as any front end writes it.
 bool ecrit_svg(const ImageFamille& image, QIODevice& sortie) {
-    const auto fond = svg_de(image, sans_les_individus);
-    if (!fond) return false;
-    QByteArray document = *fond;
-    QByteArray groupes;
-    const auto famille = decrit_famille(image.famille());
-    const Langue langue = image.famille().textes.langue();
-    for (const IndividuDecrit& i : famille) {
-        const auto dessin = svg_de(image, i.k);
-        if (!dessin) return false;
-        const QByteArray prefixe = "i" + QByteArray::number(i.k) + "_";
-        groupes += "<g id=\"individu" + QByteArray::number(i.k) + "\">\n<title>" +
-                   echappe_xml(nom_accessible(i, langue)) + "</title>\n<desc>" +
-                   echappe_xml(description_accessible(i, famille, langue)) + "</desc>\n" +
-                   corps_svg(*dessin, prefixe) + "</g>\n";
-    }
-    document.insert(document.lastIndexOf("</svg>"), groupes);
-    return sortie.write(document) == document.size();
+    const std::string document = image.svg();
+    return sortie.write(document.data(), static_cast<qint64>(document.size())) ==
+           static_cast<qint64>(document.size());
 }
 
 bool ecrit_pdf(const ImageFamille& image, QIODevice& sortie) {

@@ -62,6 +62,10 @@ std::optional<DemandeExport> lit_demande(const std::vector<std::string>& argumen
             d.motifs = true;
         else if (a == "--numerotation")
             d.numerotation = true;
+        else if (a == "--probabilites" && !d.probabilites)
+            d.probabilites = APriori::programme;
+        else if (a == "--population")
+            d.probabilites = APriori::population;
         else
             fichiers.push_back(a);
     }
@@ -81,7 +85,8 @@ std::optional<DemandeExport> lit_demande(const std::vector<std::string>& argumen
 } // namespace
 
 int exporte(const DemandeExport& demande, std::ostream& erreurs) {
-    const StyleDessin style = style_sans_affichage(demande.motifs, demande.numerotation);
+    const StyleDessin style =
+        style_sans_affichage(demande.motifs, demande.numerotation, demande.probabilites);
     const QString image = QString::fromStdString(demande.image);
     const auto format = format_du_fichier(image);
     if (!format) return 2;

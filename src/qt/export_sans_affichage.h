@@ -4,8 +4,10 @@
 #pragma once
 
 #include "ground/textes.h"
+#include "probabilites/a_priori.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ struct DemandeExport {
     bool numerotation = false;
     int echelle_png = 2;                // "--echelle N": pixels of the PNG per screen pixel, 1..8
     Langue messages = Langue::francais; // the language of the error messages
+    std::optional<APriori> probabilites = std::nullopt; // "--probabilites [--population]"
 };
 
 // arguments: what follows "--export". Returns the process exit code: 0; 1 when the family

@@ -1,0 +1,277 @@
+#include "scene/disposition.h"
+
+#include <algorithm>
+#include <map>
+
+namespace orvan {
+
+namespace {
+
+// Between the blocks of two couples, and between two sibships of one block.
+constexpr double ecart_blocs = 24;
+// The line down to a sibship keeps this far from the next sibship's first child.
+constexpr double ecart_descente = 12;
+
+using Largeurs = std::array<double, max_individus + 1>;
+
+struct Bloc;
+
+// One union of the block's top row: who of the row is the partner, its spouse (0 when not
+// shown) and the blocks of its children.
+struct Mariage {
+    int de = 0, conjoint = 0;
+    std::vector<Bloc> enfants;
+};
+
+// An individual, its spouses to its right (a spouse's own other spouses right after it), and
+// under them their children's blocks, sibship by sibship in the order of the spouses.
+struct Bloc {
+    int generation = 0;
+    std::vector<int> haut;
+    std::vector<Mariage> mariages;
+};
+
+// A block laid out from its own left edge.
+struct BlocDispose {
+    std::map<int, Colonne> colonnes;
+    std::vector<CoupleScene> couples;
+    double largeur = 0;
+
+    void decale(double dx) {
+        for (auto& [k, c] : colonnes)
+            c.gauche += dx;
+        for (CoupleScene& c : couples)
+            c.descente += dx;
+    }
+    double centre(int k) const { return colonnes.at(k).centre(); }
+};
+
+class Disposeur {
+  public:
+    Disposeur(const Famille& f, const Largeurs& l);
+    Disposition dispose();
+
+  private:
+    bool montre(int k) const {
+        return individu_valide(k) && f_.individu(k).visible &&
+               !place_[static_cast<std::size_t>(k)] && f_.generation(k) > 0;
+    }
+    double largeur(int k) const { return largeurs_[static_cast<std::size_t>(k)]; }
+    void marque(int k) { place_[static_cast<std::size_t>(k)] = true; }
+    Bloc bloc_de(int k, int generation);
+    void ajoute_mariages(Bloc& b, int de, int generation);
+    BlocDispose dispose_bloc(const Bloc& b);
+    void place_detours(const Bloc& b, BlocDispose& bd);
+
+    const Famille& f_;
+    std::vector<Union> unions_; // one per couple: the latest crossing of two partners
+    const Largeurs& largeurs_;
+    std::array<bool, max_individus + 1> place_{};
+    Disposition d_;
+};
+
+Disposeur::Disposeur(const Famille& f, const Largeurs& l) : f_(f), largeurs_(l) {
+    for (const Union& u : f.unions_tirees()) {
+        const auto meme_couple = [&u](const Union& v) {
+            return v.a_pour_partenaire(u.partenaire1) && v.a_pour_partenaire(u.partenaire2);
+        };
+        const auto i = std::find_if(unions_.begin(), unions_.end(), meme_couple);
+        if (i == unions_.end())
+            unions_.push_back(u);
+        else
+            *i = u;
+    }
+}
+
+void Disposeur::ajoute_mariages(Bloc& b, int de, int generation) {
+    for (const Union& u : unions_) {
+        if (!u.a_pour_partenaire(de) || u.partenaire1 == u.partenaire2) continue;
+        const int autre = u.partenaire1 == de ? u.partenaire2 : u.partenaire1;
+        // A couple of the row met again from its other partner's side.
+        if (std::find(b.haut.begin(), b.haut.end(), autre) != b.haut.end()) continue;
+        Mariage m{de, 0, {}};
+        if (montre(autre)) {
+            marque(autre);
+            b.haut.push_back(autre);
+            m.conjoint = autre;
+        }
+        std::vector<int> enfants;
+        for (int k = u.premier_enfant; k < u.premier_enfant + u.nb_enfants; ++k)
+            if (montre(k)) {
+                marque(k);
+                enfants.push_back(k);
+            }
+        const std::size_t i = b.mariages.size();
+        b.mariages.push_back(std::move(m));
+        for (int k : enfants)
+            b.mariages[i].enfants.push_back(bloc_de(k, generation + 1));
+        if (b.mariages[i].conjoint) ajoute_mariages(b, b.mariages[i].conjoint, generation);
+    }
+}
+
+Bloc Disposeur::bloc_de(int k, int generation) {
+    marque(k);
+    Bloc b{generation, {k}, {}};
+    ajoute_mariages(b, k, generation);
+    // A spouse being chosen already stands beside the one it is given to.
+    const int attente = f_.dernier_indiv();
+    if (f_.partenaire_du_conjoint() == k && montre(attente)) {
+        marque(attente);
+        b.haut.push_back(attente);
+        b.mariages.push_back({k, attente, {}});
+    }
+    return b;
+}
+
+// The sibships side by side; the first individual of the row over its first sibship, so that
+// the line down to it leaves between it and its first spouse right over the children's middle;
+// each later spouse over its own sibship's middle, or next to the one before. A line down that
+// would reach the next sibship's first child pushes the sibships after it to the right.
+BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
+    const std::size_t n = b.mariages.size();
+    std::vector<std::size_t> ordre; // the unions in the order of their spouses in the row
+    for (std::size_t j = 1; j < b.haut.size(); ++j)
+        for (std::size_t i = 0; i < n; ++i)
+            if (b.mariages[i].conjoint == b.haut[j]) ordre.push_back(i);
+    for (std::size_t i = 0; i < n; ++i)
+        if (!b.mariages[i].conjoint) ordre.push_back(i);
+    std::vector<BlocDispose> fratries(n);
+    std::vector<std::pair<int, int>> bornes(n); // each sibship's first and last child
+    double x = 0;
+    for (std::size_t i : ordre) {
+        const auto& enfants = b.mariages[i].enfants;
+        if (enfants.empty()) continue;
+        double g = 0;
+        for (std::size_t j = 0; j < enfants.size(); ++j) {
+            BlocDispose e = dispose_bloc(enfants[j]);
+            const bool isole =
+                enfants[j].mariages.empty() && (j == 0 || enfants[j - 1].mariages.empty());
+            if (j > 0 && !isole) g += ecart_blocs;
+            e.decale(g);
+            g += e.largeur;
+            fratries[i].colonnes.merge(e.colonnes);
+            fratries[i].couples.insert(fratries[i].couples.end(), e.couples.begin(),
+                                       e.couples.end());
+        }
+        fratries[i].largeur = g;
+        bornes[i] = {enfants.front().haut.front(), enfants.back().haut.front()};
+        fratries[i].decale(x);
+        x += g + ecart_blocs;
+    }
+    const auto a_des_enfants = [&](std::size_t i) { return !b.mariages[i].enfants.empty(); };
+    const auto milieu = [&](std::size_t i) {
+        return (fratries[i].centre(bornes[i].first) + fratries[i].centre(bornes[i].second)) / 2;
+    };
+    BlocDispose bd;
+    const int premier = b.haut.front();
+    double droite = largeur(premier);
+    if (!ordre.empty() && a_des_enfants(ordre[0]) && b.mariages[ordre[0]].conjoint)
+        droite = milieu(ordre[0]);
+    bd.colonnes[premier] = {b.generation, droite - largeur(premier), largeur(premier)};
+    std::vector<double> descentes(n, 0);
+    for (std::size_t r = 0; r < ordre.size(); ++r) {
+        const std::size_t i = ordre[r];
+        const Mariage& m = b.mariages[i];
+        const double descente = a_des_enfants(i) ? std::max(milieu(i), droite) : droite;
+        descentes[i] = descente;
+        if (m.conjoint) {
+            bd.colonnes[m.conjoint] = {b.generation, descente, largeur(m.conjoint)};
+            droite = descente + largeur(m.conjoint);
+        }
+        for (std::size_t s = r + 1; s < ordre.size(); ++s) {
+            const std::size_t j = ordre[s];
+            if (!a_des_enfants(j)) continue;
+            const double decalage = descente + ecart_descente - fratries[j].centre(bornes[j].first);
+            if (decalage > 0)
+                for (std::size_t t = s; t < ordre.size(); ++t)
+                    fratries[ordre[t]].decale(decalage);
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const Mariage& m = b.mariages[i];
+        bd.colonnes.merge(fratries[i].colonnes);
+        bd.couples.insert(bd.couples.end(), fratries[i].couples.begin(), fratries[i].couples.end());
+        if (!m.conjoint) continue;
+        CoupleScene c{m.de, m.conjoint, {}, descentes[i], 0, 0};
+        for (const Bloc& e : m.enfants)
+            c.enfants.push_back(e.haut.front());
+        bd.couples.push_back(std::move(c));
+    }
+    place_detours(b, bd);
+    double gauche = 0;
+    for (const auto& [k, c] : bd.colonnes)
+        gauche = std::min(gauche, c.gauche);
+    bd.decale(-gauche);
+    for (const auto& [k, c] : bd.colonnes)
+        bd.largeur = std::max(bd.largeur, c.droite());
+    return bd;
+}
+
+// The couples of the row that are not side by side go over it: a line that passes over
+// another goes higher, and of the lines that leave one symbol the higher leaves further left.
+void Disposeur::place_detours(const Bloc& b, BlocDispose& bd) {
+    const auto rang = [&b](int k) {
+        return static_cast<int>(std::find(b.haut.begin(), b.haut.end(), k) - b.haut.begin());
+    };
+    std::vector<CoupleScene*> detours;
+    for (CoupleScene& c : bd.couples)
+        if (rang(c.gauche) < static_cast<int>(b.haut.size()) && rang(c.droite) - rang(c.gauche) > 1)
+            detours.push_back(&c);
+    std::stable_sort(detours.begin(), detours.end(), [&rang](const auto* a, const auto* c) {
+        return rang(a->droite) - rang(a->gauche) < rang(c->droite) - rang(c->gauche);
+    });
+    for (std::size_t i = 0; i < detours.size(); ++i) {
+        CoupleScene& c = *detours[i];
+        c.detour = 1;
+        for (std::size_t j = 0; j < i; ++j) {
+            const CoupleScene& d = *detours[j];
+            if (rang(d.gauche) < rang(c.droite) && rang(c.gauche) < rang(d.droite))
+                c.detour = std::max(c.detour, d.detour + 1);
+            if (d.gauche == c.gauche) ++c.depart;
+        }
+        auto& niveaux = d_.detours;
+        if (niveaux.size() <= static_cast<std::size_t>(b.generation))
+            niveaux.resize(static_cast<std::size_t>(b.generation) + 1, 0);
+        niveaux[static_cast<std::size_t>(b.generation)] =
+            std::max(niveaux[static_cast<std::size_t>(b.generation)], c.detour);
+    }
+}
+
+Disposition Disposeur::dispose() {
+    std::vector<Bloc> blocs;
+    int gauche = 0;
+    for (int k : {1, 2})
+        if (montre(k) && f_.generation(k) == 1 &&
+            (!gauche || f_.individu(k).position.gauche < f_.individu(gauche).position.gauche))
+            gauche = k;
+    if (gauche) blocs.push_back(bloc_de(gauche, 1));
+    // Whoever the founders' block does not hold stands to its right, with its own descendants.
+    for (int generation = 1; generation <= max_individus; ++generation)
+        for (int k = 1; k <= max_individus; ++k)
+            if (montre(k) && f_.generation(k) == generation)
+                blocs.push_back(bloc_de(k, generation));
+    double x = 0;
+    for (const Bloc& b : blocs) {
+        BlocDispose bd = dispose_bloc(b);
+        if (x > 0) x += ecart_blocs;
+        bd.decale(x);
+        x += bd.largeur;
+        for (const auto& [k, c] : bd.colonnes) {
+            d_.colonnes[static_cast<std::size_t>(k)] = c;
+            d_.rangees = std::max(d_.rangees, c.generation);
+        }
+        d_.couples.insert(d_.couples.end(), bd.couples.begin(), bd.couples.end());
+    }
+    d_.largeur = x;
+    d_.detours.resize(static_cast<std::size_t>(d_.rangees) + 1, 0);
+    return d_;
+}
+
+} // namespace
+
+Disposition dispose(const Famille& famille, const Largeurs& largeurs) {
+    return Disposeur(famille, largeurs).dispose();
+}
+
+} // namespace orvan
