@@ -1,11 +1,23 @@
 #include "qt/traceur_graphiques.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace orvan {
 
 namespace {
+
+bool abime = false;
+
+// A file of the module's name that is a library for this system.
+bool present(const QString& dossier) {
+    for (const QFileInfo& f :
+         QDir(dossier).entryInfoList({QStringLiteral("*orvan_graphiques*")}, QDir::Files))
+        if (QLibrary::isLibrary(f.fileName())) return true;
+    return false;
+}
 
 const TraceurGraphiques* charge() {
     const QString programme = QCoreApplication::applicationDirPath();
@@ -20,6 +32,7 @@ const TraceurGraphiques* charge() {
         if (const auto entree =
                 reinterpret_cast<Entree>(module->resolve("orvan_traceur_graphiques")))
             return entree();
+        abime = abime || present(dossier);
     }
     return nullptr;
 }
@@ -29,6 +42,10 @@ const TraceurGraphiques* charge() {
 const TraceurGraphiques* traceur_graphiques() {
     static const TraceurGraphiques* traceur = charge();
     return traceur;
+}
+
+bool module_graphiques_abime() {
+    return !traceur_graphiques() && abime;
 }
 
 } // namespace orvan

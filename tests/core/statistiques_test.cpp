@@ -299,6 +299,33 @@ TEST(Statistiques, LaCommandeCompteSansGarder) {
     std::remove(csv.c_str());
 }
 
+// The commands take their options strictly, and say when there is nothing to export.
+TEST(Statistiques, LesCommandesRefusentCeQuEllesNeLisentPas) {
+    const std::string c = classe + "/famille_c.gen";
+    const std::string vide = ::testing::TempDir() + "/sans_phenotypes.gen";
+    ASSERT_EQ(enregistre_fichier_gen(
+                  vide, {"aleat=5", "bitbtn4click", "group_premclick.0", "bitbtn1click"}),
+              Enregistrement::reussi);
+    struct Cas {
+        std::vector<std::string> arguments;
+        int code;
+    };
+    for (const Cas& cas : {Cas{{c, "--bogus", "1"}, 2}, Cas{{c, "--gene", "3"}, 2},
+                           Cas{{c, "--gene"}, 2}, Cas{{c, "--atteint"}, 2},
+                           Cas{{c, "--gene", "1", "--atteint", "[Rh-]"}, 0}, Cas{{vide}, 1}}) {
+        std::ostringstream sortie, erreurs;
+        EXPECT_EQ(commande_ped(cas.arguments, sortie, erreurs), cas.code) << cas.arguments.back();
+        EXPECT_EQ(sortie.str().empty(), cas.code != 0) << cas.arguments.back();
+        EXPECT_EQ(erreurs.str().empty(), cas.code == 0) << erreurs.str();
+    }
+    std::ostringstream sortie, erreurs;
+    EXPECT_EQ(commande_statistiques({c, "--nouvelles", "1", "--comme", c, "--graine", "4294967296"},
+                                    sortie, erreurs),
+              2);
+    EXPECT_NE(erreurs.str().find("« 4294967296 »"), std::string::npos) << erreurs.str();
+    std::remove(vide.c_str());
+}
+
 TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
     test::PlateformeTest plateforme;
     FamillesComptees familles(plateforme);
