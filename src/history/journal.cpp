@@ -1,5 +1,7 @@
 #include "history/journal.h"
 
+#include <algorithm>
+
 #include "ground/generateur.h"
 #include "ground/plateforme.h"
 
@@ -42,6 +44,13 @@ bool choix_du_mode(const std::string& ligne) {
 bool Journal::commence_par_mise_en_place() const {
     const auto& l = *lignes_;
     return l.size() >= 2 && commence_par_la_graine(l[0]) && choix_du_mode(l[1]);
+}
+
+bool Journal::contient_mise_en_place(std::size_t fin) const {
+    const auto& l = *lignes_;
+    for (std::size_t i = 0; i + 1 < std::min(fin, l.size()); ++i)
+        if (choix_du_mode(l[i + 1]) && commence_par_la_graine(l[i])) return true;
+    return false;
 }
 
 // The family begins with its first click on an individual; the teacher's own choice of genes
