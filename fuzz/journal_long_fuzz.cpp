@@ -2,9 +2,9 @@
 // the set-up, its reset, the confirmation, founders' phenotypes, sibship shifts, genotype
 // choices. The first input byte says whether a line stands before the seed, which undo follows
 // the replay and whether the log is pooled as a class's file; then each pair of bytes names a
-// line and how many times it follows. Replaying, undoing, pooling and dumping must each cost a
-// processor time and a memory in proportion to the log's length: a slower or larger run stops
-// the fuzzer, as a quadratic path would. Time is the processor's, not the clock's, so that a
+// line and how many times it follows (nombre_de_fois). Replaying, undoing, pooling and dumping must
+// each cost a processor time and a memory in proportion to the log's length: a slower or larger run
+// stops the fuzzer, as a quadratic path would. Time is the processor's, not the clock's, so that a
 // busy machine does not stop a run that a quiet one lets pass.
 #include "app/recolte.h"
 #include "app/vidage.h"
@@ -12,6 +12,7 @@
 #include "history/fichier_gen.h"
 #include "ui/texte.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <ctime>
@@ -55,8 +56,16 @@ struct Choix {
     bool ligne_avant_la_graine, annule, annule_et_retablit, en_classe;
 };
 
-// A pair's count grows with the square of its byte: most logs stay short, a few pairs reach
-// the limit.
+// A pair's count is its byte, up to 247; the last eight values give 2^10 to 2^24 lines, up to
+// the limit: most logs stay short and quick, a few are as long as a file may be. A button or a
+// confirmation reruns a set-up or a crossing, a thousand draws or more: those stay under 2048
+// in a row, or one log would keep the fuzzer for minutes.
+std::size_t nombre_de_fois(const std::string& ligne, std::uint8_t octet) {
+    const std::size_t n = octet < 0xF8 ? octet + 1u : std::size_t{1} << (10 + 2 * (octet - 0xF8));
+    const bool couteuse = ligne.starts_with("bitbtn") || ligne == "all_okclick";
+    return couteuse ? std::min<std::size_t>(n, 2048) : n;
+}
+
 std::vector<std::string> journal_des_octets(const std::uint8_t* donnees, std::size_t taille,
                                             const Choix& c, std::size_t& octets) {
     std::vector<std::string> lignes;
@@ -66,7 +75,7 @@ std::vector<std::string> journal_des_octets(const std::uint8_t* donnees, std::si
         octets += l.size() + 2;
     for (std::size_t i = 1; i + 1 < taille && octets < taille_max_fichier_gen; i += 2) {
         const std::string ligne = lignes_connues[donnees[i] % lignes_connues.size()];
-        const std::size_t fois = 1 + static_cast<std::size_t>(donnees[i + 1]) * donnees[i + 1];
+        const std::size_t fois = nombre_de_fois(ligne, donnees[i + 1]);
         for (std::size_t n = 0; n < fois && octets < taille_max_fichier_gen; ++n) {
             lignes.push_back(ligne);
             octets += ligne.size() + 2;
@@ -81,8 +90,8 @@ class FichierEnMemoire {
     explicit FichierEnMemoire(const std::vector<std::string>& lignes)
         : fd_(::memfd_create("journal", 0)) {
         const std::string texte = texte_des_lignes(lignes);
-        if (fd_ < 0 || ::write(fd_, texte.data(), texte.size()) !=
-                           static_cast<ssize_t>(texte.size()))
+        if (fd_ < 0 ||
+            ::write(fd_, texte.data(), texte.size()) != static_cast<ssize_t>(texte.size()))
             std::abort();
     }
     ~FichierEnMemoire() { ::close(fd_); }

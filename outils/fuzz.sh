@@ -25,9 +25,9 @@ mkdir -p "$graines"/{gen,banque,langue,journal_long} "$corpus"/{gen,banque,langu
 cp tests/data/*.gen "$graines/gen/"
 cp data/langue_orvan.txt "$graines/langue/"
 "$construit/graines_fuzz" "$graines/banque"
-# A line before the seed, a set-up, then a thousand confirmations and a thousand shifts after a
-# founder's phenotypes; undone, redone, pooled and dumped.
-printf '\x0f\x01\x00\x03\x00\x00\x20\x05\x00\x07\x00\x09\x00\x0b\x20' >"$graines/journal_long/graine"
+# A line before the seed, a set-up, then 64 confirmations and 4096 shifts after a founder's
+# phenotypes; undone, redone, pooled and dumped.
+printf '\x0f\x01\x00\x03\x00\x00\x3f\x05\x00\x07\x00\x09\x00\x0b\xf9' >"$graines/journal_long/graine"
 
 # The figures of a run: executions per second, and the edges covered out of those instrumented,
 # once the seeds have run and at the end.
