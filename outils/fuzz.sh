@@ -25,8 +25,9 @@ mkdir -p "$graines"/{gen,banque,langue,journal_long} "$corpus"/{gen,banque,langu
 cp tests/data/*.gen "$graines/gen/"
 cp data/langue_orvan.txt "$graines/langue/"
 "$construit/graines_fuzz" "$graines/banque"
-# A set-up, then a thousand confirmations and a thousand shifts after a founder's phenotypes.
-printf '\x01\x00\x03\x00\x00\x7c\x05\x00\x07\x00\x09\x00\x0b\x7c' >"$graines/journal_long/graine"
+# A line before the seed, a set-up, then 64 confirmations and 4096 shifts after a founder's
+# phenotypes; undone, redone, pooled and dumped.
+printf '\x0f\x01\x00\x03\x00\x00\x3f\x05\x00\x07\x00\x09\x00\x0b\xf9' >"$graines/journal_long/graine"
 
 # The figures of a run: executions per second, and the edges covered out of those instrumented,
 # once the seeds have run and at the end.
@@ -45,7 +46,11 @@ for cible in gen banque langue journal_long; do
     journal="build-fuzz/${cible}_fuzz.log"
     dictionnaire=()
     [ -f "fuzz/${cible}.dict" ] && dictionnaire=(-dict="fuzz/${cible}.dict")
-    if "$construit/${cible}_fuzz" -max_total_time="$duree" -timeout=2 -rss_limit_mb=1024 \
+    # The long logs bound their own processor time and memory, in proportion to their length:
+    # libFuzzer's clock only stops a run that hangs, and a busy machine does not stop the others.
+    limites=(-timeout=2 -rss_limit_mb=1024)
+    [ "$cible" = journal_long ] && limites=(-timeout=1200 -rss_limit_mb=4096 -max_len=8192)
+    if "$construit/${cible}_fuzz" -max_total_time="$duree" "${limites[@]}" \
         -print_final_stats=1 "${dictionnaire[@]}" -artifact_prefix="$trouvailles/${cible}-" \
         "$corpus/$cible" "$graines/$cible" >"$journal" 2>&1; then
         echo "${cible}_fuzz : $(bilan "$journal")"

@@ -41,34 +41,35 @@ int main(int argc, char** argv) {
         std::cout << "orvan " << ORVAN_VERSION << '\n';
         return 0;
     }
-    if (!arguments.empty() && arguments[0] == "--dump") {
-        if (arguments.size() < 2) {
+    // The headless commands, after the language argument too.
+    const std::vector<std::string> suite(arguments.begin() + static_cast<std::ptrdiff_t>(debut),
+                                         arguments.end());
+    if (!suite.empty() && suite[0] == "--dump") {
+        if (suite.size() < 2) {
             std::cerr << orvan::msg::dump_sans_fichier.dans(langue) << '\n';
             return 2;
         }
-        const bool probabilites = contient(arguments, "--probabilites");
-        return orvan::vidage(arguments[1], std::cout, std::cerr, langue,
-                             probabilites ? std::optional(a_priori(arguments)) : std::nullopt);
+        const bool probabilites = contient(suite, "--probabilites");
+        return orvan::vidage(suite[1], std::cout, std::cerr, langue,
+                             probabilites ? std::optional(a_priori(suite)) : std::nullopt);
     }
-    if (!arguments.empty() && arguments[0] == "--probabilites") {
-        if (arguments.size() < 2) {
+    if (!suite.empty() && suite[0] == "--probabilites") {
+        if (suite.size() < 2) {
             std::cerr << orvan::msg::probabilites_sans_fichier.dans(langue) << '\n';
             return 2;
         }
-        return orvan::vidage_probabilites(arguments[1], a_priori(arguments), std::cout, std::cerr,
-                                          langue);
+        return orvan::vidage_probabilites(suite[1], a_priori(suite), std::cout, std::cerr, langue);
     }
-    if (!arguments.empty() && arguments[0] == "--statistiques")
-        return orvan::commande_statistiques({arguments.begin() + 1, arguments.end()}, std::cout,
-                                            std::cerr, langue);
-    if (!arguments.empty() && arguments[0] == "--classe")
-        return orvan::commande_classe({arguments.begin() + 1, arguments.end()}, std::cout,
-                                      std::cerr, langue);
-    if (!arguments.empty() && arguments[0] == "--ped")
-        return orvan::commande_ped({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr,
-                                   langue);
-    if (!arguments.empty() && arguments[0] == "--export")
-        return orvan::exporte_sans_affichage(argc, argv, {arguments.begin() + 1, arguments.end()},
+    if (!suite.empty() && suite[0] == "--statistiques")
+        return orvan::commande_statistiques({suite.begin() + 1, suite.end()}, std::cout, std::cerr,
+                                            langue);
+    if (!suite.empty() && suite[0] == "--classe")
+        return orvan::commande_classe({suite.begin() + 1, suite.end()}, std::cout, std::cerr,
+                                      langue);
+    if (!suite.empty() && suite[0] == "--ped")
+        return orvan::commande_ped({suite.begin() + 1, suite.end()}, std::cout, std::cerr, langue);
+    if (!suite.empty() && suite[0] == "--export")
+        return orvan::exporte_sans_affichage(argc, argv, {suite.begin() + 1, suite.end()},
                                              std::cerr, langue);
     if (const std::string option = orvan::option_inconnue(arguments); !option.empty()) {
         std::cerr << orvan::msg::option_inconnue.avec({orvan::Texte::tel_quel(option)}).dans(langue)

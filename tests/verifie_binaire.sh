@@ -21,6 +21,9 @@ for gen in "$donnees"/*.gen; do
         echec=1
     fi
 done
+# The language argument may stand before a command.
+"$orvan" 2 --dump "$donnees/un_gene.gen" | diff -q - "$donnees/un_gene.json" >/dev/null ||
+    { echo "orvan 2 --dump n'a pas vidé la famille"; echec=1; }
 sortie=$("$orvan" --dump /nulle/part.gen 2>&1)
 code=$?
 [ $code -eq 1 ] && [ "$sortie" = "Impossible d'ouvrir le fichier /nulle/part.gen" ] ||

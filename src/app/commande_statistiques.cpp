@@ -54,7 +54,8 @@ Texte lit_options(const std::vector<std::string>& a, Options& o) {
                 o.hypothese = v;
             else {
                 const auto n = entier(v);
-                if (!n || *n < 0 || (a[i - 1] == "--nouvelles" && *n > 1000000))
+                const long long max = a[i - 1] == "--nouvelles" ? 1000000 : 0xFFFFFFFFLL;
+                if (!n || *n < 0 || *n > max)
                     return msg::nombre_invalide.avec({tel_quel(a[i - 1]), tel_quel(v)});
                 if (a[i - 1] == "--nouvelles")
                     o.nouvelles = static_cast<std::size_t>(*n);
@@ -128,6 +129,34 @@ Texte ajoute_nouvelles(Recolteur& recolteur, const Options& o, Decompte& d) {
     return {};
 }
 
+struct OptionsPed {
+    std::size_t gene = 0;
+    std::optional<std::string> atteint;
+};
+
+// The options after the file's name; an empty message means they were read.
+Texte lit_options_ped(const std::vector<std::string>& a, OptionsPed& o) {
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        if (a[i] != "--gene" && a[i] != "--atteint")
+            return msg::option_statistiques_inconnue.avec({tel_quel(a[i])});
+        if (i + 1 == a.size()) return msg::valeur_manquante.avec({tel_quel(a[i])});
+        const std::string& v = a[++i];
+        if (a[i - 1] == "--atteint")
+            o.atteint = v;
+        else if (v == "1" || v == "2")
+            o.gene = v == "2" ? 1 : 0;
+        else
+            return msg::nombre_invalide.avec({tel_quel(a[i - 1]), tel_quel(v)});
+    }
+    return {};
+}
+
+bool a_des_phenotypes(const FamilleReleve& f, std::size_t gene) {
+    return std::any_of(f.individus.begin(), f.individus.end(), [gene](const IndividuReleve& i) {
+        return gene < i.phenotypes.size() && !i.phenotypes[gene].empty();
+    });
+}
+
 } // namespace
 
 int commande_statistiques(const std::vector<std::string>& arguments, std::ostream& sortie,
@@ -184,8 +213,13 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
     const auto dit = [&](const Texte& t) {
         erreurs << msg::commande_ped.avec({t}).dans(langue) << '\n';
     };
-    if (arguments.empty()) {
+    OptionsPed o;
+    if (arguments.empty() || arguments[0].rfind("--", 0) == 0) {
         dit(msg::ped_sans_fichier);
+        return 2;
+    }
+    if (const Texte m = lit_options_ped(arguments, o); !m.francais.empty()) {
+        dit(m);
         return 2;
     }
     Recolteur recolteur;
@@ -196,21 +230,16 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
         return 1;
     }
     const FamilleReleve& f = r.familles.front();
-    std::size_t gene = 0;
-    std::string atteint = f.genes.empty() ? "" : phenotype_atteint_par_defaut(f.genes[0]);
-    for (std::size_t i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments[i] == "--gene" && (arguments[i + 1] == "1" || arguments[i + 1] == "2")) {
-            gene = arguments[i + 1] == "2" ? 1 : 0;
-            if (gene < f.genes.size()) atteint = phenotype_atteint_par_defaut(f.genes[gene]);
-        } else if (arguments[i] == "--atteint") {
-            atteint = arguments[i + 1];
-        }
-    }
-    if (gene >= f.genes.size()) {
+    if (o.gene >= f.genes.size()) {
         dit(msg::un_seul_gene);
         return 2;
     }
-    sortie << ped_de_la_famille(f, gene, atteint);
+    if (!a_des_phenotypes(f, o.gene)) {
+        dit(msg::ped_sans_phenotypes.avec({tel_quel(arguments[0])}));
+        return 1;
+    }
+    sortie << ped_de_la_famille(f, o.gene,
+                                o.atteint.value_or(phenotype_atteint_par_defaut(f.genes[o.gene])));
     return 0;
 }
 

@@ -6,11 +6,12 @@ namespace orvan {
 
 namespace {
 
+// Whatever stands under that name is taken: a pipe or a folder then says why it does not open.
 bool ressemble_a_un_chemin(const std::string& a) {
     std::error_code ec;
     return a.find('/') != std::string::npos ||
            (a.size() > 4 && a.compare(a.size() - 4, 4, ".gen") == 0) ||
-           std::filesystem::is_regular_file(a, ec);
+           std::filesystem::exists(a, ec);
 }
 
 } // namespace

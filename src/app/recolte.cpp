@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <utility>
 
 namespace orvan {
 
@@ -75,12 +76,17 @@ class Avance {
     ~Avance() { sans_fenetre_.poursuite = nullptr; }
     Avance(const Avance&) = delete;
     Avance& operator=(const Avance&) = delete;
-    bool encore() { return !progression_ || progression_->avance(); }
+    // Before each family: the one before it is done.
+    bool encore() {
+        if (!progression_) return true;
+        return std::exchange(premiere_, false) ? progression_->poursuit() : progression_->avance();
+    }
     bool annulee() const { return progression_ && progression_->annulee(); }
 
   private:
     PlateformeSilencieuse& sans_fenetre_;
     std::optional<Progression> progression_;
+    bool premiere_ = true;
 };
 
 } // namespace

@@ -117,6 +117,10 @@ inline const Texte trop_volumineux{"Le fichier {} est trop volumineux pour être
 inline const Texte creation_impossible{"Impossible de créer le fichier {}",
                                        "The file {} cannot be created"};
 inline const Texte erreur_ecriture{"Erreur d'écriture dans le flux", "Error while writing"};
+inline const Texte disque_plein{
+    "Le disque est plein : la famille n'a pas été enregistrée, et le fichier {} est resté tel "
+    "qu'il était.",
+    "The disk is full: the family has not been saved, and the file {} has stayed as it was."};
 inline const Texte lecture_seule{"Le fichier {} est en lecture seule : il n'a pas été remplacé.",
                                  "The file {} is read-only: it has not been replaced."};
 inline const Texte famille_trop_longue{
@@ -450,6 +454,9 @@ inline const Texte familles_comptees_resume{"Familles comptées : {} ; fichiers 
 inline const Texte ecarte{"  écarté : {} : {}", "  set aside: {}: {}"};
 inline const Texte aucune_famille{"aucune famille à compter", "no family to count"};
 inline const Texte ped_sans_fichier{"il manque le nom du fichier", "the file's name is missing"};
+inline const Texte ped_sans_phenotypes{
+    "{} : aucun individu n'a encore de phénotype, il n'y a rien à exporter",
+    "{}: no individual has a phenotype yet, there is nothing to export"};
 inline const Texte un_seul_gene{"la famille n'a qu'un gène", "the family has only one gene"};
 // The statistics window.
 inline const Texte statistiques_titre{"Statistiques de la classe", "Class statistics"};
@@ -583,6 +590,11 @@ inline const Texte graphiques_indisponibles{
     "Les tables restent justes.",
     "The plots cannot be shown: the orvan_graphiques module cannot be found. The tables are "
     "still right."};
+inline const Texte graphiques_abimes{
+    "Les graphiques ne peuvent pas être montrés : le module orvan_graphiques est là, mais abîmé "
+    "ou d'une autre version ; réinstallez le programme. Les tables restent justes.",
+    "The plots cannot be shown: the orvan_graphiques module is there, but damaged or of another "
+    "version; install the program again. The tables are still right."};
 inline const Texte graphique_png_ou_svg{"Le nom du graphique doit finir par .png ou .svg.",
                                         "The plot's name must end in .png or .svg."};
 

@@ -61,13 +61,25 @@ bool Historique::rejoue(Progression& p) {
 // the same family from any state.
 bool Historique::rejoue_ou_revient(std::size_t etapes,
                                    const std::function<bool(Progression&)>& rejeux) {
-    std::vector<std::string> avant = journal_.lignes();
+    std::vector<std::string> avant;
+    return rejoue_ou_revient(0, avant, etapes, rejeux);
+}
+
+bool Historique::rejoue_ou_revient(std::size_t debut, std::vector<std::string>& retirees,
+                                   std::size_t etapes,
+                                   const std::function<bool(Progression&)>& rejeux) {
+    auto& lignes = journal_.lignes();
+    const auto premiere = lignes.begin() + static_cast<std::ptrdiff_t>(debut);
+    retirees.assign(std::make_move_iterator(premiere), std::make_move_iterator(lignes.end()));
+    lignes.erase(premiere, lignes.end());
     {
         Progression p(plateforme_, msg::reconstruction_famille, etapes, true);
         if (rejeux(p)) return true;
     }
-    journal_.lignes() = std::move(avant);
-    Progression retour(plateforme_, msg::retour_famille, journal_.lignes().size(), false);
+    lignes.resize(debut);
+    lignes.insert(lignes.end(), std::make_move_iterator(retirees.begin()),
+                  std::make_move_iterator(retirees.end()));
+    Progression retour(plateforme_, msg::retour_famille, lignes.size(), false);
     rejoue(retour);
     return false;
 }
@@ -76,13 +88,8 @@ void Historique::annule_action() {
     auto& lignes = journal_.lignes();
     const std::size_t debut = debut_derniere_action(lignes, premiere_ligne_d_action());
     if (debut >= lignes.size()) return;
-    std::vector<std::string> action(lignes.begin() + static_cast<std::ptrdiff_t>(debut),
-                                    lignes.end());
-    const bool fait = rejoue_ou_revient(debut, [&](Progression& p) {
-        lignes.resize(debut);
-        return rejoue(p);
-    });
-    if (!fait) return;
+    std::vector<std::string> action;
+    if (!rejoue_ou_revient(debut, action, debut, [&](Progression& p) { return rejoue(p); })) return;
     actions_annulees.push_back(std::move(action));
     actualise_edition();
 }
@@ -91,10 +98,12 @@ void Historique::retablit_action() {
     if (actions_annulees.empty()) return;
     auto& lignes = journal_.lignes();
     const auto& action = actions_annulees.back();
-    const bool fait = rejoue_ou_revient(lignes.size() + action.size(), [&](Progression& p) {
-        lignes.insert(lignes.end(), action.begin(), action.end());
-        return rejoue(p);
-    });
+    std::vector<std::string> rien;
+    const bool fait =
+        rejoue_ou_revient(lignes.size(), rien, lignes.size() + action.size(), [&](Progression& p) {
+            lignes.insert(lignes.end(), action.begin(), action.end());
+            return rejoue(p);
+        });
     if (!fait) return;
     actions_annulees.pop_back();
     actualise_edition();
@@ -114,17 +123,18 @@ void Historique::actualise_edition() {
 
 namespace {
 
-// The rule of the gametes is named just before the confirmation whose crossing first drew with
-// it: it goes with that confirmation.
-void retire_regle_orpheline(std::vector<std::string>& lignes) {
-    if (!lignes.empty() && ligne_est<ev::RegleChromosomeSexuel>(lignes.back())) lignes.pop_back();
-}
-
-// The number of lines at the end of the log that hold an event E.
+// The number of lines at the end of the log that hold an event E. A run repeats its lines
+// (a drag writes the same shift again and again): a line equal to the one after it is not read
+// again.
 template <class E> std::size_t serie_finale(const std::vector<std::string>& lignes) {
     std::size_t n = 0;
-    while (n < lignes.size() && ligne_contient<E>(lignes[lignes.size() - 1 - n]))
+    const std::string* lue = nullptr;
+    while (n < lignes.size()) {
+        const std::string& l = lignes[lignes.size() - 1 - n];
+        if ((!lue || l != *lue) && !ligne_contient<E>(l)) break;
+        lue = &l;
         ++n;
+    }
     return n;
 }
 
@@ -136,24 +146,26 @@ template <class E> bool Historique::annule_serie() {
     const std::size_t serie = serie_finale<E>(lignes);
     if (serie == 0) return false;
     const std::size_t n = lignes.size();
-    if (journal_.commence_par_mise_en_place()) {
-        // Each replay of the shorter log would start from the same reset: the last one alone
+    std::vector<std::string> retirees;
+    if (journal_.contient_mise_en_place(n - serie)) {
+        // Each replay of the shorter log would go through the same reset: the last one alone
         // decides the family, so one is enough.
-        rejoue_ou_revient(n - serie, [&](Progression& p) {
-            lignes.resize(n - serie);
-            return rejoue(p);
-        });
+        rejoue_ou_revient(n - serie, retirees, n - serie,
+                          [&](Progression& p) { return rejoue(p); });
         return true;
     }
     // Without it each replay starts from the family the one before left, and the run is undone
     // a line at a time: n-1, then n-2… lines replayed, each a step of the one progress.
-    rejoue_ou_revient(serie * n - serie * (serie + 1) / 2, [&](Progression& p) {
-        do {
-            lignes.pop_back();
-            if (!rejoue(p)) return false;
-        } while (!lignes.empty() && ligne_contient<E>(lignes.back()));
-        return true;
-    });
+    rejoue_ou_revient(n - serie, retirees, serie * n - serie * (serie + 1) / 2,
+                      [&](Progression& p) {
+                          for (std::size_t i = serie - 1; i > 0; --i) {
+                              lignes.insert(lignes.end(), retirees.begin(),
+                                            retirees.begin() + static_cast<std::ptrdiff_t>(i));
+                              if (!rejoue(p)) return false;
+                              lignes.resize(n - serie);
+                          }
+                          return rejoue(p);
+                      });
     return true;
 }
 
@@ -161,11 +173,12 @@ void Historique::annule_derniere_action() {
     auto& lignes = journal_.lignes();
     if (lignes.empty()) return;
     if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
-    rejoue_ou_revient(lignes.size() - 1, [&](Progression& p) {
-        lignes.pop_back();
-        retire_regle_orpheline(lignes);
-        return rejoue(p);
-    });
+    // The rule of the gametes is named just before the confirmation whose crossing first drew
+    // with it: it goes with that confirmation.
+    std::size_t debut = lignes.size() - 1;
+    if (debut > 0 && ligne_est<ev::RegleChromosomeSexuel>(lignes[debut - 1])) --debut;
+    std::vector<std::string> retirees;
+    rejoue_ou_revient(debut, retirees, debut, [&](Progression& p) { return rejoue(p); });
 }
 
 void Historique::montre() {

@@ -84,6 +84,10 @@ class Historique {
     // `etapes` lines in all; a cancel puts back the log as it was and rebuilds its family.
     // False when cancelled.
     bool rejoue_ou_revient(std::size_t etapes, const std::function<bool(Progression&)>& rejeux);
+    // The same when only the end of the log changes: its lines from `debut` on are moved into
+    // `retirees` before `rejeux` runs, and moved back on a cancel. A long log is not copied.
+    bool rejoue_ou_revient(std::size_t debut, std::vector<std::string>& retirees,
+                           std::size_t etapes, const std::function<bool(Progression&)>& rejeux);
 
     Fiche& f;
     Journal& journal_;

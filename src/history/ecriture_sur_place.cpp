@@ -58,6 +58,11 @@ bool ecrit_depuis_le_debut(int fd, std::string_view octets) {
 
 } // namespace
 
+Enregistrement echec_d_ecriture() {
+    return errno == ENOSPC || errno == EDQUOT ? Enregistrement::disque_plein
+                                              : Enregistrement::erreur_ecriture;
+}
+
 bool ecrit_tout(int fd, std::string_view octets, off_t position) {
     while (!octets.empty()) {
         const ssize_t n = ::pwrite(fd, octets.data(), octets.size(), position);
@@ -89,8 +94,8 @@ Enregistrement ecrit_sur_place(const std::string& cible, std::string_view octets
         ecrit = coupe(f.get(), 0) && etape(0) && ecrit_derriere_un_nul(f.get(), octets, 0);
     }
     if (!ecrit) {
-        ecrit_depuis_le_debut(f.get(), *ancien);
-        return Enregistrement::erreur_ecriture;
+        const Enregistrement echec = echec_d_ecriture();
+        return ecrit_depuis_le_debut(f.get(), *ancien) ? echec : Enregistrement::erreur_ecriture;
     }
     return f.ferme() ? Enregistrement::reussi : Enregistrement::erreur_ecriture;
 }

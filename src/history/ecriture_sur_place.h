@@ -15,6 +15,10 @@ namespace orvan {
 // Writes every byte at the position, through short writes and interruptions.
 bool ecrit_tout(int fd, std::string_view octets, off_t position);
 
+// The failure of a write that has just failed, the old file being intact: a full disk, or
+// another error.
+Enregistrement echec_d_ecriture();
+
 // The file keeps its name, links, owner and attributes. When the new content cannot be written
 // whole, the old one is written back.
 Enregistrement ecrit_sur_place(const std::string& cible, std::string_view octets);

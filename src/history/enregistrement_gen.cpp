@@ -161,7 +161,7 @@ std::optional<Enregistrement> remplace_par_renommage(const std::string& cible,
     if (!porte_les_attributs(f.get(), cible, ancien))
         resultat = std::nullopt;
     else if (!ecrit_tout(f.get(), octets, 0) || ::fsync(f.get()) != 0 || !f.ferme())
-        resultat = Enregistrement::erreur_ecriture;
+        resultat = echec_d_ecriture();
     else if (::rename(temporaire.c_str(), cible.c_str()) == 0)
         return synchronise_dossier(dossier) ? Enregistrement::reussi
                                             : Enregistrement::erreur_ecriture;
@@ -207,6 +207,8 @@ Texte message_enregistrement(Enregistrement resultat, const std::string& chemin)
         return msg::creation_impossible.avec({Texte::tel_quel(chemin)});
     case Enregistrement::erreur_ecriture:
         return msg::erreur_ecriture;
+    case Enregistrement::disque_plein:
+        return msg::disque_plein.avec({Texte::tel_quel(chemin)});
     case Enregistrement::lecture_seule:
         return msg::lecture_seule.avec({Texte::tel_quel(chemin)});
     case Enregistrement::trop_volumineux:

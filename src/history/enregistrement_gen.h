@@ -12,6 +12,7 @@ enum class Enregistrement {
     reussi,
     creation_impossible,
     erreur_ecriture,
+    disque_plein, // the old file stays as it was
     lecture_seule,
     lien_d_autrui,
     trop_volumineux

@@ -1,5 +1,7 @@
 #include "history/journal.h"
 
+#include <algorithm>
+
 #include "ground/generateur.h"
 #include "ground/plateforme.h"
 
@@ -47,6 +49,13 @@ bool Journal::commence_par_mise_en_place() const {
 // What the start-up writes before any family: the seed, the mode, the first gene chosen and its
 // confirmation ("aleat=…", "bitbtn4click", "group_premclick.0", "bitbtn1click").
 constexpr int lignes_du_demarrage = 4;
+
+bool Journal::contient_mise_en_place(std::size_t fin) const {
+    const auto& l = *lignes_;
+    for (std::size_t i = 0; i + 1 < std::min(fin, l.size()); ++i)
+        if (choix_du_mode(l[i + 1]) && commence_par_la_graine(l[i])) return true;
+    return false;
+}
 
 // The family begins with its first click on an individual; the teacher's own choice of genes
 // comes after the one the start-up makes, so the last confirmation before that click is the one

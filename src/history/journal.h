@@ -30,6 +30,9 @@ class Journal {
     // The log starts with its seed and a mode choice, whose reset makes every replay of it start
     // from the same state: replaying it twice gives what replaying it once gives.
     bool commence_par_mise_en_place() const;
+    // A seed line followed by a mode choice stands among the first `fin` lines: whatever the
+    // lines before it did, a replay of those lines ends in the same state.
+    bool contient_mise_en_place(std::size_t fin) const;
 
     std::vector<std::string>& lignes() { return *lignes_; }
     const std::vector<std::string>& lignes() const { return *lignes_; }

@@ -230,7 +230,8 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     onglets_ = new QTabWidget;
     const auto vue = [this]() -> QWidget* {
         if (const TraceurGraphiques* t = traceur_graphiques()) return t->cree_vue();
-        auto* absent = new QLabel(texte(msg::graphiques_indisponibles));
+        auto* absent = new QLabel(texte(module_graphiques_abime() ? msg::graphiques_abimes
+                                                                  : msg::graphiques_indisponibles));
         absent->setAlignment(Qt::AlignCenter);
         absent->setWordWrap(true);
         return absent;

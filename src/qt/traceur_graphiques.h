@@ -55,6 +55,8 @@ class TraceurGraphiques {
 // The module's, loaded once: beside the program, then where it is installed; only a module of
 // this version is taken. Null when none loads; the window then shows its tables without plots.
 const TraceurGraphiques* traceur_graphiques();
+// No module loads, but a file of its name is there: damaged, or made for another version.
+bool module_graphiques_abime();
 
 } // namespace orvan
 

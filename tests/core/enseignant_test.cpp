@@ -4,7 +4,10 @@
 #include "ground/texte.h"
 #include "plateforme_test.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvan;
 using orvan::test::Session;
@@ -28,6 +31,13 @@ TEST(LigneDeCommande, LangueEnseignantEtFichier) {
     EXPECT_TRUE(trois.fichier.empty());
     EXPECT_EQ(lit_ligne_de_commande({"classe/famille"}).fichier, "classe/famille");
     EXPECT_EQ(lit_ligne_de_commande({"f.gen"}).fichier, "f.gen");
+    // A pipe of the current folder is taken too: its opening says why it gives nothing.
+    const auto avant = std::filesystem::current_path();
+    std::filesystem::current_path(::testing::TempDir());
+    ASSERT_EQ(::mkfifo("tube_orvan", 0600), 0);
+    EXPECT_EQ(lit_ligne_de_commande({"tube_orvan"}).fichier, "tube_orvan");
+    ::unlink("tube_orvan");
+    std::filesystem::current_path(avant);
     // "--bogus" is no family to open: the window is not started for it.
     EXPECT_EQ(option_inconnue({"2", "--enseignant", un_gene}), "");
     EXPECT_EQ(option_inconnue({"--enseignant", "--bogus", "--autre"}), "--bogus");

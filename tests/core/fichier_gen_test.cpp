@@ -13,7 +13,9 @@
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sstream>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -323,6 +325,32 @@ TEST(EnregistrementGen, UneLimiteDeTailleDonneUneErreurSansResteTemporaire) {
               "Erreur d'écriture dans le flux");
     EXPECT_EQ(contenu(d / "bon.gen"), "aleat=1\r\n");
     EXPECT_EQ(d.nb_entrees(), 1);
+}
+
+// On a full disk, beside the old file as over it in place (a second name), the save says the
+// disk is full and the old file stays whole. The disk is a small file system of the child's own.
+TEST(EnregistrementGen, UnDisquePleinLaisseLAncienFichier) {
+    Dossier d;
+    const Lignes longues(1000, std::string(100, 'z'));
+    const int code = dans_un_fils([&] {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", d.chemin.c_str(), "tmpfs", 0, "size=64k") != 0)
+            return 100;
+        ecrit(d / "seul.gen", "aleat=1\r\n");
+        ecrit(d / "lie.gen", "aleat=1\r\n");
+        if (::link((d / "lie.gen").c_str(), (d / "autre_nom.gen").c_str()) != 0) return 101;
+        for (const char* nom : {"seul.gen", "lie.gen"})
+            if (enregistre_fichier_gen(d / nom, longues) != Enregistrement::disque_plein ||
+                contenu(d / nom) != "aleat=1\r\n")
+                return 1;
+        return d.nb_entrees() == 3 ? 0 : 2;
+    });
+    if (code == 100) GTEST_SKIP() << "pas de système de fichiers à soi ici";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(message_enregistrement(Enregistrement::disque_plein, "f.gen").francais,
+              "Le disque est plein : la famille n'a pas été enregistrée, et le fichier f.gen est "
+              "resté tel qu'il était.");
 }
 
 TEST(EnregistrementGen, UnFichierAUnAutreNomEstEcritSurPlaceEtRetablitSiLEcritureEchoue) {

@@ -87,13 +87,14 @@ TEST(Progression, UneOuvertureAnnuleeLaisseLaFamilleCommeElleEtait) {
     }
 }
 
-// A line before the seed: each shift of the run is undone with a replay of its own, 111 + 110
-// + … + 12 = 6150 lines for 100 shifts after 12 lines. A cancel gives back the family, the log
-// and the run of shifts.
+// A line between the seed and the mode choice: no reset makes every replay start from the same
+// state, and each shift of the run is undone with a replay of its own, 111 + 110 + … + 12 = 6150
+// lines for 100 shifts after 12 lines. A cancel gives back the family, the log and the run of
+// shifts.
 TEST(Progression, LAnnulationLigneALigneSeBorneEtSAnnule) {
     Session s;
     auto& lignes = s->journal.lignes();
-    lignes = {"ligne d'avant",     "aleat=31415926",     "bitbtn4click",       "group_premclick.0",
+    lignes = {"aleat=31415926",    "ligne d'entre",      "bitbtn4click",       "group_premclick.0",
               "bitbtn1click",      "choix_all(1,left)",  "prem_alleleclick.0", "all_okclick",
               "choix_all(2,left)", "prem_alleleclick.1", "nb_desc=3",          "all_okclick"};
     for (int i = 0; i < 100; ++i)
@@ -113,6 +114,36 @@ TEST(Progression, LAnnulationLigneALigneSeBorneEtSAnnule) {
     EXPECT_EQ(s.journal().size(), 12u);
     EXPECT_EQ(s.plateforme.progressions.size(), 3u);
     EXPECT_EQ(s.plateforme.pas_faits.back(), 6144u);
+}
+
+// A line before the seed: the seed and the mode choice that follow reset every replay, and the
+// run of shifts is undone with one replay, to the family of the log without them.
+TEST(Progression, UneLigneAvantLaGraineSAnnuleEnUnRejeu) {
+    const std::vector<std::string> debut = {
+        "ligne d'avant",      "aleat=31415926",
+        "bitbtn4click",       "group_premclick.0",
+        "bitbtn1click",       "choix_all(1,left)",
+        "prem_alleleclick.0", "all_okclick",
+        "choix_all(2,left)",  "prem_alleleclick.1",
+        "nb_desc=3",          "all_okclick",
+        "decal_fratrie(0,7)", "couleur=(13,14,15,15,15,15,15,15,15,15)"};
+    Session attendue;
+    attendue->journal.lignes() = debut;
+    attendue->historique.rejoue_journal();
+
+    Session s;
+    auto& lignes = s->journal.lignes();
+    lignes = debut;
+    for (int i = 0; i < 1000; ++i)
+        lignes.push_back(i % 2 ? "decal_fratrie(0,5)" : "decal_fratrie(0,-3)");
+    s->historique.rejoue_journal();
+    s.plateforme.progressions.clear();
+    s->historique.annuler->clic();
+    EXPECT_EQ(s.journal(), debut);
+    EXPECT_EQ(etat_json(*s), etat_json(*attendue));
+    EXPECT_EQ(fenetre(*s), fenetre(*attendue));
+    ASSERT_EQ(s.plateforme.progressions.size(), 1u);
+    EXPECT_EQ(s.plateforme.progressions[0].total, debut.size());
 }
 
 // "Édition" › "Annuler" and "Rétablir" cancelled: the log and what can be redone stay.

@@ -205,6 +205,61 @@ TEST(Statistiques, UnDossierNeTaitAucunFichier) {
     EXPECT_EQ(raisons, attendues);
 }
 
+// Daughters of the founders married: their children's father is the husband, whom the union
+// names second (II-1, individual 3, married II-2, individual 7). In the PED and the CSV every
+// father is a man and every mother a woman, the third generation's included.
+TEST(Statistiques, LesPeresEtLesMeresDUneFilleMariee) {
+    Recolteur recolteur;
+    const auto r = recolteur.fichiers({ORVAN_TEST_DATA "/onze_unions.gen"});
+    ASSERT_EQ(r.familles.size(), 1u);
+    const FamilleReleve& f = r.familles[0];
+    struct Lien {
+        std::string enfant, pere, mere;
+    };
+    const auto verifie = [](const std::map<std::string, std::string>& sexes,
+                            const std::vector<Lien>& liens, const std::string& homme,
+                            const std::string& femme) {
+        int enfants = 0;
+        for (const Lien& l : liens) {
+            if (l.pere.empty() && l.mere.empty()) continue;
+            ++enfants;
+            EXPECT_EQ(sexes.at(l.pere), homme) << l.enfant;
+            EXPECT_EQ(sexes.at(l.mere), femme) << l.enfant;
+        }
+        return enfants;
+    };
+
+    std::map<std::string, std::string> sexes;
+    std::vector<Lien> liens;
+    std::istringstream ped(ped_de_la_famille(f, 0, "d"));
+    for (std::string famille, id, pere, mere, sexe, reste;
+         ped >> famille >> id >> pere >> mere >> sexe; std::getline(ped, reste)) {
+        sexes[id] = sexe;
+        liens.push_back({id, pere == "0" ? "" : pere, mere == "0" ? "" : mere});
+    }
+    EXPECT_EQ(liens.at(7).pere, "7");
+    EXPECT_EQ(liens.at(7).mere, "3");
+    const int enfants_ped = verifie(sexes, liens, "1", "2");
+
+    sexes.clear();
+    liens.clear();
+    std::istringstream csv(csv_des_familles(r.familles));
+    std::string ligne;
+    std::getline(csv, ligne);
+    while (std::getline(csv, ligne)) {
+        std::vector<std::string> c;
+        std::istringstream champs(ligne);
+        for (std::string champ; std::getline(champs, champ, ';');)
+            c.push_back(champ);
+        ASSERT_GE(c.size(), 7u);
+        sexes[c[3]] = c[4];
+        liens.push_back({c[3], c[5], c[6]});
+    }
+    EXPECT_EQ(liens.at(7).pere, "II-2");
+    EXPECT_EQ(liens.at(7).mere, "II-1");
+    EXPECT_EQ(verifie(sexes, liens, "homme", "femme"), enfants_ped);
+}
+
 // One small family as a spreadsheet and as a pedigree program read it; the files were checked
 // by hand against the family's dump.
 TEST(Statistiques, CsvEtPedDUnePetiteFamille) {
@@ -297,6 +352,33 @@ TEST(Statistiques, LaCommandeCompteSansGarder) {
         gardees.familles.push_back(std::move(f));
     EXPECT_EQ(contenu(csv), csv_des_familles(gardees.familles));
     std::remove(csv.c_str());
+}
+
+// The commands take their options strictly, and say when there is nothing to export.
+TEST(Statistiques, LesCommandesRefusentCeQuEllesNeLisentPas) {
+    const std::string c = classe + "/famille_c.gen";
+    const std::string vide = ::testing::TempDir() + "/sans_phenotypes.gen";
+    ASSERT_EQ(enregistre_fichier_gen(
+                  vide, {"aleat=5", "bitbtn4click", "group_premclick.0", "bitbtn1click"}),
+              Enregistrement::reussi);
+    struct Cas {
+        std::vector<std::string> arguments;
+        int code;
+    };
+    for (const Cas& cas : {Cas{{c, "--bogus", "1"}, 2}, Cas{{c, "--gene", "3"}, 2},
+                           Cas{{c, "--gene"}, 2}, Cas{{c, "--atteint"}, 2},
+                           Cas{{c, "--gene", "1", "--atteint", "[Rh-]"}, 0}, Cas{{vide}, 1}}) {
+        std::ostringstream sortie, erreurs;
+        EXPECT_EQ(commande_ped(cas.arguments, sortie, erreurs), cas.code) << cas.arguments.back();
+        EXPECT_EQ(sortie.str().empty(), cas.code != 0) << cas.arguments.back();
+        EXPECT_EQ(erreurs.str().empty(), cas.code == 0) << erreurs.str();
+    }
+    std::ostringstream sortie, erreurs;
+    EXPECT_EQ(commande_statistiques({c, "--nouvelles", "1", "--comme", c, "--graine", "4294967296"},
+                                    sortie, erreurs),
+              2);
+    EXPECT_NE(erreurs.str().find("« 4294967296 »"), std::string::npos) << erreurs.str();
+    std::remove(vide.c_str());
 }
 
 TEST(Statistiques, UnAjoutAnnuleNeChangeRien) {
