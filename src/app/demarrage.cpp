@@ -5,6 +5,8 @@
 
 #include "ui/couleurs.h"
 
+#include <utility>
+
 namespace orvan {
 
 void Coquille::demarre() {
@@ -30,9 +32,7 @@ void Coquille::sequence_demarrage() {
     f.arbre.cache_fondateurs();
     titre->visible = false;
     f.genes.panneau->visible = false;
-    fichier_lu.clear();
-    nom_fichier_lu->set_caption("");
-    nom_fichier_lu->visible = false;
+    cache_nom_fichier();
     f.menus.autre_famille->enabled = false;
     f.journal.init_evenement(0);
     panneau_mode->left = f.width / 2 - panneau_mode->width / 2;
@@ -45,15 +45,18 @@ void Coquille::sequence_demarrage() {
 }
 
 // The language, then what this program adds: the teacher's mode choice, and the family named on
-// the command line, opened once.
+// the command line, opened once; without one, the families left unsaved, offered once.
 void Coquille::suite_de_la_ligne_de_commande() {
     if (ligne_de_commande.langue == 1) change_langue(*f.menus.francais);
     if (ligne_de_commande.langue == 2) change_langue(*f.menus.anglais);
     if (ligne_de_commande.enseignant) panneau_mode->visible = true;
+    const bool premiere_fois = !std::exchange(reprise_proposee_, true);
     if (!ligne_de_commande.fichier.empty()) {
         const std::string chemin = std::move(ligne_de_commande.fichier);
         ligne_de_commande.fichier.clear();
         if (f.historique.ouvre_fichier(chemin)) f.depart.lance_disparition();
+    } else if (premiere_fois) {
+        f.historique.propose_reprise();
     }
 }
 
@@ -131,17 +134,33 @@ void Coquille::dihybridisme() {
 
 void Coquille::nouveau_caractere() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    if (f.plateforme.question_oui_non(question_caractere->caption))
-        minuterie_demarrage->enabled = true;
+    abandonne_la_famille(question_caractere->caption,
+                         [this] { minuterie_demarrage->enabled = true; });
 }
 
 void Coquille::autre_famille() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    if (!f.plateforme.question_oui_non(msg::perdre_parents)) return;
-    vide_la_famille();
-    f.genes.confirme_genes();
-    f.journal.init_evenement(f.journal.fin_mise_en_place());
-    f.historique.rejoue_journal();
+    abandonne_la_famille(f.textes(msg::perdre_parents), [this] {
+        vide_la_famille();
+        f.genes.confirme_genes();
+        f.journal.init_evenement(f.journal.fin_mise_en_place());
+        f.historique.rejoue_journal();
+    });
+}
+
+// A changed family is saved or given up knowingly; one that a file holds as it is only asks
+// whether to leave it.
+void Coquille::abandonne_la_famille(const std::string& question, std::function<void()> suite) {
+    if (f.historique.famille_modifiee())
+        f.historique.avant_d_abandonner(std::move(suite));
+    else if (f.plateforme.question_oui_non(question))
+        suite();
+}
+
+void Coquille::cache_nom_fichier() {
+    fichier_lu.clear();
+    nom_fichier_lu->set_caption("");
+    nom_fichier_lu->visible = false;
 }
 
 void Coquille::montre_nom_fichier(const std::string& nom) {

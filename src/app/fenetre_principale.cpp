@@ -74,6 +74,7 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.retablir_action, [this] { historique.retablit_action(); });
     relie(menus.imprimer, [this] { impression.imprime(); });
     relie(menus.quitter, [this] { coquille.quitter(); });
+    on_close = [this] { coquille.quitter(); };
     relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });
     relie(menus.caractere, [this] { coquille.nouveau_caractere(); });
     relie(menus.autre_famille, [this] { coquille.autre_famille(); });

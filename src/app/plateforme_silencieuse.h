@@ -11,6 +11,11 @@ class PlateformeSilencieuse : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
     bool montre_question(const BoiteMessage&) override { return false; }
+    // Nobody to ask: the command goes on, as it was told to.
+    void montre_question_trois(const BoiteMessage&,
+                               std::function<void(ReponseTrois)> suite) override {
+        suite(ReponseTrois::refuse);
+    }
     void montre_avertissement(const BoiteMessage&) override {}
     void montre_erreur(const BoiteMessage& boite) override;
     std::optional<std::string> choisit_ouverture(const DialogueFichier&) override {

@@ -129,6 +129,32 @@ inline const Texte langue_tag_invalide{
     "Fichier de langue, ligne {} : « {} » n'est pas un nombre entier.",
     "Language file, line {}: \u201c{}\u201d is not a whole number."};
 
+// A family that no file holds as it is, before it is given up.
+inline const Texte famille_non_enregistree{
+    "Cette famille a changé depuis son ouverture ou son dernier enregistrement.\r"
+    "Voulez-vous l'enregistrer ?",
+    "This family has changed since it was opened or last saved.\rDo you want to save it?"};
+inline const Texte ne_pas_enregistrer{"Ne pas enregistrer", "Don't save"};
+// The recovery copy of an unsaved family, and the offer at start to take it back.
+inline const Texte famille_laissee{
+    "Une famille n'était pas enregistrée quand le programme s'est arrêté (dernière action : "
+    "{}).\rVoulez-vous la reprendre ?",
+    "A family was not saved when the program stopped (last action: {}).\r"
+    "Do you want to take it back?"};
+inline const Texte reprendre{"Reprendre", "Take it back"};
+inline const Texte abandonner{"Abandonner", "Discard"};
+inline const Texte plus_tard{"Plus tard", "Later"};
+inline const Texte copie_endommagee{
+    "La copie de secours d'une famille non enregistrée est endommagée et ne peut pas être "
+    "reprise. Elle est mise de côté : {}",
+    "The recovery copy of an unsaved family is damaged and cannot be taken back. It is set "
+    "aside: {}"};
+inline const Texte secours_impossible{
+    "La copie de secours de la famille ne peut pas être écrite dans {}.\rEnregistrez la "
+    "famille pour ne pas la perdre si le programme s'arrête.",
+    "The recovery copy of the family cannot be written in {}.\rSave the family so as not to "
+    "lose it if the program stops."};
+
 // The platform's dialogs.
 inline const Texte ouvrir{"Ouvrir", "Open"};
 inline const Texte enregistrer{"Enregistrer", "Save"};

@@ -16,6 +16,9 @@ namespace orvan {
 
 class Fiche;
 
+// The answers to a question about unsaved work: do it first, go on without it, or stay.
+enum class ReponseTrois { accepte, refuse, annule };
+
 struct HeureUTC {
     int h = 0, m = 0, s = 0, ms = 0;
 };
@@ -86,6 +89,10 @@ class Plateforme : public MesureTexte {
     // Warning with Yes and No; true for Yes.
     bool question_oui_non(const Texte& texte);
     bool question_oui_non(const std::string& texte);
+    // Warning with three buttons: do it, go on without it, stay (also the window's close button
+    // and Escape). `suite` receives the answer, at once or once the user has given it.
+    void question_trois(const Texte& texte, const Texte& accepte, const Texte& refuse,
+                        const Texte& annule, std::function<void(ReponseTrois)> suite);
     // Warning with one OK button.
     void avertissement(const Texte& texte);
     // The platform's own error message (a file that cannot be opened, created or written).
@@ -103,6 +110,9 @@ class Plateforme : public MesureTexte {
 
     // What each platform does with them.
     virtual bool montre_question(const BoiteMessage& boite) = 0;
+    // The box's three buttons in the order of ReponseTrois.
+    virtual void montre_question_trois(const BoiteMessage& boite,
+                                       std::function<void(ReponseTrois)> suite) = 0;
     virtual void montre_avertissement(const BoiteMessage& boite) = 0;
     virtual void montre_erreur(const BoiteMessage& boite) = 0;
     virtual std::optional<std::string> choisit_ouverture(const DialogueFichier& d) = 0;
@@ -112,6 +122,8 @@ class Plateforme : public MesureTexte {
 
     virtual HeureUTC heure_utc() const = 0;
     virtual std::string repertoire_courant() const = 0;
+    // The folder of the recovery copies of the log; empty: none are kept.
+    virtual std::string dossier_secours() const { return {}; }
     virtual Taille taille_ecran() const = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;

@@ -30,12 +30,17 @@ void Historique::cree_controles() {
     journal_.apres_ajout = [this] {
         actions_annulees.clear();
         actualise_edition();
+        garde_copie();
     };
+    journal_.apres_remplacement = [this] { journal_remplace(); };
 }
 
 void Historique::rejoue_journal() {
-    Progression p(plateforme_, msg::reconstruction_famille, journal_.lignes().size(), false);
-    rejoue(p);
+    {
+        Progression p(plateforme_, msg::reconstruction_famille, journal_.lignes().size(), false);
+        rejoue(p);
+    }
+    garde_copie();
 }
 
 bool Historique::rejoue(Progression& p) {
@@ -85,6 +90,7 @@ void Historique::annule_action() {
     if (!fait) return;
     actions_annulees.push_back(std::move(action));
     actualise_edition();
+    garde_copie();
 }
 
 void Historique::retablit_action() {
@@ -98,6 +104,7 @@ void Historique::retablit_action() {
     if (!fait) return;
     actions_annulees.pop_back();
     actualise_edition();
+    garde_copie();
 }
 
 // The gene set-up is no action of the pupil's: it stays.
@@ -160,12 +167,13 @@ template <class E> bool Historique::annule_serie() {
 void Historique::annule_derniere_action() {
     auto& lignes = journal_.lignes();
     if (lignes.empty()) return;
-    if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
-    rejoue_ou_revient(lignes.size() - 1, [&](Progression& p) {
-        lignes.pop_back();
-        retire_regle_orpheline(lignes);
-        return rejoue(p);
-    });
+    if (!annule_serie<ev::GenotypeCoche>() && !annule_serie<ev::DecalageFratrie>())
+        rejoue_ou_revient(lignes.size() - 1, [&](Progression& p) {
+            lignes.pop_back();
+            retire_regle_orpheline(lignes);
+            return rejoue(p);
+        });
+    garde_copie();
 }
 
 void Historique::montre() {

@@ -3,6 +3,7 @@
 #include "qt/conversions_qt.h"
 #include "qt/progression_qt.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -36,6 +37,20 @@ void FenetreQt::traite(const std::function<void()>& gestionnaire) {
     execute_gestionnaire(this, gestionnaire);
     actualise();
     if (apres_evenement) apres_evenement();
+}
+
+void FenetreQt::ferme_sans_demander() {
+    fermeture_decidee_ = true;
+    close();
+}
+
+void FenetreQt::closeEvent(QCloseEvent* e) {
+    if (fermeture_decidee_ || !fiche_.on_close) {
+        QMainWindow::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    traite(fiche_.on_close);
 }
 
 void FenetreQt::actualise() {

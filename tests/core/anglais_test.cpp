@@ -221,7 +221,11 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     releve.session(s);
 
     // Every question, warning and error, the dialogs and the help.
-    s.plateforme.reponses = {false, false, true};
+    // The family changed: leaving it asks whether to save it, and "Cancel" keeps it; "Don't
+    // save" before each opening.
+    s.plateforme.reponses_trois = {ReponseTrois::annule, ReponseTrois::annule, ReponseTrois::refuse,
+                                   ReponseTrois::refuse};
+    s.plateforme.reponses = {true};
     s->menus.autre_famille->clic();
     s->menus.caractere->clic();
     s.plateforme.resultat_impression = ResultatImpression::sans_imprimante;
@@ -278,6 +282,7 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "No",
                                 "Open",
                                 "Save",
+                                "Don't save",
                                 "Families (*.gen)",
                                 "Examples",
                                 "Save as PDF",
@@ -295,8 +300,9 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "Posterior",
                                 "Default values"})
         EXPECT_TRUE(vus.count(attendu)) << attendu;
-    // Three of the walk's boxes, and the frequencies' sum to bring back to 1.
-    EXPECT_EQ(s.plateforme.questions.size(), 4u);
+    // The walk's boxes: the frequencies' sum to bring back to 1, the changed family before
+    // "Other family", "Trait" and two openings, and the PDF.
+    EXPECT_EQ(s.plateforme.questions.size(), 6u);
     EXPECT_EQ(s.plateforme.erreurs.size(), 4u);
 }
 

@@ -240,15 +240,13 @@ TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     Session s;
     famille_de_trois_generations(s);
     ASSERT_TRUE(s->menus.autre_famille->enabled);
-    s.plateforme.reponses = {false};
+    s.plateforme.reponses_trois = {ReponseTrois::annule};
     const auto journal = s.journal();
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), journal);
-    EXPECT_EQ(s.plateforme.questions.back(),
-              "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?");
 
     s.plateforme.heure = {5, 6, 7, 8};
-    s.plateforme.reponses = {true};
+    s.plateforme.reponses_trois = {ReponseTrois::refuse};
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=18367008", "bitbtn4click",
                                                      "group_premclick.0", "bitbtn1click"}));
