@@ -5,6 +5,7 @@
 #include "exercises/saisie_genotypes.h"
 
 #include "exercises/saisie_genotypes_etiquette.h"
+#include "pedigree/sexes_des_couples.h"
 #include "ui/texte.h"
 
 #include <algorithm>
@@ -60,8 +61,11 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
 void SaisieGenotypes::change_sexe() {
     const int n = individu_entre();
     if (individu_valide(n)) {
-        f.famille.individu(n).sexe = sexe->index == 0 ? Sexe::homme : Sexe::femme;
+        orvan::change_sexe(f.famille, n, sexe->index == 1);
+        // A choice refused (a log written before couples kept their sexes) shows the sex kept.
+        sexe->index = f.famille.individu(n).sexe == Sexe::homme ? 0 : 1;
         f.arbre.projette_individu(n);
+        if (n <= 2) f.arbre.projette_individu(3 - n);
     }
     accorde_au_sexe();
     cadre(false);

@@ -54,6 +54,7 @@ inline const Texte famille_complete{
 // The genotype panel.
 inline const Texte choix_des_genotypes{"Choix des génotypes", "Choice of genotypes"};
 inline const Texte genotype_du_conjoint{"Génotype du conjoint", "Genotype of the spouse"};
+inline const Texte genotype_du_fondateur{"Génotype d'un fondateur", "Genotype of a founder"};
 inline const Texte changement_de_genotype{"Changement de génotype", "Change of genotype"};
 inline const Texte premier_gene_minuscule{"premier gène", "first gene"};
 inline const Texte deuxieme_gene_minuscule{"deuxième gène", "second gene"};

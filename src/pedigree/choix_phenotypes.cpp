@@ -7,6 +7,7 @@
 #include "ui/textes_controles.h"
 
 #include "pedigree/gametes.h"
+#include "pedigree/sexes_des_couples.h"
 #include "ui/texte.h"
 
 #include <algorithm>
@@ -38,7 +39,8 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     ped.choix_en_cours = n;
     // A cancel gives back the sex that the individual had when its panel opened.
     ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
-    ecrit(*f.genotypes.panneau, msg::genotype_du_conjoint, f.textes.langue());
+    ecrit(*f.genotypes.panneau, n <= 2 ? msg::genotype_du_fondateur : msg::genotype_du_conjoint,
+          f.textes.langue());
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
     if (bouton != Bouton::gauche)
@@ -65,7 +67,7 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     ped.gam_parent1 = gametes_de(f.famille.individu(1));
     ped.gam_parent2 = gametes_de(f.famille.individu(2));
     g.sexe->top = g.ok->top;
-    g.sexe->enabled = true;
+    g.sexe->enabled = sexe_modifiable(f.famille, n);
     g.sexe->selectionne(f.famille.individu(n).sexe == Sexe::homme ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
@@ -207,11 +209,17 @@ void ChoixPhenotypes::ferme_choix() {
     ped.changement_genotype = false;
 }
 
+// A founder's choice turned the other founder too: both come back.
 void ChoixPhenotypes::rend_le_sexe_d_ouverture() {
     const Pedigree& ped = f.arbre.ped;
-    if (!individu_valide(ped.indiv_saisi)) return;
-    f.famille.individu(ped.indiv_saisi).sexe = ped.sexe_a_l_ouverture;
-    f.arbre.projette_individu(ped.indiv_saisi);
+    const int k = ped.indiv_saisi;
+    if (!individu_valide(k)) return;
+    if (sexe_modifiable(f.famille, k))
+        change_sexe(f.famille, k, ped.sexe_a_l_ouverture == Sexe::femme);
+    else
+        f.famille.individu(k).sexe = ped.sexe_a_l_ouverture;
+    f.arbre.projette_individu(k);
+    if (k <= 2) f.arbre.projette_individu(3 - k);
 }
 
 void ChoixPhenotypes::annule(bool par_utilisateur) {

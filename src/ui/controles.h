@@ -133,6 +133,10 @@ struct RadioGroupe : Controle {
     // Items shown greyed, that the user cannot choose: item i when inactifs[i] is set.
     std::vector<bool> inactifs;
     bool item_actif(int i) const;
+    // Items not shown, that keep their place: item i when caches[i] is set.
+    std::vector<bool> caches;
+    bool item_montre(int i) const;
+    int nb_montres() const;
 };
 
 struct CaseACocher : Controle {
