@@ -365,6 +365,32 @@ TEST(Edition, AnnulerEtRetablirParAction) {
     EXPECT_FALSE(s->menus.annuler_action->enabled);
 }
 
+// A panel closed by its own "Annuler" is one action too: Ctrl+Z takes back the cancelled panel
+// whole, then the founder confirmed before it; Ctrl+Y puts them back in turn.
+TEST(Edition, UnPanneauAnnuleEstUneAction) {
+    Session s;
+    donne_phenotypes(s, 1, 0);
+    const auto un_fondateur = s.journal();
+    const std::string etat_un_fondateur = etat_json(*s);
+    s->arbre.clic_individu(2, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(1);
+    s->phenotypes.annuler->clic();
+    ASSERT_EQ(s.journal().back(), "all_annulclick");
+    const auto annule = s.journal();
+
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(s.journal(), un_fondateur);
+    EXPECT_EQ(etat_json(*s), etat_un_fondateur);
+    EXPECT_FALSE(s->phenotypes.panneau->visible);
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(s.journal().size(), 4u);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(s.journal(), un_fondateur);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(s.journal(), annule);
+    EXPECT_FALSE(s->phenotypes.panneau->visible);
+}
+
 TEST(Fichiers, DecoupeLesLignesCommeUnTexte) {
     using V = std::vector<std::string>;
     EXPECT_EQ(lignes_du_texte("a\r\nb\r\n"), (V{"a", "b"}));
