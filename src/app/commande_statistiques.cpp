@@ -8,6 +8,7 @@
 #include "statistiques/export_ped.h"
 #include "statistiques/rapport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -170,6 +171,16 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
     }
     if (gene >= f.genes.size()) {
         dit(msg::un_seul_gene);
+        return 2;
+    }
+    // Everyone unaffected would be an answer to a question nobody asked.
+    const std::vector<std::string>& phenotypes = f.genes[gene].phenotypes;
+    if (std::find(phenotypes.begin(), phenotypes.end(), atteint) == phenotypes.end()) {
+        std::string liste;
+        for (const std::string& p : phenotypes)
+            liste += (liste.empty() ? "" : ", ") + p;
+        dit(msg::phenotype_inconnu.avec({msg::texte_de_la_banque(f.genes[gene].nom),
+                                         Texte::tel_quel(atteint), Texte::tel_quel(liste)}));
         return 2;
     }
     sortie << ped_de_la_famille(f, gene, atteint);

@@ -65,7 +65,6 @@ void Coquille::lit_arguments() {
     if (!ligne_de_commande.enseignant) return;
     f.menus.calculette->visible = true;
     f.menus.saisie->visible = true;
-    f.menus.aide->visible = true;
 }
 
 // The live choice of one gene confirms the first gene at once, as a replay of its line does;
@@ -141,6 +140,9 @@ void Coquille::nouveau_caractere() {
 void Coquille::autre_famille() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
     abandonne_la_famille(f.textes(msg::perdre_parents), [this] {
+        // Two founders to choose: no exercise yet, and no file holds the new family.
+        f.menus.exercices->enabled = false;
+        cache_nom_fichier();
         vide_la_famille();
         f.genes.confirme_genes();
         f.journal.init_evenement(f.journal.fin_mise_en_place());

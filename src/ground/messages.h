@@ -25,8 +25,8 @@ inline const Texte quitter{"Quitter", "Quit"};
 inline const Texte titre_fenetre{"Daltonisme", "Colour blindness"};
 inline const Texte fichier_lu{"fichier:{}", "file:{}"};
 inline const Texte perdre_parents{
-    "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?",
-    "Do you want to lose the data\rof the parents of F1 and F2?"};
+    "Voulez-vous effacer cette famille\ret en commencer une nouvelle avec les mêmes gènes\u00a0?",
+    "Do you want to clear this family\rand start a new one with the same genes?"};
 
 // Buttons and titles shared by the panels and the platform's boxes.
 inline const Texte ok{"OK", "OK"};
@@ -69,11 +69,15 @@ inline const Texte faux{"faux", "wrong"};
 
 // The genotype exercise and its question window.
 inline const Texte cliquez_individu{"Cliquez sur un individu", "Click on an individual"};
-inline const Texte quel_genotype{"Quel est son génotype?", "What is its genotype?"};
+inline const Texte quel_genotype_de{"Quel est le génotype de {}\u00a0?",
+                                    "What is the genotype of {}?"};
 inline const Texte genes_1_et_2{"gène 1      gène 2", "gene 1      gene 2"};
 inline const Texte gene_1{"gène 1", "gene 1"};
-inline const Texte reponse{"rep:", "ans:"};
+inline const Texte reponse{"Réponse\u00a0:", "Answer:"};
+inline const Texte reponse_juste_est{"Réponse\u00a0: {}", "Answer: {}"};
 inline const Texte oui_juste{"oui", "yes"};
+// The calculator's key of division: ":" in a French classroom, "÷" in an English one.
+inline const Texte touche_division{":", "\u00f7"};
 inline const Texte non_faux{"non", "no"};
 inline const Texte autre_genotype{"Autre génotype", "Other genotype"};
 inline const Texte aide_bouton{"&Aide", "&Help"};
@@ -155,6 +159,19 @@ inline const Texte secours_impossible{
     "famille pour ne pas la perdre si le programme s'arrête.",
     "The recovery copy of the family cannot be written in {}.\rSave the family so as not to "
     "lose it if the program stops."};
+
+// A change of genotype asked for a founder while the other founder has none: the panel would
+// have nothing to offer.
+inline const Texte fondateur_sans_genotype{
+    "Le génotype d'un fondateur se change une fois les deux fondateurs choisis\u00a0: "
+    "choisissez d'abord le phénotype de l'autre fondateur.",
+    "A founder's genotype can be changed once both founders are chosen: first choose the "
+    "phenotype of the other founder."};
+
+// The help menu.
+inline const Texte aide_sommaire{"Sommaire de l'aide", "Help contents"};
+inline const Texte aide_clavier{"Raccourcis clavier", "Keyboard shortcuts"};
+inline const Texte aide_a_propos{"À propos d'Orvan", "About Orvan"};
 
 // The platform's dialogs.
 inline const Texte ouvrir{"Ouvrir", "Open"};
@@ -299,8 +316,7 @@ inline const Texte porteur{"porteur : {}", "carrier: {}"};
 inline const Texte fraction_pour_cent{"{} ({} %)", "{} ({}%)"};
 // A genotype's probability in the tooltip: "XD,Xd : 1/2 (50 %)".
 inline const Texte probabilite_du_genotype{"{} : {}", "{}: {}"};
-inline const Texte table_de_bayes{"Table de Bayes de l'individu {} ({})",
-                                  "Bayes table of individual {} ({})"};
+inline const Texte table_de_bayes{"Table de Bayes\u00a0: {} ({})", "Bayes table: {} ({})"};
 inline const Texte genotype{"Génotype", "Genotype"};
 inline const Texte a_priori{"A priori", "Prior"};
 inline const Texte conditionnelle{"Conditionnelle", "Conditional"};
@@ -424,6 +440,8 @@ inline const Texte ecarte{"  écarté : {} : {}", "  set aside: {}: {}"};
 inline const Texte aucune_famille{"aucune famille à compter", "no family to count"};
 inline const Texte ped_sans_fichier{"il manque le nom du fichier", "the file's name is missing"};
 inline const Texte un_seul_gene{"la famille n'a qu'un gène", "the family has only one gene"};
+inline const Texte phenotype_inconnu{"le gène {} n'a pas de phénotype «\u00a0{}\u00a0» (il a {})",
+                                     "the gene {} has no phenotype \u201c{}\u201d (it has {})"};
 // The statistics window.
 inline const Texte statistiques_titre{"Statistiques de la classe", "Class statistics"};
 inline const Texte familles_comptees{"Familles comptées", "Families pooled"};

@@ -36,6 +36,12 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     Pedigree& ped = f.arbre.ped;
     // Only a file can name an individual that is not shown: its place would be stale.
     if (!individu_valide(n) || !f.famille.individu(n).visible || ped.choix_en_cours != 0) return;
+    if (bouton != Bouton::gauche && sans_genotype_a_changer(n)) {
+        // A refused click writes no line; an older log that holds one has it refused again,
+        // silently.
+        if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::fondateur_sans_genotype);
+        return;
+    }
     ped.choix_en_cours = n;
     // A cancel gives back the sex that the individual had when its panel opened.
     ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
@@ -47,6 +53,15 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
         ouvre_changement(n);
     else
         ouvre_choix(n);
+}
+
+// A founder whose phenotype shows while a founder has no genotype yet: the change panel offers
+// what the founders' gametes make, nothing then. A founder with no phenotype still opens it, for
+// its sex.
+bool ChoixPhenotypes::sans_genotype_a_changer(int n) const {
+    const Famille& fa = f.famille;
+    return n <= 2 && !fa.individu(n).phenotype_affiche.empty() &&
+           (!fa.individu(1).genotype_donne || !fa.individu(2).genotype_donne);
 }
 
 // The panel under individual k's symbol, within the window.

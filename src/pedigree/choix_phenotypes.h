@@ -51,6 +51,7 @@ class ChoixPhenotypes {
     void ouvre_changement(int n);
     void ouvre_choix(int n);
     void place_sous(Controle& panneau, int k);
+    bool sans_genotype_a_changer(int n) const;
     void tire_genotype(int m, const std::string& pheno, Genotype& genotype);
     LiensPedigree& f;
 };

@@ -1,6 +1,7 @@
 #include "qt/fenetre_qt.h"
 
 #include "qt/conversions_qt.h"
+#include "qt/menus_qt.h"
 #include "qt/progression_qt.h"
 
 #include <QCloseEvent>
@@ -56,6 +57,7 @@ void FenetreQt::closeEvent(QCloseEvent* e) {
 void FenetreQt::actualise() {
     actualise_fenetre();
     miroir_.actualise();
+    attribue_mnemoniques(menuBar()->actions());
     etend_surface();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.
@@ -120,6 +122,15 @@ void FenetreQt::keyPressEvent(QKeyEvent* e) {
     // Function keys reach the window whatever has the focus; F1 is 112. Enter (13) and Escape
     // (27) reach it when the widget with the focus has no use for them.
     const int touche = e->key();
+    // F10 goes into the menu bar, as on other desktop programs.
+    if (touche == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
+        for (QAction* a : menuBar()->actions())
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator()) {
+                menuBar()->setActiveAction(a);
+                break;
+            }
+        return;
+    }
     int code = 0;
     if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12)
         code = 112 + (touche - Qt::Key_F1);

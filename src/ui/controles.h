@@ -91,6 +91,8 @@ struct Forme : Controle {
     explicit Forme(std::string n) : Controle(std::move(n), Genre::forme) {}
     Contour contour = Contour::carre;
     Couleur remplissage = rgb(255, 255, 255);
+    // Drawn with a thick outline: the individual a question is about.
+    bool mis_en_evidence = false;
 };
 
 // A label sizes itself to its caption (when autosize is on).

@@ -274,7 +274,7 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "female",
                                 "right",
                                 "wrong",
-                                "What is its genotype?",
+                                "What is the genotype of I-1?",
                                 "yes",
                                 "Warning",
                                 "Error",
@@ -369,7 +369,7 @@ TEST(Anglais, LAideAnglaiseTraiteLesMemesSujets) {
     ASSERT_FALSE(fr.empty());
     ASSERT_FALSE(en.empty());
     const auto sujets = trouvailles(fr, "name=\"sujet[0-9]+\"");
-    EXPECT_EQ(sujets.size(), 12u);
+    EXPECT_EQ(sujets.size(), 14u);
     EXPECT_EQ(trouvailles(en, "name=\"sujet[0-9]+\""), sujets);
     EXPECT_EQ(trouvailles(en, "href=\"#sujet[0-9]+\""), trouvailles(fr, "href=\"#sujet[0-9]+\""));
     for (const char* titre : {"<h1", "<h2", "<h3", "<table", "<li", "<pre"})

@@ -255,6 +255,21 @@ TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
 }
 
+// A family read from a file: the new one is no file's and has no exercise to do yet.
+TEST(AutreFamille, NeNommePlusLeFichierEtAttendLesFondateurs) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(ORVAN_TEST_DATA "/trois_generations.gen"));
+    ASSERT_TRUE(s->menus.exercices->enabled && s->coquille.nom_fichier_lu->visible);
+    s.plateforme.reponses = {true};
+    s->menus.autre_famille->clic();
+    EXPECT_EQ(s.plateforme.questions.back(),
+              "Voulez-vous effacer cette famille\ret en commencer une nouvelle avec les mêmes "
+              "gènes\u00a0?");
+    EXPECT_FALSE(s->menus.exercices->enabled);
+    EXPECT_FALSE(s->coquille.nom_fichier_lu->visible);
+    EXPECT_TRUE(s->coquille.fichier_lu.empty());
+}
+
 TEST(AutreFamille, GardeLaConfirmationDesDeuxGenes) {
     Session s;
     s->journal.lignes() = {"aleat=1", "bitbtn5click", "group_premclick.0", "group_secclick.1",

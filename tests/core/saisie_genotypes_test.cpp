@@ -193,6 +193,23 @@ TEST(SaisieGenotypes, LesFondateursRestentUnHommeEtUneFemme) {
     EXPECT_EQ(s->genotypes.panneau->caption, "Génotype du conjoint");
 }
 
+// One founder chosen: a right click on it would open a panel with nothing to offer, since the
+// other founder has no genotype to make gametes with. It says why, and writes nothing.
+TEST(ChangementGenotype, UnFondateurSeulDitPourquoi) {
+    Session s;
+    donne_phenotypes(s, 1, 1);
+    const auto journal = s.journal();
+    s->arbre.clic_individu(1, Bouton::droit);
+    EXPECT_FALSE(s->genotypes.panneau->visible);
+    EXPECT_EQ(s.journal(), journal);
+    ASSERT_EQ(s.plateforme.avertissements.size(), 1u);
+    EXPECT_NE(s.plateforme.avertissements[0].find("choisissez d'abord le phénotype de l'autre"),
+              std::string::npos);
+    donne_phenotypes(s, 2, 0);
+    s->arbre.clic_individu(1, Bouton::droit);
+    EXPECT_TRUE(s->genotypes.panneau->visible);
+}
+
 TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     Session s;
     choisit_genes(s, 0, 1);
