@@ -18,6 +18,8 @@ fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 export XDG_CONFIG_HOME="$(mktemp -d)"
+# The recovery copy of the family goes with the rest, not into the user's own data folder.
+export XDG_DATA_HOME="$XDG_CONFIG_HOME/donnees"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 # The bus the screen reader and the program meet on.
 for lanceur in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do

@@ -238,8 +238,18 @@ int commande_ped(const std::vector<std::string>& arguments, std::ostream& sortie
         dit(msg::ped_sans_phenotypes.avec({tel_quel(arguments[0])}));
         return 1;
     }
-    sortie << ped_de_la_famille(f, o.gene,
-                                o.atteint.value_or(phenotype_atteint_par_defaut(f.genes[o.gene])));
+    const std::string atteint = o.atteint.value_or(phenotype_atteint_par_defaut(f.genes[o.gene]));
+    // Everyone unaffected would be an answer to a question nobody asked.
+    const std::vector<std::string>& phenotypes = f.genes[o.gene].phenotypes;
+    if (std::find(phenotypes.begin(), phenotypes.end(), atteint) == phenotypes.end()) {
+        std::string liste;
+        for (const std::string& p : phenotypes)
+            liste += (liste.empty() ? "" : ", ") + p;
+        dit(msg::phenotype_inconnu.avec({msg::texte_de_la_banque(f.genes[o.gene].nom),
+                                         Texte::tel_quel(atteint), Texte::tel_quel(liste)}));
+        return 2;
+    }
+    sortie << ped_de_la_famille(f, o.gene, atteint);
     return 0;
 }
 

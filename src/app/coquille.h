@@ -56,6 +56,7 @@ class Coquille {
 
     // The file name under the title, once a family has been read from a file.
     void montre_nom_fichier(const std::string& nom);
+    void cache_nom_fichier();
 
     Label* titre;
     Label* nom_fichier_lu;
@@ -79,7 +80,9 @@ class Coquille {
     void remet_en_place_les_textes();
     void reinitialise(bool relit_les_genes);
     void choix_mode(int genes);
+    void abandonne_la_famille(const std::string& question, std::function<void()> suite);
     void suite_de_la_ligne_de_commande();
+    bool reprise_proposee_ = false;
     void montre_choix_des_genes();
     FenetrePrincipale& f;
 };

@@ -5,6 +5,8 @@
 
 #include "ground/couleurs.h"
 
+#include <utility>
+
 namespace orvan {
 
 void Coquille::demarre() {
@@ -29,9 +31,7 @@ void Coquille::sequence_demarrage() {
     f.arbre.cache_fondateurs();
     titre->visible = false;
     f.genes.panneau->visible = false;
-    fichier_lu.clear();
-    nom_fichier_lu->set_caption("");
-    nom_fichier_lu->visible = false;
+    cache_nom_fichier();
     f.menus.autre_famille->enabled = false;
     f.journal.init_evenement(0);
     panneau_mode->left = f.width / 2 - panneau_mode->width / 2;
@@ -44,15 +44,18 @@ void Coquille::sequence_demarrage() {
 }
 
 // The language, then what this program adds: the teacher's mode choice, and the family named on
-// the command line, opened once.
+// the command line, opened once; without one, the families left unsaved, offered once.
 void Coquille::suite_de_la_ligne_de_commande() {
     if (ligne_de_commande.langue == Langue::francais) change_langue(*f.menus.francais);
     if (ligne_de_commande.langue == Langue::anglais) change_langue(*f.menus.anglais);
     if (ligne_de_commande.enseignant) panneau_mode->visible = true;
+    const bool premiere_fois = !std::exchange(reprise_proposee_, true);
     if (!ligne_de_commande.fichier.empty()) {
         const std::string chemin = std::move(ligne_de_commande.fichier);
         ligne_de_commande.fichier.clear();
         if (f.historique.ouvre_fichier(chemin)) f.depart.lance_disparition();
+    } else if (premiere_fois) {
+        f.historique.propose_reprise();
     }
 }
 
@@ -61,7 +64,6 @@ void Coquille::lit_arguments() {
     if (!ligne_de_commande.enseignant) return;
     f.menus.calculette->visible = true;
     f.menus.saisie->visible = true;
-    f.menus.aide->visible = true;
 }
 
 // The live choice of one gene confirms the first gene at once, as a replay of its line does;
@@ -128,24 +130,41 @@ void Coquille::dihybridisme() {
 
 void Coquille::nouveau_caractere() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    f.plateforme.question_oui_non(question_caractere->caption, [this](bool oui) {
-        if (oui) minuterie_demarrage->enabled = true;
-    });
+    abandonne_la_famille(question_caractere->caption,
+                         [this] { minuterie_demarrage->enabled = true; });
 }
 
 void Coquille::autre_famille() {
     if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
-    f.plateforme.question_oui_non(msg::perdre_parents, [this](bool oui) {
-        if (oui) recommence_la_famille();
-    });
+    abandonne_la_famille(f.textes(msg::perdre_parents), [this] { recommence_la_famille(); });
 }
 
 // The same genes and founders' setting, the children drawn again from a new seed.
 void Coquille::recommence_la_famille() {
+    // Two founders to choose: no exercise yet, and no file holds the new family.
+    f.menus.exercices->enabled = false;
+    cache_nom_fichier();
     vide_la_famille();
     f.genes.confirme_genes();
     f.journal.init_evenement(f.journal.fin_mise_en_place());
     f.historique.rejoue_journal();
+}
+
+// A changed family is saved or given up knowingly; one that a file holds as it is only asks
+// whether to leave it.
+void Coquille::abandonne_la_famille(const std::string& question, std::function<void()> suite) {
+    if (f.historique.famille_modifiee())
+        f.historique.avant_d_abandonner(std::move(suite));
+    else
+        f.plateforme.question_oui_non(question, [suite = std::move(suite)](bool oui) {
+            if (oui) suite();
+        });
+}
+
+void Coquille::cache_nom_fichier() {
+    fichier_lu.clear();
+    nom_fichier_lu->set_caption("");
+    nom_fichier_lu->visible = false;
 }
 
 void Coquille::montre_nom_fichier(const std::string& nom) {

@@ -10,8 +10,17 @@
 #include "probabilites/frequences.h"
 
 #include "app/clavier.h"
+#include "famille/nom_individu.h"
 
 namespace orvan {
+
+namespace {
+
+// The help page's topics of the keyboard and of the program itself.
+constexpr int sujet_clavier = 10;
+constexpr int sujet_a_propos = 13;
+
+} // namespace
 
 FenetrePrincipale::FenetrePrincipale(Plateforme& p, std::vector<std::string> args)
     : Fiche("Form1"), plateforme(p), arguments(std::move(args)), journal(alea, p), depart(*this),
@@ -40,7 +49,9 @@ void FenetrePrincipale::cree_controles() {
     arbre.cree_controles();
     probabilites.cree_controles(*this);
     probabilites.frequences = frequences_par_defaut();
-    probabilites.clic_individu = [this](int k) { probabilites.montre_table_bayes(k); };
+    probabilites.clic_individu = [this](int k) {
+        probabilites.montre_table_bayes(k, nom_individu(famille, k));
+    };
     coquille.cree_titres();
     depart.cree_consigne();
     coquille.cree_panneau_mode();
@@ -74,12 +85,15 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.retablir_action, [this] { historique.retablit_action(); });
     relie(menus.imprimer, [this] { impression.imprime(); });
     relie(menus.quitter, [this] { coquille.quitter(); });
+    on_close = [this] { coquille.quitter(); };
     relie(menus.fichier, [this] { coquille.ouvre_menu_fichier(); });
     relie(menus.caractere, [this] { coquille.nouveau_caractere(); });
     relie(menus.autre_famille, [this] { coquille.autre_famille(); });
     relie(menus.couleurs, [this] { couleurs.montre(); });
     relie(menus.historique, [this] { historique.montre(); });
-    relie(menus.aide, [this] { coquille.aide(); });
+    relie(menus.aide_sommaire, [this] { coquille.aide(); });
+    relie(menus.aide_clavier, [this] { plateforme.ouvrir_aide(msg::page_aide, sujet_clavier); });
+    relie(menus.aide_a_propos, [this] { plateforme.ouvrir_aide(msg::page_aide, sujet_a_propos); });
     relie(menus.calculette, [this] { calculette.montre(); });
     relie(menus.francais, [this] { coquille.change_langue(*menus.francais); });
     relie(menus.anglais, [this] { coquille.change_langue(*menus.anglais); });

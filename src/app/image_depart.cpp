@@ -10,13 +10,17 @@ namespace orvan {
 void ImageDepart::cree_images() {
     image = &place(f.cree<Image>(nullptr, "Image1"), 126, 120, 446, 410);
     image->dessin = Dessin::depart;
-    ecrit_items(*image,
-                {msg::genetique_humaine, msg::heredite_generations, msg::homme, msg::femme,
-                 msg::atteint, msg::conductrice},
-                f.textes.langue());
+    suit_les_genes(true);
     fond_impression = &place(f.cree<Image>(nullptr, "Image2"), 0, 0, 698, 559);
     fond_impression->visible = false;
     fond_impression->dessin = Dessin::fond_impression;
+}
+
+void ImageDepart::suit_les_genes(bool lie_a_x) {
+    ecrit_items(*image,
+                {msg::genetique_humaine, msg::heredite_generations, msg::homme, msg::femme,
+                 msg::atteint, lie_a_x ? msg::conductrice : Texte::tel_quel("")},
+                f.textes.langue());
 }
 
 void ImageDepart::cree_consigne() {

@@ -15,6 +15,8 @@ class ImageDepart {
   public:
     explicit ImageDepart(FenetrePrincipale& fenetre) : f(fenetre) {}
     void cree_images();
+    // The legend's carrier goes with a gene on X: only there is a woman "conductrice".
+    void suit_les_genes(bool lie_a_x);
     void cree_consigne();
     void cree_minuteries();
 

@@ -19,6 +19,7 @@ void Menus::cree(Fiche& f) {
     cree_affichage(f);
     cree_options(f);
     cree_outils(f);
+    cree_aide(f);
 }
 
 Menu* Menus::entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag) {
@@ -75,8 +76,17 @@ void Menus::cree_lecon(Fiche& f) {
     saisie_phenotypes = entree(f, saisie, "menu_pheno", "Phénotypes", 71);
     saisie_genotypes = entree(f, saisie, "menu_geno", "Génotypes", 72);
     historique = entree(f, nullptr, "Evnements1", "Historique", 8);
+}
+
+// Last on the bar, as on any desktop program's.
+void Menus::cree_aide(Fiche& f) {
     aide = entree(f, nullptr, "Aide1", "Aide", 9);
-    aide->visible = false;
+    aide_sommaire = entree(f, aide, "AideSommaire1", "", 91);
+    aide_clavier = entree(f, aide, "AideClavier1", "", 92);
+    aide_a_propos = entree(f, aide, "AideAPropos1", "", 93);
+    ecrit(*aide_sommaire, msg::aide_sommaire, Langue::francais);
+    ecrit(*aide_clavier, msg::aide_clavier, Langue::francais);
+    ecrit(*aide_a_propos, msg::aide_a_propos, Langue::francais);
 }
 
 void Menus::cree_affichage(Fiche& f) {

@@ -20,6 +20,8 @@ struct Menus {
     Menu *saisie, *saisie_phenotypes, *saisie_genotypes;
     Menu* historique;
     Menu* aide;
+    // Under "Aide": the contents (F1), the keyboard's shortcuts, about the program.
+    Menu *aide_sommaire, *aide_clavier, *aide_a_propos;
     Menu *options, *sans_info_genotype, *avec_info_genotype, *separateur;
     Menu *langue, *francais, *anglais;
     // The picture export, under "Imprimer"; two options of the family's drawing, unticked at
@@ -43,6 +45,7 @@ struct Menus {
     void cree_affichage(Fiche& f);
     void cree_options(Fiche& f);
     void cree_outils(Fiche& f);
+    void cree_aide(Fiche& f);
 };
 
 // An option that each choice ticks or unticks.

@@ -18,8 +18,11 @@ void Coquille::ouvre_menu_fichier() {
 }
 
 void Coquille::quitter() {
-    f.visible = false;
-    f.plateforme.quitter();
+    f.historique.avant_d_abandonner([this] {
+        f.historique.abandonne();
+        f.visible = false;
+        f.plateforme.quitter();
+    });
 }
 
 void Coquille::sans_info_genotype() {

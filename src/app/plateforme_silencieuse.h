@@ -12,6 +12,10 @@ class PlateformeSilencieuse : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
     void montre_question(const BoiteMessage&, SuiteDe<bool> suite) override { suite(false); }
+    // Nobody to ask: the command goes on, as it was told to.
+    void montre_question_trois(const BoiteMessage&, SuiteDe<ReponseTrois> suite) override {
+        suite(ReponseTrois::refuse);
+    }
     void montre_avertissement(const BoiteMessage&) override {}
     void montre_erreur(const BoiteMessage& boite) override;
     void choisit_ouverture(const DialogueFichier&, SuiteDe<CheminChoisi> suite) override {

@@ -67,7 +67,10 @@ void FenetrePrincipale::relie_historique() {
         return [avant] { avant->remet(); };
     };
     r.montre_fichier_ouvert = [this](const std::string& nom) {
-        coquille.montre_nom_fichier(nom);
+        if (nom.empty())
+            coquille.cache_nom_fichier();
+        else
+            coquille.montre_nom_fichier(nom);
         menus.exercices->enabled = true;
         arbre.change_mode_saisie(ModeSaisie::phenotypes);
         // The replay clicks no founder: the start picture would stay behind the family.

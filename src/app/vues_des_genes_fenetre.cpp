@@ -50,6 +50,11 @@ void VuesDesGenesFenetre::retire_premiers_items(int nb_genes) {
 }
 
 void VuesDesGenesFenetre::met_en_page(const ModeleCaracteres& modele) {
+    bool lie_a_x = false;
+    for (int g = 1; g <= modele.nb_genes; ++g)
+        for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i)
+            lie_a_x = lie_a_x || modele.genotype_du_gene[g][i].find('X') != std::string::npos;
+    f.depart.suit_les_genes(lie_a_x);
     f.phenotypes.mise_en_page(modele);
     f.alleles.mise_en_page(modele.nb_genes == 2);
     f.genotypes.mise_en_page(modele);

@@ -171,7 +171,7 @@ void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p
     point.visible = certain && symbole.visible;
 }
 
-void ProbabilitesAffichees::montre_table_bayes(int k) {
+void ProbabilitesAffichees::montre_table_bayes(int k, const std::string& nom) {
     if (!calculee_) return;
     MoteurProbabilites moteur(calculee_->vue, {a_priori, frequences}, lois_);
     if (const auto c = moteur.calcule().contradiction) {
@@ -194,8 +194,7 @@ void ProbabilitesAffichees::montre_table_bayes(int k) {
             cases[4].push_back(fraction_et_pourcentage(c.a_posteriori));
         }
         const Texte gene = msg::texte_de_la_banque(calculee_->vue.genes[g].nom);
-        plateforme_.tableau(msg::table_de_bayes.avec({Texte::tel_quel(std::to_string(k)), gene}),
-                            cases);
+        plateforme_.tableau(msg::table_de_bayes.avec({Texte::tel_quel(nom), gene}), cases);
     }
 }
 

@@ -29,7 +29,8 @@ class ProbabilitesAffichees {
     bool actualise(const FamilleVue& vue, const std::array<Forme*, max_individus + 2>& symboles,
                    const std::array<Panel*, max_unions + 1>& verticales);
     // The Bayes table of individual k, each gene in turn, in a dialog.
-    void montre_table_bayes(int k);
+    // nom: how the lesson names individual k ("II-3").
+    void montre_table_bayes(int k, const std::string& nom);
 
     bool montrees = false;
     APriori a_priori = APriori::programme;

@@ -7,6 +7,7 @@
 #include "exercises/liens_exercices.h"
 #include "exercises/marquage_genotype.h"
 #include "exercises/saisie_genotypes.h"
+#include "famille/nom_individu.h"
 
 #include <algorithm>
 #include <vector>
@@ -64,19 +65,25 @@ void ExerciceGenotypes::commence() {
     dialogue.visible = true;
 }
 
+// The window stands beside the family, level with the individual asked, whose symbol stands out
+// while the pupil answers.
 void ExerciceGenotypes::question(int n) {
-    const Forme& symbole = *f.arbre.tab_shape[n];
-    dialogue.left = symbole.left;
-    dialogue.top = symbole.bottom() + 100;
+    Forme& symbole = *f.arbre.tab_shape[n];
+    dialogue.left = droite_de_la_famille() + 20;
+    dialogue.top = std::max(0, symbole.top - 30);
     dialogue.visible = false;
-    dialogue.demande_genotype(f.textes.langue());
+    dialogue.demande_genotype(nom_individu(f.famille, n), f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_pleine;
     hint_interroge = f.famille.individu(n).bulle();
     individu_interroge = n;
     f.journal.stock_ev(ev::QuestionGenotype{n, {}});
     dialogue.visible = true;
     question_en_cours = true;
-    f.plateforme.montre_modale(dialogue, [this] { apres_question(); });
+    symbole.mis_en_evidence = true;
+    f.plateforme.montre_modale(dialogue, [this, &symbole] {
+        symbole.mis_en_evidence = false;
+        apres_question();
+    });
 }
 
 void ExerciceGenotypes::apres_question() {
@@ -94,10 +101,24 @@ void ExerciceGenotypes::attend_un_clic() {
     dialogue.visible = true;
 }
 
+int ExerciceGenotypes::droite_de_la_famille() const {
+    int droite = 0;
+    for (int k = 1; k <= max_individus; ++k)
+        if (f.famille.individu(k).visible)
+            droite =
+                std::max({droite, f.arbre.tab_shape[k]->right(), f.arbre.tab_label[k]->right()});
+    return droite;
+}
+
+// The genotypes as the pupil writes them: one per gene, without the hint's separators.
 void ExerciceGenotypes::marque() {
     const GenotypesDeLaBulle g = genotypes_de_la_bulle(hint_interroge);
     const Langue l = f.textes.langue();
-    ecrit(*dialogue.reponse_juste, msg::reponse + hint_interroge, l);
+    // A drawn child of one gene holds "," for the gene it has not.
+    const bool second = g.gene2.find_first_not_of(", ") != std::string::npos;
+    const std::string juste = second ? g.gene1 + "   " + g.gene2 : g.gene1;
+    ecrit(*dialogue.reponse_juste,
+          juste.empty() ? msg::reponse : msg::reponse_juste_est.avec({Texte::tel_quel(juste)}), l);
     const auto note = [](bool juste) { return juste ? msg::oui_juste : msg::non_faux; };
     const bool juste1 = reponse_juste(dialogue.reponse1->caption, g.gene1, casse_exacte(1));
     const bool juste2 = reponse_juste(dialogue.reponse2->caption, g.gene2, casse_exacte(2));

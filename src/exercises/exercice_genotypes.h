@@ -43,6 +43,8 @@ class ExerciceGenotypes {
     void attend_un_clic();
     void ferme_hors_question();
     bool casse_exacte(int g) const;
+    // The right edge of the family's symbols and labels shown.
+    int droite_de_la_famille() const;
     LiensExercices& f;
     bool question_en_cours = false;
 };

@@ -50,8 +50,8 @@ void InterroGenotype::attend_un_clic(Langue l) {
     ecrit_titre(*this, msg::cliquez_individu, l);
 }
 
-void InterroGenotype::demande_genotype(Langue l) {
-    ecrit_titre(*this, msg::quel_genotype, l);
+void InterroGenotype::demande_genotype(const std::string& nom, Langue l) {
+    ecrit_titre(*this, msg::quel_genotype_de.avec({Texte::tel_quel(nom)}), l);
 }
 
 } // namespace orvan

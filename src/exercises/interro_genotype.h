@@ -22,7 +22,8 @@ class InterroGenotype : public Fiche {
 
     // The caption bar: waiting for a click on an individual, or asking its genotype.
     void attend_un_clic(Langue l);
-    void demande_genotype(Langue l);
+    // nom: how the lesson names the individual asked ("III-2").
+    void demande_genotype(const std::string& nom, Langue l);
 
     // The window's own close button: it goes without any of its buttons' work.
     void ferme() {

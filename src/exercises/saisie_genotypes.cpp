@@ -77,7 +77,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
     }
     // A spouse is of the partner's other sex: the crossing makes it so.
     this->sexe->index = sexe_indiv == Sexe::homme ? 0 : 1;
-    this->sexe->enabled = n <= 2;
+    this->sexe->enabled = n <= 2 && f.famille.sexe_modifiable(n);
     accorde_au_sexe();
 }
 
@@ -102,6 +102,20 @@ std::vector<std::string> genotypes_possibles(const LiensExercices& f, int g) {
     return possibles;
 }
 
+// "Y,XD" says what "XD,Y" says: the list shows the first, and the second keeps its place, which
+// saved files name.
+void cache_les_doubles(RadioGroupe& liste) {
+    const auto alleles = [](const std::string& genotype) {
+        std::string a = avant(genotype, ','), b = genotype;
+        supprime_jusqua(b, ',');
+        return a < b ? std::pair{a, b} : std::pair{b, a};
+    };
+    liste.caches.assign(liste.items.size(), false);
+    for (std::size_t i = 0; i < liste.items.size(); ++i)
+        for (std::size_t j = 0; j < i && !liste.caches[i]; ++j)
+            liste.caches[i] = alleles(liste.items[j]) == alleles(liste.items[i]);
+}
+
 } // namespace
 
 // Only the genotypes of the sex chosen can be confirmed. Those of the other sex join the list
@@ -117,6 +131,7 @@ void SaisieGenotypes::accorde_au_sexe() {
                 std::find(liste.items.begin(), liste.items.end(), autre) == liste.items.end())
                 liste.items.push_back(autre);
         liste.inactifs.assign(liste.items.size(), false);
+        cache_les_doubles(liste);
         if (!suit_le_sexe[g]) continue;
         for (std::size_t i = 0; i < liste.items.size(); ++i)
             liste.inactifs[i] = !convient_au_sexe(liste.items[i], sexe);

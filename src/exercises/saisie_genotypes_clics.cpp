@@ -59,8 +59,11 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
 void SaisieGenotypes::change_sexe() {
     const int n = individu_entre();
     if (individu_valide(n)) {
-        f.famille.donne_sexe(n, sexe->index == 0 ? Sexe::homme : Sexe::femme);
+        f.famille.change_sexe(n, sexe->index == 1 ? Sexe::femme : Sexe::homme);
+        // A choice refused (a log written before couples kept their sexes) shows the sex kept.
+        sexe->index = f.famille.individu(n).sexe == Sexe::homme ? 0 : 1;
         f.arbre.projette_individu(n);
+        if (n <= 2) f.arbre.projette_individu(3 - n);
     }
     accorde_au_sexe();
     cadre(false);

@@ -79,7 +79,7 @@ void SaisieGenotypes::mise_en_page(const ModeleCaracteres& modele) {
 void SaisieGenotypes::cadre(bool montre) {
     const int ligne = f.mesure_genotype->height + 4;
     for (int g = 1; g <= 2; ++g)
-        radio_genotype[g]->height = (static_cast<int>(radio_genotype[g]->items.size()) + 1) * ligne;
+        radio_genotype[g]->height = (radio_genotype[g]->nb_montres() + 1) * ligne;
     ok->top =
         std::max(radio_genotype[1]->height, radio_genotype[2]->height) + radio_genotype[1]->top + 5;
     annuler->top = sexe->top = ok->top;

@@ -72,6 +72,18 @@ bool Famille::donne_sexe(int k, Sexe s) {
     return change(k, [&](Individu& i) { i.sexe = s; });
 }
 
+bool Famille::sexe_modifiable(int k) const {
+    if (k == 1 || k == 2) return !individu(3 - k).genotype_donne;
+    return individu_valide(k) && conjoints(k).empty();
+}
+
+bool Famille::change_sexe(int k, Sexe s) {
+    if (!sexe_modifiable(k)) return false;
+    donne_sexe(k, s);
+    if (k == 1 || k == 2) donne_sexe(3 - k, autre_sexe(s));
+    return true;
+}
+
 bool Famille::donne_genotype(int k, int gene, Genotype g) {
     if (gene < 1 || gene > 2) return false;
     return change(k, [&](Individu& i) { i.genotype(gene) = std::move(g); });

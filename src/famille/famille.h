@@ -69,6 +69,12 @@ class Famille {
     bool montre(int k, bool visible);
     bool active(int k, bool actif);
     bool donne_sexe(int k, Sexe s);
+    // A couple is one man and one woman: the founders from their first genotype on, a spouse
+    // from its choice, a child once it has a spouse. Whether individual k's sex may still
+    // change, and the change: a founder turns the other one to the other sex; refused when k's
+    // sex may no longer change.
+    bool sexe_modifiable(int k) const;
+    bool change_sexe(int k, Sexe s);
     // The hidden genotype and phenotype of gene 1 or 2.
     bool donne_genotype(int k, int gene, Genotype g);
     bool donne_phenotype(int k, int gene, std::string phenotype);

@@ -25,8 +25,8 @@ inline const Texte quitter{"Quitter", "Quit"};
 inline const Texte titre_fenetre{"Daltonisme", "Colour blindness"};
 inline const Texte fichier_lu{"fichier:{}", "file:{}"};
 inline const Texte perdre_parents{
-    "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?",
-    "Do you want to lose the data\rof the parents of F1 and F2?"};
+    "Voulez-vous effacer cette famille\ret en commencer une nouvelle avec les mêmes gènes\u00a0?",
+    "Do you want to clear this family\rand start a new one with the same genes?"};
 
 // Buttons and titles shared by the panels and the platform's boxes.
 inline const Texte ok{"OK", "OK"};
@@ -60,6 +60,7 @@ inline const Texte famille_complete{
 // The genotype panel.
 inline const Texte choix_des_genotypes{"Choix des génotypes", "Choice of genotypes"};
 inline const Texte genotype_du_conjoint{"Génotype du conjoint", "Genotype of the spouse"};
+inline const Texte genotype_du_fondateur{"Génotype d'un fondateur", "Genotype of a founder"};
 inline const Texte changement_de_genotype{"Changement de génotype", "Change of genotype"};
 inline const Texte premier_gene_minuscule{"premier gène", "first gene"};
 inline const Texte deuxieme_gene_minuscule{"deuxième gène", "second gene"};
@@ -74,11 +75,15 @@ inline const Texte faux{"faux", "wrong"};
 
 // The genotype exercise and its question window.
 inline const Texte cliquez_individu{"Cliquez sur un individu", "Click on an individual"};
-inline const Texte quel_genotype{"Quel est son génotype?", "What is its genotype?"};
+inline const Texte quel_genotype_de{"Quel est le génotype de {}\u00a0?",
+                                    "What is the genotype of {}?"};
 inline const Texte genes_1_et_2{"gène 1      gène 2", "gene 1      gene 2"};
 inline const Texte gene_1{"gène 1", "gene 1"};
-inline const Texte reponse{"rep:", "ans:"};
+inline const Texte reponse{"Réponse\u00a0:", "Answer:"};
+inline const Texte reponse_juste_est{"Réponse\u00a0: {}", "Answer: {}"};
 inline const Texte oui_juste{"oui", "yes"};
+// The calculator's key of division: ":" in a French classroom, "÷" in an English one.
+inline const Texte touche_division{":", "\u00f7"};
 inline const Texte non_faux{"non", "no"};
 inline const Texte autre_genotype{"Autre génotype", "Other genotype"};
 inline const Texte aide_bouton{"&Aide", "&Help"};
@@ -157,6 +162,45 @@ inline const Texte langue_deux_points{
 inline const Texte langue_tag_invalide{
     "Fichier de langue, ligne {} : « {} » n'est pas un nombre entier.",
     "Language file, line {}: \u201c{}\u201d is not a whole number."};
+
+// A family that no file holds as it is, before it is given up.
+inline const Texte famille_non_enregistree{
+    "Cette famille a changé depuis son ouverture ou son dernier enregistrement.\r"
+    "Voulez-vous l'enregistrer ?",
+    "This family has changed since it was opened or last saved.\rDo you want to save it?"};
+inline const Texte ne_pas_enregistrer{"Ne pas enregistrer", "Don't save"};
+// The recovery copy of an unsaved family, and the offer at start to take it back.
+inline const Texte famille_laissee{
+    "Une famille n'était pas enregistrée quand le programme s'est arrêté (dernière action : "
+    "{}).\rVoulez-vous la reprendre ?",
+    "A family was not saved when the program stopped (last action: {}).\r"
+    "Do you want to take it back?"};
+inline const Texte reprendre{"Reprendre", "Take it back"};
+inline const Texte abandonner{"Abandonner", "Discard"};
+inline const Texte plus_tard{"Plus tard", "Later"};
+inline const Texte copie_endommagee{
+    "La copie de secours d'une famille non enregistrée est endommagée et ne peut pas être "
+    "reprise. Elle est mise de côté : {}",
+    "The recovery copy of an unsaved family is damaged and cannot be taken back. It is set "
+    "aside: {}"};
+inline const Texte secours_impossible{
+    "La copie de secours de la famille ne peut pas être écrite dans {}.\rEnregistrez la "
+    "famille pour ne pas la perdre si le programme s'arrête.",
+    "The recovery copy of the family cannot be written in {}.\rSave the family so as not to "
+    "lose it if the program stops."};
+
+// A change of genotype asked for a founder while the other founder has none: the panel would
+// have nothing to offer.
+inline const Texte fondateur_sans_genotype{
+    "Le génotype d'un fondateur se change une fois les deux fondateurs choisis\u00a0: "
+    "choisissez d'abord le phénotype de l'autre fondateur.",
+    "A founder's genotype can be changed once both founders are chosen: first choose the "
+    "phenotype of the other founder."};
+
+// The help menu.
+inline const Texte aide_sommaire{"Sommaire de l'aide", "Help contents"};
+inline const Texte aide_clavier{"Raccourcis clavier", "Keyboard shortcuts"};
+inline const Texte aide_a_propos{"À propos d'Orvan", "About Orvan"};
 
 // The platform's dialogs.
 inline const Texte ouvrir{"Ouvrir", "Open"};
@@ -327,8 +371,7 @@ inline const Texte probabilite_du_gene{"{} : {}", "{}: {}"};
 inline const Texte fraction_pour_cent{"{} ({} %)", "{} ({}%)"};
 // A genotype's probability in the tooltip: "XD,Xd : 1/2 (50 %)".
 inline const Texte probabilite_du_genotype{"{} : {}", "{}: {}"};
-inline const Texte table_de_bayes{"Table de Bayes de l'individu {} ({})",
-                                  "Bayes table of individual {} ({})"};
+inline const Texte table_de_bayes{"Table de Bayes\u00a0: {} ({})", "Bayes table: {} ({})"};
 inline const Texte genotype{"Génotype", "Genotype"};
 inline const Texte a_priori{"A priori", "Prior"};
 inline const Texte conditionnelle{"Conditionnelle", "Conditional"};
@@ -458,6 +501,8 @@ inline const Texte ped_sans_phenotypes{
     "{} : aucun individu n'a encore de phénotype, il n'y a rien à exporter",
     "{}: no individual has a phenotype yet, there is nothing to export"};
 inline const Texte un_seul_gene{"la famille n'a qu'un gène", "the family has only one gene"};
+inline const Texte phenotype_inconnu{"le gène {} n'a pas de phénotype «\u00a0{}\u00a0» (il a {})",
+                                     "the gene {} has no phenotype \u201c{}\u201d (it has {})"};
 // The statistics window.
 inline const Texte statistiques_titre{"Statistiques de la classe", "Class statistics"};
 inline const Texte familles_comptees{"Familles comptées", "Families pooled"};

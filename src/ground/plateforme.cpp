@@ -18,6 +18,13 @@ void Plateforme::question_oui_non(const std::string& texte, SuiteDe<bool> suite)
     montre_question({t(msg::avertissement), texte, {t(msg::oui), t(msg::non)}}, std::move(suite));
 }
 
+void Plateforme::question_trois(const Texte& texte, const Texte& accepte, const Texte& refuse,
+                                const Texte& annule, std::function<void(ReponseTrois)> suite) {
+    const Traduction& t = textes();
+    montre_question_trois({t(msg::avertissement), t(texte), {t(accepte), t(refuse), t(annule)}},
+                          std::move(suite));
+}
+
 void Plateforme::avertissement(const Texte& texte) {
     const Traduction& t = textes();
     montre_avertissement({t(msg::avertissement), t(texte), {t(msg::ok)}});

@@ -16,6 +16,9 @@ namespace orvan {
 
 class Fiche;
 
+// The answers to a question about unsaved work: do it first, go on without it, or stay.
+enum class ReponseTrois { accepte, refuse, annule };
+
 struct HeureUTC {
     int h = 0, m = 0, s = 0, ms = 0;
 };
@@ -92,6 +95,10 @@ class Plateforme : public MesureTexte {
     // Warning with Yes and No; true for Yes.
     void question_oui_non(const Texte& texte, SuiteDe<bool> suite);
     void question_oui_non(const std::string& texte, SuiteDe<bool> suite);
+    // Warning with three buttons: do it, go on without it, stay (also the window's close button
+    // and Escape). `suite` receives the answer, at once or once the user has given it.
+    void question_trois(const Texte& texte, const Texte& accepte, const Texte& refuse,
+                        const Texte& annule, SuiteDe<ReponseTrois> suite);
     // Warning with one OK button.
     void avertissement(const Texte& texte);
     // The platform's own error message (a file that cannot be opened, created or written).
@@ -109,6 +116,8 @@ class Plateforme : public MesureTexte {
 
     // What each platform does with them.
     virtual void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) = 0;
+    // The box's three buttons in the order of ReponseTrois.
+    virtual void montre_question_trois(const BoiteMessage& boite, SuiteDe<ReponseTrois> suite) = 0;
     virtual void montre_avertissement(const BoiteMessage& boite) = 0;
     virtual void montre_erreur(const BoiteMessage& boite) = 0;
     virtual void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) = 0;
@@ -118,6 +127,8 @@ class Plateforme : public MesureTexte {
 
     virtual HeureUTC heure_utc() const = 0;
     virtual std::string repertoire_courant() const = 0;
+    // The folder of the recovery copies of the log; empty: none are kept.
+    virtual std::string dossier_secours() const { return {}; }
     virtual Taille taille_ecran() const = 0;
     // Ends the event loop: the main window has been closed.
     virtual void quitter() = 0;

@@ -1,7 +1,9 @@
 // "Ouvrir" and "Enregistrer": the event log to and from a .gen file.
 #include "historique/historique.h"
 
+#include "ground/messages.h"
 #include "ground/plateforme.h"
+#include "history/journal.h"
 #include "ui/controles.h"
 
 #include "history/enregistrement_gen.h"
@@ -10,8 +12,11 @@
 namespace orvan {
 
 void Historique::ouvrir() {
-    plateforme_.dialogue_ouvrir(relais.repertoire_ouverture(), [this](const CheminChoisi& chemin) {
-        if (chemin) ouvre_fichier(*chemin);
+    avant_d_abandonner([this] {
+        plateforme_.dialogue_ouvrir(relais.repertoire_ouverture(),
+                                    [this](const CheminChoisi& chemin) {
+                                        if (chemin) ouvre_fichier(*chemin);
+                                    });
     });
 }
 
@@ -27,20 +32,66 @@ bool Historique::ouvre_fichier(const std::string& chemin) {
         relais.montre_fichier_ouvert(nom_sans_repertoire(chemin));
         return rejoue(p);
     });
-    if (!ouvert) remet_la_fenetre();
-    return ouvert;
+    if (!ouvert) {
+        remet_la_fenetre();
+        return false;
+    }
+    // Another family's undone actions would be replayed onto this one.
+    actions_annulees.clear();
+    journal_enregistre_ = evenements->lignes;
+    actualise_edition();
+    garde_copie();
+    return true;
 }
 
 void Historique::enregistrer() {
-    plateforme_.dialogue_enregistrer(dernier_nom_enregistre, [this](const CheminChoisi& chemin) {
-        if (chemin) enregistre_sous(*chemin);
-    });
+    enregistre([](bool) {});
 }
 
-void Historique::enregistre_sous(const std::string& chemin) {
+void Historique::enregistre(SuiteDe<bool> fait) {
+    plateforme_.dialogue_enregistrer(dernier_nom_enregistre,
+                                     [this, fait = std::move(fait)](const CheminChoisi& chemin) {
+                                         fait(chemin && enregistre_sous(*chemin));
+                                     });
+}
+
+bool Historique::enregistre_sous(const std::string& chemin) {
     dernier_nom_enregistre = chemin;
     const Enregistrement r = enregistre_fichier_gen(chemin, evenements->lignes);
-    if (r != Enregistrement::reussi) plateforme_.erreur(message_enregistrement(r, chemin));
+    if (r != Enregistrement::reussi) {
+        plateforme_.erreur(message_enregistrement(r, chemin));
+        return false;
+    }
+    journal_enregistre_ = evenements->lignes;
+    garde_copie();
+    return true;
+}
+
+bool Historique::famille_modifiee() const {
+    const auto& lignes = journal_.lignes();
+    return premiere_ligne_d_action() < lignes.size() && lignes != journal_enregistre_;
+}
+
+void Historique::avant_d_abandonner(std::function<void()> suite) {
+    if (!famille_modifiee()) {
+        suite();
+        return;
+    }
+    plateforme_.question_trois(msg::famille_non_enregistree, msg::enregistrer,
+                               msg::ne_pas_enregistrer, msg::annuler,
+                               [this, suite = std::move(suite)](ReponseTrois r) {
+                                   if (r == ReponseTrois::annule) return;
+                                   if (r == ReponseTrois::refuse) return suite();
+                                   enregistre([suite](bool fait) {
+                                       if (fait) suite();
+                                   });
+                               });
+}
+
+void Historique::journal_remplace() {
+    actions_annulees.clear();
+    journal_enregistre_.clear();
+    actualise_edition();
 }
 
 } // namespace orvan

@@ -30,12 +30,17 @@ void Historique::cree_controles() {
     journal_.apres_ajout = [this] {
         actions_annulees.clear();
         actualise_edition();
+        garde_copie();
     };
+    journal_.apres_remplacement = [this] { journal_remplace(); };
 }
 
 void Historique::rejoue_journal() {
-    Progression p(plateforme_, msg::reconstruction_famille, journal_.lignes().size(), false);
-    rejoue(p);
+    {
+        Progression p(plateforme_, msg::reconstruction_famille, journal_.lignes().size(), false);
+        rejoue(p);
+    }
+    garde_copie();
 }
 
 bool Historique::rejoue(Progression& p) {
@@ -92,6 +97,7 @@ void Historique::annule_action() {
     if (!rejoue_ou_revient(debut, action, debut, [&](Progression& p) { return rejoue(p); })) return;
     actions_annulees.push_back(std::move(action));
     actualise_edition();
+    garde_copie();
 }
 
 void Historique::retablit_action() {
@@ -107,6 +113,7 @@ void Historique::retablit_action() {
     if (!fait) return;
     actions_annulees.pop_back();
     actualise_edition();
+    garde_copie();
 }
 
 // The gene set-up is no action of the pupil's: it stays.
@@ -172,13 +179,15 @@ template <class E> bool Historique::annule_serie() {
 void Historique::annule_derniere_action() {
     auto& lignes = journal_.lignes();
     if (lignes.empty()) return;
-    if (annule_serie<ev::GenotypeCoche>() || annule_serie<ev::DecalageFratrie>()) return;
-    // The rule of the gametes is named just before the confirmation whose crossing first drew
-    // with it: it goes with that confirmation.
-    std::size_t debut = lignes.size() - 1;
-    if (debut > 0 && ligne_est<ev::RegleChromosomeSexuel>(lignes[debut - 1])) --debut;
-    std::vector<std::string> retirees;
-    rejoue_ou_revient(debut, retirees, debut, [&](Progression& p) { return rejoue(p); });
+    if (!annule_serie<ev::GenotypeCoche>() && !annule_serie<ev::DecalageFratrie>()) {
+        // The rule of the gametes is named just before the confirmation whose crossing first
+        // drew with it: it goes with that confirmation.
+        std::size_t debut = lignes.size() - 1;
+        if (debut > 0 && ligne_est<ev::RegleChromosomeSexuel>(lignes[debut - 1])) --debut;
+        std::vector<std::string> retirees;
+        rejoue_ou_revient(debut, retirees, debut, [&](Progression& p) { return rejoue(p); });
+    }
+    garde_copie();
 }
 
 void Historique::montre() {

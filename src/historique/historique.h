@@ -2,6 +2,7 @@
 // the log read from and written to .gen files.
 #pragma once
 
+#include "history/copie_secours.h"
 #include "history/evenement.h"
 
 #include <cstddef>
@@ -34,7 +35,8 @@ struct RelaisHistorique {
     // The window as an opening finds it, and what puts it back: kept before the opening and
     // called when its replay is cancelled.
     std::function<std::function<void()>()> retient_fenetre;
-    // A family file is being opened: the window names it and readies itself for its replay.
+    // A family file is being opened: the window names it (no name: a family that no file
+    // holds) and readies itself for its replay.
     std::function<void(const std::string& nom)> montre_fichier_ouvert;
 };
 
@@ -63,7 +65,21 @@ class Historique {
     void ferme();
     void ouvrir();
     void enregistrer();
-    void enregistre_sous(const std::string& chemin);
+    // Writes the log to that file; false once the user has been told why it could not.
+    bool enregistre_sous(const std::string& chemin);
+    // The log holds actions of the pupil's that no file holds as they are: changed since it
+    // was opened or saved.
+    bool famille_modifiee() const;
+    // Before the family is given up: over a changed family, asks whether to save it first;
+    // `suite` runs unless the user cancels or the save does not happen.
+    void avant_d_abandonner(std::function<void()> suite);
+    // The log has been replaced by one that no file holds (a new family): nothing to redo.
+    void journal_remplace();
+    // The family is given up for good: its recovery copy goes.
+    void abandonne();
+    // Offers, one at a time, the families that a program left unsaved when it ended, until one
+    // is taken back or put off; the copies given up go.
+    void propose_reprise();
     // Reads a .gen file into the log and replays it, as "Ouvrir" does once a file is chosen.
     // False when the file cannot be read or the user cancelled its replay.
     bool ouvre_fichier(const std::string& chemin);
@@ -76,6 +92,13 @@ class Historique {
 
   private:
     std::size_t premiere_ligne_d_action() const;
+    // The save dialog, then the file; true once the log is in it.
+    // The save dialog, then the file written; `fait` says whether it was.
+    void enregistre(SuiteDe<bool> fait);
+    // The recovery copy follows the log: kept while the family is changed, removed otherwise.
+    void garde_copie();
+    void propose_copie(std::vector<CopieLaissee> copies);
+    void reprend(const std::string& chemin, std::vector<std::string> lignes);
     template <class E> bool annule_serie();
     // One replay of the log, each line a step of p; false when the user cancelled (the family
     // is then half built).
@@ -95,6 +118,10 @@ class Historique {
     // The actions undone, the last one last; a new action of the user's forgets them.
     std::vector<std::vector<std::string>> actions_annulees;
     std::string dernier_nom_enregistre = "*.gen";
+    // The log as the file last opened or saved holds it; empty when no file does.
+    std::vector<std::string> journal_enregistre_;
+    CopieSecours secours_;
+    bool secours_en_defaut_ = false;
 };
 
 } // namespace orvan

@@ -25,6 +25,7 @@ void Journal::init_evenement(int n) {
         l.push_back(graine);
     else
         l[0] = graine;
+    if (apres_remplacement) apres_remplacement();
 }
 
 namespace {

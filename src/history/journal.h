@@ -40,6 +40,8 @@ class Journal {
     bool rejeu_en_cours = false;
     // Runs after a line of the user's is appended.
     std::function<void()> apres_ajout;
+    // Runs after init_evenement has begun a new log.
+    std::function<void()> apres_remplacement;
 
   private:
     Generateur& alea_;

@@ -102,6 +102,7 @@ void Calculette::cree_pave() {
                 break;
             case ':':
                 division = b;
+                ecrit(*b, msg::touche_division, Langue::francais);
                 break;
             case 'x':
                 multiplication = b;

@@ -35,16 +35,32 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     Pedigree& ped = f.arbre.ped;
     // Only a file can name an individual that is not shown: its place would be stale.
     if (!individu_valide(n) || !f.famille.individu(n).visible || ped.choix_en_cours != 0) return;
+    if (bouton != Bouton::gauche && sans_genotype_a_changer(n)) {
+        // A refused click writes no line; an older log that holds one has it refused again,
+        // silently.
+        if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::fondateur_sans_genotype);
+        return;
+    }
     ped.choix_en_cours = n;
     // A cancel gives back the sex that the individual had when its panel opened.
     ped.sexe_a_l_ouverture = f.famille.individu(n).sexe;
-    ecrit(*f.genotypes.panneau, msg::genotype_du_conjoint, f.textes.langue());
+    ecrit(*f.genotypes.panneau, n <= 2 ? msg::genotype_du_fondateur : msg::genotype_du_conjoint,
+          f.textes.langue());
     f.genotypes.groupe_nb_descendants->visible = true;
     ped.indiv_saisi = n;
     if (bouton != Bouton::gauche)
         ouvre_changement(n);
     else
         ouvre_choix(n);
+}
+
+// A founder whose phenotype shows while a founder has no genotype yet: the change panel offers
+// what the founders' gametes make, nothing then. A founder with no phenotype still opens it, for
+// its sex.
+bool ChoixPhenotypes::sans_genotype_a_changer(int n) const {
+    const Famille& fa = f.famille;
+    return n <= 2 && !fa.individu(n).phenotype_affiche.empty() &&
+           (!fa.individu(1).genotype_donne || !fa.individu(2).genotype_donne);
 }
 
 // The panel under individual k's symbol, within the window.
@@ -65,7 +81,7 @@ void ChoixPhenotypes::ouvre_changement(int n) {
     ped.gam_parent1 = gametes_de(f.famille.individu(1));
     ped.gam_parent2 = gametes_de(f.famille.individu(2));
     g.sexe->top = g.ok->top;
-    g.sexe->enabled = true;
+    g.sexe->enabled = f.famille.sexe_modifiable(n);
     g.sexe->selectionne(f.famille.individu(n).sexe == Sexe::homme ? 0 : 1);
     for (int gene = 1; gene <= 2; ++gene)
         g.offre_genotypes(gene, n);
@@ -205,11 +221,16 @@ void ChoixPhenotypes::ferme_choix() {
     ped.changement_genotype = false;
 }
 
+// A founder's choice turned the other founder too: both come back.
 void ChoixPhenotypes::rend_le_sexe_d_ouverture() {
     const Pedigree& ped = f.arbre.ped;
-    if (!individu_valide(ped.indiv_saisi)) return;
-    f.famille.donne_sexe(ped.indiv_saisi, ped.sexe_a_l_ouverture);
-    f.arbre.projette_individu(ped.indiv_saisi);
+    const int k = ped.indiv_saisi;
+    if (!individu_valide(k)) return;
+    // A sex that may no longer change in a couple is given back to the individual alone.
+    if (!f.famille.change_sexe(k, ped.sexe_a_l_ouverture))
+        f.famille.donne_sexe(k, ped.sexe_a_l_ouverture);
+    f.arbre.projette_individu(k);
+    if (k <= 2) f.arbre.projette_individu(3 - k);
 }
 
 void ChoixPhenotypes::annule(bool par_utilisateur) {

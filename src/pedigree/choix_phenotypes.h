@@ -52,6 +52,7 @@ class ChoixPhenotypes {
     void ouvre_changement(int n);
     void ouvre_choix(int n);
     void place_sous(Controle& panneau, int k);
+    bool sans_genotype_a_changer(int n) const;
     std::optional<Genotype> tire_genotype(int m, const std::string& pheno);
     LiensPedigree& f;
 };

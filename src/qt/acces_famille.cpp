@@ -224,7 +224,8 @@ void AccesFamilleQt::suit_panneaux() {
 
 void AccesFamilleQt::place_anneau() {
     QWidget* w = trouve(famille_, courant_) ? widget_individu(courant_) : nullptr;
-    const bool montre = w && w->isVisible() && (w->hasFocus() || !fenetre_.isActiveWindow());
+    const bool montre =
+        clavier_ && w && w->isVisible() && (w->hasFocus() || !fenetre_.isActiveWindow());
     if (!montre) {
         anneau_->hide();
         return;
@@ -242,6 +243,8 @@ void AccesFamilleQt::choisit(int k, bool prend_focus) {
         courant_ = k;
         if (apres_changement) apres_changement(k);
     }
+    // Chosen in the table: the ring shows where the family's keys now act.
+    clavier_ = true;
     if (prend_focus)
         if (QWidget* w = widget_individu(k)) {
             fenetre_.activateWindow();
@@ -254,17 +257,27 @@ bool AccesFamilleQt::eventFilter(QObject* objet, QEvent* e) {
     const int k = individu_du_widget(objet);
     if (k == 0) return false;
     switch (e->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(e)->reason();
+        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason ||
+            raison == Qt::ShortcutFocusReason)
+            clavier_ = true;
         if (courant_ != k) {
             courant_ = k;
             if (apres_changement) apres_changement(k);
         }
         place_anneau();
         return false;
+    }
+    case QEvent::MouseButtonPress:
+        clavier_ = false;
+        place_anneau();
+        return false;
     case QEvent::FocusOut:
         place_anneau();
         return false;
     case QEvent::KeyPress:
+        clavier_ = true;
         return touche(k, *static_cast<QKeyEvent*>(e));
     default:
         return false;

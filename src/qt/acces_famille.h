@@ -4,7 +4,8 @@
 // and the menu key as the right one, Alt+Left/Right shift the sibship as its line's drag does and
 // Alt+Up/Down fold and unfold the sibship below, as its vertical line's click does. The keys go
 // through the very handlers of the mouse, so the log gets the same lines. A ring that nothing
-// covers shows the individual with the focus.
+// covers shows the individual with the focus once the keyboard has moved it, until the mouse
+// clicks an individual.
 #pragma once
 
 #include "app/description_famille.h"
@@ -63,6 +64,9 @@ class AccesFamilleQt : public QObject {
     std::vector<int> ordre_; // the focus order last given
     int courant_ = 0;
     bool choix_ouvert_ = false;
+    // The ring shows where the keyboard acts, once the keyboard has been used, as desktop
+    // programs show it: under the mouse it would read as a selection.
+    bool clavier_ = false;
     AnneauFocus* anneau_;
 };
 

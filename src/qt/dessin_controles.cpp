@@ -188,7 +188,7 @@ void dessine_motif(QPainter& p, const QPolygonF& contour, Motif motif, const QCo
 }
 
 AspectSymbole aspect_symbole(const Forme& f, Motif motif) {
-    return {f.contour, f.remplissage, motif};
+    return {f.contour, f.remplissage, motif, f.mis_en_evidence};
 }
 
 AspectEtiquette aspect_etiquette(const Label& l, Motif motif) {
@@ -214,10 +214,11 @@ AspectLigne aspect_ligne(const Panel& pa) {
 
 void dessine_symbole(QPainter& p, const QRect& zone, const AspectSymbole& a) {
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
+    const double trait = a.mis_en_evidence ? 4 : 1;
+    p.setPen(QPen(a.mis_en_evidence ? QColor(200, 0, 0) : QColor(Qt::black), trait));
     p.setBrush(couleur_qt(a.remplissage));
     // The outline stays inside the control, on whole pixels.
-    const QRectF r = QRectF(zone).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = QRectF(zone).adjusted(trait / 2, trait / 2, -trait / 2, -trait / 2);
     if (a.contour == Contour::cercle)
         p.drawEllipse(r);
     else

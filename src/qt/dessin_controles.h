@@ -20,6 +20,7 @@ struct AspectSymbole {
     Contour contour = Contour::carre;
     Couleur remplissage = rgb(255, 255, 255);
     Motif motif = Motif::aucun;
+    bool mis_en_evidence = false;
     bool operator==(const AspectSymbole&) const = default;
 };
 

@@ -1,8 +1,10 @@
 #include "qt/fenetre_qt.h"
 
 #include "qt/conversions_qt.h"
+#include "qt/menus_qt.h"
 #include "qt/progression_qt.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -38,9 +40,24 @@ void FenetreQt::traite(const std::function<void()>& gestionnaire) {
     if (apres_evenement) apres_evenement();
 }
 
+void FenetreQt::ferme_sans_demander() {
+    fermeture_decidee_ = true;
+    close();
+}
+
+void FenetreQt::closeEvent(QCloseEvent* e) {
+    if (fermeture_decidee_ || !fiche_.on_close) {
+        QMainWindow::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    traite(fiche_.on_close);
+}
+
 void FenetreQt::actualise() {
     actualise_fenetre();
     miroir_.actualise();
+    attribue_mnemoniques(menuBar()->actions());
     etend_surface();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.
@@ -105,6 +122,15 @@ void FenetreQt::keyPressEvent(QKeyEvent* e) {
     // Function keys reach the window whatever has the focus; F1 is 112. Enter (13) and Escape
     // (27) reach it when the widget with the focus has no use for them.
     const int touche = e->key();
+    // F10 goes into the menu bar, as on other desktop programs.
+    if (touche == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
+        for (QAction* a : menuBar()->actions())
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator()) {
+                menuBar()->setActiveAction(a);
+                break;
+            }
+        return;
+    }
     int code = 0;
     if (touche >= Qt::Key_F1 && touche <= Qt::Key_F12)
         code = 112 + (touche - Qt::Key_F1);

@@ -29,9 +29,13 @@ class FenetreQt : public QMainWindow, public Relais {
     const Miroir& miroir() const { return miroir_; }
     // Runs after the refresh that follows each event.
     std::function<void()> apres_evenement;
+    // Closes the window without asking the core: it has already decided.
+    void ferme_sans_demander();
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // The close button asks the core, which may ask the user and closes through the platform.
+    void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
@@ -44,6 +48,7 @@ class FenetreQt : public QMainWindow, public Relais {
     QWidget* surface_;
     Miroir miroir_;
     bool premiere_ = true;
+    bool fermeture_decidee_ = false;
     std::string caption_;
     int left_ = 0, top_ = 0;
     QSize taille_, etendue_;

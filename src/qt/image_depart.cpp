@@ -133,7 +133,9 @@ void generations(QPainter& p) {
 
 // Three generations of a trait carried on the X chromosome: an affected grandfather, a carrier
 // daughter, and among her children an affected son and a carrier daughter.
-void arbre(QPainter& p) {
+// porteuses: the daughters who carry the grandfather's allele are drawn as carriers.
+void arbre(QPainter& p, bool porteuses) {
+    const Etat porteuse = porteuses ? Etat::porteur : Etat::sain;
     const qreal g1 = 128, g2 = 210, g3 = 292;
     const qreal demi = cote / 2;
     p.setBrush(Qt::NoBrush);
@@ -157,10 +159,10 @@ void arbre(QPainter& p) {
     symbole(p, {273, g1}, false, Etat::sain);
     symbole(p, {103, g2}, true, Etat::sain);
     symbole(p, {198, g2}, true, Etat::sain);
-    symbole(p, {293, g2}, false, Etat::porteur);
+    symbole(p, {293, g2}, false, porteuse);
     symbole(p, {383, g2}, true, Etat::sain);
     symbole(p, {278, g3}, true, Etat::atteint);
-    symbole(p, {338, g3}, false, Etat::porteur);
+    symbole(p, {338, g3}, false, porteuse);
     symbole(p, {398, g3}, true, Etat::sain);
 }
 
@@ -214,6 +216,8 @@ void legende(QPainter& p, const std::vector<std::string>& textes) {
                               {false, Etat::porteur, mot(textes, 5)}};
     qreal x = 58;
     for (const Entree& e : entrees) {
+        // A gene that no woman carries unseen has no carrier to name.
+        if (e.nom.isEmpty()) continue;
         symbole(p, {x, 368}, e.homme, e.etat, 16);
         p.setFont(f);
         p.setPen(QColor(80, 80, 70));
@@ -225,6 +229,7 @@ void legende(QPainter& p, const std::vector<std::string>& textes) {
 } // namespace
 
 void dessine_image_depart(QPainter& p, const QRectF& zone, const std::vector<std::string>& textes) {
+    const bool porteuses = !mot(textes, 5).isEmpty();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -234,7 +239,7 @@ void dessine_image_depart(QPainter& p, const QRectF& zone, const std::vector<std
     titre(p, textes);
     generations(p);
     helice(p);
-    arbre(p);
+    arbre(p, porteuses);
     legende(p, textes);
     p.restore();
 }

@@ -53,7 +53,9 @@ int largeur_des_titres() {
     police.setPixelSize(std::max(QFontInfo(police).pixelSize(), 14));
     const QFontMetrics fm(police);
     int plus_long = 0;
-    for (const Texte* titre : {&msg::quel_genotype, &msg::cliquez_individu})
+    // The longest name a family of 40 can give.
+    const Texte question = msg::quel_genotype_de.avec({Texte::tel_quel("III-10")});
+    for (const Texte* titre : {&question, &msg::cliquez_individu})
         for (Langue l : {Langue::francais, Langue::anglais})
             plus_long = std::max(plus_long, fm.horizontalAdvance(texte_qt(titre->dans(l))));
     return plus_long + place_des_boutons;

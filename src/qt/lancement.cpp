@@ -7,6 +7,7 @@
 #include "qt/traductions_qt.h"
 
 #include <QIcon>
+#include <QStandardPaths>
 
 // The icons are compiled into the static front-end library: registered by hand.
 static void charge_ressources() {
@@ -31,6 +32,9 @@ int lance_interface(int argc, char** argv, const std::vector<std::string>& argum
     installe_traductions_qt("fr");
 
     SessionQt session(arguments);
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!donnees.isEmpty())
+        session.plateforme.dossier_secours_ = (donnees + QStringLiteral("/secours")).toStdString();
     if (qEnvironmentVariableIsSet("ORVAN_QUITTER_APRES_AFFICHAGE"))
         session.quitte_apres_premier_affichage();
     session.ouvre();

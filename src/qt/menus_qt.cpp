@@ -3,8 +3,11 @@
 #include "qt/conversions_qt.h"
 
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace orvan {
 
@@ -68,6 +71,38 @@ bool BullesDeLaBarre::eventFilter(QObject* objet, QEvent* e) {
     else
         QToolTip::hideText();
     return true;
+}
+
+void attribue_mnemoniques(const QList<QAction*>& entrees) {
+    QStringList textes;
+    QList<qsizetype> places;
+    qsizetype plus_long = 0;
+    for (QAction* a : entrees) {
+        textes << QString(a->text()).remove(QLatin1Char('&'));
+        places << -1;
+        plus_long = std::max(plus_long, textes.back().size());
+    }
+    QString prises;
+    for (qsizetype rang = 0; rang < plus_long; ++rang)
+        for (qsizetype i = 0; i < entrees.size(); ++i) {
+            const QString& t = textes[i];
+            if (places[i] >= 0 || entrees[i]->isSeparator() || !entrees[i]->isVisible() ||
+                rang >= t.size())
+                continue;
+            const QChar c = t[rang].toLower();
+            if (c.unicode() >= 128 || !c.isLetter() || prises.contains(c)) continue;
+            prises += c;
+            places[i] = rang;
+        }
+    for (qsizetype i = 0; i < entrees.size(); ++i) {
+        QAction* a = entrees[i];
+        if (a->isSeparator()) continue;
+        const QString avec =
+            places[i] < 0 ? textes[i]
+                          : textes[i].left(places[i]) + QLatin1Char('&') + textes[i].mid(places[i]);
+        if (a->text() != avec) a->setText(avec);
+        if (QMenu* m = a->menu()) attribue_mnemoniques(m->actions());
+    }
 }
 
 QKeySequence raccourci_qt(int code) {

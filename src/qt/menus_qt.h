@@ -40,6 +40,11 @@ class BullesDeLaBarre : public QObject {
     bool eventFilter(QObject* objet, QEvent* e) override;
 };
 
+// Alt and a letter open a menu of the bar, a letter picks an entry of an open menu: the entries
+// shown take their first letters where they are free, then their second ones, and so on, so
+// that each takes a plain letter none other in its menu took; the letter is underlined.
+void attribue_mnemoniques(const QList<QAction*>& entrees);
+
 // A shortcut given as the core gives it: a key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
 QKeySequence raccourci_qt(int code);
 

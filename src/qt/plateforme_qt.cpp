@@ -84,6 +84,24 @@ void PlateformeQt::montre_question(const BoiteMessage& b, SuiteDe<bool> suite) {
                 QMessageBox::Yes) == QMessageBox::Yes);
 }
 
+// Save, Discard and Cancel take the places and the keys that the desktop gives them.
+void PlateformeQt::montre_question_trois(const BoiteMessage& b,
+                                         std::function<void(ReponseTrois)> suite) {
+    prepare_dialogue();
+    QMessageBox m(QMessageBox::Warning, texte_qt(b.titre), texte_qt(b.texte),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, fenetre_);
+    m.setDefaultButton(QMessageBox::Save);
+    m.setEscapeButton(QMessageBox::Cancel);
+    const QMessageBox::StandardButton boutons[] = {QMessageBox::Save, QMessageBox::Discard,
+                                                   QMessageBox::Cancel};
+    for (std::size_t i = 0; i < 3 && i < b.boutons.size(); ++i)
+        m.button(boutons[i])->setText(texte_qt(b.boutons[i]));
+    const int r = m.exec();
+    suite(r == QMessageBox::Save      ? ReponseTrois::accepte
+          : r == QMessageBox::Discard ? ReponseTrois::refuse
+                                      : ReponseTrois::annule);
+}
+
 void PlateformeQt::montre_avertissement(const BoiteMessage& b) {
     prepare_dialogue();
     boite(fenetre_, QMessageBox::Warning, b, QMessageBox::Ok, QMessageBox::Ok);

@@ -18,6 +18,7 @@ class PlateformeQt : public Plateforme {
   public:
     Taille mesure(const std::string& texte, const Police& police) const override;
     void montre_question(const BoiteMessage& boite, SuiteDe<bool> suite) override;
+    void montre_question_trois(const BoiteMessage& boite, SuiteDe<ReponseTrois> suite) override;
     void montre_avertissement(const BoiteMessage& boite) override;
     void montre_erreur(const BoiteMessage& boite) override;
     void choisit_ouverture(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override;
@@ -25,6 +26,9 @@ class PlateformeQt : public Plateforme {
     void choisit_pdf(const DialogueFichier& d, SuiteDe<CheminChoisi> suite) override;
     HeureUTC heure_utc() const override;
     std::string repertoire_courant() const override;
+    std::string dossier_secours() const override { return dossier_secours_; }
+    // Where the recovery copies go: the program sets the user's data folder, the tests none.
+    std::string dossier_secours_;
     Taille taille_ecran() const override;
     bool montre_aide(const DemandeAide& aide) override;
     void quitter() override;

@@ -32,7 +32,7 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
       impression(form.impression.fenetre, form, &fenetre) {
     plateforme.set_fenetre(&fenetre);
     plateforme.avant_dialogue = [this] { fenetre.actualise(); };
-    plateforme.fermeture = [this] { fenetre.close(); };
+    plateforme.fermeture = [this] { fenetre.ferme_sans_demander(); };
     fenetre.apres_evenement = [this] { apres_evenement(); };
     plateforme.vues[&form] = {fenetre.surface(), [this] { fenetre.actualise(); }, {}};
     plateforme.vues[&form.impression.fenetre] = {&impression, [this] { impression.actualise(); },

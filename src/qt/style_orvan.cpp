@@ -112,6 +112,12 @@ int StyleOrvan::pixelMetric(PixelMetric m, const QStyleOption* opt, const QWidge
     return QProxyStyle::pixelMetric(m, opt, w);
 }
 
+int StyleOrvan::styleHint(StyleHint h, const QStyleOption* opt, const QWidget* w,
+                          QStyleHintReturn* r) const {
+    if (h == SH_UnderlineShortcut) return 1;
+    return QProxyStyle::styleHint(h, opt, w, r);
+}
+
 QIcon StyleOrvan::standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const {
     // Each menu bar asks for its overflow arrows when it is made, and Qt reads them with a guess
     // of their format, which loads every image plugin at start-up. They are read here as the

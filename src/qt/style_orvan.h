@@ -19,6 +19,9 @@ class StyleOrvan : public QProxyStyle {
                             const QWidget* w) const override;
     // A check box is as wide as its text and 14 pixels: its box and the gap to the text.
     int pixelMetric(PixelMetric m, const QStyleOption* opt, const QWidget* w) const override;
+    // The menus' letters stay underlined: the keyboard's way into them is always in view.
+    int styleHint(StyleHint h, const QStyleOption* opt, const QWidget* w,
+                  QStyleHintReturn* r) const override;
     QIcon standardIcon(StandardPixmap sp, const QStyleOption* opt, const QWidget* w) const override;
 };
 

@@ -26,8 +26,9 @@ void RadioGroupeQt::actualise() {
         caption_ = r_.caption;
         setTitle(texte_qt(caption_));
     }
-    if (r_.items != items_) {
+    if (r_.items != items_ || r_.caches != caches_) {
         items_ = r_.items;
+        caches_ = r_.caches;
         while (reserve_.size() < items_.size()) {
             auto* b = new QRadioButton(this);
             // The core decides which item is selected, and whether any is.
@@ -42,7 +43,7 @@ void RadioGroupeQt::actualise() {
         }
         for (std::size_t i = 0; i < reserve_.size(); ++i) {
             QRadioButton* b = reserve_[i];
-            if (i < items_.size()) {
+            if (i < items_.size() && r_.item_montre(static_cast<int>(i))) {
                 b->setText(texte_qt(items_[i]));
                 b->show();
             } else {
@@ -60,17 +61,21 @@ void RadioGroupeQt::actualise() {
     }
 }
 
-// The items share the height below the caption evenly, one column.
+// The items shown share the height below the caption evenly, one column.
 void RadioGroupeQt::range() {
-    const int n = static_cast<int>(items_.size());
+    int n = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        n += r_.item_montre(static_cast<int>(i));
     if (n == 0) return;
     const int ligne = QFontMetrics(font()).height();
     const int reste = height() - ligne - 5;
     const int hauteur_item = std::max(1, reste / n);
     const int marge = ligne + 1 + (reste % n) / 2;
-    for (int i = 0; i < n; ++i)
-        reserve_[static_cast<std::size_t>(i)]->setGeometry(8, marge + i * hauteur_item,
-                                                           std::max(1, width() - 14), hauteur_item);
+    int rang = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (r_.item_montre(static_cast<int>(i)))
+            reserve_[i]->setGeometry(8, marge + rang++ * hauteur_item, std::max(1, width() - 14),
+                                     hauteur_item);
 }
 
 void RadioGroupeQt::resizeEvent(QResizeEvent* e) {

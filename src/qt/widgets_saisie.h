@@ -40,6 +40,7 @@ class RadioGroupeQt : public QGroupBox, public Reflet {
     Relais& relais_;
     std::string caption_;
     std::vector<std::string> items_;
+    std::vector<bool> caches_;
     int index_ = -2;
     // Buttons are only ever added and hidden, never destroyed: the one being clicked may lose
     // its item in the very handler its click runs.

@@ -37,12 +37,24 @@ void RadioGroupe::selectionne(int i) {
 void RadioGroupe::vide() {
     items.clear();
     inactifs.clear();
+    caches.clear();
     textes_items.clear();
     index = -1;
 }
 
 bool RadioGroupe::item_actif(int i) const {
     return i < 0 || static_cast<std::size_t>(i) >= inactifs.size() || !inactifs[i];
+}
+
+bool RadioGroupe::item_montre(int i) const {
+    return i < 0 || static_cast<std::size_t>(i) >= caches.size() || !caches[i];
+}
+
+int RadioGroupe::nb_montres() const {
+    int n = 0;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        n += item_montre(static_cast<int>(i));
+    return n;
 }
 
 const std::string& RadioGroupe::texte_choisi() const {

@@ -84,6 +84,8 @@ struct Forme : Controle {
     explicit Forme(std::string n) : Controle(std::move(n), Genre::forme) {}
     Contour contour = Contour::carre;
     Couleur remplissage = rgb(255, 255, 255);
+    // Drawn with a thick outline: the individual a question is about.
+    bool mis_en_evidence = false;
 };
 
 // A label sizes itself to its caption (when autosize is on).
@@ -126,6 +128,10 @@ struct RadioGroupe : Controle {
     // Items shown greyed, that the user cannot choose: item i when inactifs[i] is set.
     std::vector<bool> inactifs;
     bool item_actif(int i) const;
+    // Items not shown, that keep their place: item i when caches[i] is set.
+    std::vector<bool> caches;
+    bool item_montre(int i) const;
+    int nb_montres() const;
 };
 
 struct CaseACocher : Controle {

@@ -39,6 +39,8 @@ class Fiche {
     Couleur fond = rgb(240, 240, 240);
     bool show_hint_global = true;         // the application-wide hint switch
     std::function<void(int)> on_key_down; // key code: 112 for F1
+    // The window's close button; unset, the window closes at once.
+    std::function<void()> on_close;
 
     // Creates a control of the window; the creation order is the stacking order and the order
     // in which the language file walks the controls.

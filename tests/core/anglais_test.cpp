@@ -1,8 +1,8 @@
 // The program in English: a session walked through every window, panel, menu, box and dialog,
 // with no French text left; and a change of language that leaves the family as it was.
+#include "app/classe.h"
 #include "app/vidage.h"
 #include "famille_test.h"
-#include "app/classe.h"
 #include "ui/langue.h"
 
 #include <gtest/gtest.h>
@@ -222,7 +222,11 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
     releve.session(s);
 
     // Every question, warning and error, the dialogs and the help.
-    s.plateforme.reponses = {false, false, true};
+    // The family changed: leaving it asks whether to save it, and "Cancel" keeps it; "Don't
+    // save" before each opening.
+    s.plateforme.reponses_trois = {ReponseTrois::annule, ReponseTrois::annule, ReponseTrois::refuse,
+                                   ReponseTrois::refuse};
+    s.plateforme.reponses = {true};
     s->menus.autre_famille->clic();
     s->menus.caractere->clic();
     s.plateforme.resultat_impression = ResultatImpression::sans_imprimante;
@@ -275,7 +279,7 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "female",
                                 "right",
                                 "wrong",
-                                "What is its genotype?",
+                                "What is the genotype of I-1?",
                                 "yes",
                                 "Warning",
                                 "Error",
@@ -283,6 +287,7 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "No",
                                 "Open",
                                 "Save",
+                                "Don't save",
                                 "Families (*.gen)",
                                 "Examples",
                                 "Save as PDF",
@@ -300,8 +305,9 @@ TEST(Anglais, ToutCeQueVoitLEleveEstEnAnglais) {
                                 "Posterior",
                                 "Default values"})
         EXPECT_TRUE(vus.count(attendu)) << attendu;
-    // Three of the walk's boxes, and the frequencies' sum to bring back to 1.
-    EXPECT_EQ(s.plateforme.questions.size(), 4u);
+    // The walk's boxes: the frequencies' sum to bring back to 1, the changed family before
+    // "Other family", "Trait" and two openings, and the PDF.
+    EXPECT_EQ(s.plateforme.questions.size(), 6u);
     EXPECT_EQ(s.plateforme.erreurs.size(), 4u);
 }
 
@@ -368,7 +374,7 @@ TEST(Anglais, LAideAnglaiseTraiteLesMemesSujets) {
     ASSERT_FALSE(fr.empty());
     ASSERT_FALSE(en.empty());
     const auto sujets = trouvailles(fr, "name=\"sujet[0-9]+\"");
-    EXPECT_EQ(sujets.size(), 12u);
+    EXPECT_EQ(sujets.size(), 14u);
     EXPECT_EQ(trouvailles(en, "name=\"sujet[0-9]+\""), sujets);
     EXPECT_EQ(trouvailles(en, "href=\"#sujet[0-9]+\""), trouvailles(fr, "href=\"#sujet[0-9]+\""));
     for (const char* titre : {"<h1", "<h2", "<h3", "<table", "<li", "<pre"})

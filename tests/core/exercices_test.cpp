@@ -255,10 +255,14 @@ TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
 
     // A carrier daughter: the case of the alleles tells XD from Xd.
     donne_genotype(s, 4, "XD,Xd");
-    s.plateforme.gestes_modaux = {[&] { EXPECT_EQ(d.caption, "Quel est son génotype?"); },
+    // The window names her as the lesson does, and her symbol stands out while she is asked.
+    s.plateforme.gestes_modaux = {[&] {
+                                      EXPECT_EQ(d.caption, "Quel est le génotype de II-3\u00a0?");
+                                      EXPECT_TRUE(s->arbre.tab_shape[4]->mis_en_evidence);
+                                  },
                                   repond(s, "XD,XD"),
                                   [&] {
-                                      EXPECT_EQ(d.reponse_juste->caption, "rep:XD,Xd//");
+                                      EXPECT_EQ(d.reponse_juste->caption, "Réponse\u00a0: XD,Xd");
                                       EXPECT_TRUE(d.autre->enabled);
                                   },
                                   attend_marque(s, "non"),
@@ -268,13 +272,17 @@ TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
                                   attend_marque(s, "oui"),
                                   clic(d.autre)};
     s->arbre.tab_label[4]->on_mouse_down(Bouton::gauche, 3, 3);
-    EXPECT_EQ(s.plateforme.titres_modaux, std::vector<std::string>{"Quel est son génotype?"});
-    EXPECT_EQ(d.left, s->arbre.tab_shape[4]->left);
-    EXPECT_EQ(d.top, s->arbre.tab_shape[4]->bottom() + 100);
+    EXPECT_EQ(s.plateforme.titres_modaux,
+              std::vector<std::string>{"Quel est le génotype de II-3\u00a0?"});
+    EXPECT_FALSE(s->arbre.tab_shape[4]->mis_en_evidence);
+    // Beside the family, level with her: it covers nobody.
+    for (int k = 1; k <= s->famille.dernier_indiv(); ++k)
+        EXPECT_GT(d.left, s->arbre.tab_shape[k]->right()) << k;
+    EXPECT_LE(d.top, s->arbre.tab_shape[4]->top);
     // "Autre génotype": the marks cleared, waiting for the next click.
     EXPECT_TRUE(s->interro.autre_demande);
     EXPECT_EQ(d.marque1->caption, ":");
-    EXPECT_EQ(d.reponse_juste->caption, "rep:");
+    EXPECT_EQ(d.reponse_juste->caption, "Réponse\u00a0:");
     EXPECT_EQ(d.reponse1->caption, "");
     EXPECT_TRUE(d.visible);
     EXPECT_EQ(d.caption, "Cliquez sur un individu");
@@ -304,6 +312,14 @@ TEST(ExerciceGenotypes, UneQuestionEtSesReponses) {
     EXPECT_FALSE(s->phenotypes.panneau->visible);
     EXPECT_EQ(s->famille.individu(9).genotype(1).texte(), "Xd,Y");
 
+    // A child as the crossing drew it: its answer shows no trace of a second gene.
+    ASSERT_EQ(s->famille.individu(5).genotype(2).texte(), ",");
+    s->interro.commence();
+    s.plateforme.gestes_modaux = {repond(s, ""), clic(d.annuler)};
+    clique(s, 5);
+    EXPECT_EQ(d.reponse_juste->caption,
+              "Réponse\u00a0: " + s->famille.individu(5).genotype(1).texte());
+
     // Out of the exercise a click chooses phenotypes again.
     s->arbre.tab_shape[1]->on_mouse_down(Bouton::gauche, 1, 1);
     EXPECT_EQ(s.journal().back(), "choix_all(1,left)");
@@ -323,7 +339,7 @@ TEST(ExerciceGenotypes, DeuxGenesSansGenotypeEtMarquesGardees) {
     clique(s, 1);
     EXPECT_EQ(d.marque1->caption, "oui");
     EXPECT_EQ(d.marque2->caption, "oui");
-    EXPECT_EQ(d.reponse_juste->caption, "rep:XD,Y//A,O");
+    EXPECT_EQ(d.reponse_juste->caption, "Réponse\u00a0: XD,Y   A,O");
 
     // After "Annuler" the marks stay and the next question shows them; a founder without
     // genotype takes the empty answers.
@@ -333,7 +349,7 @@ TEST(ExerciceGenotypes, DeuxGenesSansGenotypeEtMarquesGardees) {
     clique(s, 2);
     EXPECT_EQ(d.marque1->caption, "oui");
     EXPECT_EQ(d.marque2->caption, "oui");
-    EXPECT_EQ(d.reponse_juste->caption, "rep:");
+    EXPECT_EQ(d.reponse_juste->caption, "Réponse\u00a0:");
 }
 
 TEST(ExerciceGenotypes, FermetureParLaCroixEtAutresFins) {

@@ -240,21 +240,34 @@ TEST(AutreFamille, GardeLesGenesEtTireUneNouvelleFamille) {
     Session s;
     famille_de_trois_generations(s);
     ASSERT_TRUE(s->menus.autre_famille->enabled);
-    s.plateforme.reponses = {false};
+    s.plateforme.reponses_trois = {ReponseTrois::annule};
     const auto journal = s.journal();
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), journal);
-    EXPECT_EQ(s.plateforme.questions.back(),
-              "Voulez-vous perdre les données\rdes parents de la F1 et de la F2?");
 
     s.plateforme.heure = {5, 6, 7, 8};
-    s.plateforme.reponses = {true};
+    s.plateforme.reponses_trois = {ReponseTrois::refuse};
     s->menus.autre_famille->clic();
     EXPECT_EQ(s.journal(), (std::vector<std::string>{"aleat=18367008", "bitbtn4click",
                                                      "group_premclick.0", "bitbtn1click"}));
     EXPECT_EQ(s->famille.dernier_indiv(), 0);
     EXPECT_TRUE(s->arbre.tab_shape[1]->visible && s->arbre.tab_shape[1]->enabled);
     EXPECT_EQ(s->coquille.titre->caption, "Daltonisme d");
+}
+
+// A family read from a file: the new one is no file's and has no exercise to do yet.
+TEST(AutreFamille, NeNommePlusLeFichierEtAttendLesFondateurs) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(ORVAN_TEST_DATA "/trois_generations.gen"));
+    ASSERT_TRUE(s->menus.exercices->enabled && s->coquille.nom_fichier_lu->visible);
+    s.plateforme.reponses = {true};
+    s->menus.autre_famille->clic();
+    EXPECT_EQ(s.plateforme.questions.back(),
+              "Voulez-vous effacer cette famille\ret en commencer une nouvelle avec les mêmes "
+              "gènes\u00a0?");
+    EXPECT_FALSE(s->menus.exercices->enabled);
+    EXPECT_FALSE(s->coquille.nom_fichier_lu->visible);
+    EXPECT_TRUE(s->coquille.fichier_lu.empty());
 }
 
 TEST(AutreFamille, GardeLaConfirmationDesDeuxGenes) {
@@ -365,6 +378,32 @@ TEST(Edition, AnnulerEtRetablirParAction) {
     EXPECT_EQ(s.journal().size(), 4u);
     EXPECT_EQ(s.journal()[3], "bitbtn1click");
     EXPECT_FALSE(s->menus.annuler_action->enabled);
+}
+
+// A panel closed by its own "Annuler" is one action too: Ctrl+Z takes back the cancelled panel
+// whole, then the founder confirmed before it; Ctrl+Y puts them back in turn.
+TEST(Edition, UnPanneauAnnuleEstUneAction) {
+    Session s;
+    donne_phenotypes(s, 1, 0);
+    const auto un_fondateur = s.journal();
+    const std::string etat_un_fondateur = etat_json(*s);
+    s->arbre.clic_individu(2, Bouton::gauche);
+    s->phenotypes.premier_phenotype->selectionne(1);
+    s->phenotypes.annuler->clic();
+    ASSERT_EQ(s.journal().back(), "all_annulclick");
+    const auto annule = s.journal();
+
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(s.journal(), un_fondateur);
+    EXPECT_EQ(etat_json(*s), etat_un_fondateur);
+    EXPECT_FALSE(s->phenotypes.panneau->visible);
+    s->menus.annuler_action->clic();
+    EXPECT_EQ(s.journal().size(), 4u);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(s.journal(), un_fondateur);
+    s->menus.retablir_action->clic();
+    EXPECT_EQ(s.journal(), annule);
+    EXPECT_FALSE(s->phenotypes.panneau->visible);
 }
 
 TEST(Fichiers, DecoupeLesLignesCommeUnTexte) {

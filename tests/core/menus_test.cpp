@@ -5,9 +5,10 @@
 using namespace orvan;
 using namespace orvan::test;
 
+// A family as its file holds it: nothing to save, the question is whether to leave it.
 TEST(MenusEtMinuteries, CaractereDemandeAvantDeRepartir) {
     Session s;
-    donne_phenotypes(s, 1, 0);
+    ASSERT_TRUE(s->historique.ouvre_fichier(ORVAN_TEST_DATA "/trois_generations.gen"));
     const auto lignes = s.journal();
     s.plateforme.reponses.push_back(false);
     s->menus.caractere->clic();

@@ -27,6 +27,19 @@ class PlateformeTest : public PlateformeSilencieuse {
         }
         suite(r);
     }
+    // Unsaved work: the queued answer, else the one a user in a hurry gives (go on without).
+    void montre_question_trois(const BoiteMessage& boite,
+                               std::function<void(ReponseTrois)> suite) override {
+        boites.push_back(boite);
+        questions.push_back(boite.texte);
+        ReponseTrois r = ReponseTrois::refuse;
+        if (!reponses_trois.empty()) {
+            r = reponses_trois.front();
+            reponses_trois.pop_front();
+        }
+        suite(r);
+    }
+    std::deque<ReponseTrois> reponses_trois;
     void montre_avertissement(const BoiteMessage& boite) override {
         boites.push_back(boite);
         avertissements.push_back(boite.texte);
@@ -48,6 +61,8 @@ class PlateformeTest : public PlateformeSilencieuse {
         suite(prochain(fichiers_a_enregistrer));
     }
     HeureUTC heure_utc() const override { return heure; }
+    std::string dossier_secours() const override { return dossier; }
+    std::string dossier;
     std::string repertoire_courant() const override { return repertoire; }
     bool montre_aide(const DemandeAide& aide) override {
         demandes_aide.push_back(aide);
@@ -188,8 +203,12 @@ struct Session {
     PlateformeTest plateforme;
     std::unique_ptr<FenetrePrincipale> f;
 
-    explicit Session(HeureUTC heure = {10, 20, 30, 400}, std::vector<std::string> arguments = {}) {
-        plateforme.heure = heure;
+    explicit Session(HeureUTC heure = {10, 20, 30, 400}, std::vector<std::string> arguments = {})
+        : Session([heure](PlateformeTest& p) { p.heure = heure; }, std::move(arguments)) {}
+    // The platform as the machine is before the program starts.
+    explicit Session(const std::function<void(PlateformeTest&)>& prepare,
+                     std::vector<std::string> arguments = {}) {
+        prepare(plateforme);
         f = std::make_unique<FenetrePrincipale>(plateforme, std::move(arguments));
         f->coquille.demarre();
         f->coquille.minuterie_demarrage->tic();

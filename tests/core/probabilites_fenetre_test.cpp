@@ -56,6 +56,25 @@ TEST(ProbabilitesFenetre, LesPorteusesSousLesSymbolesEtLaTableDeBayesDUnePersonn
     EXPECT_FALSE(s->probabilites.points[3]->visible);
 }
 
+// Both founders [D], two daughters: the bank lists the [D] women XD,XD, XD,Xd and Xd,XD, so the
+// founder woman carries with 2/3, and each daughter, who has her father's XD, with 1/3.
+TEST(ProbabilitesFenetre, UnGenotypeQueLaBanqueCiteDeuxFoisCompteDeuxFois) {
+    Session s;
+    s->journal.lignes() = {"aleat=7",      "bitbtn4click",      "group_premclick.0",
+                           "bitbtn1click", "choix_all(1,left)", "prem_alleleclick.0",
+                           "all_okclick",  "choix_all(2,left)", "prem_alleleclick.0",
+                           "nb_desc=1",    "all_okclick"};
+    s->historique.rejoue_journal();
+    ASSERT_EQ(s->famille.dernier_indiv(), 4);
+    s->menus.probabilites->clic();
+    s->actualise_probabilites();
+    EXPECT_EQ(s->probabilites.textes[2]->caption, "porteuse : 2/3 (67 %)");
+    for (int fille : {3, 4}) {
+        ASSERT_EQ(s->famille.individu(fille).sexe, Sexe::femme);
+        EXPECT_EQ(s->probabilites.textes[fille]->caption, "porteuse : 1/3 (33 %)");
+    }
+}
+
 // A daughter's genotype changed by hand to one with a Y: one warning names her, and no
 // probability is written.
 TEST(ProbabilitesFenetre, UneContradictionEstDiteUneFoisEtNeMontreRien) {

@@ -2,17 +2,72 @@
 // program's crossing gone through for each pair of parents, both genes at once.
 #include "app/famille_vue_fenetre.h"
 #include "app/fenetre_principale.h"
+#include "famille_test.h"
 #include "familles_vues.h"
 #include "plateforme_test.h"
 #include "probabilites/moteur_probabilites.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <tuple>
 
 namespace orvan::test {
 namespace {
+
+// The generator's state before the one that `apres` follows: the step is a bijection.
+std::uint32_t etat_precedent(std::uint32_t apres) {
+    const std::uint32_t a = 134775813u;
+    std::uint32_t inverse = a;
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - a * inverse;
+    return (apres - 1u) * inverse;
+}
+
+// The law of the genotype that the program draws for a founder of this sex and phenotype (a
+// spouse is drawn alike), read from the program itself: its draw runs, in a window, from 840
+// states spread evenly over the generator's range, so that each value of a draw among n (n up
+// to 8) comes as often as any other; a draw that it makes again (a genotype of the other sex)
+// hands over to the next, and only the draws kept at once count.
+Loi a_priori_des_tirages(const EspaceGene& gene, const std::string& phenotype, Sexe sexe) {
+    static std::map<std::tuple<std::string, std::string, Sexe>, Loi> connues;
+    const auto cle = std::make_tuple(gene.gene().nom, phenotype, sexe);
+    if (const auto it = connues.find(cle); it != connues.end()) return it->second;
+    Loi l(gene.nb_etats(), 0);
+    Session s;
+    const auto& noms = s->genes.premier_gene->items;
+    choisit_genes(
+        s, static_cast<int>(std::find(noms.begin(), noms.end(), gene.gene().nom) - noms.begin()));
+    const auto& items = s->phenotypes.premier_phenotype->items;
+    const auto item = std::find_if(items.begin(), items.end(), [&](const std::string& i) {
+        return avant(i, ',') == phenotype;
+    });
+    EXPECT_NE(item, items.end()) << gene.gene().nom << " " << phenotype;
+    const int k = sexe == Sexe::femme ? 2 : 1;
+    constexpr std::uint64_t points = 840;
+    mpq_class total = 0;
+    for (std::uint64_t j = 0; j < points; ++j) {
+        s->arbre.clic_individu(k, Bouton::gauche);
+        // The panel shows the phenotype chosen before: chosen again, it lets OK be pressed.
+        s->phenotypes.premier_phenotype->selectionne(-1);
+        s->phenotypes.premier_phenotype->selectionne(static_cast<int>(item - items.begin()));
+        s->alea.graine_alea =
+            etat_precedent(static_cast<std::uint32_t>(((2 * j + 1) << 32) / (2 * points)));
+        const Generateur avant = s->alea;
+        s->phenotypes.ok->clic();
+        if (nb_tirages_depuis(avant, s->alea, 2) != 1) continue;
+        const auto e = gene.etat(s->famille.individu(k).genotype(1).texte());
+        EXPECT_TRUE(e.has_value());
+        if (!e) continue;
+        l[*e] += 1;
+        total += 1;
+    }
+    for (mpq_class& p : l)
+        p /= total;
+    return connues[cle] = l;
+}
 
 // Per individual and gene, P(genotype | all that is seen), by brute force over the joint
 // genotypes that each individual's prior and phenotypes allow.
@@ -67,13 +122,19 @@ class ForceBrute {
         return r;
     }
 
+    // A genotype entered by hand was drawn by nobody: whatever weight it gets, the same for
+    // every genotype, the family's law stays as it is.
     std::vector<Loi> a_priori(const IndividuVu& ind) const {
         std::vector<Loi> l;
-        for (const EspaceGene& gene : espaces_)
-            l.push_back(
-                r_.a_priori == APriori::programme
-                    ? a_priori_programme(gene, ind.phenotype[l.size()], ind.sexe)
-                    : a_priori_population(gene, r_.frequences.at(gene.gene().nom), ind.sexe));
+        for (const EspaceGene& gene : espaces_) {
+            const std::size_t g = l.size();
+            if (r_.a_priori == APriori::population)
+                l.push_back(a_priori_population(gene, r_.frequences.at(gene.gene().nom), ind.sexe));
+            else if (ind.phenotype[g].empty() && !ind.genotype[g].empty())
+                l.emplace_back(gene.nb_etats(), 1);
+            else
+                l.push_back(a_priori_des_tirages(gene, ind.phenotype[g], ind.sexe));
+        }
         return l;
     }
 

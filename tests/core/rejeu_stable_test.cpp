@@ -177,9 +177,14 @@ TEST(RejeuStable, AnnulerUnChangementDeSexeRendLeCarre) {
         const int dernier = s->famille.dernier_indiv();
         s->arbre.clic_individu(1, Bouton::droit);
         s->genotypes.sexe->selectionne(1);
-        EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::cercle);
+        // Founders stay a man and a woman: before the crossing the other founder turns too;
+        // once both are set, the choice is neither offered nor taken.
+        EXPECT_EQ(s->genotypes.sexe->enabled, !avec_enfants);
+        EXPECT_EQ(s->arbre.tab_shape[1]->contour, avec_enfants ? Contour::carre : Contour::cercle);
+        EXPECT_EQ(s->arbre.tab_shape[2]->contour, avec_enfants ? Contour::cercle : Contour::carre);
         s->genotypes.annuler->clic();
         EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::carre) << avec_enfants;
+        EXPECT_EQ(s->arbre.tab_shape[2]->contour, Contour::cercle) << avec_enfants;
         // While only the founders exist, the shared cancel leaves the count one higher.
         EXPECT_EQ(s->famille.dernier_indiv(), dernier + (avec_enfants ? 0 : 1)) << avec_enfants;
         EXPECT_EQ(etat_json(*s), famille_de(s->journal.lignes())) << avec_enfants;

@@ -151,6 +151,65 @@ TEST(SaisieGenotypes, UnGeneFondateurSeulPuisLeSecond) {
     EXPECT_EQ(s.journal().back(), "bitbtn8click");
 }
 
+namespace {
+
+// The genotypes as the pupil sees them: "Y,XD" is "XD,Y", shown once.
+Textes montres(Session& s, int g) {
+    const RadioGroupe& r = *s->genotypes.radio_genotype[g];
+    Textes t;
+    for (std::size_t i = 0; i < r.items.size(); ++i)
+        if (r.item_montre(static_cast<int>(i))) t.push_back(r.items[i]);
+    return t;
+}
+
+} // namespace
+
+// A teacher makes the first founder a woman: the other becomes a man, and keeps that sex.
+TEST(SaisieGenotypes, LesFondateursRestentUnHommeEtUneFemme) {
+    Session s;
+    s->menus.saisie_genotypes->clic();
+    s->arbre.clic_individu(1, Bouton::gauche);
+    EXPECT_EQ(s->genotypes.panneau->caption, "Génotype d'un fondateur");
+    EXPECT_EQ(montres(s, 1), (Textes{"XD,Y", "Xd,Y"}));
+    s->genotypes.sexe->selectionne(1);
+    EXPECT_EQ(s->arbre.tab_shape[1]->contour, Contour::cercle);
+    EXPECT_EQ(s->arbre.tab_shape[2]->contour, Contour::carre);
+    EXPECT_EQ(montres(s, 1), (Textes{"XD,Y", "Xd,Y", "XD,XD", "XD,Xd", "Xd,Xd"}));
+    s->genotypes.radio_genotype[1]->selectionne(5); // "XD,Xd": saved files name the place
+    s->genotypes.ok->clic();
+
+    s->arbre.clic_individu(2, Bouton::gauche);
+    EXPECT_EQ(s->genotypes.panneau->caption, "Génotype d'un fondateur");
+    EXPECT_FALSE(s->genotypes.sexe->enabled);
+    EXPECT_EQ(montres(s, 1), (Textes{"XD,Y", "Xd,Y"}));
+    s->genotypes.radio_genotype[1]->selectionne(0);
+    s->genotypes.ok->clic();
+    ASSERT_GT(s->famille.dernier_indiv(), 2);
+    EXPECT_EQ(s->famille.individu(1).sexe, Sexe::femme);
+    EXPECT_EQ(s->famille.individu(2).sexe, Sexe::homme);
+    EXPECT_EQ(s->famille.individu(1).genotype(1).texte(), "XD,Xd");
+
+    s->arbre.clic_individu(3, Bouton::gauche);
+    EXPECT_EQ(s->genotypes.panneau->caption, "Génotype du conjoint");
+}
+
+// One founder chosen: a right click on it would open a panel with nothing to offer, since the
+// other founder has no genotype to make gametes with. It says why, and writes nothing.
+TEST(ChangementGenotype, UnFondateurSeulDitPourquoi) {
+    Session s;
+    donne_phenotypes(s, 1, 1);
+    const auto journal = s.journal();
+    s->arbre.clic_individu(1, Bouton::droit);
+    EXPECT_FALSE(s->genotypes.panneau->visible);
+    EXPECT_EQ(s.journal(), journal);
+    ASSERT_EQ(s.plateforme.avertissements.size(), 1u);
+    EXPECT_NE(s.plateforme.avertissements[0].find("choisissez d'abord le phénotype de l'autre"),
+              std::string::npos);
+    donne_phenotypes(s, 2, 0);
+    s->arbre.clic_individu(1, Bouton::droit);
+    EXPECT_TRUE(s->genotypes.panneau->visible);
+}
+
 TEST(SaisieGenotypes, DeuxGenesOkAttendLesDeuxEtLeConjointEstCroise) {
     Session s;
     choisit_genes(s, 0, 1);

@@ -44,6 +44,20 @@ class ClavierFamilleTest : public QObject {
     void init() { demarre(session_); }
     void cleanup() { session_.reset(); }
 
+    // The ring shows where the keys act once they are used, and goes under the mouse, where it
+    // would read as a selection.
+    void lanneau_suit_le_clavier_et_non_la_souris() {
+        QWidget* anneau = session_->fenetre.surface()->findChild<QWidget*>("anneau_focus");
+        QVERIFY(anneau);
+        QVERIFY(!anneau->isVisible());
+        appuie(*session_, Qt::Key_Tab);
+        QTRY_VERIFY(anneau->isVisible());
+        QWidget* fondateur = session_->fenetre.findChild<QWidget*>("Shape2");
+        QVERIFY(fondateur);
+        QTest::mouseClick(fondateur, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!anneau->isVisible());
+    }
+
     void trois_generations_au_clavier_comme_a_la_souris() {
         nouvelle_famille(*session_);
         construit_a_la_souris();

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 using namespace orvan;
@@ -19,7 +21,7 @@ namespace {
 QStringList entrees_visibles(QMenuBar* barre) {
     QStringList noms;
     for (QAction* a : barre->actions())
-        if (a->isVisible()) noms << a->text();
+        if (a->isVisible()) noms << QString(a->text()).remove('&');
     return noms;
 }
 
@@ -50,7 +52,7 @@ class CompteurDessins : public QObject {
 
 QAction* entree(QMenuBar* barre, const QString& texte) {
     for (QAction* a : barre->actions())
-        if (a->text() == texte) return a;
+        if (QString(a->text()).remove('&') == texte) return a;
     return nullptr;
 }
 
@@ -95,10 +97,10 @@ class FenetrePrincipaleTest : public QObject {
         QMenuBar* barre = session_->fenetre.menuBar();
         QCOMPARE(entrees_visibles(barre),
                  QStringList({"Fichier", "Édition", "Caractère", "Exercices", "Autre famille",
-                              "Couleurs", "Historique", "Affichage", "Options", "Outils"}));
+                              "Couleurs", "Historique", "Affichage", "Options", "Outils", "Aide"}));
         // The exercises wait for a family.
         QVERIFY(!entree(barre, "Exercices")->isEnabled());
-        for (const char* cachee : {"Calculette", "Saisie phénot./génot.", "Aide"}) {
+        for (const char* cachee : {"Calculette", "Saisie phénot./génot."}) {
             QAction* a = entree(barre, QString::fromUtf8(cachee));
             QVERIFY2(a, cachee);
             QVERIFY2(!a->isVisible(), cachee);
@@ -118,9 +120,35 @@ class FenetrePrincipaleTest : public QObject {
         QVERIFY(sous[3]->menu());
         // Then the drawing options, unticked.
         QVERIFY(sous[4]->isSeparator());
-        QCOMPARE(sous[5]->text(), QString("Motifs"));
-        QCOMPARE(sous[6]->text(), QString::fromUtf8("Numérotation"));
+        QCOMPARE(sous[5]->text(), QString("&Motifs"));
+        QCOMPARE(sous[6]->text(), QString::fromUtf8("&Numérotation"));
         QVERIFY(!sous[5]->isChecked() && !sous[6]->isChecked());
+    }
+
+    // The window's close button asks the core: over a changed family it asks the user, whose
+    // "Annuler" keeps the window and the family.
+    void la_croix_demande_avant_de_perdre_la_famille() {
+        FenetrePrincipale& f = session_->form;
+        session_->fenetre.traite([&f] {
+            f.journal.lignes().insert(f.journal.lignes().end(),
+                                      {"choix_all(1,left)", "prem_alleleclick.0", "all_okclick"});
+            f.historique.rejoue_journal();
+        });
+        QString texte;
+        auto* sonde = new QTimer(this);
+        sonde->setInterval(10);
+        connect(sonde, &QTimer::timeout, [&texte, sonde] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                sonde->stop();
+                texte = b->text();
+                QTest::keyClick(b, Qt::Key_Escape);
+            }
+        });
+        sonde->start();
+        session_->fenetre.close();
+        QVERIFY(texte.startsWith(QString::fromUtf8("Cette famille a changé")));
+        QVERIFY(session_->fenetre.isVisible());
+        QCOMPARE(f.journal.lignes().size(), std::size_t{7});
     }
 
     void un_choix_de_menu_passe_par_le_coeur_puis_rafraichit() {

@@ -85,6 +85,30 @@ class PlateformeQtTest : public QObject {
         QCOMPARE(reponses, (std::vector<bool>{true, false}));
     }
 
+    // Save, Discard and Cancel, in the texts the core gives; Escape cancels.
+    void la_question_a_trois_boutons_rend_chaque_reponse() {
+        PlateformeQt p;
+        const auto demande = [&p] {
+            std::optional<ReponseTrois> r;
+            p.question_trois(msg::famille_non_enregistree, msg::enregistrer,
+                             msg::ne_pas_enregistrer, msg::annuler,
+                             [&r](ReponseTrois reponse) { r = reponse; });
+            return r;
+        };
+        QStringList boutons;
+        repond([&](QMessageBox& b) {
+            for (const auto bouton : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                boutons << b.button(bouton)->text();
+            b.button(QMessageBox::Discard)->click();
+        });
+        QCOMPARE(demande(), ReponseTrois::refuse);
+        QCOMPARE(boutons, QStringList({"Enregistrer", "Ne pas enregistrer", "Annuler"}));
+        repond([](QMessageBox& b) { b.button(QMessageBox::Save)->click(); });
+        QCOMPARE(demande(), ReponseTrois::accepte);
+        repond([](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); });
+        QCOMPARE(demande(), ReponseTrois::annule);
+    }
+
     void lerreur_est_une_erreur_et_lavertissement_un_avertissement() {
         PlateformeQt p;
         QMessageBox::Icon icone = QMessageBox::NoIcon;
