@@ -2,6 +2,7 @@
 // the log read from and written to .gen files.
 #pragma once
 
+#include "ground/plateforme.h"
 #include "history/copie_secours.h"
 #include "history/evenement.h"
 
