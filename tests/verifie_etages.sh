@@ -5,7 +5,7 @@ set -u
 src="$1"
 declare -A etage=([ground]=0 [famille]=1 [regles]=2 [probabilites]=3 [statistiques]=4
                   [history]=5 [ui]=6 [panneaux]=7 [historique]=7 [genebank]=8 [pedigree]=9
-                  [conseil]=10 [exercises]=10 [app]=11)
+                  [conseil]=10 [exercises]=10 [app]=11 [web]=12)
 echec=0
 for dossier in "$src"/*/; do
     nom=$(basename "$dossier")

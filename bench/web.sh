@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The web build measured against the desktop program, on this machine and in the same run:
+# - the replay of a 10,000-line log: `orvan --dump` against `outils/web.sh dump` (node), whole
+#   commands and less an empty family's, so that the starts of node and of the program drop out;
+# - the sizes of the .wasm and .js, plain and gzipped;
+# - the time from opening the page to the family shown, in headless chromium, and a screenshot.
+# Needs build/orvan (outils/tester.sh) and the web build (outils/web.sh).
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+orvan="$racine/build/orvan"
+web="$racine/build-web/web"
+temporaire=$(mktemp -d)
+trap 'rm -rf "$temporaire"; [ -n "${serveur:-}" ] && kill "$serveur"' EXIT
+
+# The gene set-up and a three-generation family, then shifts and colour lines (as the replay's
+# benchmark builds it).
+python3 - "$temporaire/long.gen" <<'PY'
+import sys
+l = ["aleat=31415926", "bitbtn4click", "group_premclick.0", "bitbtn1click", "choix_all(1,left)",
+     "prem_alleleclick.0", "all_okclick", "choix_all(2,left)", "prem_alleleclick.1", "nb_desc=5",
+     "all_okclick", "choix_all(3,left)", "prem_alleleclick.0", "nb_desc=3", "all_okclick",
+     "choix_all(4,left)", "prem_alleleclick.1", "all_okclick"]
+i = 0
+while len(l) < 10000:
+    l.append("couleur=(13,14,15,15,15,15,15,15,15,15)" if i % 10 == 9
+             else "decal_fratrie(%d,%d)" % (i % 3, 3 if i % 2 else -3))
+    i += 1
+open(sys.argv[1], "w", newline="").write("".join(x + "\r\n" for x in l))
+PY
+printf 'aleat=1\r\n' >"$temporaire/court.gen"
+
+# The best of five runs of a command, in seconds.
+meilleur() {
+    local best=999 t
+    for _ in 1 2 3 4 5; do
+        t=$( { /usr/bin/time -f %e "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+        best=$(python3 -c "print(min($best, $t))")
+    done
+    echo "$best"
+}
+cmp <("$orvan" --dump "$temporaire/long.gen") <("$racine/outils/web.sh" dump "$temporaire/long.gen") ||
+    { echo "les deux vidages du long historique diffèrent"; exit 1; }
+natif=$(meilleur "$orvan" --dump "$temporaire/long.gen")
+natif_vide=$(meilleur "$orvan" --dump "$temporaire/court.gen")
+web_long=$(meilleur "$racine/outils/web.sh" dump "$temporaire/long.gen")
+web_vide=$(meilleur "$racine/outils/web.sh" dump "$temporaire/court.gen")
+python3 - "$natif" "$natif_vide" "$web_long" "$web_vide" <<'PY'
+import sys
+n, nv, w, wv = map(float, sys.argv[1:])
+print(f"10 000 lignes : natif {n:.2f} s (vide {nv:.2f} s), web sous node {w:.2f} s (vide {wv:.2f} s)")
+print(f"  commandes entières : {w / n:.1f} x ; rejeu seul : {(w - wv) / max(n - nv, 1e-3):.1f} x")
+PY
+
+for f in orvan.wasm orvan.js orvan.html; do
+    printf '%-12s %8d octets, %8d gzip -9\n' "$f" "$(stat -c %s "$web/$f")" \
+        "$(gzip -9c "$web/$f" | wc -c)"
+done
+echo "orvan.js + orvan.wasm gzip : $(( $(gzip -9c "$web/orvan.js" | wc -c) + $(gzip -9c "$web/orvan.wasm" | wc -c) )) octets"
+
+cd "$web"
+python3 -m http.server --bind 127.0.0.1 8765 >/dev/null 2>&1 &
+serveur=$!
+sleep 1
+cd "$racine"
+for i in 1 2 3; do
+    node --experimental-websocket bench/page_web.mjs \
+        "http://127.0.0.1:8765/index.html?exemple=groupes_abo_et_rhesus.gen" "$temporaire/page.png"
+done
+node --experimental-websocket bench/page_web.mjs \
+    "file://$web/orvan.html" "${CAPTURE:-$racine/build-web/page_fichier.png}" >/dev/null || true
+cp "$temporaire/page.png" "${CAPTURE_SERVIE:-$racine/build-web/page.png}"
+echo "captures : build-web/page.png, build-web/page_fichier.png"
