@@ -6,6 +6,7 @@
 #include "historique/historique.h"
 
 #include <emscripten/emscripten.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <sstream>
@@ -14,6 +15,10 @@
 namespace {
 
 using namespace orvan;
+
+// Emscripten starts its process with a mask that takes every permission away: a saved family
+// would be a file that nobody may read. A shell gives its programs 022.
+[[maybe_unused]] const mode_t masque_du_shell = ::umask(022);
 
 // The last answer, kept until the next call so that the caller can read it.
 std::string reponse;
