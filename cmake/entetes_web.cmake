@@ -11,6 +11,8 @@ foreach(bibliotheque boost nlohmann)
 endforeach()
 target_include_directories(orvan_core SYSTEM PUBLIC ${ORVAN_ENTETES_HOTE})
 target_compile_definitions(orvan_core PUBLIC ORVAN_RATIONNELS_BOOST)
-# The probability engine throws and catches in its normal course.
-target_compile_options(orvan_core PUBLIC -fexceptions)
-target_link_options(orvan_core PUBLIC -fexceptions)
+# The probability engine throws and catches in its normal course: WebAssembly's own exceptions,
+# which cost nothing where nothing is thrown (Emscripten's older ones go through JavaScript at
+# every call that may throw).
+target_compile_options(orvan_core PUBLIC -fwasm-exceptions)
+target_link_options(orvan_core PUBLIC -fwasm-exceptions)
