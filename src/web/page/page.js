@@ -43,7 +43,9 @@ function montre_famille(famille, nom) {
     cellule(ligne, i.forme === "carre" ? "Homme" : "Femme");
     const phenotype = cellule(ligne, i.etiquette);
     phenotype.prepend(pastille(i.couleur, i.forme));
-    cellule(ligne, [i.geno1, i.geno2].filter((g) => g !== "").join(" ; ") || "—");
+    // A gene that the family does not carry, or a genotype not drawn yet, has no allele: ",".
+    const genotypes = [i.geno1, i.geno2].filter((g) => g.replace(/,/g, "").trim() !== "");
+    cellule(ligne, genotypes.join(" ; ") || "—");
   }
   const legende = element("legende");
   legende.replaceChildren();
