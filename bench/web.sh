@@ -52,18 +52,32 @@ print(f"10 000 lignes, temps processeur : natif {n:.3f} s (vide {nv:.3f} s), web
 print(f"  commandes entières : {w / n:.1f} x ; rejeu seul : {(w - wv) / max(n - nv, 1e-3):.1f} x")
 PY
 
-# Inside one process, as in the page: the best of five dumps once the module is loaded.
-node --no-experimental-fetch - "$web/orvan.js" "$temporaire/long.gen" <<'JS'
-const [coeur, fichier] = process.argv.slice(2);
+# Inside one process, as in the page: the first dump (the module's code not yet optimised by the
+# engine), then the median and the best of 25, against the desktop program's own replay (twenty
+# runs of its whole command, less twenty of an empty family's).
+somme_de_vingt() {
+    local t
+    t=$( { TIMEFORMAT='%U+%S'; time (for _ in $(seq 20); do "$@" >/dev/null 2>&1; done); } 2>&1)
+    python3 -c "print($t)"
+}
+natif_ms=$(python3 -c "print(($(somme_de_vingt "$orvan" --dump "$temporaire/long.gen")
+                              - $(somme_de_vingt "$orvan" --dump "$temporaire/court.gen")) * 50)")
+node --no-experimental-fetch - "$web/orvan.js" "$temporaire/long.gen" "$natif_ms" <<'JS'
+const [coeur, fichier, natif] = process.argv.slice(2);
 require(coeur)().then((orvan) => {
   orvan.FS.writeFile("/long.gen", require("fs").readFileSync(fichier));
-  let meilleur = Infinity;
-  for (let k = 0; k < 5; ++k) {
+  const temps = [];
+  for (let k = 0; k < 25; ++k) {
     const debut = performance.now();
     orvan.ccall("orvan_vidage", "string", ["string", "number"], ["/long.gen", 0]);
-    meilleur = Math.min(meilleur, performance.now() - debut);
+    temps.push(performance.now() - debut);
   }
-  console.log(`  dans node, module chargé : ${meilleur.toFixed(0)} ms par vidage (meilleur de 5)`);
+  const premier = temps[0];
+  temps.sort((a, b) => a - b);
+  const n = Number(natif);
+  console.log(`  dans un seul processus : natif ${n.toFixed(1)} ms ; web ${premier.toFixed(0)} ms la première`
+              + ` fois, puis ${temps[12].toFixed(0)} ms (médiane), ${temps[0].toFixed(0)} ms (meilleur)`
+              + ` : ${(temps[12] / n).toFixed(1)} x et ${(temps[0] / n).toFixed(1)} x`);
 });
 JS
 
@@ -82,7 +96,9 @@ for i in 1 2 3; do
     node --experimental-websocket bench/page_web.mjs \
         "http://127.0.0.1:8765/index.html?exemple=groupes_abo_et_rhesus.gen" "$temporaire/page.png"
 done
-node --experimental-websocket bench/page_web.mjs \
-    "file://$web/orvan.html" "${CAPTURE:-$racine/build-web/page_fichier.png}" >/dev/null || true
+# The page in one file, opened from file://, the family given through its file picker.
+echo -n "orvan.html depuis file:// : "
+node --experimental-websocket bench/page_web.mjs "file://$web/orvan.html" \
+    "${CAPTURE:-$racine/build-web/page_fichier.png}" "$racine/data/exemples/groupes_abo_et_rhesus.gen"
 cp "$temporaire/page.png" "${CAPTURE_SERVIE:-$racine/build-web/page.png}"
 echo "captures : build-web/page.png, build-web/page_fichier.png"
