@@ -66,10 +66,10 @@ FamilleVue daltonisme_hemophilie() {
 ReglagesProbabilites reglages(APriori a) {
     return {a,
             {{"Groupes ABO",
-              {{"A", mpq_class(29, 100)}, {"B", mpq_class(7, 100)}, {"O", mpq_class(64, 100)}}},
-             {"Facteur rhésus rh+ rh-", {{"Rh+", mpq_class(61, 100)}, {"Rh-", mpq_class(39, 100)}}},
-             {"Daltonisme d", {{"XD", mpq_class(92, 100)}, {"Xd", mpq_class(8, 100)}}},
-             {"Hémophilie h", {{"XH", mpq_class(4999, 5000)}, {"Xh", mpq_class(1, 5000)}}}}};
+              {{"A", Rationnel(29, 100)}, {"B", Rationnel(7, 100)}, {"O", Rationnel(64, 100)}}},
+             {"Facteur rhésus rh+ rh-", {{"Rh+", Rationnel(61, 100)}, {"Rh-", Rationnel(39, 100)}}},
+             {"Daltonisme d", {{"XD", Rationnel(92, 100)}, {"Xd", Rationnel(8, 100)}}},
+             {"Hémophilie h", {{"XH", Rationnel(4999, 5000)}, {"Xh", Rationnel(1, 5000)}}}}};
 }
 
 // The family as the window recomputes it after an event: the children of each pair of

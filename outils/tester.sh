@@ -7,4 +7,6 @@ preset="${1:-default}"
 ./outils/preparer.sh
 ./outils/configurer.sh "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"
+# The browser's build, whose dumps a test compares with the program's.
+if [ "$preset" = default ]; then ./outils/web.sh coeur; fi
 ctest --preset "$preset" -j"$(nproc)"

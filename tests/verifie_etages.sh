@@ -5,7 +5,7 @@ set -u
 src="$1"
 declare -A etage=([ground]=0 [famille]=1 [regles]=2 [probabilites]=3 [statistiques]=4
                   [history]=5 [ui]=6 [scene]=7 [panneaux]=8 [historique]=8 [genebank]=9
-                  [pedigree]=10 [conseil]=11 [exercises]=11 [app]=12)
+                  [pedigree]=10 [conseil]=11 [exercises]=11 [app]=12 [web]=13)
 echec=0
 for dossier in "$src"/*/; do
     nom=$(basename "$dossier")

@@ -110,10 +110,10 @@ void ajoute_probabilites_porteur(FamilleReleve& r, const FenetrePrincipale& f,
         if (i == r.individus.end()) continue;
         for (std::size_t g = 0; g < p.genes.size() && g < i->porteur.size(); ++g) {
             const EspaceGene& espace = moteur->espace(static_cast<int>(g));
-            const mpq_class q = probabilite_porteur(espace, p.genes[g]);
+            const Rationnel q = probabilite_porteur(espace, p.genes[g]);
             const auto cache = espace.etat(i->genotypes[g]);
             i->porteur[g] =
-                ProbabiliteAffichee{fraction(q), q.get_d(), cache && espace.porteur(*cache)};
+                ProbabiliteAffichee{fraction(q), en_double(q), cache && espace.porteur(*cache)};
         }
     }
 }

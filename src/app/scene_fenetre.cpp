@@ -37,7 +37,7 @@ void ecrit_probabilites(const FenetrePrincipale& f, APriori a_priori, DonneesSce
         std::vector<std::string> lignes;
         bool peut_etre = false, certain = false;
         for (std::size_t g = 0; g < p.genes.size(); ++g) {
-            const mpq_class porteur =
+            const Rationnel porteur =
                 probabilite_porteur(moteur.espace(static_cast<int>(g)), p.genes[g]);
             peut_etre = peut_etre || porteur > 0;
             certain = certain || porteur == 1;

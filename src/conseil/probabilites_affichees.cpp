@@ -143,7 +143,7 @@ void ProbabilitesAffichees::montre_individu(int k, const ProbabilitesIndividu& p
     Texte texte, bulle;
     bool certain = false, peut_etre = false;
     for (std::size_t g = 0; g < p.genes.size(); ++g) {
-        const mpq_class porteur = probabilite_porteur(espaces_[g], p.genes[g]);
+        const Rationnel porteur = probabilite_porteur(espaces_[g], p.genes[g]);
         texte = texte + (g == 0 ? "" : " | ") + fraction_et_pourcentage(porteur);
         certain = certain || porteur == 1;
         peut_etre = peut_etre || porteur > 0;

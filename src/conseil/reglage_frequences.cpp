@@ -58,11 +58,11 @@ class LectureFrequences : public std::enable_shared_from_this<LectureFrequences>
         if (k == regles_.size()) return verdict_(true);
         const GeneRegle& g = regles_[k];
         FrequencesGene f;
-        mpq_class somme = 0;
+        Rationnel somme = 0;
         for (std::size_t a = 0; a < g.alleles.size(); ++a) {
             const std::string& texte = textes_[debut_ + a];
             const auto p = lit_frequence(texte);
-            if (!p || sgn(*p) <= 0) return refuse(g, a, texte);
+            if (!p || signe(*p) <= 0) return refuse(g, a, texte);
             f[g.alleles[a]] = *p;
             somme += *p;
         }
@@ -82,7 +82,7 @@ class LectureFrequences : public std::enable_shared_from_this<LectureFrequences>
         lit_depuis(k + 1);
     }
     // A sum other than 1 is brought back to 1 only when the teacher wants it.
-    void demande_de_ramener(std::size_t k, FrequencesGene f, const mpq_class& somme) {
+    void demande_de_ramener(std::size_t k, FrequencesGene f, const Rationnel& somme) {
         const Texte question = msg::frequences_a_ramener.avec(
             {Texte::tel_quel(regles_[k].affiche), Texte{ecrit_frequence(somme, Langue::francais),
                                                         ecrit_frequence(somme, Langue::anglais)}});

@@ -4,7 +4,7 @@ namespace orvan {
 
 Loi a_priori_programme(const EspaceGene& gene, const std::string& phenotype, Sexe sexe) {
     Loi l(gene.nb_etats(), 0);
-    mpq_class total = 0;
+    Rationnel total = 0;
     for (const EntreeTable& e : gene.gene().table) {
         const int k = *gene.etat(e.genotype);
         if ((phenotype.empty() || e.phenotype == phenotype) && gene.convient(k, sexe)) {
@@ -12,20 +12,20 @@ Loi a_priori_programme(const EspaceGene& gene, const std::string& phenotype, Sex
             total += 1;
         }
     }
-    if (sgn(total) != 0)
-        for (mpq_class& p : l)
+    if (signe(total) != 0)
+        for (Rationnel& p : l)
             p /= total;
     return l;
 }
 
 namespace {
 
-mpq_class frequence(const FrequencesGene& f, const std::string& allele) {
+Rationnel frequence(const FrequencesGene& f, const std::string& allele) {
     const auto it = f.find(allele);
     if (it == f.end()) return 0;
     // GMP compares and adds fractions only in lowest terms: a teacher may write 8/100.
-    mpq_class q = it->second;
-    q.canonicalize();
+    Rationnel q = it->second;
+    canonise(q);
     return q;
 }
 
@@ -64,7 +64,7 @@ Loi transmission_mendel(const EspaceGene& gene, int a, Sexe sexe_a, int b, Sexe 
     Loi l(gene.nb_etats(), 0);
     const auto de_a = alleles_transmis(gene, a, sexe_a, sexe_enfant);
     const auto de_b = alleles_transmis(gene, b, sexe_b, sexe_enfant);
-    const mpq_class part(1, de_a.size() * de_b.size());
+    const Rationnel part(1, de_a.size() * de_b.size());
     for (const std::string& x : de_a)
         for (const std::string& y : de_b)
             if (const auto e = gene.etat(x + "," + y)) l[*e] += part;

@@ -4,7 +4,7 @@
 #include "probabilites/elimination.h"
 #include "probabilites/espace_genotypes.h"
 
-#include <gmpxx.h>
+#include "probabilites/rationnel.h"
 
 #include <map>
 #include <string>
@@ -17,7 +17,7 @@ enum class APriori {
 };
 
 // Allele -> frequency, for one gene.
-using FrequencesGene = std::map<std::string, mpq_class>;
+using FrequencesGene = std::map<std::string, Rationnel>;
 
 // The program's draw: uniform over the table's entries of the phenotype shown (all entries when
 // none is), an entry listed twice weighing twice, keeping for an X-linked gene the entries that

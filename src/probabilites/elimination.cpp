@@ -8,7 +8,7 @@ namespace {
 
 void multiplie(Loi& l, const Loi& m) {
     for (std::size_t g = 0; g < l.size(); ++g)
-        if (sgn(l[g]) != 0) l[g] *= m[g];
+        if (signe(l[g]) != 0) l[g] *= m[g];
 }
 
 } // namespace
@@ -67,12 +67,12 @@ const Loi& Elimination::message_union(int u, int vers) {
     return messages_union_.emplace(cle, std::move(l)).first->second;
 }
 
-mpq_class Elimination::somme_enfant(const UnionArbre& u, int enfant, int a, int b) {
+Rationnel Elimination::somme_enfant(const UnionArbre& u, int enfant, int a, int b) {
     const Loi& t = transmission_.enfant(u, a, b, arbre_.sexes[enfant]);
     const Loi& m = message_individu(enfant, static_cast<int>(&u - arbre_.unions.data()));
-    mpq_class s = 0;
+    Rationnel s = 0;
     for (int g = 0; g < arbre_.nb_etats; ++g)
-        if (sgn(t[g]) != 0 && sgn(m[g]) != 0) s += t[g] * m[g];
+        if (signe(t[g]) != 0 && signe(m[g]) != 0) s += t[g] * m[g];
     return s;
 }
 
@@ -82,16 +82,16 @@ Loi Elimination::vers_enfant(const UnionArbre& u, int enfant) {
     const Loi& m2 = message_individu(u.second, n);
     Loi l(arbre_.nb_etats, 0);
     for (int a = 0; a < arbre_.nb_etats; ++a) {
-        if (sgn(m1[a]) == 0) continue;
+        if (signe(m1[a]) == 0) continue;
         for (int b = 0; b < arbre_.nb_etats; ++b) {
-            if (sgn(m2[b]) == 0) continue;
-            mpq_class poids = m1[a] * m2[b];
+            if (signe(m2[b]) == 0) continue;
+            Rationnel poids = m1[a] * m2[b];
             for (int autre : u.enfants)
-                if (autre != enfant && sgn(poids) != 0) poids *= somme_enfant(u, autre, a, b);
-            if (sgn(poids) == 0) continue;
+                if (autre != enfant && signe(poids) != 0) poids *= somme_enfant(u, autre, a, b);
+            if (signe(poids) == 0) continue;
             const Loi& t = transmission_.enfant(u, a, b, arbre_.sexes[enfant]);
             for (int g = 0; g < arbre_.nb_etats; ++g)
-                if (sgn(t[g]) != 0) l[g] += poids * t[g];
+                if (signe(t[g]) != 0) l[g] += poids * t[g];
         }
     }
     return l;
@@ -106,12 +106,12 @@ Loi Elimination::vers_parent(const UnionArbre& u, bool premier) {
     // used: its children are not gone through (a mother "XD,Y" would make the crossing draw
     // without end).
     for (int x = 0; x < arbre_.nb_etats; ++x)
-        for (int y = 0; y < arbre_.nb_etats && sgn(vu[x]) != 0; ++y) {
-            if (sgn(autre[y]) == 0) continue;
+        for (int y = 0; y < arbre_.nb_etats && signe(vu[x]) != 0; ++y) {
+            if (signe(autre[y]) == 0) continue;
             const int a = premier ? x : y, b = premier ? y : x;
-            mpq_class poids = autre[y];
+            Rationnel poids = autre[y];
             for (int e : u.enfants)
-                if (sgn(poids) != 0) poids *= somme_enfant(u, e, a, b);
+                if (signe(poids) != 0) poids *= somme_enfant(u, e, a, b);
             l[x] += poids;
         }
     return l;

@@ -6,7 +6,7 @@
 
 #include "probabilites/famille_vue.h"
 
-#include <gmpxx.h>
+#include "probabilites/rationnel.h"
 
 #include <map>
 #include <utility>
@@ -14,7 +14,7 @@
 
 namespace orvan {
 
-using Loi = std::vector<mpq_class>;
+using Loi = std::vector<Rationnel>;
 
 struct UnionArbre {
     int premier = 0, second = 0; // the parents, as indices of individuals
@@ -55,7 +55,7 @@ class Elimination {
     Loi vers_enfant(const UnionArbre& u, int enfant);
     Loi vers_parent(const UnionArbre& u, bool premier);
     // Sum over the child's genotypes of its transmission times its message, per parents' pair.
-    mpq_class somme_enfant(const UnionArbre& u, int enfant, int a, int b);
+    Rationnel somme_enfant(const UnionArbre& u, int enfant, int a, int b);
 
     const ArbreGenealogique& arbre_;
     Transmission& transmission_;

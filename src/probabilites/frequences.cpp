@@ -7,8 +7,8 @@ namespace orvan {
 std::map<std::string, FrequencesGene> frequences_par_defaut() {
     // GMP compares fractions only in lowest terms.
     const auto f = [](long n, long d) {
-        mpq_class q(n, d);
-        q.canonicalize();
+        Rationnel q(n, d);
+        canonise(q);
         return q;
     };
     return {
@@ -31,7 +31,7 @@ FrequencesGene frequences_du_gene(const std::map<std::string, FrequencesGene>& f
         return f->second;
     FrequencesGene egales;
     for (const std::string& a : alleles)
-        egales[a] = mpq_class(1, static_cast<unsigned long>(alleles.size()));
+        egales[a] = Rationnel(1, static_cast<unsigned long>(alleles.size()));
     return egales;
 }
 

@@ -22,39 +22,40 @@ bool chiffres(std::string_view t) {
 }
 
 // "12", "0,08", ".5": digits with at most one decimal separator.
-std::optional<mpq_class> lit_decimal(std::string_view t) {
+std::optional<Rationnel> lit_decimal(std::string_view t) {
     const auto sep = t.find_first_of(".,");
     const std::string_view entiers = t.substr(0, sep);
     const std::string_view decimales = sep == std::string_view::npos ? "" : t.substr(sep + 1);
     if (sep != std::string_view::npos && !chiffres(decimales)) return std::nullopt;
     if (!entiers.empty() && !chiffres(entiers)) return std::nullopt;
     if (entiers.empty() && decimales.empty()) return std::nullopt;
-    mpz_class puissance = 1;
+    Entier puissance = 1;
     for (std::size_t i = 0; i < decimales.size(); ++i)
         puissance *= 10;
-    mpq_class q{
-        mpz_class(std::string(entiers.empty() ? "0" : entiers) + std::string(decimales), 10),
+    Rationnel q{
+        entier_du_texte(std::string(entiers.empty() ? "0" : entiers) + std::string(decimales)),
         puissance};
-    q.canonicalize();
+    canonise(q);
     return q;
 }
 
 } // namespace
 
-std::optional<mpq_class> lit_frequence(std::string_view texte) {
+std::optional<Rationnel> lit_frequence(std::string_view texte) {
     std::string_view t = sans_espaces(texte);
     bool pour_cent = false;
     if (!t.empty() && t.back() == '%') {
         pour_cent = true;
         t = sans_espaces(t.substr(0, t.size() - 1));
     }
-    std::optional<mpq_class> q;
+    std::optional<Rationnel> q;
     if (const auto barre = t.find('/'); barre != std::string_view::npos) {
         const std::string_view n = sans_espaces(t.substr(0, barre));
         const std::string_view d = sans_espaces(t.substr(barre + 1));
-        if (!chiffres(n) || !chiffres(d) || mpz_class(std::string(d), 10) == 0) return std::nullopt;
-        q = mpq_class{mpz_class(std::string(n), 10), mpz_class(std::string(d), 10)};
-        q->canonicalize();
+        if (!chiffres(n) || !chiffres(d) || entier_du_texte(std::string(d)) == 0)
+            return std::nullopt;
+        q = Rationnel{entier_du_texte(std::string(n)), entier_du_texte(std::string(d))};
+        canonise(*q);
     } else {
         q = lit_decimal(t);
     }
@@ -62,8 +63,8 @@ std::optional<mpq_class> lit_frequence(std::string_view texte) {
     return q;
 }
 
-std::string ecrit_frequence(const mpq_class& f, Langue langue) {
-    mpz_class reste = f.get_den();
+std::string ecrit_frequence(const Rationnel& f, Langue langue) {
+    Entier reste = denominateur(f);
     int deux = 0, cinq = 0;
     while (reste % 2 == 0) {
         reste /= 2;
@@ -74,12 +75,13 @@ std::string ecrit_frequence(const mpq_class& f, Langue langue) {
         ++cinq;
     }
     const int decimales = std::max(deux, cinq);
-    if (reste != 1 || decimales > 12) return f.get_num().get_str() + "/" + f.get_den().get_str();
-    mpz_class puissance = 1;
+    if (reste != 1 || decimales > 12)
+        return en_texte(numerateur(f)) + "/" + en_texte(denominateur(f));
+    Entier puissance = 1;
     for (int i = 0; i < decimales; ++i)
         puissance *= 10;
-    const mpz_class entier = f.get_num() * puissance / f.get_den();
-    std::string chiffres = entier.get_str();
+    const Entier entier = numerateur(f) * puissance / denominateur(f);
+    std::string chiffres = en_texte(entier);
     if (decimales == 0) return chiffres;
     if (static_cast<int>(chiffres.size()) <= decimales)
         chiffres.insert(0, static_cast<std::size_t>(decimales + 1) - chiffres.size(), '0');
@@ -89,9 +91,9 @@ std::string ecrit_frequence(const mpq_class& f, Langue langue) {
 }
 
 bool frequences_valides(const FrequencesGene& f) {
-    mpq_class somme = 0;
+    Rationnel somme = 0;
     for (const auto& [allele, p] : f) {
-        if (sgn(p) <= 0) return false;
+        if (signe(p) <= 0) return false;
         somme += p;
     }
     return !f.empty() && somme == 1;
@@ -102,7 +104,7 @@ std::string frequences_en_texte(const std::map<std::string, FrequencesGene>& f) 
     for (const auto& [gene, frequences] : f) {
         t += gene;
         for (const auto& [allele, p] : frequences)
-            t += "\t" + allele + "=" + p.get_str();
+            t += "\t" + allele + "=" + en_texte(p);
         t += "\n";
     }
     return t;

@@ -14,11 +14,11 @@ namespace orvan {
 
 // A number written as a decimal (point or comma), a percentage or a fraction, exactly; nullopt
 // when the text is not one of those.
-std::optional<mpq_class> lit_frequence(std::string_view texte);
+std::optional<Rationnel> lit_frequence(std::string_view texte);
 
 // As a decimal in the language's way ("0,08", "0.08") when it has at most a dozen decimals,
 // else as a fraction ("1/3").
-std::string ecrit_frequence(const mpq_class& f, Langue langue);
+std::string ecrit_frequence(const Rationnel& f, Langue langue);
 
 // Whether each frequency is above 0 and they add up to 1.
 bool frequences_valides(const FrequencesGene& f);

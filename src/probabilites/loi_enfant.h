@@ -5,7 +5,7 @@
 
 #include "probabilites/famille_vue.h"
 
-#include <gmpxx.h>
+#include "probabilites/rationnel.h"
 
 #include <array>
 #include <map>
@@ -16,7 +16,7 @@ namespace orvan {
 
 // A child: its genotype texts for gene 1 and gene 2 (the second empty with one gene), its sex.
 using IssueEnfant = std::tuple<std::string, std::string, Sexe>;
-using LoiEnfant = std::map<IssueEnfant, mpq_class>;
+using LoiEnfant = std::map<IssueEnfant, Rationnel>;
 
 // A parent's genotype texts for gene 1 and gene 2 ("" for a gene not in use).
 using GenotypesParent = std::array<std::string, 2>;

@@ -33,9 +33,9 @@ Loi produit(const Loi& a, const Loi& b) {
     return l;
 }
 
-mpq_class somme(const Loi& l) {
-    mpq_class s = 0;
-    for (const mpq_class& p : l)
+Rationnel somme(const Loi& l) {
+    Rationnel s = 0;
+    for (const Rationnel& p : l)
         s += p;
     return s;
 }
@@ -199,7 +199,7 @@ MoteurProbabilites::Possibles MoteurProbabilites::genotypes_permis(const Vu& vu)
         for (std::size_t i = 0; i < famille_.individus.size(); ++i) {
             possibles[g].emplace_back();
             for (int e = 0; e < espaces_[g].nb_etats(); ++e)
-                if (sgn(vu.a_priori[g][i][e]) != 0 && sgn(vu.indices[g][i][e]) != 0)
+                if (signe(vu.a_priori[g][i][e]) != 0 && signe(vu.indices[g][i][e]) != 0)
                     possibles[g][i].push_back(e);
         }
     return possibles;
@@ -286,7 +286,7 @@ bool MoteurProbabilites::possible() {
     const auto n = static_cast<int>(famille_.individus.size());
     for (const auto& l : loci_)
         for (int i = 0; i < n; ++i)
-            if (sgn(somme(l->elimination->jointe(i))) == 0) return false;
+            if (signe(somme(l->elimination->jointe(i))) == 0) return false;
     return true;
 }
 
@@ -320,14 +320,15 @@ ResultatProbabilites MoteurProbabilites::calcule() {
         p.genes.resize(espaces_.size());
         for (const auto& l : loci_) {
             const Loi j = l->elimination->jointe(static_cast<int>(i));
-            const mpq_class z = somme(j);
+            const Rationnel z = somme(j);
             for (std::size_t k = 0; k < l->genes.size(); ++k) {
                 const int g = l->genes[k];
                 Loi marge(espaces_[g].nb_etats(), 0);
                 for (std::size_t e = 0; e < j.size(); ++e)
                     marge[l->etat_du_gene(static_cast<int>(e), k, espaces_)] += j[e] / z;
                 for (int e = 0; e < espaces_[g].nb_etats(); ++e)
-                    if (sgn(marge[e]) != 0) p.genes[g].push_back({espaces_[g].texte(e), marge[e]});
+                    if (signe(marge[e]) != 0)
+                        p.genes[g].push_back({espaces_[g].texte(e), marge[e]});
             }
         }
         r.individus.push_back(std::move(p));
@@ -347,7 +348,7 @@ std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int numero
         const auto k = std::find(l->genes.begin(), l->genes.end(), gene) - l->genes.begin();
         if (k == static_cast<long>(l->genes.size())) continue;
         const Loi ant = l->elimination->anterieure(i), vr = l->elimination->vraisemblance(i);
-        const mpq_class z = somme(ant);
+        const Rationnel z = somme(ant);
         const int n = espaces_[gene].nb_etats();
         Loi a_priori(n, 0), jointe(n, 0);
         for (std::size_t e = 0; e < ant.size(); ++e) {
@@ -355,10 +356,10 @@ std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int numero
             a_priori[eg] += ant[e] / z;
             jointe[eg] += ant[e] / z * vr[e];
         }
-        const mpq_class total = somme(jointe);
+        const Rationnel total = somme(jointe);
         std::vector<ColonneBayes> table;
         for (int e = 0; e < n; ++e) {
-            if (sgn(a_priori[e]) == 0) continue;
+            if (signe(a_priori[e]) == 0) continue;
             table.push_back({espaces_[gene].texte(e), a_priori[e], jointe[e] / a_priori[e],
                              jointe[e], jointe[e] / total});
         }
@@ -367,8 +368,8 @@ std::vector<ColonneBayes> MoteurProbabilites::table_bayes(int numero, int numero
     return {};
 }
 
-mpq_class probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l) {
-    mpq_class p = 0;
+Rationnel probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l) {
+    Rationnel p = 0;
     for (const ProbabiliteGenotype& g : l)
         if (gene.porteur(*gene.etat(g.genotype))) p += g.probabilite;
     return p;

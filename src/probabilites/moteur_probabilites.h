@@ -7,7 +7,7 @@
 #include "probabilites/famille_vue.h"
 #include "probabilites/loi_enfant.h"
 
-#include <gmpxx.h>
+#include "probabilites/rationnel.h"
 
 #include <map>
 #include <memory>
@@ -19,7 +19,7 @@ namespace orvan {
 
 struct ProbabiliteGenotype {
     std::string genotype; // "XD,Xd": one text for both orders
-    mpq_class probabilite;
+    Rationnel probabilite;
 };
 
 struct ProbabilitesIndividu {
@@ -45,7 +45,7 @@ struct Contradiction {
 
 struct ColonneBayes {
     std::string genotype;
-    mpq_class a_priori, conditionnelle, jointe, a_posteriori;
+    Rationnel a_priori, conditionnelle, jointe, a_posteriori;
 };
 
 struct ResultatProbabilites {
@@ -107,6 +107,6 @@ class MoteurProbabilites {
 
 // The carrier's probability (heterozygous with an allele the phenotype hides, or a woman
 // carrying an X-linked allele she does not show).
-mpq_class probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l);
+Rationnel probabilite_porteur(const EspaceGene& gene, const std::vector<ProbabiliteGenotype>& l);
 
 } // namespace orvan

@@ -6,7 +6,7 @@
 
 #include "ground/generateur.h"
 
-#include <gmpxx.h>
+#include "probabilites/rationnel.h"
 
 #include <cstdint>
 #include <functional>
@@ -40,7 +40,7 @@ template <class Issue> class ParcoursAvecRepetitions {
         : tire_(tire) {}
 
     // The outcomes after the draws of suite, each with its probability given that start.
-    std::map<Issue, mpq_class> loi(std::vector<std::uint32_t>& suite) {
+    std::map<Issue, Rationnel> loi(std::vector<std::uint32_t>& suite) {
         const auto r = lance(suite);
         if (r.issue) return {{*r.issue, 1}};
         if (suite.size() > 4 * max_tirages_parcourus) throw TiragesSansFin();
@@ -53,7 +53,7 @@ template <class Issue> class ParcoursAvecRepetitions {
             if (!meme_conduite(suite, apres, profondeur_repetition)) suites.push_back(v);
         }
         if (suites.empty()) throw TiragesSansFin();
-        std::map<Issue, mpq_class> loi;
+        std::map<Issue, Rationnel> loi;
         for (std::uint32_t v : suites) {
             suite.push_back(v);
             for (const auto& [issue, p] : this->loi(suite))
@@ -108,21 +108,18 @@ namespace detail {
 // Runs counted per outcome and per number of equally likely sequences before any fraction is
 // made: one addition of fractions per outcome instead of one per run.
 template <class Issue> class Comptage {
-    static_assert(sizeof(unsigned long) >= sizeof(std::uint64_t), "GMP takes counts as long");
-
   public:
     // A run among sequences equally likely sequences.
     void ajoute(const Issue& issue, std::uint64_t sequences) { ++comptes_[issue][sequences]; }
-    void ajoute(const Issue& issue, const mpz_class& sequences) {
-        reste_[issue] += mpq_class(1, sequences);
+    void ajoute(const Issue& issue, const Entier& sequences) {
+        reste_[issue] += Rationnel(1, sequences);
     }
-    std::map<Issue, mpq_class> loi() const {
-        std::map<Issue, mpq_class> loi = reste_;
+    std::map<Issue, Rationnel> loi() const {
+        std::map<Issue, Rationnel> loi = reste_;
         for (const auto& [issue, par_sequences] : comptes_)
             for (const auto& [sequences, runs] : par_sequences) {
-                mpq_class p{mpz_class(static_cast<unsigned long>(runs)),
-                            mpz_class(static_cast<unsigned long>(sequences))};
-                p.canonicalize();
+                Rationnel p{entier(runs), entier(sequences)};
+                canonise(p);
                 loi[issue] += p;
             }
         return loi;
@@ -130,13 +127,13 @@ template <class Issue> class Comptage {
 
   private:
     std::map<Issue, std::map<std::uint64_t, std::uint64_t>> comptes_;
-    std::map<Issue, mpq_class> reste_;
+    std::map<Issue, Rationnel> reste_;
 };
 
 } // namespace detail
 
 template <class Issue>
-std::map<Issue, mpq_class> loi_des_issues(const std::function<Issue(const Tirage&)>& tire) {
+std::map<Issue, Rationnel> loi_des_issues(const std::function<Issue(const Tirage&)>& tire) {
     struct Cran {
         std::uint32_t valeur, n;
     };
@@ -165,7 +162,7 @@ std::map<Issue, mpq_class> loi_des_issues(const std::function<Issue(const Tirage
         for (std::size_t i = 0; i < lu; ++i)
             deborde = deborde || __builtin_mul_overflow(sequences, crans[i].n, &sequences);
         if (deborde) {
-            mpz_class grand = 1;
+            Entier grand = 1;
             for (std::size_t i = 0; i < lu; ++i)
                 grand *= crans[i].n;
             comptage.ajoute(issue, grand);

@@ -4,19 +4,18 @@
 
 namespace orvan {
 
-std::string fraction(const mpq_class& p) {
-    return p.get_str();
+std::string fraction(const Rationnel& p) {
+    return en_texte(p);
 }
 
-Texte fraction_et_pourcentage(const mpq_class& p) {
+Texte fraction_et_pourcentage(const Rationnel& p) {
     if (p == 0 || p == 1) return Texte::tel_quel(fraction(p));
     // The percentage to the nearest whole number; never 0 % nor 100 % for what may or may not be.
-    const mpq_class q = p * 100 + mpq_class(1, 2);
-    mpz_class pour_cent;
-    mpz_fdiv_q(pour_cent.get_mpz_t(), q.get_num_mpz_t(), q.get_den_mpz_t());
+    const Rationnel q = p * 100 + Rationnel(1, 2);
+    const Entier pour_cent = partie_entiere(q);
     const std::string texte = pour_cent == 0     ? "< 1"
                               : pour_cent == 100 ? "> 99"
-                                                 : pour_cent.get_str();
+                                                 : en_texte(pour_cent);
     return msg::fraction_pour_cent.avec({Texte::tel_quel(fraction(p)), Texte::tel_quel(texte)});
 }
 

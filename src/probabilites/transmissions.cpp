@@ -34,7 +34,7 @@ const Loi& TransmissionProgramme::enfant(const UnionArbre& u, int a, int b, Sexe
     if (const auto it = connues_.find(cle); it != connues_.end()) return it->second;
     const LoiEnfant& issues = lois_.loi(textes(u.premier, a), textes(u.second, b));
     Loi l(nb_etats(), 0);
-    mpq_class du_sexe = 0;
+    Rationnel du_sexe = 0;
     for (const auto& [issue, p] : issues) {
         if (std::get<2>(issue) != sexe) continue;
         du_sexe += p;
@@ -48,8 +48,8 @@ const Loi& TransmissionProgramme::enfant(const UnionArbre& u, int a, int b, Sexe
         }
         if (connu) l[e] += p;
     }
-    if (sgn(du_sexe) != 0)
-        for (mpq_class& p : l)
+    if (signe(du_sexe) != 0)
+        for (Rationnel& p : l)
             p /= du_sexe;
     return connues_.emplace(cle, std::move(l)).first->second;
 }
@@ -58,8 +58,8 @@ namespace {
 
 // The child's genotypes of both genes given its sex, and the sex's probability.
 struct LoiJointe {
-    std::map<std::pair<int, int>, mpq_class> paires;
-    mpq_class total = 0;
+    std::map<std::pair<int, int>, Rationnel> paires;
+    Rationnel total = 0;
 };
 
 LoiJointe loi_jointe(const std::vector<EspaceGene>& espaces, const LoiEnfant& issues, Sexe sexe) {
@@ -75,8 +75,8 @@ LoiJointe loi_jointe(const std::vector<EspaceGene>& espaces, const LoiEnfant& is
 }
 
 // Whether the joint law is the product of its two margins; the margins come back in m1, m2.
-bool produit_des_marges(const LoiJointe& j, std::map<int, mpq_class>& m1,
-                        std::map<int, mpq_class>& m2) {
+bool produit_des_marges(const LoiJointe& j, std::map<int, Rationnel>& m1,
+                        std::map<int, Rationnel>& m2) {
     for (const auto& [paire, p] : j.paires) {
         m1[paire.first] += p / j.total;
         m2[paire.second] += p / j.total;
@@ -84,7 +84,7 @@ bool produit_des_marges(const LoiJointe& j, std::map<int, mpq_class>& m1,
     for (const auto& [x, px] : m1)
         for (const auto& [y, py] : m2) {
             const auto it = j.paires.find({x, y});
-            const mpq_class p = it == j.paires.end() ? mpq_class(0) : it->second / j.total;
+            const Rationnel p = it == j.paires.end() ? Rationnel(0) : it->second / j.total;
             if (p != px * py) return false;
         }
     return true;
@@ -97,9 +97,9 @@ bool genes_independants(const std::vector<EspaceGene>& espaces,
                         const std::vector<std::vector<std::vector<int>>>& possibles,
                         LoiEnfantProgramme& lois) {
     // A margin seen once per union, gene, pair of that gene's parents' genotypes and sex.
-    std::map<std::tuple<std::size_t, int, int, int, Sexe>, std::map<int, mpq_class>> marges;
+    std::map<std::tuple<std::size_t, int, int, int, Sexe>, std::map<int, Rationnel>> marges;
     const auto meme_marge = [&marges](std::tuple<std::size_t, int, int, int, Sexe> cle,
-                                      const std::map<int, mpq_class>& m) {
+                                      const std::map<int, Rationnel>& m) {
         const auto [it, nouvelle] = marges.try_emplace(cle, m);
         return nouvelle || it->second == m;
     };
@@ -114,8 +114,8 @@ bool genes_independants(const std::vector<EspaceGene>& espaces,
                                      {espaces[0].texte(b1), espaces[1].texte(b2)});
                         for (Sexe s : {Sexe::homme, Sexe::femme}) {
                             const LoiJointe j = loi_jointe(espaces, issues, s);
-                            if (sgn(j.total) == 0) continue;
-                            std::map<int, mpq_class> m1, m2;
+                            if (signe(j.total) == 0) continue;
+                            std::map<int, Rationnel> m1, m2;
                             if (!produit_des_marges(j, m1, m2) ||
                                 !meme_marge({n, 0, a1, b1, s}, m1) ||
                                 !meme_marge({n, 1, a2, b2, s}, m2))

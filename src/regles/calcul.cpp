@@ -1,8 +1,10 @@
 #include "regles/calcul.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace orvan {
 
@@ -55,10 +57,15 @@ std::optional<double> lit_affichage(std::string_view texte) {
     if (negatif || texte[debut] == '+') ++debut;
     const std::string_view nombre = texte.substr(debut);
     if (!forme_decimale(nombre)) return std::nullopt;
+    // A stream in the classic locale, not from_chars: the web build's standard library reads no
+    // floating-point number with it. A value too large fails; one too small to be told from 0 is
+    // refused here.
+    std::istringstream flux{std::string(nombre)};
+    flux.imbue(std::locale::classic());
     double v = 0;
-    const char* fin = nombre.data() + nombre.size();
-    const auto lu = std::from_chars(nombre.data(), fin, v, std::chars_format::fixed);
-    if (lu.ec != std::errc{} || lu.ptr != fin) return std::nullopt;
+    flux >> v;
+    if (flux.fail() || flux.peek() != std::char_traits<char>::eof()) return std::nullopt;
+    if (v == 0 && nombre.find_first_of("123456789") != std::string_view::npos) return std::nullopt;
     return negatif ? -v : v;
 }
 
@@ -98,10 +105,10 @@ std::string formate_resultat(double r) {
     // Below four decimals the value is written exactly; at four, a tie is the only case where
     // the nearest value is not the one away from zero.
     if (d == 4 && egalite_a_la_cinquieme(r)) return formate_egalite(r);
-    char tampon[400];
-    const auto ecrit =
-        std::to_chars(tampon, tampon + sizeof tampon, r, std::chars_format::fixed, d);
-    return std::string(tampon, ecrit.ptr);
+    std::ostringstream sortie;
+    sortie.imbue(std::locale::classic());
+    sortie << std::fixed << std::setprecision(d) << r;
+    return sortie.str();
 }
 
 } // namespace orvan

@@ -39,7 +39,7 @@ LoiDesEnfants loi_des_enfants_du_programme() {
             IndividuReleve enfant;
             enfant.phenotypes.push_back(phenotype_de(f.genes[0], geno1));
             if (f.genes.size() == 2) enfant.phenotypes.push_back(phenotype_de(f.genes[1], geno2));
-            loi[{enfant.phenotype_texte(), sexe}] += p.get_d();
+            loi[{enfant.phenotype_texte(), sexe}] += en_double(p);
         }
         return loi;
     };

@@ -4,11 +4,11 @@
 
 #include "statistiques/releve.h"
 
-#include <compare>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace orvan {
@@ -16,7 +16,11 @@ namespace orvan {
 struct CaseEnfants {
     std::string phenotype; // "[D]"
     Sexe sexe = Sexe::homme;
-    auto operator<=>(const CaseEnfants&) const = default;
+    bool operator==(const CaseEnfants&) const = default;
+    // Written out: the web build's standard library has no <=> for strings.
+    bool operator<(const CaseEnfants& autre) const {
+        return std::tie(phenotype, sexe) < std::tie(autre.phenotype, autre.sexe);
+    }
 };
 
 using Comptes = std::map<CaseEnfants, double>;

@@ -12,25 +12,25 @@ namespace {
 TEST(FrequencesDesAlleles, LuesEtEcritesCommeUnEnseignantLesEcrit) {
     const struct {
         std::string texte;
-        std::optional<mpq_class> lue;
+        std::optional<Rationnel> lue;
     } cas[] = {
-        {"0,08", mpq_class(2, 25)},     {" 0.08 ", mpq_class(2, 25)}, {"8 %", mpq_class(2, 25)},
-        {"2/25", mpq_class(2, 25)},     {"1", mpq_class(1)},          {",5", mpq_class(1, 2)},
-        {"1/5000", mpq_class(1, 5000)}, {"", std::nullopt},           {"abc", std::nullopt},
+        {"0,08", Rationnel(2, 25)},     {" 0.08 ", Rationnel(2, 25)}, {"8 %", Rationnel(2, 25)},
+        {"2/25", Rationnel(2, 25)},     {"1", Rationnel(1)},          {",5", Rationnel(1, 2)},
+        {"1/5000", Rationnel(1, 5000)}, {"", std::nullopt},           {"abc", std::nullopt},
         {"1/0", std::nullopt},          {"-0,1", std::nullopt},       {"0,0,1", std::nullopt},
         {"1e-3", std::nullopt},         {"%", std::nullopt},
     };
     for (const auto& c : cas)
         EXPECT_EQ(lit_frequence(c.texte), c.lue) << c.texte;
-    EXPECT_EQ(ecrit_frequence(mpq_class(2, 25), Langue::francais), "0,08");
-    EXPECT_EQ(ecrit_frequence(mpq_class(1, 5000), Langue::anglais), "0.0002");
-    EXPECT_EQ(ecrit_frequence(mpq_class(1, 3), Langue::francais), "1/3");
-    EXPECT_EQ(ecrit_frequence(mpq_class(1), Langue::francais), "1");
+    EXPECT_EQ(ecrit_frequence(Rationnel(2, 25), Langue::francais), "0,08");
+    EXPECT_EQ(ecrit_frequence(Rationnel(1, 5000), Langue::anglais), "0.0002");
+    EXPECT_EQ(ecrit_frequence(Rationnel(1, 3), Langue::francais), "1/3");
+    EXPECT_EQ(ecrit_frequence(Rationnel(1), Langue::francais), "1");
     // Kept between sessions as text: read back the same; a line that no longer adds up to 1,
     // or that cannot be read, is dropped.
     const std::map<std::string, FrequencesGene> f = {
-        {"Daltonisme d", {{"XD", mpq_class(9, 10)}, {"Xd", mpq_class(1, 10)}}},
-        {"Groupes ABO", {{"A", mpq_class(1, 3)}, {"B", mpq_class(1, 3)}, {"O", mpq_class(1, 3)}}}};
+        {"Daltonisme d", {{"XD", Rationnel(9, 10)}, {"Xd", Rationnel(1, 10)}}},
+        {"Groupes ABO", {{"A", Rationnel(1, 3)}, {"B", Rationnel(1, 3)}, {"O", Rationnel(1, 3)}}}};
     EXPECT_EQ(frequences_du_texte(frequences_en_texte(f)), f);
     EXPECT_EQ(frequences_du_texte(frequences_en_texte(f) + "Hémophilie h\tXH=1/2\tXh=1/3\n" +
                                   "Facteur rhésus rh+ rh-\tRh+=x\tRh-=1\n"),

@@ -94,7 +94,7 @@ class ForceBrute {
         parcourt(0);
         for (auto& m : marges_)
             for (Loi& l : m)
-                for (mpq_class& p : l)
+                for (Rationnel& p : l)
                     p /= total_;
         return marges_;
     }
@@ -146,30 +146,30 @@ class ForceBrute {
     }
 
     // P(child's genotypes | its sex, its parents').
-    mpq_class transmission(const IndividuVu& ind, const Etat& enfant) {
+    Rationnel transmission(const IndividuVu& ind, const Etat& enfant) {
         const Etat& e1 = choix_[index_[ind.premier_parent]];
         const Etat& e2 = choix_[index_[ind.second_parent]];
         const auto cle = std::make_tuple(ind.numero, e1, e2);
         auto it = connues_.find(cle);
         if (it == connues_.end()) it = connues_.emplace(cle, enfants(ind, e1, e2)).first;
         const auto p = it->second.find(enfant);
-        return p == it->second.end() ? mpq_class(0) : p->second;
+        return p == it->second.end() ? Rationnel(0) : p->second;
     }
 
-    std::map<Etat, mpq_class> enfants(const IndividuVu& ind, const Etat& e1, const Etat& e2) {
+    std::map<Etat, Rationnel> enfants(const IndividuVu& ind, const Etat& e1, const Etat& e2) {
         const IndividuVu& p1 = f_.individus[index_[ind.premier_parent]];
         const IndividuVu& p2 = f_.individus[index_[ind.second_parent]];
-        std::map<Etat, mpq_class> loi;
+        std::map<Etat, Rationnel> loi;
         for (const Etat& enfant : possibles_[index_[ind.numero]]) {
             if (r_.a_priori == APriori::population) {
-                mpq_class p = 1;
+                Rationnel p = 1;
                 for (std::size_t g = 0; g < espaces_.size(); ++g)
                     p *= transmission_mendel(espaces_[g], e1[g], p1.sexe, e2[g], p2.sexe,
                                              ind.sexe)[enfant[g]];
                 loi[enfant] = p;
                 continue;
             }
-            mpq_class du_sexe = 0, de_l_enfant = 0;
+            Rationnel du_sexe = 0, de_l_enfant = 0;
             for (const auto& [issue, p] : lois_.loi(textes(e1), textes(e2))) {
                 if (std::get<2>(issue) != ind.sexe) continue;
                 du_sexe += p;
@@ -179,15 +179,15 @@ class ForceBrute {
                     meme = meme && espaces_[g].etat(t[g]) == enfant[g];
                 if (meme) de_l_enfant += p;
             }
-            loi[enfant] = sgn(du_sexe) == 0 ? mpq_class(0) : de_l_enfant / du_sexe;
+            loi[enfant] = signe(du_sexe) == 0 ? Rationnel(0) : de_l_enfant / du_sexe;
         }
         return loi;
     }
 
     // Individuals come after their parents: each factor is taken as soon as it is known, and a
     // branch of weight zero is left at once.
-    void parcourt(std::size_t i, const mpq_class& poids = 1) {
-        if (sgn(poids) == 0) return;
+    void parcourt(std::size_t i, const Rationnel& poids = 1) {
+        if (signe(poids) == 0) return;
         if (i == f_.individus.size()) {
             total_ += poids;
             for (std::size_t k = 0; k < f_.individus.size(); ++k)
@@ -198,7 +198,7 @@ class ForceBrute {
         const IndividuVu& ind = f_.individus[i];
         for (const Etat& e : possibles_[i]) {
             choix_[i] = e;
-            mpq_class p = poids;
+            Rationnel p = poids;
             if (ind.premier_parent != 0)
                 p *= transmission(ind, e);
             else
@@ -217,8 +217,8 @@ class ForceBrute {
     std::vector<std::vector<Loi>> a_priori_;
     std::vector<Etat> choix_;
     std::vector<std::vector<Loi>> marges_;
-    std::map<std::tuple<int, Etat, Etat>, std::map<Etat, mpq_class>> connues_;
-    mpq_class total_;
+    std::map<std::tuple<int, Etat, Etat>, std::map<Etat, Rationnel>> connues_;
+    Rationnel total_;
 };
 
 IndividuVu vu2(int numero, Sexe sexe, std::string p1, std::string p2, int premier = 0,
@@ -243,11 +243,11 @@ void compare(const FamilleVue& famille, const ReglagesProbabilites& r, const std
 }
 
 std::map<std::string, FrequencesGene> frequences_de_classe() {
-    return {{"Daltonisme d", {{"XD", mpq_class(92, 100)}, {"Xd", mpq_class(8, 100)}}},
-            {"Hémophilie h", {{"XH", mpq_class(3, 4)}, {"Xh", mpq_class(1, 4)}}},
+    return {{"Daltonisme d", {{"XD", Rationnel(92, 100)}, {"Xd", Rationnel(8, 100)}}},
+            {"Hémophilie h", {{"XH", Rationnel(3, 4)}, {"Xh", Rationnel(1, 4)}}},
             {"Groupes ABO",
-             {{"A", mpq_class(3, 10)}, {"B", mpq_class(1, 10)}, {"O", mpq_class(6, 10)}}},
-            {"Facteur rhésus rh+ rh-", {{"Rh+", mpq_class(3, 5)}, {"Rh-", mpq_class(2, 5)}}}};
+             {{"A", Rationnel(3, 10)}, {"B", Rationnel(1, 10)}, {"O", Rationnel(6, 10)}}},
+            {"Facteur rhésus rh+ rh-", {{"Rh+", Rationnel(3, 5)}, {"Rh-", Rationnel(2, 5)}}}};
 }
 
 TEST(ProbabilitesForceBrute, LePeelingDonneLesMemesFractionsQueLEnumeration) {

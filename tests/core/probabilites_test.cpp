@@ -11,7 +11,7 @@ ReglagesProbabilites reglages(APriori a, std::map<std::string, FrequencesGene> f
     return {a, std::move(f)};
 }
 
-mpq_class porteur(const FamilleVue& famille, const ReglagesProbabilites& r, int numero) {
+Rationnel porteur(const FamilleVue& famille, const ReglagesProbabilites& r, int numero) {
     LoiEnfantProgramme lois;
     MoteurProbabilites moteur(famille, r, lois);
     const ResultatProbabilites res = moteur.calcule();
@@ -36,7 +36,7 @@ struct Cas {
     const char* nom;
     FamilleVue famille;
     int numero;
-    mpq_class programme, population;
+    Rationnel programme, population;
 };
 
 TEST(Probabilites, ValeursCalculeesALaMain) {
@@ -53,26 +53,26 @@ TEST(Probabilites, ValeursCalculeesALaMain) {
          {{rhesus},
           {vu(1, H, "Rh+"), vu(2, F, "Rh+"), vu(3, H, "Rh-", 1, 2), vu(4, F, "Rh+", 1, 2)}},
          4,
-         mpq_class(2, 3),
-         mpq_class(2, 3)},
-        {"hémophilie, 1 fils", fille_de_conductrice(1), 4, mpq_class(1, 3), mpq_class(1, 3)},
-        {"hémophilie, 2 fils", fille_de_conductrice(2), 4, mpq_class(1, 5), mpq_class(1, 5)},
-        {"hémophilie, 3 fils", fille_de_conductrice(3), 4, mpq_class(1, 9), mpq_class(1, 9)},
+         Rationnel(2, 3),
+         Rationnel(2, 3)},
+        {"hémophilie, 1 fils", fille_de_conductrice(1), 4, Rationnel(1, 3), Rationnel(1, 3)},
+        {"hémophilie, 2 fils", fille_de_conductrice(2), 4, Rationnel(1, 5), Rationnel(1, 5)},
+        {"hémophilie, 3 fils", fille_de_conductrice(3), 4, Rationnel(1, 9), Rationnel(1, 9)},
         {"fille de daltonien",
          {{daltonisme}, {vu(1, H, "d"), vu(2, F, "D"), vu(3, F, "D", 1, 2)}},
          3,
          1,
          1},
-        {"ABO, père", a_b, 1, mpq_class(1, 5), mpq_class(1, 3)},
+        {"ABO, père", a_b, 1, Rationnel(1, 5), Rationnel(1, 3)},
         {"ABO, mère", a_b, 2, 1, 1},
         {"ABO, enfant [A]", a_b, 4, 1, 1},
     };
     const auto tiers = reglages(
         APriori::population,
-        {{"Groupes ABO", {{"A", mpq_class(1, 3)}, {"B", mpq_class(1, 3)}, {"O", mpq_class(1, 3)}}},
-         {"Facteur rhésus rh+ rh-", {{"Rh+", mpq_class(1, 2)}, {"Rh-", mpq_class(1, 2)}}},
-         {"Hémophilie h", {{"XH", mpq_class(9, 10)}, {"Xh", mpq_class(1, 10)}}},
-         {"Daltonisme d", {{"XD", mpq_class(9, 10)}, {"Xd", mpq_class(1, 10)}}}});
+        {{"Groupes ABO", {{"A", Rationnel(1, 3)}, {"B", Rationnel(1, 3)}, {"O", Rationnel(1, 3)}}},
+         {"Facteur rhésus rh+ rh-", {{"Rh+", Rationnel(1, 2)}, {"Rh-", Rationnel(1, 2)}}},
+         {"Hémophilie h", {{"XH", Rationnel(9, 10)}, {"Xh", Rationnel(1, 10)}}},
+         {"Daltonisme d", {{"XD", Rationnel(9, 10)}, {"Xd", Rationnel(1, 10)}}}});
     for (const Cas& c : cas) {
         EXPECT_EQ(porteur(c.famille, reglages(APriori::programme), c.numero), c.programme) << c.nom;
         EXPECT_EQ(porteur(c.famille, tiers, c.numero), c.population) << c.nom;
@@ -86,14 +86,14 @@ TEST(Probabilites, TableDeBayesDeLaFilleDeConductrice) {
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].genotype, "XH,XH");
     EXPECT_EQ(table[1].genotype, "XH,Xh");
-    const mpq_class moitie(1, 2);
+    const Rationnel moitie(1, 2);
     EXPECT_EQ(table[0].a_priori, moitie);
     EXPECT_EQ(table[1].a_priori, moitie);
     EXPECT_EQ(table[0].conditionnelle, 1);
     EXPECT_EQ(table[1].conditionnelle, moitie);
-    EXPECT_EQ(table[1].jointe, mpq_class(1, 4));
-    EXPECT_EQ(table[0].a_posteriori, mpq_class(2, 3));
-    EXPECT_EQ(table[1].a_posteriori, mpq_class(1, 3));
+    EXPECT_EQ(table[1].jointe, Rationnel(1, 4));
+    EXPECT_EQ(table[0].a_posteriori, Rationnel(2, 3));
+    EXPECT_EQ(table[1].a_posteriori, Rationnel(1, 3));
 }
 
 TEST(Probabilites, UnGenotypeSaisiQueLesParentsNePeuventDonnerEstNomme) {
