@@ -135,7 +135,7 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
         sortie << msg::ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
     for (const TableCroisement& t : tables_croisements(r.familles, loi_des_enfants_du_programme()))
         sortie << '\n' << rapport_table(t, hypothese).dans(langue);
-    if (!o.csv.empty() && !ecrit(o.csv, csv_des_familles(r.familles))) {
+    if (!o.csv.empty() && !ecrit(o.csv, csv_des_familles(r.familles, langue))) {
         erreurs << msg::creation_impossible.avec({tel_quel(o.csv)}).dans(langue) << '\n';
         return 1;
     }

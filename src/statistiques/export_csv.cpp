@@ -1,5 +1,7 @@
 #include "statistiques/export_csv.h"
 
+#include "ground/messages.h"
+
 #include <cstdio>
 
 namespace orvan {
@@ -44,7 +46,7 @@ std::string numero_parent(const FamilleReleve& f, int numero) {
 }
 
 std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuReleve& i,
-                                         std::size_t nb_genes) {
+                                         std::size_t nb_genes, Langue langue) {
     const bool pere_premier = [&] {
         const IndividuReleve* p = f.individu(i.premier_parent);
         return !p || p->sexe == Sexe::homme;
@@ -54,13 +56,13 @@ std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuR
         std::to_string(f.graine),
         std::to_string(i.numero),
         i.numero_generation,
-        i.sexe == Sexe::homme ? "homme" : "femme",
+        (i.sexe == Sexe::homme ? msg::homme : msg::femme).dans(langue),
         numero_parent(f, pere_premier ? i.premier_parent : i.second_parent),
         numero_parent(f, pere_premier ? i.second_parent : i.premier_parent),
     };
     for (std::size_t g = 0; g < nb_genes; ++g) {
         const bool present = g < f.genes.size();
-        c.push_back(present ? f.genes[g].nom : "");
+        c.push_back(present ? msg::texte_de_la_banque(f.genes[g].nom).dans(langue) : "");
         c.push_back(present && g < i.phenotypes.size() ? i.phenotypes[g] : "");
         c.push_back(present && g < i.genotypes.size() ? i.genotypes[g] : "");
         const bool probabilite = present && g < i.porteur.size() && i.porteur[g];
@@ -71,18 +73,23 @@ std::vector<std::string> champs_individu(const FamilleReleve& f, const IndividuR
 
 } // namespace
 
-std::string csv_des_familles(const std::vector<FamilleReleve>& familles) {
+std::string csv_des_familles(const std::vector<FamilleReleve>& familles, Langue langue) {
     const std::size_t nb_genes = nb_genes_max(familles);
     std::string sortie = "\xEF\xBB\xBF";
-    std::vector<std::string> entete = {"fichier", "graine", "n",   "individu",
-                                       "sexe",    "père",   "mère"};
+    std::vector<std::string> entete;
+    for (const Texte* t : {&msg::csv_fichier, &msg::csv_graine})
+        entete.push_back(t->dans(langue));
+    entete.push_back("n");
+    for (const Texte* t : {&msg::csv_individu, &msg::csv_sexe, &msg::csv_pere, &msg::csv_mere})
+        entete.push_back(t->dans(langue));
     for (std::size_t g = 1; g <= nb_genes; ++g)
-        for (const char* nom : {"gène ", "phénotype ", "génotype ", "probabilité porteur "})
-            entete.push_back(nom + std::to_string(g));
+        for (const Texte* t :
+             {&msg::csv_gene, &msg::csv_phenotype, &msg::csv_genotype, &msg::csv_probabilite})
+            entete.push_back(t->avec({Texte::tel_quel(std::to_string(g))}).dans(langue));
     ligne(sortie, entete);
     for (const FamilleReleve& f : familles)
         for (const IndividuReleve& i : f.individus)
-            ligne(sortie, champs_individu(f, i, nb_genes));
+            ligne(sortie, champs_individu(f, i, nb_genes, langue));
     return sortie;
 }
 

@@ -4,6 +4,7 @@
 // in their own cells. A field that holds ";", a quote or a line break is quoted.
 #pragma once
 
+#include "ground/textes.h"
 #include "statistiques/releve.h"
 
 #include <string>
@@ -11,6 +12,8 @@
 
 namespace orvan {
 
-std::string csv_des_familles(const std::vector<FamilleReleve>& familles);
+// langue: that of the headers, the sexes and the bank's gene names.
+std::string csv_des_familles(const std::vector<FamilleReleve>& familles,
+                             Langue langue = Langue::francais);
 
 } // namespace orvan
