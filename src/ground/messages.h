@@ -451,12 +451,12 @@ inline const Texte nouvelles_comme_a_l_ecran{"Nouvelles familles comme celle à 
                                              "New families like the one on screen"};
 inline const Texte vider{"Vider", "Clear"};
 inline const Texte syntaxe_hypothese{
-    "Un rapport par phénotype, séparés par des espaces\u00a0: D=3 d=1. Par sexe, le phénotype "
-    "suivi de /fils ou /filles\u00a0: D/fils=1 d/fils=1 D/filles=2. Les rapports sont des "
-    "nombres positifs\u00a0; seuls comptent leurs proportions.",
-    "One ratio per phenotype, separated by spaces: D=3 d=1. By sex, the phenotype followed by "
-    "/sons or /daughters: D/sons=1 d/sons=1 D/daughters=2. Ratios are positive numbers; only "
-    "their proportions count."};
+    "Un rapport par phénotype, séparés par des espaces\u00a0: D=3 d=1.\r"
+    "Par sexe, le phénotype suivi de /fils ou /filles\u00a0: D/fils=1 d/fils=1 D/filles=2.\r"
+    "Les rapports sont des nombres positifs\u00a0; seules comptent leurs proportions.",
+    "One ratio per phenotype, separated by spaces: D=3 d=1.\r"
+    "By sex, the phenotype followed by /sons or /daughters: D/sons=1 d/sons=1 D/daughters=2.\r"
+    "Ratios are positive numbers; only their proportions count."};
 inline const Texte exemple_hypothese{"D=3 d=1   ou   D/fils=1 d/fils=1 D/filles=2",
                                      "D=3 d=1   or   D/sons=1 d/sons=1 D/daughters=2"};
 inline const Texte choix_croisement{"Croisement (phénotypes du père × de la mère)",
