@@ -77,8 +77,9 @@ Texte lit_options(const std::vector<std::string>& a, Options& o) {
 // saved families are kept, the new ones never all at once.
 class Decompte {
   public:
-    Decompte(const std::vector<FamilleReleve>& enregistrees, const std::string& csv)
-        : enregistrees_(enregistrees), comptes_(loi_des_enfants_du_programme()), chemin_csv_(csv) {
+    Decompte(const std::vector<FamilleReleve>& enregistrees, const std::string& csv, Langue langue)
+        : enregistrees_(enregistrees), comptes_(loi_des_enfants_du_programme()), chemin_csv_(csv),
+          langue_(langue) {
         for (const FamilleReleve& f : enregistrees)
             comptes_.ajoute(f);
         nb_ = enregistrees.size();
@@ -89,7 +90,7 @@ class Decompte {
         if (chemin_csv_.empty()) return;
         // The header's columns are for the most genes, which the new families share.
         commence_csv(std::max(nb_genes_max(enregistrees_), f.genes.size()));
-        *csv_ << lignes_csv(f, nb_genes_);
+        *csv_ << lignes_csv(f, nb_genes_, langue_);
     }
     std::size_t nb_familles() const { return nb_; }
     std::vector<TableCroisement> tables() const { return comptes_.tables(); }
@@ -106,13 +107,14 @@ class Decompte {
         if (csv_) return;
         csv_.emplace(chemin_csv_, std::ios::binary | std::ios::trunc);
         nb_genes_ = nb_genes;
-        *csv_ << entete_csv(nb_genes_);
+        *csv_ << entete_csv(nb_genes_, langue_);
         for (const FamilleReleve& f : enregistrees_)
-            *csv_ << lignes_csv(f, nb_genes_);
+            *csv_ << lignes_csv(f, nb_genes_, langue_);
     }
     const std::vector<FamilleReleve>& enregistrees_;
     CompteCroisements comptes_;
     std::string chemin_csv_;
+    Langue langue_;
     std::optional<std::ofstream> csv_;
     std::size_t nb_genes_ = 0, nb_ = 0;
 };
@@ -182,7 +184,7 @@ int commande_statistiques(const std::vector<std::string>& arguments, std::ostrea
     Recolte r = recolteur.fichiers(o.fichiers);
     for (const FichierEcarte& e : r.ecartes)
         erreurs << msg::fichier_ecarte.avec({tel_quel(e.chemin), e.raison}).dans(langue) << '\n';
-    Decompte d(r.familles, o.csv);
+    Decompte d(r.familles, o.csv, langue);
     if (o.nouvelles > 0)
         if (const Texte m = ajoute_nouvelles(recolteur, o, d); !m.francais.empty()) {
             dit(m);

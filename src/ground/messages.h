@@ -511,6 +511,13 @@ inline const Texte ajouter_dossier{"Ajouter un dossier…", "Add a folder…"};
 inline const Texte nouvelles_comme_a_l_ecran{"Nouvelles familles comme celle à l'écran",
                                              "New families like the one on screen"};
 inline const Texte vider{"Vider", "Clear"};
+inline const Texte syntaxe_hypothese{
+    "Un rapport par phénotype, séparés par des espaces\u00a0: D=3 d=1.\r"
+    "Par sexe, le phénotype suivi de /fils ou /filles\u00a0: D/fils=1 d/fils=1 D/filles=2.\r"
+    "Les rapports sont des nombres positifs\u00a0; seules comptent leurs proportions.",
+    "One ratio per phenotype, separated by spaces: D=3 d=1.\r"
+    "By sex, the phenotype followed by /sons or /daughters: D/sons=1 d/sons=1 D/daughters=2.\r"
+    "Ratios are positive numbers; only their proportions count."};
 inline const Texte exemple_hypothese{"D=3 d=1   ou   D/fils=1 d/fils=1 D/filles=2",
                                      "D=3 d=1   or   D/sons=1 d/sons=1 D/daughters=2"};
 inline const Texte choix_croisement{"Croisement (phénotypes du père × de la mère)",
@@ -553,6 +560,17 @@ inline const Texte filtre_familles{"Familles Orvan (*.gen);;Tous les fichiers (*
                                    "Orvan families (*.gen);;All files (*)"};
 inline const Texte dossier_des_familles{"Dossier des familles", "Folder of the families"};
 inline const Texte exporter_en_csv{"Exporter en CSV", "Export as CSV"};
+// The CSV's column headers.
+inline const Texte csv_fichier{"fichier", "file"};
+inline const Texte csv_graine{"graine", "seed"};
+inline const Texte csv_individu{"individu", "individual"};
+inline const Texte csv_sexe{"sexe", "sex"};
+inline const Texte csv_pere{"père", "father"};
+inline const Texte csv_mere{"mère", "mother"};
+inline const Texte csv_gene{"gène {}", "gene {}"};
+inline const Texte csv_phenotype{"phénotype {}", "phenotype {}"};
+inline const Texte csv_genotype{"génotype {}", "genotype {}"};
+inline const Texte csv_probabilite{"probabilité porteur {}", "carrier probability {}"};
 inline const Texte nom_csv{"familles.csv", "families.csv"};
 inline const Texte filtre_csv{"Tableur CSV (*.csv)", "CSV spreadsheet (*.csv)"};
 inline const Texte enregistrer_le_graphique{"Enregistrer le graphique", "Save the plot"};

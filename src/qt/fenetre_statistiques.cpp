@@ -144,6 +144,7 @@ void FenetreStatistiques::ecrit_textes() {
     par_programme_->setText(texte(msg::attendu_par_le_programme));
     par_hypothese_->setText(texte(msg::attendu_par_l_hypothese));
     hypothese_->setPlaceholderText(texte(msg::exemple_hypothese));
+    hypothese_->setToolTip(texte(msg::syntaxe_hypothese));
     comparaison_->setHorizontalHeaderLabels(
         {texte(msg::case_du_tableau), texte(msg::observe), texte(msg::attendu)});
     titre_ecartes_->setText(texte(msg::fichiers_ecartes));
@@ -407,7 +408,7 @@ void FenetreStatistiques::exporte_csv() {
         this, texte(msg::exporter_en_csv), texte(msg::nom_csv), texte(msg::filtre_csv));
     if (chemin.isEmpty()) return;
     QSaveFile fichier(chemin);
-    const std::string csv = csv_des_familles(recolte().familles);
+    const std::string csv = csv_des_familles(recolte().familles, f_.textes.langue());
     if (!fichier.open(QIODevice::WriteOnly) ||
         fichier.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||

@@ -4,6 +4,7 @@
 // in their own cells. A field that holds ";", a quote or a line break is quoted.
 #pragma once
 
+#include "ground/textes.h"
 #include "statistiques/releve.h"
 
 #include <string>
@@ -11,11 +12,14 @@
 
 namespace orvan {
 
-std::string csv_des_familles(const std::vector<FamilleReleve>& familles);
+// langue: that of the headers, the sexes and the bank's gene names.
+std::string csv_des_familles(const std::vector<FamilleReleve>& familles,
+                             Langue langue = Langue::francais);
 // The same in pieces, for families that are not kept: the header for that many genes (one at
 // least), then each family's rows.
 std::size_t nb_genes_max(const std::vector<FamilleReleve>& familles);
-std::string entete_csv(std::size_t nb_genes);
-std::string lignes_csv(const FamilleReleve& f, std::size_t nb_genes);
+std::string entete_csv(std::size_t nb_genes, Langue langue = Langue::francais);
+std::string lignes_csv(const FamilleReleve& f, std::size_t nb_genes,
+                       Langue langue = Langue::francais);
 
 } // namespace orvan
