@@ -90,20 +90,5 @@ TEST(ProbabilitesFenetre, UneContradictionEstDiteUneFoisEtNeMontreRien) {
         EXPECT_FALSE(s->probabilites.textes[static_cast<std::size_t>(k)]->visible) << k;
 }
 
-// A log of random clicks whose founders' sexes were changed by hand between crossings: a union
-// of two women, and unions whose parts no longer join. The family is said impossible; the engine
-// divided by zero there once.
-TEST(ProbabilitesFenetre, UnCoupleCroiseDeuxFoisEstDitImpossibleSansArreterLeProgramme) {
-    Session s;
-    ASSERT_TRUE(s->historique.ouvre_fichier(std::string(ORVAN_TEST_DATA) +
-                                            "/impossibles/fondateurs_croises_deux_fois.gen"));
-    s->menus.probabilites->clic();
-    s->actualise_probabilites();
-    ASSERT_EQ(s.plateforme.avertissements.size(), 1u);
-    EXPECT_NE(s.plateforme.avertissements[0].find("impossible"), std::string::npos);
-    for (int k = 1; k <= max_individus; ++k)
-        EXPECT_FALSE(s->probabilites.textes[static_cast<std::size_t>(k)]->visible) << k;
-}
-
 } // namespace
 } // namespace orvan::test

@@ -112,5 +112,20 @@ TEST(Probabilites, UnGenotypeSaisiQueLesParentsNePeuventDonnerEstNomme) {
     }
 }
 
+// Two couples that no union joins: the first possible, the second a daughter [h] of a father
+// [H], who must give her his X. The family is impossible; looking at the first individual's
+// part alone, the engine once divided by zero in the second.
+TEST(Probabilites, UneFamilleEnDeuxPartiesDontUneImpossibleEstDiteImpossible) {
+    const FamilleVue f{{gene_de_la_banque("Hémophilie h")},
+                       {vu(1, H, "H"), vu(2, F, "H"), vu(3, H, "H", 1, 2), vu(4, H, "H"),
+                        vu(5, F, "h"), vu(6, F, "h", 4, 5)}};
+    LoiEnfantProgramme lois;
+    MoteurProbabilites moteur(f, reglages(APriori::programme), lois);
+    const ResultatProbabilites r = moteur.calcule();
+    ASSERT_TRUE(r.contradiction.has_value());
+    EXPECT_TRUE(r.individus.empty());
+    EXPECT_TRUE(moteur.table_bayes(6, 1).empty());
+}
+
 } // namespace
 } // namespace orvan::test

@@ -367,7 +367,7 @@ TEST(Statistiques, LesCommandesRefusentCeQuEllesNeLisentPas) {
     };
     for (const Cas& cas : {Cas{{c, "--bogus", "1"}, 2}, Cas{{c, "--gene", "3"}, 2},
                            Cas{{c, "--gene"}, 2}, Cas{{c, "--atteint"}, 2},
-                           Cas{{c, "--gene", "1", "--atteint", "[Rh-]"}, 0}, Cas{{vide}, 1}}) {
+                           Cas{{c, "--gene", "1", "--atteint", "Rh-"}, 0}, Cas{{vide}, 1}}) {
         std::ostringstream sortie, erreurs;
         EXPECT_EQ(commande_ped(cas.arguments, sortie, erreurs), cas.code) << cas.arguments.back();
         EXPECT_EQ(sortie.str().empty(), cas.code != 0) << cas.arguments.back();
