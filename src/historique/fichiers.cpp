@@ -38,7 +38,7 @@ bool Historique::ouvre_fichier(const std::string& chemin) {
     }
     // Another family's undone actions would be replayed onto this one.
     actions_annulees.clear();
-    journal_enregistre_ = evenements->lignes;
+    journal_enregistre_ = releve_du_journal(evenements->lignes);
     actualise_edition();
     garde_copie();
     return true;
@@ -62,14 +62,34 @@ bool Historique::enregistre_sous(const std::string& chemin) {
         plateforme_.erreur(message_enregistrement(r, chemin));
         return false;
     }
-    journal_enregistre_ = evenements->lignes;
+    journal_enregistre_ = releve_du_journal(evenements->lignes);
     garde_copie();
     return true;
 }
 
+// FNV-1a over the lines and their ends: two different logs of one length are told apart but
+// for a chance of one in 2^64.
+Historique::JournalEnregistre
+Historique::releve_du_journal(const std::vector<std::string>& lignes) {
+    std::uint64_t h = 14695981039346656037ull;
+    const auto ajoute = [&h](unsigned char c) {
+        h ^= c;
+        h *= 1099511628211ull;
+    };
+    for (const std::string& l : lignes) {
+        for (const char c : l)
+            ajoute(static_cast<unsigned char>(c));
+        ajoute('\n');
+    }
+    return {lignes.size(), h};
+}
+
 bool Historique::famille_modifiee() const {
     const auto& lignes = journal_.lignes();
-    return premiere_ligne_d_action() < lignes.size() && lignes != journal_enregistre_;
+    if (premiere_ligne_d_action() >= lignes.size()) return false;
+    // A log of another length differs at once; one of the same length is read once.
+    return !journal_enregistre_ || journal_enregistre_->nb_lignes != lignes.size() ||
+           *journal_enregistre_ != releve_du_journal(lignes);
 }
 
 void Historique::avant_d_abandonner(std::function<void()> suite) {
@@ -90,7 +110,7 @@ void Historique::avant_d_abandonner(std::function<void()> suite) {
 
 void Historique::journal_remplace() {
     actions_annulees.clear();
-    journal_enregistre_.clear();
+    journal_enregistre_.reset();
     actualise_edition();
 }
 

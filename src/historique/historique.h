@@ -7,7 +7,9 @@
 #include "history/evenement.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,8 +121,15 @@ class Historique {
     // The actions undone, the last one last; a new action of the user's forgets them.
     std::vector<std::vector<std::string>> actions_annulees;
     std::string dernier_nom_enregistre = "*.gen";
-    // The log as the file last opened or saved holds it; empty when no file does.
-    std::vector<std::string> journal_enregistre_;
+    // The log as the file last opened or saved holds it, by its length and a fingerprint of its
+    // lines: a copy of a long log would double the memory it takes. None when no file holds it.
+    struct JournalEnregistre {
+        std::size_t nb_lignes = 0;
+        std::uint64_t empreinte = 0;
+        bool operator==(const JournalEnregistre&) const = default;
+    };
+    static JournalEnregistre releve_du_journal(const std::vector<std::string>& lignes);
+    std::optional<JournalEnregistre> journal_enregistre_;
     CopieSecours secours_;
     bool secours_en_defaut_ = false;
 };

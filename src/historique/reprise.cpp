@@ -79,7 +79,7 @@ void Historique::reprend(const std::string& chemin, std::vector<std::string> lig
         return;
     }
     actions_annulees.clear();
-    journal_enregistre_.clear();
+    journal_enregistre_.reset();
     actualise_edition();
     garde_copie();
     supprime_copie(chemin);
