@@ -10,7 +10,7 @@
 #include "app/vidage.h"
 #include "fenetre_fuzz.h"
 #include "history/fichier_gen.h"
-#include "ui/texte.h"
+#include "ground/texte.h"
 
 #include <algorithm>
 #include <array>
