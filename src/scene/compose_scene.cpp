@@ -60,6 +60,25 @@ TexteScene texte_en(const Ligne& l, double x, double haut, Ancre ancre, int indi
             individu};
 }
 
+// The individuals laid out, numbered from the left in each row.
+std::vector<NumeroIndividu> numeros_par_rangee(const Disposition& disp) {
+    std::vector<NumeroIndividu> numeros;
+    for (int k = 1; k <= max_individus; ++k)
+        if (const int g = disp.colonnes[static_cast<std::size_t>(k)].generation; g != 0)
+            numeros.push_back({k, g, 0});
+    std::sort(numeros.begin(), numeros.end(), [&disp](const auto& a, const auto& b) {
+        return a.generation != b.generation
+                   ? a.generation < b.generation
+                   : disp.colonnes[static_cast<std::size_t>(a.k)].gauche <
+                         disp.colonnes[static_cast<std::size_t>(b.k)].gauche;
+    });
+    for (std::size_t i = 0; i < numeros.size(); ++i)
+        numeros[i].rang = i > 0 && numeros[i - 1].generation == numeros[i].generation
+                              ? numeros[i - 1].rang + 1
+                              : 1;
+    return numeros;
+}
+
 // A gene's long name keeps its figure on a line of its own, so that a column stays narrow:
 // "Facteur rhésus rh+ rh- :" over "1/65 (2 %)".
 std::vector<std::string> coupe_apres_les_deux_points(const std::string& ligne) {
@@ -234,26 +253,15 @@ Scene Compositeur::compose() {
     }
     const Disposition disp = dispose(f_, largeurs);
 
-    // Per row, its tallest column; the individuals numbered from the left in each row.
+    // Per row, its tallest column.
     std::vector<double> hauteurs(static_cast<std::size_t>(disp.rangees) + 1, 0);
-    std::vector<NumeroIndividu> numeros;
     for (int k = 1; k <= max_individus; ++k) {
         const Colonne& c = disp.colonnes[static_cast<std::size_t>(k)];
         if (c.generation == 0) continue;
         double& h = hauteurs[static_cast<std::size_t>(c.generation)];
         h = std::max(h, hauteur_colonne(k, lignes[static_cast<std::size_t>(k)]));
-        numeros.push_back({k, c.generation, 0});
     }
-    std::sort(numeros.begin(), numeros.end(), [&disp](const auto& a, const auto& b) {
-        return a.generation != b.generation
-                   ? a.generation < b.generation
-                   : disp.colonnes[static_cast<std::size_t>(a.k)].gauche <
-                         disp.colonnes[static_cast<std::size_t>(b.k)].gauche;
-    });
-    for (std::size_t i = 0; i < numeros.size(); ++i)
-        numeros[i].rang = i > 0 && numeros[i - 1].generation == numeros[i].generation
-                              ? numeros[i - 1].rang + 1
-                              : 1;
+    const std::vector<NumeroIndividu> numeros = numeros_par_rangee(disp);
     const Ligne titre{d_.titre, taille_titre, true}, sous_titre{d_.sous_titre, taille_etiquette};
     double colonne_generations = 0;
     if (d_.numerotation)
