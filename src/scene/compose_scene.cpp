@@ -79,6 +79,19 @@ std::vector<NumeroIndividu> numeros_par_rangee(const Disposition& disp) {
     return numeros;
 }
 
+// The top of each row from y down, one past the last; y ends below the last row.
+std::vector<double> hauts_des_rangees(const Disposition& disp, const std::vector<double>& hauteurs,
+                                      double& y) {
+    std::vector<double> hauts(static_cast<std::size_t>(disp.rangees) + 2, 0);
+    for (int g = 1; g <= disp.rangees + 1; ++g) {
+        // Room over the row for the lines to the later spouses.
+        if (g <= disp.rangees) y += ecart_detours * disp.detours[static_cast<std::size_t>(g)];
+        hauts[static_cast<std::size_t>(g)] = y;
+        if (g <= disp.rangees) y += hauteurs[static_cast<std::size_t>(g)] + 2 * ecart_rangees;
+    }
+    return hauts;
+}
+
 // A gene's long name keeps its figure on a line of its own, so that a column stays narrow:
 // "Facteur rhésus rh+ rh- :" over "1/65 (2 %)".
 std::vector<std::string> coupe_apres_les_deux_points(const std::string& ligne) {
@@ -280,13 +293,7 @@ Scene Compositeur::compose() {
             y += hauteur_ligne(l->taille);
         }
     y += ecart_rangees;
-    std::vector<double> hauts(static_cast<std::size_t>(disp.rangees) + 2, 0);
-    for (int g = 1; g <= disp.rangees + 1; ++g) {
-        // Room over the row for the lines to the later spouses.
-        if (g <= disp.rangees) y += ecart_detours * disp.detours[static_cast<std::size_t>(g)];
-        hauts[static_cast<std::size_t>(g)] = y;
-        if (g <= disp.rangees) y += hauteurs[static_cast<std::size_t>(g)] + 2 * ecart_rangees;
-    }
+    const std::vector<double> hauts = hauts_des_rangees(disp, hauteurs, y);
     const double ox =
         marge + colonne_generations + (largeur - colonne_generations - disp.largeur) / 2;
     for (const NumeroIndividu& n : numeros) {
