@@ -9,6 +9,7 @@
 #include "qt/lancement.h"
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ orvan::APriori a_priori(const std::vector<std::string>& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Past a limit on file sizes, a write fails and says so instead of ending the process: a
+    // save keeps the old file whole, and the window stays.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const orvan::Langue langue = orvan::langue_des_messages(arguments);
     // A language argument may stand before --help and --version.

@@ -27,6 +27,7 @@ class Coquille {
 
     // The window's creation: centred on the screen, the start-up sequence on the first tick.
     void demarre();
+    bool mode_enseignant() const { return ligne_de_commande.enseignant; }
     void sequence_demarrage();
     // The full reset of a new start or a new mode: the genes of the bank listed again, the
     // family and every panel emptied.

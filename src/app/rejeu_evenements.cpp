@@ -70,6 +70,7 @@ struct Rejeu {
         if (dans(e.gene, 1, 2) && dans(e.enonce, 1, max_relations))
             f.alleles.case_relation[e.gene][e.enonce]->coche(e.coche);
     }
+    void operator()(const ev::RegleCouples&) const { f.arbre.adopte_regle_couples(); }
     void operator()(const ev::RegleChromosomeSexuel&) const {
         f.arbre.adopte_regle_chromosome_sexuel();
     }

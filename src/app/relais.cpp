@@ -54,7 +54,11 @@ class AvantOuverture {
 void FenetrePrincipale::relie_historique() {
     RelaisHistorique& r = historique.relais;
     // A log that does not name the rule of its gametes was written before it had a choice.
-    r.avant_rejeu = [this] { arbre.ped.regle_gametes = RegleGametes::melange_libre; };
+    // Nor the rule that keeps a couple a man and a woman.
+    r.avant_rejeu = [this] {
+        arbre.ped.regle_gametes = RegleGametes::melange_libre;
+        arbre.ped.couples_homme_femme = false;
+    };
     r.rejoue_evenement = [this](const Evenement& e) { rejoue_evenement(*this, e); };
     r.apres_rejeu = [this] { couleurs.recolore(); };
     r.montre_edition = [this](bool annuler, bool retablir) {

@@ -29,8 +29,8 @@ RadioGroupe& VuesDesGenesFenetre::liste_phenotypes(int g) {
     return f.phenotypes.liste(g);
 }
 
-RadioGroupe& VuesDesGenesFenetre::liste_genotypes(int g) {
-    return *f.genotypes.radio_genotype[g];
+void VuesDesGenesFenetre::offre_genotype(int g, const std::string& genotype) {
+    f.genotypes.offre(g, genotype);
 }
 
 CaseACocher& VuesDesGenesFenetre::case_genotype(int g, int k) {

@@ -16,7 +16,7 @@ class VuesDesGenesFenetre final : public VuesDesGenes {
     void vide_enonces_et_listes() override;
     void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux) override;
     RadioGroupe& liste_phenotypes(int g) override;
-    RadioGroupe& liste_genotypes(int g) override;
+    void offre_genotype(int g, const std::string& genotype) override;
     CaseACocher& case_genotype(int g, int k) override;
     void montre_enonces(int g, const ModeleCaracteres& modele) override;
     void remet_couleurs(Couleur c) override;

@@ -22,7 +22,7 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
     const auto allele = [g](const std::string& gamete) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
-    liste.vide();
+    vide_liste(g);
     for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
         CaseACocher& boite = *case_genotype[g][i];
         const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
@@ -35,7 +35,7 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
                 if (candidat != genotype) continue;
                 if (!lie_au_sexe || sexe_genotype(genotype) == sexe) {
                     boite.enabled = true;
-                    if (!deja_offert) liste.items.push_back(candidat);
+                    if (!deja_offert) offre(g, candidat);
                     deja_offert = true;
                 }
                 if (genotype == actuel) {
@@ -51,8 +51,8 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
 
 void SaisieGenotypes::prepare_saisie(int n) {
     const Sexe sexe_indiv = f.famille.individu(n).sexe;
-    radio_genotype[1]->vide();
-    radio_genotype[2]->vide();
+    vide_liste(1);
+    vide_liste(2);
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= max_genotypes_gene; ++i) {
             case_genotype[g][i]->enabled = true;
@@ -72,7 +72,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
         for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
             const std::string& genotype = modele.genotype_du_gene[g][i];
             if (sexe_genotype(genotype)) suit_le_sexe[g] = true;
-            if (case_genotype[g][i]->enabled) radio_genotype[g]->items.push_back(genotype);
+            if (case_genotype[g][i]->enabled) offre(g, genotype);
         }
     }
     // A spouse is of the partner's other sex: the crossing makes it so.
@@ -129,7 +129,7 @@ void SaisieGenotypes::accorde_au_sexe() {
         for (const std::string& autre : genotypes_possibles(f, g))
             if (convient_au_sexe(autre, sexe) &&
                 std::find(liste.items.begin(), liste.items.end(), autre) == liste.items.end())
-                liste.items.push_back(autre);
+                offre(g, autre);
         liste.inactifs.assign(liste.items.size(), false);
         cache_les_doubles(liste);
         if (!suit_le_sexe[g]) continue;
@@ -137,6 +137,22 @@ void SaisieGenotypes::accorde_au_sexe() {
             liste.inactifs[i] = !convient_au_sexe(liste.items[i], sexe);
     }
     regle_ok();
+}
+
+void SaisieGenotypes::vide_liste(int g) {
+    radio_genotype[g]->vide();
+    offerts_[g].clear();
+}
+
+void SaisieGenotypes::offre(int g, const std::string& genotype) {
+    radio_genotype[g]->items.push_back(genotype);
+    offerts_[g].push_back(Genotype::lu(coupe(genotype, 40)));
+}
+
+const Genotype* SaisieGenotypes::genotype_choisi(int g) const {
+    const int i = radio_genotype[g]->index;
+    if (i < 0 || i >= static_cast<int>(offerts_[g].size())) return nullptr;
+    return &offerts_[g][static_cast<std::size_t>(i)];
 }
 
 int SaisieGenotypes::individu_entre() const {
@@ -150,7 +166,7 @@ void SaisieGenotypes::vide_genotypes(ModeleCaracteres& modele) {
             modele.genotype_du_gene[g][i].clear();
             case_genotype[g][i]->caption.clear();
         }
-        radio_genotype[g]->vide();
+        vide_liste(g);
     }
 }
 
@@ -158,6 +174,7 @@ void SaisieGenotypes::retire_premiers_items(int nb_genes) {
     for (int g = 1; g <= nb_genes; ++g) {
         auto& items = radio_genotype[g]->items;
         if (!items.empty()) items.erase(items.begin());
+        if (!offerts_[g].empty()) offerts_[g].erase(offerts_[g].begin());
     }
 }
 

@@ -7,7 +7,11 @@
 #include "regles/modele_caracteres.h"
 #include "ui/controles.h"
 
+#include "famille/genotype.h"
+
 #include <array>
+#include <string>
+#include <vector>
 
 namespace orvan {
 
@@ -45,6 +49,8 @@ class SaisieGenotypes : public PanneauGenotypes {
     void prepare_saisie(int n) override;
     void cadre(bool montre) override;
 
+    // Genotype g joins the end of the list of gene g.
+    void offre(int g, const std::string& genotype);
     void vide_genotypes(ModeleCaracteres& modele);
     void retire_premiers_items(int nb_genes);
     // Removes repeated genotypes from the gene's list and closes the gaps; the boxes show it.
@@ -61,6 +67,13 @@ class SaisieGenotypes : public PanneauGenotypes {
     void relie_gestionnaires();
     // Whether the genotypes offered for gene g depend on the sex.
     std::array<bool, 3> suit_le_sexe{};
+    // The genotypes that the list of gene g offers, item by item: what "Ok" gives is taken
+    // from here, never read back from an item's caption.
+    std::array<std::vector<Genotype>, 3> offerts_;
+    void vide_liste(int g);
+    // The genotype selected in the list of gene g; null when none is.
+    const Genotype* genotype_choisi(int g) const;
+    void prend_genotypes(int k);
     void confirme_saisie();
     void confirme_changement();
     LiensExercices& f;

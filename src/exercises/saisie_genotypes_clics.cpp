@@ -11,15 +11,11 @@
 
 namespace orvan {
 
-namespace {
-
 // A gene whose list has no selection keeps its genotype.
-void prend_genotype(Famille& famille, int k, int gene, const RadioGroupe& liste) {
-    if (liste.index >= 0)
-        famille.donne_genotype(k, gene, Genotype::lu(coupe(liste.texte_choisi(), 40)));
+void SaisieGenotypes::prend_genotypes(int k) {
+    for (int g = 1; g <= 2; ++g)
+        if (const Genotype* choisi = genotype_choisi(g)) f.famille.donne_genotype(k, g, *choisi);
 }
-
-} // namespace
 
 void SaisieGenotypes::choisit_saisie_phenotypes() {
     f.arbre.change_mode_saisie(ModeSaisie::phenotypes);
@@ -59,8 +55,14 @@ void SaisieGenotypes::choix_genotype(int g, int k) {
 void SaisieGenotypes::change_sexe() {
     const int n = individu_entre();
     if (individu_valide(n)) {
-        f.famille.change_sexe(n, sexe->index == 1 ? Sexe::femme : Sexe::homme);
-        // A choice refused (a log written before couples kept their sexes) shows the sex kept.
+        const Sexe choisi = sexe->index == 1 ? Sexe::femme : Sexe::homme;
+        // The panel's opening chooses the sex the individual has: only a change needs the rule.
+        if (!f.journal.rejeu_en_cours && choisi != f.famille.individu(n).sexe)
+            f.arbre.adopte_regle_couples();
+        if (f.arbre.ped.couples_homme_femme)
+            f.famille.change_sexe(n, choisi);
+        else
+            f.famille.donne_sexe(n, choisi);
         sexe->index = f.famille.individu(n).sexe == Sexe::homme ? 0 : 1;
         f.arbre.projette_individu(n);
         if (n <= 2) f.arbre.projette_individu(3 - n);
@@ -97,8 +99,7 @@ void SaisieGenotypes::confirme_saisie() {
     const int m = f.arbre.ped.indiv_courant;
     panneau->visible = false;
     if (individu_valide(m)) {
-        prend_genotype(f.famille, m, 1, *radio_genotype[1]);
-        prend_genotype(f.famille, m, 2, *radio_genotype[2]);
+        prend_genotypes(m);
         f.famille.marque_genotype_saisi(m);
         f.arbre.donne_genotype(m);
         etiquette_phenotype(m);
@@ -114,8 +115,7 @@ void SaisieGenotypes::confirme_changement() {
     const int m = f.arbre.ped.indiv_saisi;
     f.journal.stock_ev(ev::GenotypesConfirmes{});
     if (individu_valide(m)) {
-        prend_genotype(f.famille, m, 1, *radio_genotype[1]);
-        prend_genotype(f.famille, m, 2, *radio_genotype[2]);
+        prend_genotypes(m);
         f.famille.marque_genotype_change(m);
         f.arbre.projette_individu(m);
         etiquette_phenotype(m);

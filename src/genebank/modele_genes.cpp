@@ -148,7 +148,7 @@ std::size_t ChoixGenes::lit_genotypes(int g, std::size_t j) {
                 modele.genotype_du_gene[g][modele.nb_genotypes_gene[g]] = genotype;
                 f.vues.case_genotype(g, modele.nb_genotypes_gene[g]).caption = genotype;
             }
-            f.vues.liste_genotypes(g).items.push_back(genotype);
+            f.vues.offre_genotype(g, genotype);
         }
     }
     return j;

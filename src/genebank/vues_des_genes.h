@@ -25,7 +25,8 @@ class VuesDesGenes {
     virtual void nomme_genes(const Texte& nom1, const Texte& nom2, bool deux) = 0;
     // What the bank's entry of gene g fills as it is read.
     virtual RadioGroupe& liste_phenotypes(int g) = 0;
-    virtual RadioGroupe& liste_genotypes(int g) = 0;
+    // A genotype of gene g joins the genotype panel's list.
+    virtual void offre_genotype(int g, const std::string& genotype) = 0;
     virtual CaseACocher& case_genotype(int g, int k) = 0;
     virtual void montre_enonces(int g, const ModeleCaracteres& modele) = 0;
     // Once the bank is read.

@@ -647,7 +647,10 @@ inline const Texte probabilite_montree{"probabilité d'être porteur montrée",
                                        "probability of being a carrier shown"};
 inline const Texte fraction_porteuse{"fraction réellement porteuse", "fraction truly carrying"};
 inline const Texte diagonale{"diagonale", "diagonal"};
-inline const Texte groupes_individus{"groupes d'individus", "groups of individuals"};
+// One point of the calibration: the probability shown, and how many individuals were shown it.
+inline const Texte point_calibration{"{} : {}", "{}: {}"};
+inline const Texte un_individu{"{} individu", "{} individual"};
+inline const Texte des_individus{"{} individus", "{} individuals"};
 inline const Texte graphiques_indisponibles{
     "Les graphiques ne peuvent pas être montrés : le module orvan_graphiques est introuvable. "
     "Les tables restent justes.",

@@ -22,7 +22,8 @@ bool dans_un_panneau(const std::string& l) {
                       std::holds_alternative<ev::GenotypeCoche>(e) ||
                       std::holds_alternative<ev::GenotypeChoisi>(e) ||
                       std::holds_alternative<ev::ChoixSexe>(e) ||
-                      std::holds_alternative<ev::RegleChromosomeSexuel>(e);
+                      std::holds_alternative<ev::RegleChromosomeSexuel>(e) ||
+                      std::holds_alternative<ev::RegleCouples>(e);
            });
 }
 

@@ -56,6 +56,7 @@ struct Ecriture {
     std::string operator()(const ev::RegleChromosomeSexuel&) const {
         return "gametes_chromosome_sexuel";
     }
+    std::string operator()(const ev::RegleCouples&) const { return "couples_homme_femme"; }
     std::string operator()(const ev::QuestionGenotype& e) const {
         std::string ligne = "question_genotype(" + nombre(e.individu) + ")";
         if (!e.justes.empty()) ligne += "=";

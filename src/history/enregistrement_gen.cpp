@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <csignal>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -173,9 +172,6 @@ std::optional<Enregistrement> remplace_par_renommage(const std::string& cible,
 
 Enregistrement enregistre_fichier_gen(const std::string& chemin,
                                       const std::vector<std::string>& lignes) {
-    // Past a limit on file sizes, writing fails instead of ending the process. Set at every
-    // save, since any other code may have put the default back.
-    std::signal(SIGXFSZ, SIG_IGN);
     // The links followed stay links. A device or a pipe replaced by a plain file would not be
     // written to; another user's file is written as its mode allows.
     const Destination d = destination_d_ecriture(chemin);

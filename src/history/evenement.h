@@ -110,6 +110,12 @@ struct ReponseCochee {
 struct RegleChromosomeSexuel {
     bool operator==(const RegleChromosomeSexuel&) const = default;
 };
+// From here on a couple stays a man and a woman: a sex chosen for a founder turns the other
+// founder, and a married individual keeps its sex. A log without this event was written when a
+// sex choice turned the individual alone.
+struct RegleCouples {
+    bool operator==(const RegleCouples&) const = default;
+};
 // A genotype question of the exercise: individual `individu` asked (no marks), or the pupil's
 // answers to it marked, one mark per gene in use, true for "oui". Only the pupil's work: its
 // replay changes nothing.
@@ -138,7 +144,7 @@ using Evenement =
                  ev::SaisieDesGenotypes, ev::GenotypeCoche, ev::GenotypeChoisi, ev::ChoixSexe,
                  ev::GenotypesConfirmes, ev::AllelesMarques, ev::AllelesAnnules,
                  ev::DecalageFratrie, ev::CouleursLegende, ev::ReponsesFermees, ev::ReponseCochee,
-                 ev::RegleChromosomeSexuel, ev::QuestionGenotype>;
+                 ev::RegleChromosomeSexuel, ev::RegleCouples, ev::QuestionGenotype>;
 
 // The events of one log line, in the order their handlers run. A comment (a line with an
 // apostrophe) and a line no event reads give none.

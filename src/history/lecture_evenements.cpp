@@ -99,7 +99,7 @@ void question_genotype(std::string_view& t, Evenements& e) {
     e.push_back(std::move(q));
 }
 
-const std::array<Ligne, 26> lignes_du_journal{{
+const std::array<Ligne, 27> lignes_du_journal{{
     {"aleat=", Cle::contenue,
      [](std::string_view& t, Evenements& e) {
          e.push_back(ev::Graine{static_cast<std::uint32_t>(apres_egal(t))});
@@ -155,6 +155,7 @@ const std::array<Ligne, 26> lignes_du_journal{{
     {"ferme_reponsesclick", Cle::egale, commande<ev::ReponsesFermees>},
     {"coche_reponse", Cle::contenue, reponse_cochee},
     {"gametes_chromosome_sexuel", Cle::egale, commande<ev::RegleChromosomeSexuel>},
+    {"couples_homme_femme", Cle::egale, commande<ev::RegleCouples>},
     {"question_genotype", Cle::contenue, question_genotype},
 }};
 

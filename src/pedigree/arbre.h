@@ -42,6 +42,7 @@ class Arbre {
     void croise_fondateurs();
     // From here on the family's gametes carry one sex chromosome each; the log says so once.
     void adopte_regle_chromosome_sexuel();
+    void adopte_regle_couples();
     void croise_conjoint();
     void decale_fratrie(int u, int delta);
     // Sibship line u follows the mouse sideways while it spans its vertical line; the release

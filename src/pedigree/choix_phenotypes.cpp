@@ -35,10 +35,11 @@ void ChoixPhenotypes::choix_all(int n, Bouton bouton) {
     Pedigree& ped = f.arbre.ped;
     // Only a file can name an individual that is not shown: its place would be stale.
     if (!individu_valide(n) || !f.famille.individu(n).visible || ped.choix_en_cours != 0) return;
-    if (bouton != Bouton::gauche && sans_genotype_a_changer(n)) {
-        // A refused click writes no line; an older log that holds one has it refused again,
-        // silently.
-        if (!f.journal.rejeu_en_cours) f.plateforme.avertissement(msg::fondateur_sans_genotype);
+    // A refused click writes no line. Only an older program wrote one, when it opened a panel
+    // with nothing to offer: its replay opens that panel again, and the family comes back as it
+    // was.
+    if (bouton != Bouton::gauche && !f.journal.rejeu_en_cours && sans_genotype_a_changer(n)) {
+        f.plateforme.avertissement(msg::fondateur_sans_genotype);
         return;
     }
     ped.choix_en_cours = n;
@@ -227,7 +228,7 @@ void ChoixPhenotypes::rend_le_sexe_d_ouverture() {
     const int k = ped.indiv_saisi;
     if (!individu_valide(k)) return;
     // A sex that may no longer change in a couple is given back to the individual alone.
-    if (!f.famille.change_sexe(k, ped.sexe_a_l_ouverture))
+    if (!ped.couples_homme_femme || !f.famille.change_sexe(k, ped.sexe_a_l_ouverture))
         f.famille.donne_sexe(k, ped.sexe_a_l_ouverture);
     f.arbre.projette_individu(k);
     if (k <= 2) f.arbre.projette_individu(3 - k);

@@ -37,6 +37,12 @@ void Arbre::adopte_regle_chromosome_sexuel() {
     f.journal.stock_ev(ev::RegleChromosomeSexuel{});
 }
 
+void Arbre::adopte_regle_couples() {
+    if (ped.couples_homme_femme) return;
+    ped.couples_homme_femme = true;
+    f.journal.stock_ev(ev::RegleCouples{});
+}
+
 void Arbre::croise_conjoint() {
     const int conjoint = famille.dernier_indiv();
     const int partenaire = famille.partenaire_du_conjoint();

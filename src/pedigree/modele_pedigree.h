@@ -34,6 +34,8 @@ struct Pedigree {
     std::array<std::string, 4> gam_parent1, gam_parent2;
     // The rule the family's children are drawn with: its log says which.
     RegleGametes regle_gametes = RegleGametes::melange_libre;
+    // A sex choice keeps couples a man and a woman: its log says so.
+    bool couples_homme_femme = false;
 
     // The individual whose choice panel is open; 0 when none.
     std::int32_t choix_en_cours = 0;

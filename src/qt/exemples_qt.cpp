@@ -36,7 +36,10 @@ void nomme_place(QFileDialog& dialogue, const QString& dossier, const QString& n
         }
     };
     renomme();
+    // The dialog sets its places again when it shows (rows inserted, or the model reset).
     QObject::connect(modele, &QAbstractItemModel::dataChanged, &dialogue, renomme);
+    QObject::connect(modele, &QAbstractItemModel::rowsInserted, &dialogue, renomme);
+    QObject::connect(modele, &QAbstractItemModel::modelReset, &dialogue, renomme);
 }
 
 } // namespace orvan

@@ -101,13 +101,6 @@ std::optional<double> proportion_attendue(const std::vector<TableCroisement>& ta
     return attendus / enfants;
 }
 
-// "0 famille" but "0 families": French keeps the singular under two.
-Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs) {
-    const Texte nombre = Texte::tel_quel(std::to_string(n));
-    return {(n < 2 ? un : plusieurs).avec({nombre}).francais,
-            (n == 1 ? un : plusieurs).avec({nombre}).anglais};
-}
-
 } // namespace
 
 FenetreStatistiques::FenetreStatistiques(FenetrePrincipale& f, QWidget* parent)
@@ -242,6 +235,7 @@ QWidget* FenetreStatistiques::cree_graphiques() {
     vue_proportion_ = vue();
     vue_calibration_ = vue();
     phenotype_suivi_ = new QComboBox;
+    phenotype_suivi_->setObjectName(QStringLiteral("phenotype_suivi"));
     gene_calibre_ = new QComboBox;
     auto* proportion = new QWidget;
     auto* colonne_proportion = new QVBoxLayout(proportion);
@@ -309,24 +303,8 @@ void FenetreStatistiques::montre_tout() {
     // A long path and its reason read whole in the tooltip.
     for (int i = 0; i < ecartes_->count(); ++i)
         ecartes_->item(i)->setToolTip(ecartes_->item(i)->text());
-    const int choisi = croisements_->currentIndex();
-    croisements_->blockSignals(true);
-    croisements_->clear();
-    for (const TableCroisement& t : tables())
-        // A kind of cross's genotypes' tables stand under its phenotypes' table.
-        croisements_->addItem((t.genotypes_parents.empty() ? QString() : QStringLiteral("    ")) +
-                              texte(titre_table(t)));
-    croisements_->setCurrentIndex(choisi >= 0 && choisi < croisements_->count() ? choisi : 0);
-    croisements_->blockSignals(false);
-    std::set<std::string> phenotypes;
-    for (const TableCroisement& t : tables())
-        for (const auto& [c, n] : t.observes)
-            phenotypes.insert(c.phenotype);
-    phenotype_suivi_->blockSignals(true);
-    phenotype_suivi_->clear();
-    for (const std::string& p : phenotypes)
-        phenotype_suivi_->addItem(texte_qt(p));
-    phenotype_suivi_->blockSignals(false);
+    liste_croisements();
+    liste_phenotypes();
     gene_calibre_->blockSignals(true);
     gene_calibre_->clear();
     for (const std::string& g : genes_des_familles(recolte().familles))
@@ -337,16 +315,52 @@ void FenetreStatistiques::montre_tout() {
     montre_calibration();
 }
 
+// The parents' genotypes are what the genotype exercise asks a pupil to find: their tables are
+// the teacher's.
+void FenetreStatistiques::liste_croisements() {
+    const bool enseignant = f_.coquille.mode_enseignant();
+    const int choisi = croisements_->currentIndex();
+    croisements_->blockSignals(true);
+    croisements_->clear();
+    listees_.clear();
+    for (std::size_t i = 0; i < tables().size(); ++i) {
+        const TableCroisement& t = tables()[i];
+        if (!t.genotypes_parents.empty() && !enseignant) continue;
+        listees_.push_back(i);
+        // A kind of cross's genotypes' tables stand under its phenotypes' table.
+        croisements_->addItem((t.genotypes_parents.empty() ? QString() : QStringLiteral("    ")) +
+                              texte(titre_table(t)));
+    }
+    croisements_->setCurrentIndex(choisi >= 0 && choisi < croisements_->count() ? choisi : 0);
+    croisements_->blockSignals(false);
+}
+
+// The phenotypes that the pool's children show, and no other: the one followed stays if the
+// pool still has it.
+void FenetreStatistiques::liste_phenotypes() {
+    const QString suivi = phenotype_suivi_->currentText();
+    std::set<std::string> phenotypes;
+    for (const TableCroisement& t : tables())
+        for (const auto& [c, n] : t.observes)
+            phenotypes.insert(c.phenotype);
+    phenotype_suivi_->blockSignals(true);
+    phenotype_suivi_->clear();
+    for (const std::string& p : phenotypes)
+        phenotype_suivi_->addItem(texte_qt(p));
+    phenotype_suivi_->setCurrentIndex(std::max(0, phenotype_suivi_->findText(suivi)));
+    phenotype_suivi_->blockSignals(false);
+}
+
 void FenetreStatistiques::montre_table() {
     const int i = croisements_->currentIndex();
-    if (i < 0 || i >= static_cast<int>(tables().size())) {
+    if (i < 0 || i >= static_cast<int>(listees_.size())) {
         enfants_->setRowCount(0);
         comparaison_->setRowCount(0);
         test_->setText(texte(msg::ajouter_des_familles));
         trace(vue_comparaison_, {});
         return;
     }
-    const TableCroisement& t = tables()[static_cast<std::size_t>(i)];
+    const TableCroisement& t = tables()[listees_[static_cast<std::size_t>(i)]];
     const Langue langue = f_.textes.langue();
     remplit_enfants(*enfants_, t, langue);
     std::optional<Comparaison> c;

@@ -50,6 +50,8 @@ class FenetreStatistiques : public QWidget {
     // Shows everything again after an addition, or says that it was cancelled.
     void apres_ajout(Ajout ajout);
     void montre_tout();
+    void liste_croisements();
+    void liste_phenotypes();
     void montre_table();
     void montre_proportion();
     void montre_calibration();
@@ -67,6 +69,7 @@ class FenetreStatistiques : public QWidget {
     Texte avis_; // what the last addition asks the user to know, under the summary
     QSpinBox* nombre_nouvelles_;
     QComboBox* croisements_;
+    std::vector<std::size_t> listees_; // the tables that croisements_ lists, in its order
     QTableWidget* enfants_;
     QRadioButton *par_programme_, *par_hypothese_;
     QLineEdit* hypothese_;

@@ -58,11 +58,23 @@ Graphique graphique_calibration(const std::vector<GroupeCalibration>& groupes,
     g.x = {texte(msg::probabilite_montree), 0, 1, {}, false};
     g.y = {texte(msg::fraction_porteuse), 0, 1, {}, false};
     g.courbes.push_back({CourbeGraphique::Genre::ligne, texte(msg::diagonale), {{0, 0}, {1, 1}}});
-    CourbeGraphique points{CourbeGraphique::Genre::points, texte(msg::groupes_individus), {}};
-    for (const GroupeCalibration& groupe : groupes)
-        points.points.emplace_back(groupe.probabilite, groupe.frequence());
-    g.courbes.push_back(std::move(points));
+    // A point of one individual weighs less than a point of fifty: each is named with its
+    // count in the legend.
+    for (const GroupeCalibration& groupe : groupes) {
+        const Texte individus = compte(static_cast<std::size_t>(groupe.individus), msg::un_individu,
+                                       msg::des_individus);
+        g.courbes.push_back(
+            {CourbeGraphique::Genre::points,
+             texte(msg::point_calibration.avec({Texte::tel_quel(groupe.fraction), individus})),
+             {{groupe.probabilite, groupe.frequence()}}});
+    }
     return g;
+}
+
+Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs) {
+    const Texte nombre = Texte::tel_quel(std::to_string(n));
+    return {(n < 2 ? un : plusieurs).avec({nombre}).francais,
+            (n == 1 ? un : plusieurs).avec({nombre}).anglais};
 }
 
 std::optional<Texte> enregistre_graphique(QWidget& vue, const QString& chemin) {

@@ -29,4 +29,7 @@ Graphique graphique_calibration(const std::vector<GroupeCalibration>& groupes,
 // when written, else why not.
 std::optional<Texte> enregistre_graphique(QWidget& vue, const QString& chemin);
 
+// "0 famille" but "0 families": French keeps the singular under two.
+Texte compte(std::size_t n, const Texte& un, const Texte& plusieurs);
+
 } // namespace orvan

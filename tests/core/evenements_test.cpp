@@ -59,6 +59,7 @@ const std::vector<Cas> cas = {
     {"coche_reponse(2,10)=0", {ev::ReponseCochee{2, 10, false}}},
     {"coche_reponse(1,3)=1", {ev::ReponseCochee{1, 3, true}}},
     {"gametes_chromosome_sexuel", {ev::RegleChromosomeSexuel{}}},
+    {"couples_homme_femme", {ev::RegleCouples{}}},
     // A genotype question asked, then its answers marked for one gene and for two.
     {"question_genotype(7)", {ev::QuestionGenotype{7, {}}}},
     {"question_genotype(7)=1", {ev::QuestionGenotype{7, {true}}}},

@@ -4,6 +4,7 @@
 #include "exercises/saisie_genotypes_etiquette.h"
 #include "famille_test.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -191,6 +192,19 @@ TEST(SaisieGenotypes, LesFondateursRestentUnHommeEtUneFemme) {
 
     s->arbre.clic_individu(3, Bouton::gauche);
     EXPECT_EQ(s->genotypes.panneau->caption, "Génotype du conjoint");
+
+    // The log names the rule just before the first choice that changed a sex. A log without it
+    // was written when a choice turned the founder alone, and rebuilds that family.
+    Textes lignes = s.journal();
+    const auto regle = std::find(lignes.begin(), lignes.end(), "couples_homme_femme");
+    ASSERT_NE(regle, lignes.end());
+    EXPECT_EQ(*std::next(regle), "choix_sexeclick.1");
+    EXPECT_EQ(std::count(lignes.begin(), lignes.end(), "couples_homme_femme"), 1);
+    lignes.erase(regle);
+    s->journal.lignes() = lignes;
+    s->historique.rejoue_journal();
+    EXPECT_EQ(s->famille.individu(1).sexe, Sexe::femme);
+    EXPECT_EQ(s->famille.individu(2).sexe, Sexe::femme);
 }
 
 // One founder chosen: a right click on it would open a panel with nothing to offer, since the

@@ -49,13 +49,23 @@ class StatistiquesTest : public QObject {
         QVERIFY(s.isVisible());
         s.ajoute_chemins({classe});
         QCOMPARE(s.recolte().familles.size(), 4u);
+        // A pupil sees the kinds of cross by phenotypes: the parents' genotypes are what the
+        // genotype exercise asks for. The phenotypes followed are the class's own.
+        auto* croisements = s.findChild<QComboBox*>(QStringLiteral("croisements"));
+        QCOMPARE(croisements->count(), 1);
+        auto* suivis = s.findChild<QComboBox*>(QStringLiteral("phenotype_suivi"));
+        QCOMPARE(suivis->count(), 2);
+        QCOMPARE(suivis->itemText(0), QStringLiteral("[Rh+]"));
+        QCOMPARE(suivis->itemText(1), QStringLiteral("[Rh-]"));
+        session_->form.coquille.ligne_de_commande.enseignant = true;
+        s.vide();
+        s.ajoute_chemins({classe});
         auto* ecartes = s.findChild<QListWidget*>(QStringLiteral("ecartes"));
         QCOMPARE(ecartes->count(), 1);
         QVERIFY(ecartes->item(0)->text().endsWith(
             QStringLiteral("notes.gen : Ce fichier n'est pas une famille : il n'a pas de graine "
                            "du tirage")));
         // The heterozygous fathers' table: 11 and 7 against 9 and 9.
-        auto* croisements = s.findChild<QComboBox*>(QStringLiteral("croisements"));
         QCOMPARE(croisements->count(), 3);
         croisements->setCurrentIndex(1);
         s.findChild<QLineEdit*>(QStringLiteral("hypothese"))
@@ -116,7 +126,7 @@ class StatistiquesTest : public QObject {
         session_->fenetre.traite([this] { session_->form.menus.statistiques->clic(); });
         FenetreStatistiques& s = session_->statistiques.fenetre_statistiques();
         s.ajoute_chemins({classe});
-        s.findChild<QComboBox*>(QStringLiteral("croisements"))->setCurrentIndex(1);
+        s.findChild<QComboBox*>(QStringLiteral("croisements"))->setCurrentIndex(0);
         s.findChild<QLineEdit*>(QStringLiteral("hypothese"))
             ->setText(QStringLiteral("Rh+=1e308 Rh-=1"));
         QVERIFY(s.findChild<QLabel*>(QStringLiteral("test"))->text().contains("« Rh+=1e308 »"));
