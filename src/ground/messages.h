@@ -643,8 +643,8 @@ inline const Texte calibration_vide{"Aucune probabilité de porteur n'est montr�
                                     "No carrier probability is shown for these families"};
 inline const Texte calibration_titre{"Probabilité montrée et fréquence réelle des porteurs",
                                      "Probability shown and true frequency of the carriers"};
-inline const Texte probabilite_montree{"probabilité d'être porteur montrée",
-                                       "probability of being a carrier shown"};
+inline const Texte probabilite_montree{"probabilité de porteur montrée",
+                                       "carrier probability shown"};
 inline const Texte fraction_porteuse{"fraction réellement porteuse", "fraction truly carrying"};
 inline const Texte diagonale{"diagonale", "diagonal"};
 // One point of the calibration: the probability shown, and how many individuals were shown it.

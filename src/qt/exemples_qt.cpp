@@ -12,10 +12,26 @@ QString dossier_exemples(const QString& dossier_programme) {
     return trouve_donnee(dossier_programme, lieux, true);
 }
 
+namespace {
+
+// Qt keeps the side bar's places for every program and every run: a copy of the program built
+// or installed elsewhere left its own examples' place there, which would show beside this one
+// under the same name.
+bool place_d_une_autre_copie(const QUrl& place, const QUrl& exemples) {
+    const QString chemin = place.toLocalFile();
+    return place != exemples && (chemin.endsWith(QLatin1String("/Exemples")) ||
+                                 chemin.endsWith(QLatin1String("/data/exemples")));
+}
+
+} // namespace
+
 QList<QUrl> places_du_dialogue(const QList<QUrl>& usuelles, const QString& exemples) {
-    QList<QUrl> places = usuelles;
+    if (exemples.isEmpty()) return usuelles;
     const QUrl url = QUrl::fromLocalFile(exemples);
-    if (!exemples.isEmpty() && !places.contains(url)) places << url;
+    QList<QUrl> places;
+    for (const QUrl& place : usuelles)
+        if (!place_d_une_autre_copie(place, url)) places << place;
+    if (!places.contains(url)) places << url;
     return places;
 }
 

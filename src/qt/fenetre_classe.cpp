@@ -1,10 +1,10 @@
 #include "qt/fenetre_classe.h"
 
+#include "app/classe.h"
 #include "app/fenetre_principale.h"
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/fenetre_qt.h"
-#include "app/classe.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

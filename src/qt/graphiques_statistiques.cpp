@@ -58,6 +58,7 @@ Graphique graphique_calibration(const std::vector<GroupeCalibration>& groupes,
     g.x = {texte(msg::probabilite_montree), 0, 1, {}, false};
     g.y = {texte(msg::fraction_porteuse), 0, 1, {}, false};
     g.courbes.push_back({CourbeGraphique::Genre::ligne, texte(msg::diagonale), {{0, 0}, {1, 1}}});
+    g.legende_a_droite = true;
     // A point of one individual weighs less than a point of fifty: each is named with its
     // count in the legend.
     for (const GroupeCalibration& groupe : groupes) {

@@ -41,6 +41,8 @@ struct Graphique {
     std::vector<BarresGraphique> barres;
     std::vector<CourbeGraphique> courbes;
     AxeGraphique x, y;
+    // A legend of many long names reads as a column beside the plot.
+    bool legende_a_droite = false;
 };
 
 class TraceurGraphiques {

@@ -28,6 +28,10 @@ class ExemplesTest : public QObject {
         QCOMPARE(places.last(), QUrl::fromLocalFile(QStringLiteral("/srv/Exemples")));
         QCOMPARE(places_du_dialogue(places, QStringLiteral("/srv/Exemples")).size(), 2);
         QCOMPARE(places_du_dialogue(usuelles, QString()), usuelles);
+        // Another copy's examples, which Qt keeps among every program's places, give way.
+        const QList<QUrl> ailleurs{usuelles[0],
+                                   QUrl::fromLocalFile(QStringLiteral("/opt/Exemples"))};
+        QCOMPARE(places_du_dialogue(ailleurs, QStringLiteral("/srv/Exemples")), places);
     }
 
     void un_programme_sans_exemples_nen_propose_pas() {

@@ -69,6 +69,7 @@ class TraceurCharts : public TraceurGraphiques {
     void trace(QWidget& vue, const Graphique& g) const override {
         auto* c = new QChart;
         c->setTitle(g.titre);
+        if (g.legende_a_droite) c->legend()->setAlignment(Qt::AlignRight);
         if (!g.categories.isEmpty())
             ajoute_barres(c, g);
         else if (!g.courbes.empty())
