@@ -23,7 +23,7 @@ void Coquille::sequence_demarrage() {
     if (const auto p = repertoire_depart.find("//"); p != std::string::npos)
         repertoire_depart.erase(p, 1);
     sans_info_genotype();
-    f.arbre.ped.mode_interro_geno = false;
+    f.arbre.questionne_genotypes(false);
     f.arbre.ped.choix_en_cours = 0;
     f.menus.exercices->enabled = false;
     f.journal.rejeu_en_cours = false;
@@ -129,13 +129,13 @@ void Coquille::dihybridisme() {
 }
 
 void Coquille::nouveau_caractere() {
-    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
     abandonne_la_famille(question_caractere->caption,
                          [this] { minuterie_demarrage->enabled = true; });
 }
 
 void Coquille::autre_famille() {
-    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
     abandonne_la_famille(f.textes(msg::perdre_parents), [this] { recommence_la_famille(); });
 }
 

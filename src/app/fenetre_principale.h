@@ -73,7 +73,7 @@ class FenetrePrincipale : public Fiche {
                                    textes,
                                    famille,
                                    journal,
-                                   genes,
+                                   genes.modele,
                                    arbre,
                                    phenotypes,
                                    couleurs,

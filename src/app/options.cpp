@@ -14,7 +14,7 @@ constexpr int touche_f1 = 112;
 } // namespace
 
 void Coquille::ouvre_menu_fichier() {
-    if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
 }
 
 void Coquille::quitter() {

@@ -50,7 +50,7 @@ void ExerciceAlleles::montre() {
 
 // A ticked box says the statement is true: the answer is right when the bank says so.
 void ExerciceAlleles::marque() {
-    const ModeleCaracteres& modele = f.genes.modele;
+    const ModeleCaracteres& modele = f.modele;
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= std::min(modele.nb_relations[g], max_relations); ++i) {
             const bool vrai = modele.etat_relation[g][i] == EtatEnonce::bon;

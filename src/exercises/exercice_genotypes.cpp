@@ -32,7 +32,7 @@ void ExerciceGenotypes::relie_pedigree() {
                             static_cast<Controle*>(arbre.tab_label[k])}) {
             auto clic = std::move(c->on_mouse_down);
             c->on_mouse_down = [this, k, clic](Bouton b, int x, int y) {
-                if (!f.arbre.ped.mode_interro_geno) {
+                if (!f.arbre.questionne_genotypes()) {
                     if (clic) clic(b, x, y);
                     return;
                 }
@@ -41,15 +41,15 @@ void ExerciceGenotypes::relie_pedigree() {
             };
         }
     f.image_depart->on_mouse_down = [this](Bouton, int, int) {
-        if (f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+        if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
     };
 }
 
 // Started again while it runs, it would take the states it set itself for those to give back.
 void ExerciceGenotypes::commence() {
     Arbre& arbre = f.arbre;
-    if (arbre.ped.mode_interro_geno) return;
-    arbre.ped.mode_interro_geno = true;
+    if (arbre.questionne_genotypes()) return;
+    arbre.questionne_genotypes(true);
     // Every symbol takes the click that asks its genotype; the end of the questions gives back
     // what each took before.
     for (int k = 1; k <= max_individus; ++k) {
@@ -58,7 +58,7 @@ void ExerciceGenotypes::commence() {
         arbre.tab_shape[k]->show_hint = arbre.tab_label[k]->show_hint = false;
     }
     dialogue.autre->enabled = false;
-    const bool deux = f.genes.modele.nb_genes == 2;
+    const bool deux = f.modele.nb_genes == 2;
     dialogue.reponse2->visible = dialogue.marque2->visible = deux;
     ecrit(*dialogue.num_gene, deux ? msg::genes_1_et_2 : msg::gene_1, f.textes.langue());
     dialogue.height = InterroGenotype::hauteur_titre;
@@ -125,7 +125,7 @@ void ExerciceGenotypes::marque() {
     ecrit(*dialogue.marque1, note(juste1), l);
     ecrit(*dialogue.marque2, note(juste2), l);
     ev::QuestionGenotype marques{individu_interroge, {juste1}};
-    if (f.genes.modele.nb_genes == 2) marques.justes.push_back(juste2);
+    if (f.modele.nb_genes == 2) marques.justes.push_back(juste2);
     if (question_en_cours) f.journal.stock_ev(marques);
     dialogue.autre->enabled = true;
 }
@@ -133,9 +133,9 @@ void ExerciceGenotypes::marque() {
 // Whether the answers for gene g must have the case of the gene's genotypes.
 bool ExerciceGenotypes::casse_exacte(int g) const {
     std::vector<std::string> genotypes;
-    const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
+    const int n = std::min(f.modele.nb_genotypes_gene[g], max_genotypes_gene);
     for (int i = 1; i <= n; ++i)
-        genotypes.push_back(f.genes.modele.genotype_du_gene[g][i]);
+        genotypes.push_back(f.modele.genotype_du_gene[g][i]);
     return alleles_distingues_par_la_casse(genotypes);
 }
 
@@ -154,7 +154,7 @@ void ExerciceGenotypes::autre_genotype() {
 
 void ExerciceGenotypes::termine() {
     ferme_hors_question();
-    f.arbre.ped.mode_interro_geno = false;
+    f.arbre.questionne_genotypes(false);
     autre_demande = false;
     dialogue.visible = false;
 }
@@ -163,7 +163,7 @@ void ExerciceGenotypes::termine() {
 // every individual clickable and every genotype hidden with nothing on screen to say why: the
 // exercise ends as after a question.
 void ExerciceGenotypes::ferme_hors_question() {
-    if (!question_en_cours && f.arbre.ped.mode_interro_geno) f.arbre.regen_shape();
+    if (!question_en_cours && f.arbre.questionne_genotypes()) f.arbre.regen_shape();
 }
 
 void ExerciceGenotypes::aide() {

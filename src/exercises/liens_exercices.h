@@ -3,7 +3,6 @@
 #pragma once
 
 #include "famille/famille.h"
-#include "genebank/choix_genes.h"
 #include "ground/plateforme.h"
 #include "ground/textes.h"
 #include "history/journal.h"
@@ -11,6 +10,7 @@
 #include "pedigree/arbre.h"
 #include "pedigree/choix_phenotypes.h"
 #include "pedigree/liens_pedigree.h"
+#include "regles/modele_caracteres.h"
 #include "ui/fiche.h"
 
 #include <functional>
@@ -25,7 +25,8 @@ struct LiensExercices {
     const Traduction& textes;
     Famille& famille;
     Journal& journal;
-    ChoixGenes& genes;
+    // The genes of the bank chosen: their genotypes, phenotypes and statements.
+    ModeleCaracteres& modele;
     Arbre& arbre;
     ChoixPhenotypes& phenotypes;
     PanneauCouleurs& couleurs;

@@ -23,9 +23,9 @@ void SaisieGenotypes::offre_genotypes(int g, int n) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
     vide_liste(g);
-    for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
+    for (int i = 1; i <= f.modele.nb_genotypes_gene[g]; ++i) {
         CaseACocher& boite = *case_genotype[g][i];
-        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
+        const std::string& genotype = f.modele.genotype_du_gene[g][i];
         boite.enabled = false;
         boite.coche(false);
         bool deja_offert = false;
@@ -58,7 +58,7 @@ void SaisieGenotypes::prepare_saisie(int n) {
             case_genotype[g][i]->enabled = true;
             case_genotype[g][i]->coche(false);
         }
-    const ModeleCaracteres& modele = f.genes.modele;
+    const ModeleCaracteres& modele = f.modele;
     for (int g = 1; g <= 2; ++g)
         for (int i = 1; i <= modele.nb_genotypes_gene[g]; ++i) {
             if (!convient_au_sexe(modele.genotype_du_gene[g][i], sexe_indiv))
@@ -91,8 +91,8 @@ std::vector<std::string> genotypes_possibles(const LiensExercices& f, int g) {
         return g == 1 ? tete(gamete) : queue(gamete, 10);
     };
     std::vector<std::string> possibles;
-    for (int i = 1; i <= f.genes.modele.nb_genotypes_gene[g]; ++i) {
-        const std::string& genotype = f.genes.modele.genotype_du_gene[g][i];
+    for (int i = 1; i <= f.modele.nb_genotypes_gene[g]; ++i) {
+        const std::string& genotype = f.modele.genotype_du_gene[g][i];
         bool fait = !ped.changement_genotype;
         for (const std::string& a : ped.gam_parent1)
             for (const std::string& b : ped.gam_parent2)

@@ -32,7 +32,7 @@ void SaisieGenotypes::regle_ok() {
     const auto choisi = [](const RadioGroupe& r) { return r.index >= 0 && r.item_actif(r.index); };
     const bool premier = choisi(*radio_genotype[1]);
     const bool second = choisi(*radio_genotype[2]);
-    const int nb_genes = f.genes.modele.nb_genes;
+    const int nb_genes = f.modele.nb_genes;
     ok->enabled = (nb_genes == 1 && premier != second) || (nb_genes == 2 && premier && second);
 }
 
@@ -44,7 +44,7 @@ void SaisieGenotypes::stock_ch_gen(int g, int i) {
 // Each untick runs the handler of the box unticked, which unticks the others in turn.
 void SaisieGenotypes::choix_genotype(int g, int k) {
     if (g < 1 || g > 2) return;
-    const int n = std::min(f.genes.modele.nb_genotypes_gene[g], max_genotypes_gene);
+    const int n = std::min(f.modele.nb_genotypes_gene[g], max_genotypes_gene);
     for (int i = 1; i <= n; ++i)
         if (i != k) case_genotype[g][i]->coche(false);
     regle_ok();
@@ -82,8 +82,8 @@ void SaisieGenotypes::change_nb_descendants() {
 
 void SaisieGenotypes::etiquette_phenotype(int k) {
     const Individu& i = f.famille.individu(k);
-    f.famille.montre_phenotype(k, orvan::etiquette_phenotype(f.genes.modele, i.genotype(1).texte(),
-                                                             i.genotype(2).texte()));
+    f.famille.montre_phenotype(
+        k, orvan::etiquette_phenotype(f.modele, i.genotype(1).texte(), i.genotype(2).texte()));
     f.arbre.tab_label[k]->set_caption(i.phenotype_affiche);
 }
 

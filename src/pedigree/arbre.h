@@ -43,6 +43,10 @@ class Arbre {
     // From here on the family's gametes carry one sex chromosome each; the log says so once.
     void adopte_regle_chromosome_sexuel();
     void adopte_regle_couples();
+    // Whether a click on an individual asks its genotype (the genotype exercise) instead of
+    // opening its panel.
+    bool questionne_genotypes() const { return ped.mode_interro_geno; }
+    void questionne_genotypes(bool oui) { ped.mode_interro_geno = oui; }
     void croise_conjoint();
     void decale_fratrie(int u, int delta);
     // Sibship line u follows the mouse sideways while it spans its vertical line; the release
