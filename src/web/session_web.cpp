@@ -58,7 +58,7 @@ SessionWeb::SessionWeb(std::vector<std::string> arguments, Taille ecran)
         omis_.insert({f.arbre.tab_shape[k], f.arbre.tab_label[k], f.arbre.tab_trait[k]});
     for (int u = 0; u <= max_unions; ++u)
         omis_.insert({f.arbre.tab_couple[u], f.arbre.tab_union[u], f.arbre.tab_vertic[u]});
-    omis_.insert(f.coquille.titre);
+    omis_.insert({f.coquille.titre, f.coquille.nom_fichier_lu});
     omis_.insert({f.menus.exporter, f.menus.exporter_ped, f.menus.outils, f.menus.statistiques,
                   f.menus.classe, f.menus.tableau});
     omis_.erase(nullptr);
@@ -160,6 +160,8 @@ json SessionWeb::famille_json() {
         }
     }
     return {{"svg", scene.symboles.empty() ? "" : svg_de_la_scene(scene, donnees)},
+            {"largeur", scene.largeur},
+            {"hauteur", scene.hauteur},
             {"x", std::max(0.0, x)},
             {"y", std::max(0.0, y)},
             {"actifs", actifs}};

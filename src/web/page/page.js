@@ -57,7 +57,10 @@ function dessine(etat) {
   const [principale, ...autres] = etat.fenetres;
   document.title = texte_affiche(principale.titre) || "Orvan";
   element("surface").style.background = principale.fond;
-  zoom.applique({ l: principale.l, h: principale.h });
+  // The surface grows to hold the whole family, as the window's scrolls to it.
+  const f = etat.famille;
+  zoom.applique({ l: Math.max(principale.l, Math.ceil(f.x + f.largeur)),
+                  h: Math.max(principale.h, Math.ceil(f.y + f.hauteur)) });
   menus.actualise(principale.controles);
   miroir.actualise(principale);
   arbre.actualise(etat.famille, etat.textes);
