@@ -93,12 +93,12 @@ serveur=$!
 sleep 1
 cd "$racine"
 for i in 1 2 3; do
-    node --experimental-websocket bench/page_web.mjs \
-        "http://127.0.0.1:8765/index.html?exemple=groupes_abo_et_rhesus.gen" "$temporaire/page.png"
+    node bench/page_web.mjs "http://127.0.0.1:8765/index.html" "$temporaire/page.png" \
+        "$racine/data/exemples/groupes_abo_et_rhesus.gen"
 done
 # The page in one file, opened from file://, the family given through its file picker.
 echo -n "orvan.html depuis file:// : "
-node --experimental-websocket bench/page_web.mjs "file://$web/orvan.html" \
+node bench/page_web.mjs "file://$web/orvan.html" \
     "${CAPTURE:-$racine/build-web/page_fichier.png}" "$racine/data/exemples/groupes_abo_et_rhesus.gen"
 cp "$temporaire/page.png" "${CAPTURE_SERVIE:-$racine/build-web/page.png}"
 echo "captures : build-web/page.png, build-web/page_fichier.png"

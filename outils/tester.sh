@@ -7,6 +7,7 @@ preset="${1:-default}"
 ./outils/preparer.sh
 ./outils/configurer.sh "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"
-# The browser's build, whose dumps a test compares with the program's.
-if [ "$preset" = default ]; then ./outils/web.sh coeur; fi
+# The browser's build, whose dumps a test compares with the program's, and chromium, in which a
+# test plays a pupil's session in the page.
+if [ "$preset" = default ]; then ./outils/web.sh; fi
 ctest --preset "$preset" -j"$(nproc)"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The browser's build: installs what it needs from Debian, builds the core with Emscripten into
-# build-web/web (index.html, orvan.js, orvan.wasm, and orvan.html, the whole page in one file
-# that opens from file://).
-#   outils/web.sh                          installs (chromium too, to look at the page) and builds
+# build-web/web (index.html, its scripts, orvan.js, orvan.wasm, and orvan.html, the whole page in
+# one file that opens from file://).
+#   outils/web.sh                          installs (chromium too, for the page's test) and builds
 #   outils/web.sh coeur                    installs only what the build needs, and builds
 #   outils/web.sh dump FICHIER.gen [--probabilites [--population]]
 #                                          the JSON of `orvan --dump`, from the web build's core
@@ -43,7 +43,7 @@ serve)
     exec python3 -m http.server --bind 127.0.0.1 "$port"
     ;;
 *)
-    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

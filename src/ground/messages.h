@@ -664,6 +664,25 @@ inline const Texte graphiques_abimes{
 inline const Texte graphique_png_ou_svg{"Le nom du graphique doit finir par .png ou .svg.",
                                         "The plot's name must end in .png or .svg."};
 
+// The page in a browser: what it adds to the window's menus and dialogs.
+inline const Texte page_agrandir{"Agrandir", "Zoom in"};
+inline const Texte page_reduire{"Réduire", "Zoom out"};
+inline const Texte page_taille_reelle{"Taille réelle", "Actual size"};
+inline const Texte page_plein_ecran{"Plein écran", "Full screen"};
+inline const Texte page_exporter_svg{"Image SVG", "SVG picture"};
+inline const Texte page_exporter_png{"Image PNG", "PNG picture"};
+inline const Texte page_exporter_titre{"Exporter l'image de la famille",
+                                       "Export the family's picture"};
+inline const Texte page_choisir_fichier{"Choisir un fichier…", "Choose a file…"};
+inline const Texte page_deposer_fichier{"ou déposez ici un fichier .gen",
+                                        "or drop a .gen file here"};
+inline const Texte page_nom_fichier{"Nom du fichier", "File name"};
+inline const Texte page_arbre{"Arbre de la famille", "Family tree"};
+inline const Texte page_barre_menus{"Menus", "Menus"};
+inline const Texte page_fichier_illisible{"{} n'a pas pu être lu.", "{} could not be read."};
+inline const Texte page_fermee{"Orvan est fermé. Rechargez la page pour recommencer.",
+                               "Orvan is closed. Reload the page to start again."};
+
 // The texts of the gene bank that the window shows (gene names, comments, statements), by their
 // French form; allele and phenotype symbols are the same in both languages.
 Texte texte_de_la_banque(const std::string& francais);

@@ -1,14 +1,18 @@
-# Writes orvan.html: index.html with its style, the core (WebAssembly inside) and its script
+# Writes orvan.html: index.html with its style, the core (WebAssembly inside) and its scripts
 # written into the page, so that it opens from file:// with nothing beside it.
 file(READ ${DOSSIER}/index.html page)
 file(READ ${DOSSIER}/page.css style)
-file(READ ${DOSSIER}/orvan_autonome.js coeur)
-file(READ ${DOSSIER}/page.js script)
-foreach(morceau style coeur script)
+string(REPLACE "<link rel=\"stylesheet\" href=\"page.css\">" "<style>\n${style}</style>" page
+               "${page}")
+foreach(script orvan miroir menus dialogues famille page)
+  set(source ${DOSSIER}/${script}.js)
+  if(script STREQUAL "orvan")
+    set(source ${DOSSIER}/orvan_autonome.js)
+  endif()
+  file(READ ${source} texte)
   # A "</script>" inside a script would end it early.
-  string(REPLACE "</script" "<\\/script" ${morceau} "${${morceau}}")
+  string(REPLACE "</script" "<\\/script" texte "${texte}")
+  string(REPLACE "<script src=\"${script}.js\"></script>" "<script>\n${texte}</script>" page
+                 "${page}")
 endforeach()
-string(REPLACE "<link rel=\"stylesheet\" href=\"page.css\">" "<style>\n${style}</style>" page "${page}")
-string(REPLACE "<script src=\"orvan.js\"></script>" "<script>\n${coeur}</script>" page "${page}")
-string(REPLACE "<script src=\"page.js\"></script>" "<script>\n${script}</script>" page "${page}")
 file(WRITE ${DOSSIER}/orvan.html "${page}")

@@ -1,145 +1,257 @@
-// The page: a family's file goes into the core's file system, the core replays it and gives
-// the family as JSON, and the page lists its individuals. Nothing leaves the browser.
+// The page: starts the core in this browser, sends it each of the user's actions and draws the
+// state that comes back. Nothing leaves the browser: files come in by the file picker or a drop,
+// go out as downloads, and the recovery copy of an unsaved family stays in this browser's storage.
 "use strict";
+
+const element = (id) => document.getElementById(id);
+const CLE_SECOURS = "orvan.copies_de_secours";
 
 const page = {
   orvan: null,
-  // The file opened, as the core holds it: its name and its path in the core's file system.
-  ouvert: null,
+  etat: null,
+  textes: {},
+  exemples: [],
+  // The last family saved, as downloaded: its name and bytes.
+  dernier_enregistrement: null,
+  minuteries: new Map(),
 };
 
-const element = (id) => document.getElementById(id);
-
-function montre_etat(texte, erreur = false) {
-  element("etat").textContent = texte;
-  element("etat").classList.toggle("erreur", erreur);
+function envoie(action) {
+  const texte = page.orvan.ccall("orvan_action", "string", ["string"], [JSON.stringify(action)]);
+  if (texte) dessine(JSON.parse(texte));
 }
+page.envoie = envoie;
 
-function cellule(ligne, texte) {
-  const td = ligne.insertCell();
-  td.textContent = texte;
-  return td;
-}
-
-function pastille(couleur, forme) {
-  const p = document.createElement("span");
-  p.className = "pastille " + forme;
-  p.style.background = couleur;
-  p.setAttribute("aria-hidden", "true");
-  return p;
-}
-
-function montre_famille(famille, nom) {
-  element("titre").textContent = famille.titre || nom;
-  const individus = famille.individus;
-  const unions = famille.nb_unions;
-  element("resume").textContent = `${nom} : ${individus.length} individu${individus.length > 1 ? "s" : ""}, `
-    + `${unions} union${unions > 1 ? "s" : ""}, ${famille.evenements.length} lignes d'historique.`;
-  const corps = element("individus").tBodies[0];
-  corps.replaceChildren();
-  for (const i of individus) {
-    const ligne = corps.insertRow();
-    cellule(ligne, String(i.n));
-    cellule(ligne, i.forme === "carre" ? "Homme" : "Femme");
-    const phenotype = cellule(ligne, i.etiquette);
-    phenotype.prepend(pastille(i.couleur, i.forme));
-    // A gene that the family does not carry, or a genotype not drawn yet, has no allele: ",".
-    const genotypes = [i.geno1, i.geno2].filter((g) => g.replace(/,/g, "").trim() !== "");
-    cellule(ligne, genotypes.join(" ; ") || "—");
-  }
-  const legende = element("legende");
-  legende.replaceChildren();
-  for (const l of famille.legende) {
-    const item = document.createElement("li");
-    item.append(pastille(l.couleur, "carre"), l.nom);
-    legende.append(item);
-  }
-  element("famille").hidden = false;
-}
-
-// The bytes of a .gen file: written into the core's file system, replayed, shown.
-function ouvre(nom, octets) {
-  const orvan = page.orvan;
-  orvan.FS.mkdirTree("/familles");
+// The file the user picked or dropped, written where the core's open dialog looks.
+page.ecrit_fichier = (nom, octets) => {
+  const FS = page.orvan.FS;
+  FS.mkdirTree("/familles");
   const chemin = "/familles/" + nom.replace(/[\/\\]/g, "_");
-  orvan.FS.writeFile(chemin, octets);
-  const texte = orvan.ccall("orvan_vidage", "string", ["string", "number"], [chemin, 0]);
-  if (texte === "") {
-    montre_etat(orvan.ccall("orvan_erreurs", "string", [], []) || `${nom} n'a pas pu être ouvert.`,
-                true);
-    return;
-  }
-  page.ouvert = { nom, chemin };
-  montre_famille(JSON.parse(texte), nom);
-  element("enregistrer").disabled = false;
-  montre_etat(`Famille ouverte : ${nom}`);
-  document.body.dataset.famille_montree_ms = Math.round(performance.now());
-}
+  FS.writeFile(chemin, octets);
+  return chemin;
+};
 
-async function ouvre_fichier(fichier) {
-  if (!fichier) return;
-  ouvre(fichier.name, new Uint8Array(await fichier.arrayBuffer()));
-}
-
-// An example beside the page; a page opened from file:// cannot read it and says so.
-async function ouvre_exemple(nom) {
+// An example beside the page (only when it is served: from file:// the list is empty).
+page.lit_exemple = async (nom) => {
   try {
-    const reponse = await fetch("exemples/" + encodeURIComponent(nom));
-    if (!reponse.ok) throw new Error(String(reponse.status));
-    ouvre(nom, new Uint8Array(await reponse.arrayBuffer()));
+    const r = await fetch("exemples/" + encodeURIComponent(nom));
+    if (r.ok) return new Uint8Array(await r.arrayBuffer());
   } catch (e) {
-    montre_etat(`L'exemple ${nom} n'a pas pu être lu : ouvrez-le avec « Ouvrir une famille… ».`,
-                true);
+    // Said below, as any unreadable file.
+  }
+  alert(page.textes.fichier_illisible.replace("{}", nom));
+  return null;
+};
+
+const miroir = new Miroir(element("surface"), "", envoie, () => zoom.valeur);
+const menus = new BarreMenus(element("barre_menus"), envoie);
+const dialogues = new Dialogues(page);
+const modales = new FenetresModales(page);
+const arbre = new ImageFamille(element("arbre"), envoie);
+const zoom = new Zoom(element("cadre"), element("surface"));
+
+function dessine(etat) {
+  page.etat = etat;
+  page.textes = etat.textes;
+  document.documentElement.lang = etat.langue === 2 ? "en" : "fr";
+  const [principale, ...autres] = etat.fenetres;
+  document.title = texte_affiche(principale.titre) || "Orvan";
+  element("surface").style.background = principale.fond;
+  // The surface grows to hold the whole family, as the window's scrolls to it.
+  const f = etat.famille;
+  zoom.applique({ l: Math.max(principale.l, Math.ceil(f.x + f.largeur)),
+                  h: Math.max(principale.h, Math.ceil(f.y + f.hauteur)) });
+  menus.actualise(principale.controles);
+  miroir.actualise(principale);
+  arbre.actualise(etat.famille, etat.textes);
+  modales.actualise(autres);
+  dialogues.actualise(etat.questions);
+  for (const b of document.querySelectorAll("#outils [data-texte]")) {
+    b.title = etat.textes[b.dataset.texte];
+    b.setAttribute("aria-label", b.title);
+  }
+  element("barre_menus").setAttribute("aria-label", etat.textes.barre_menus);
+  regle_minuteries(etat.fenetres);
+  garde_copies();
+  for (const a of etat.a_faire) fait(a);
+  if (etat.famille.svg && !document.body.dataset.famille_montree_ms)
+    document.body.dataset.famille_montree_ms = Math.round(performance.now());
+}
+
+// What only the page can do, once the core has asked for it.
+function fait(a) {
+  const svg = page.etat.famille.svg;
+  const nom = (page.etat.fenetres[0].titre || "famille").replace(/[^\p{L}\p{N}_-]+/gu, "_");
+  if (a.telecharge) {
+    const octets = page.orvan.FS.readFile(a.telecharge);
+    const nom_fichier = a.telecharge.slice(a.telecharge.lastIndexOf("/") + 1);
+    page.dernier_enregistrement = { nom: nom_fichier, octets };
+    page.orvan.FS.unlink(a.telecharge);
+    telecharge(nom_fichier, new Blob([octets], { type: "application/octet-stream" }));
+  } else if (a.imprime) {
+    if (svg) setTimeout(() => imprime_famille(svg), 0);
+  } else if (a.aide) {
+    window.open("aide/" + a.aide, "_blank", "noopener");
+  } else if (a.exporte_image && svg) {
+    demande_format(svg, nom);
+  } else if (a.quitte) {
+    document.body.replaceChildren(cree("p", { textContent: page.textes.fermee }));
   }
 }
 
-// The log as the program saves it, offered as a download.
-function enregistre() {
-  const orvan = page.orvan;
-  const { nom, chemin } = page.ouvert;
-  orvan.FS.mkdirTree("/enregistrements");
-  const destination = "/enregistrements/" + chemin.slice(chemin.lastIndexOf("/") + 1);
-  if (orvan.ccall("orvan_enregistre", "number", ["string", "string"], [chemin, destination]) !== 0) {
-    montre_etat(orvan.ccall("orvan_erreurs", "string", [], []), true);
+function demande_format(svg, nom) {
+  const t = page.textes;
+  const d = cree("dialog", {}, [cree("h2", { textContent: t.exporter_titre })]);
+  const ferme = () => { d.close(); d.remove(); };
+  dialogues.boutons(d, [[t.exporter_svg, () => { ferme(); exporte_svg(svg, nom); }],
+                        [t.exporter_png, () => { ferme(); exporte_png(svg, nom); }],
+                        [t.annuler, ferme]]);
+  document.body.append(d);
+  d.showModal();
+}
+
+// The core's timers tick while they are on, at their interval.
+function regle_minuteries(fenetres) {
+  const vues = new Set();
+  for (const f of fenetres) {
+    if (!f.visible && f !== fenetres[0]) continue;
+    f.controles.forEach((c, i) => {
+      if (c.genre !== "minuterie" || !c.actif) return;
+      const cle = `${f.nom}/${i}/${c.intervalle}`;
+      vues.add(cle);
+      if (!page.minuteries.has(cle))
+        page.minuteries.set(cle, setInterval(
+          () => envoie({ fenetre: f.nom, controle: i, action: "tic" }), Math.max(10, c.intervalle)));
+    });
+  }
+  for (const [cle, id] of page.minuteries)
+    if (!vues.has(cle)) {
+      clearInterval(id);
+      page.minuteries.delete(cle);
+    }
+}
+
+// The recovery copies that the core keeps, mirrored into this browser's storage after each
+// action, and put back before the next start, when the core offers to take them back.
+function garde_copies() {
+  const FS = page.orvan.FS;
+  const copies = {};
+  try {
+    for (const nom of FS.readdir("/secours")) {
+      if (nom === "." || nom === "..") continue;
+      const chemin = "/secours/" + nom;
+      const octets = FS.readFile(chemin);
+      let binaire = "";
+      for (const o of octets) binaire += String.fromCharCode(o);
+      copies[nom] = { octets: btoa(binaire), date: FS.stat(chemin).mtime.getTime() };
+    }
+  } catch (e) {
+    // No folder yet: no copy.
+  }
+  const texte = JSON.stringify(copies);
+  if (localStorage.getItem(CLE_SECOURS) !== texte) localStorage.setItem(CLE_SECOURS, texte);
+}
+
+function remet_copies() {
+  const FS = page.orvan.FS;
+  let copies = {};
+  try {
+    copies = JSON.parse(localStorage.getItem(CLE_SECOURS) || "{}");
+  } catch (e) {
     return;
   }
-  const octets = orvan.FS.readFile(destination);
-  const lien = document.createElement("a");
-  lien.href = URL.createObjectURL(new Blob([octets], { type: "application/octet-stream" }));
-  lien.download = nom.toLowerCase().endsWith(".gen") ? nom : nom + ".gen";
-  document.body.append(lien);
-  lien.click();
-  lien.remove();
-  setTimeout(() => URL.revokeObjectURL(lien.href), 1000);
-  montre_etat(`Famille enregistrée : ${lien.download}`);
+  FS.mkdirTree("/secours");
+  for (const [nom, c] of Object.entries(copies)) {
+    const chemin = "/secours/" + nom.replace(/[\/\\]/g, "_");
+    FS.writeFile(chemin, Uint8Array.from(atob(c.octets), (x) => x.charCodeAt(0)));
+    FS.utime(chemin, c.date, c.date);
+  }
+}
+
+function clavier(e) {
+  if (document.querySelector("dialog[open]")) return;
+  if (e.ctrlKey && ["=", "+", "-", "0"].includes(e.key)) {
+    e.preventDefault();
+    zoom.regle(e.key === "0" ? 1 : zoom.valeur + (e.key === "-" ? -0.1 : 0.1));
+    return;
+  }
+  if (e.key === "F11") {
+    e.preventDefault();
+    bascule_plein_ecran();
+    return;
+  }
+  if (e.key === "F10" && !e.shiftKey && !e.ctrlKey && !e.altKey) {
+    e.preventDefault();
+    menus.focalise();
+    return;
+  }
+  if (menus.raccourci(e)) return;
+  // Function keys reach the window wherever the focus is; Enter and Escape when the element
+  // with the focus has no use for them.
+  const code = code_touche(e) & 0xff;
+  const libre = !e.target.closest("button, input, select, textarea, [role=button]");
+  if ((code >= 112 && code <= 123) || ((code === 13 || code === 27) && libre)) {
+    e.preventDefault();
+    envoie({ action: "touche", code });
+  }
 }
 
 function installe_depot() {
-  const zone = element("zone_depot");
-  for (const type of ["dragenter", "dragover"])
-    document.addEventListener(type, (e) => {
-      e.preventDefault();
-      zone.classList.add("survol");
-    });
-  document.addEventListener("dragleave", () => zone.classList.remove("survol"));
-  document.addEventListener("drop", (e) => {
+  document.addEventListener("dragover", (e) => {
     e.preventDefault();
-    zone.classList.remove("survol");
-    if (page.orvan) ouvre_fichier(e.dataTransfer.files[0]);
+    document.body.classList.add("survol");
   });
+  document.addEventListener("dragleave", () => document.body.classList.remove("survol"));
+  document.addEventListener("drop", async (e) => {
+    e.preventDefault();
+    document.body.classList.remove("survol");
+    const fichier = e.dataTransfer.files[0];
+    if (!fichier || !page.orvan || document.querySelector("dialog[open]")) return;
+    const chemin = page.ecrit_fichier(fichier.name, new Uint8Array(await fichier.arrayBuffer()));
+    envoie({ action: "ouvre_fichier", chemin });
+  });
+}
+
+function installe_outils() {
+  element("agrandir").onclick = () => zoom.regle(zoom.valeur + 0.1);
+  element("reduire").onclick = () => zoom.regle(zoom.valeur - 0.1);
+  element("taille_reelle").onclick = () => zoom.regle(1);
+  element("plein_ecran").onclick = bascule_plein_ecran;
+  zoom.apres = (v) => { element("taille_reelle").textContent = Math.round(v * 100) + " %"; };
+}
+
+// The command line of the desktop program, from the page's address: ?langue=en, ?enseignant.
+function arguments_de_la_page() {
+  const p = new URLSearchParams(location.search);
+  const demandee = p.get("langue") || (navigator.language || "fr").slice(0, 2);
+  const args = [demandee === "en" || demandee === "2" ? "2" : "1"];
+  if (p.has("enseignant")) args.push("--enseignant");
+  return args;
+}
+
+async function lit_exemples() {
+  if (location.protocol === "file:") return;
+  try {
+    const r = await fetch("exemples/liste.json");
+    if (r.ok) page.exemples = await r.json();
+  } catch (e) {
+    // No examples beside the page.
+  }
 }
 
 async function demarre() {
   installe_depot();
+  installe_outils();
+  document.addEventListener("keydown", clavier);
   page.orvan = await charge_orvan();
-  element("choix_fichier").addEventListener("change", (e) => ouvre_fichier(e.target.files[0]));
-  element("exemples").addEventListener("change", (e) => {
-    if (e.target.value) ouvre_exemple(e.target.value);
-  });
-  element("enregistrer").addEventListener("click", enregistre);
-  montre_etat("Prêt : ouvrez une famille.");
-  const demandee = new URLSearchParams(location.search).get("exemple");
-  if (demandee) await ouvre_exemple(demandee);
+  remet_copies();
+  const etat = page.orvan.ccall("orvan_demarre", "string", ["string", "number", "number"],
+                                [JSON.stringify(arguments_de_la_page()), innerWidth, innerHeight]);
+  element("chargement").remove();
+  dessine(JSON.parse(etat));
+  await lit_exemples();
+  if ("serviceWorker" in navigator && location.protocol.startsWith("http"))
+    navigator.serviceWorker.register("service.js").catch(() => {});
 }
 
-demarre().catch((e) => montre_etat("Le programme n'a pas pu démarrer : " + e, true));
+demarre().catch((e) => { element("chargement").textContent = String(e); });
