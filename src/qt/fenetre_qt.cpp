@@ -57,7 +57,10 @@ void FenetreQt::closeEvent(QCloseEvent* e) {
 void FenetreQt::actualise() {
     actualise_fenetre();
     miroir_.actualise();
-    attribue_mnemoniques(menuBar()->actions());
+    if (version_des_menus() != mnemoniques_pour_) {
+        mnemoniques_pour_ = version_des_menus();
+        attribue_mnemoniques(menuBar()->actions());
+    }
     etend_surface();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.

@@ -48,6 +48,7 @@ class FenetreQt : public QMainWindow, public Relais {
     QWidget* surface_;
     Miroir miroir_;
     bool premiere_ = true;
+    unsigned mnemoniques_pour_ = ~0u; // the menus' version their letters were given for
     bool fermeture_decidee_ = false;
     std::string caption_;
     int left_ = 0, top_ = 0;

@@ -11,6 +11,14 @@
 
 namespace orvan {
 
+namespace {
+unsigned version_ = 0;
+} // namespace
+
+unsigned version_des_menus() {
+    return version_;
+}
+
 MenuQt::MenuQt(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObject* parent)
     : QObject(parent), m_(m), action_(sous_menu ? sous_menu->menuAction() : action),
       sous_menu_(sous_menu) {
@@ -22,6 +30,7 @@ MenuQt::MenuQt(Menu& m, Relais& relais, QAction* action, QMenu* sous_menu, QObje
         action_->setSeparator(true);
     else
         action_->setText(texte_qt(m.caption));
+    ++version_;
     const Menu& menu = m_;
     if (sous_menu)
         // Opening a menu is a click on its entry too: the core may prepare what it shows.
@@ -37,8 +46,12 @@ void MenuQt::actualise() {
     if (m_.caption != caption_) {
         caption_ = m_.caption;
         if (!action_->isSeparator()) action_->setText(texte_qt(caption_));
+        ++version_;
     }
-    if (action_->isVisible() != m_.visible) action_->setVisible(m_.visible);
+    if (action_->isVisible() != m_.visible) {
+        action_->setVisible(m_.visible);
+        ++version_;
+    }
     if (action_->isEnabled() != m_.enabled) action_->setEnabled(m_.enabled);
     // Only a ticked entry shows a mark; the others are plain entries.
     if (!sous_menu_ && !m_.separateur) {

@@ -44,6 +44,9 @@ class BullesDeLaBarre : public QObject {
 // shown take their first letters where they are free, then their second ones, and so on, so
 // that each takes a plain letter none other in its menu took; the letter is underlined.
 void attribue_mnemoniques(const QList<QAction*>& entrees);
+// Counts the changes of any entry's caption or visibility, and the entries made: the letters
+// need giving again only when it moved.
+unsigned version_des_menus();
 
 // A shortcut given as the core gives it: a key code with 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt.
 QKeySequence raccourci_qt(int code);
