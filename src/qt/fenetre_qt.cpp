@@ -59,6 +59,7 @@ void FenetreQt::actualise() {
     miroir_.actualise();
     attribue_mnemoniques(menuBar()->actions());
     etend_surface();
+    elargit_pour_les_menus();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.
     if (isVisible() != fiche_.visible) setVisible(fiche_.visible);
@@ -98,7 +99,10 @@ void FenetreQt::actualise_fenetre() {
 
 // Hidden controls do not count: scroll bars show only while something shown is out of view.
 void FenetreQt::etend_surface() {
-    const QRect r = surface_->childrenRect();
+    QRect r;
+    for (QObject* o : surface_->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w != fond_widget_ && !w->isHidden())
+            r |= w->geometry();
     const QSize etendue(std::max(0, r.right() + 1), std::max(0, r.bottom() + 1));
     if (etendue == etendue_) return;
     etendue_ = etendue;
@@ -110,10 +114,35 @@ bool FenetreQt::eventFilter(QObject* objet, QEvent* e) {
     return QMainWindow::eventFilter(objet, e);
 }
 
+void FenetreQt::pose_fond(QWidget* fond) {
+    fond_widget_ = fond;
+    fond->setParent(surface_);
+    fond->lower();
+    fond->show();
+    note_partie_visible();
+}
+
+void FenetreQt::elargit_pour_les_menus() {
+    const int largeur = menuBar()->sizeHint().width();
+    if (largeur == largeur_menus_) return;
+    largeur_menus_ = largeur;
+    if (!isFullScreen() && !isMaximized() && width() < largeur) resize(largeur, height());
+}
+
+void FenetreQt::bascule_plein_ecran() {
+    const bool plein = !isFullScreen();
+    if (plein)
+        showFullScreen();
+    else
+        showNormal();
+    if (apres_plein_ecran) apres_plein_ecran(plein);
+}
+
 void FenetreQt::note_partie_visible() {
     const QPoint defilement(zone_->horizontalScrollBar()->value(),
                             zone_->verticalScrollBar()->value());
     const QRect vue(defilement, zone_->viewport()->size());
+    if (fond_widget_ && fond_widget_->geometry() != vue) fond_widget_->setGeometry(vue);
     fiche_.partie_visible =
         Fiche::PartieVisible{vue.left(), vue.top(), vue.right() + 1, vue.bottom() + 1};
 }

@@ -5,6 +5,7 @@
 
 #include "app/vidage.h"
 #include "qt/session_qt.h"
+#include "qt/vue_scene.h"
 #include "qt/widgets_dessines.h"
 #include "qt/widgets_saisie.h"
 
@@ -144,11 +145,17 @@ class ClavierFamilleTest : public QObject {
         choisit_a_la_souris(1, 0);
         choisit_a_la_souris(2, 1);
         choisit_a_la_souris(premier_enfant(), 0);
-        QWidget* ligne = trouve("union_enfant1");
-        QVERIFY(ligne && ligne->isVisible());
-        QTest::mousePress(ligne, Qt::LeftButton, {}, QPoint(20, 2));
-        QTest::mouseMove(ligne, QPoint(25, 2));
-        QTest::mouseRelease(ligne, Qt::LeftButton, {}, QPoint(25, 2));
+        // The sibship's line where the view draws it, at the picture's own size.
+        VueScene& vue = session_->famille.vue();
+        vue.taille_reelle();
+        QPoint prise;
+        for (const TraitScene& t : vue.scene().traits)
+            if (t.role == RoleTrait::fratrie && t.union_famille == 1)
+                prise = vue.vers_ecran(t.boite()).center().toPoint();
+        QVERIFY(!prise.isNull());
+        QTest::mousePress(vue.viewport(), Qt::LeftButton, {}, prise);
+        QTest::mouseMove(vue.viewport(), prise + QPoint(5, 0));
+        QTest::mouseRelease(vue.viewport(), Qt::LeftButton, {}, prise + QPoint(5, 0));
     }
 
     // The leftmost child of the founders.
