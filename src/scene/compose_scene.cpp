@@ -138,6 +138,7 @@ class Compositeur {
     void place_individu(int k, double gauche, double haut, const std::vector<Ligne>& lignes,
                         const std::string& numero);
     void place_lignes(const Disposition& disp, double ox, const std::vector<double>& hauts);
+    void place_fratrie_pliee(const CoupleScene& c, double x, double y);
     double largeur_legende() const;
     void place_legende(double gauche, double haut);
 
@@ -205,7 +206,10 @@ void Compositeur::place_lignes(const Disposition& disp, double ox,
             s_.traits.push_back({x, y, ox + d.centre(), y});
             s_.traits.push_back({ox + d.centre(), y, ox + d.centre(), haut});
         }
-        if (c.enfants.empty()) continue;
+        if (c.enfants.empty()) {
+            place_fratrie_pliee(c, ox + c.descente, y);
+            continue;
+        }
         const double haut_enfants = hauts[static_cast<std::size_t>(g.generation) + 1];
         const double y_fratrie =
             haut_enfants - ecart_rangees -
@@ -221,6 +225,18 @@ void Compositeur::place_lignes(const Disposition& disp, double ox,
             fin = std::max(fin, xe);
         }
         s_.traits.push_back({debut, y_fratrie, fin, y_fratrie, RoleTrait::fratrie, u});
+    }
+}
+
+// A folded sibship keeps the top of the line down to it, between the partners' columns, where a
+// click unfolds it.
+void Compositeur::place_fratrie_pliee(const CoupleScene& c, double x, double y) {
+    for (int u = max_unions; u >= 0; --u) {
+        const Union& v = f_.union_numero(u);
+        if (v.nb_enfants > 0 && v.a_pour_partenaire(c.gauche) && v.a_pour_partenaire(c.droite)) {
+            s_.traits.push_back({x, y, x, y + cote_symbole, RoleTrait::descente, u});
+            return;
+        }
     }
 }
 
