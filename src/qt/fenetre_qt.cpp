@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -74,13 +75,13 @@ void FenetreQt::actualise_fenetre() {
     const QSize taille(fiche_.width, fiche_.height);
     if (taille.isValid() && (premiere_ || taille != taille_)) {
         taille_ = taille;
-        resize(taille);
+        resize(taille.boundedTo(place_sur_lecran()));
     }
     // The window manager may shift the window: it is moved only when the core moves it.
     if (premiere_ || fiche_.left != left_ || fiche_.top != top_) {
         left_ = fiche_.left;
         top_ = fiche_.top;
-        move(left_, top_);
+        move(dans_lecran(QPoint(left_, top_)));
     }
     if (premiere_ || fiche_.fond != fond_) {
         fond_ = fiche_.fond;
@@ -122,8 +123,28 @@ void FenetreQt::pose_fond(QWidget* fond) {
     note_partie_visible();
 }
 
+// What the screen shows of a window, its frame apart: at a large scale on a small screen, the
+// program's own size would pass its edges.
+QSize FenetreQt::place_sur_lecran() const {
+    const QScreen* ecran = screen();
+    if (!ecran) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize cadre = frameGeometry().size() - geometry().size();
+    return ecran->availableGeometry().size() - cadre.expandedTo(QSize(0, 0));
+}
+
+// A place where the window's top left corner stays on the screen.
+QPoint FenetreQt::dans_lecran(QPoint coin) const {
+    const QScreen* ecran = screen();
+    if (!ecran) return coin;
+    const QRect r = ecran->availableGeometry();
+    return {std::max(r.left(), std::min(coin.x(), r.right() + 1 - frameGeometry().width())),
+            std::max(r.top(), std::min(coin.y(), r.bottom() + 1 - frameGeometry().height()))};
+}
+
+// Never wider than the screen shows: on a small screen at a large scale, the last menus may
+// still go behind the overflow button.
 void FenetreQt::elargit_pour_les_menus() {
-    const int largeur = menuBar()->sizeHint().width();
+    const int largeur = std::min(menuBar()->sizeHint().width(), place_sur_lecran().width());
     if (largeur == largeur_menus_) return;
     largeur_menus_ = largeur;
     if (!isFullScreen() && !isMaximized() && width() < largeur) resize(largeur, height());

@@ -52,6 +52,8 @@ class FenetreQt : public QMainWindow, public Relais {
     void etend_surface();
     // Wide enough for every menu of the bar: none hides behind its overflow button.
     void elargit_pour_les_menus();
+    QSize place_sur_lecran() const;
+    QPoint dans_lecran(QPoint coin) const;
     Fiche& fiche_;
     QScrollArea* zone_;
     QWidget* surface_;
