@@ -20,8 +20,9 @@ namespace orvan {
 
 namespace {
 
-// At a desk, a small family fitted to the window would grow into posters.
-constexpr double zoom_ajuste_max = 1.5;
+// At a desk, a small family fitted to the window keeps its own size: it would otherwise grow
+// into posters, and under the start picture.
+constexpr double zoom_ajuste_max = 1;
 constexpr double pas_zoom = 1.25;
 // How far from a line, in pixels of the screen, a press still takes it.
 constexpr double prise_ligne = 4;
@@ -107,14 +108,15 @@ void VueScene::met_a_jour_barres() {
     verticalScrollBar()->setSingleStep(20);
 }
 
-// A picture smaller than the view stands in its middle; a larger one scrolls.
+// A picture narrower than the view stands in its middle, one lower than it at its top, where
+// the family grows from (the start picture and the panels take the window's lower part); a
+// larger one scrolls.
 QPointF VueScene::origine() const {
     const QSize vue = viewport()->size();
     const double largeur = scene_.largeur * zoom_, hauteur = scene_.hauteur * zoom_;
     const double x =
         largeur < vue.width() ? (vue.width() - largeur) / 2 : -horizontalScrollBar()->value();
-    const double y =
-        hauteur < vue.height() ? (vue.height() - hauteur) / 2 : -verticalScrollBar()->value();
+    const double y = hauteur < vue.height() ? 0 : -verticalScrollBar()->value();
     return {std::round(x), std::round(y)};
 }
 
