@@ -3,6 +3,7 @@
 #include "famille_quarante.h"
 #include "qt/session_qt.h"
 #include "qt/style_orvan.h"
+#include "qt/vue_scene.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,18 +52,24 @@ void BM_mouvement_en_glissant_une_fratrie(benchmark::State& etat) {
     QCoreApplication::processEvents();
     if (f.famille.dernier_indiv() != 40) etat.SkipWithError("la famille n'a pas 40 individus");
 
-    QWidget* ligne = session.fenetre.findChild<QWidget*>("union_enfant1");
-    QTest::mousePress(ligne, Qt::LeftButton, {}, QPoint(20, 2));
+    // The sibship line of the first couple of the second row, where the view draws it.
+    const VueScene& vue = session.famille.vue();
+    QPoint prise;
+    for (const TraitScene& t : vue.scene().traits)
+        if (t.role == RoleTrait::fratrie && t.union_famille == 1)
+            prise = vue.vers_ecran(t.boite()).center().toPoint();
+    QWidget* ligne = vue.viewport();
+    QTest::mousePress(ligne, Qt::LeftButton, {}, prise);
     Compteur compteur(session.fenetre);
     int sens = 1;
     for (auto _ : etat) {
         // To and fro by one pixel: the line stays across its vertical line.
-        QTest::mouseMove(ligne, QPoint(20 + sens, 2));
+        QTest::mouseMove(ligne, prise + QPoint(sens, 0));
         sens = -sens;
         // Until the moved line and what it uncovered are painted.
         QCoreApplication::processEvents();
     }
-    QTest::mouseRelease(ligne, Qt::LeftButton, {}, QPoint(20, 2));
+    QTest::mouseRelease(ligne, Qt::LeftButton, {}, prise);
     const auto n = static_cast<double>(etat.iterations());
     etat.counters["widgets_deplaces"] = static_cast<double>(compteur.deplaces) / n;
     etat.counters["dessins"] = static_cast<double>(compteur.dessins) / n;

@@ -115,6 +115,14 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.classe, [this] {
         if (montre_classe) montre_classe();
     });
+    const auto vue = [this](CommandeVue c) {
+        if (commande_vue) commande_vue(c);
+    };
+    relie(menus.zoom_avant, [vue] { vue(CommandeVue::zoom_avant); });
+    relie(menus.zoom_arriere, [vue] { vue(CommandeVue::zoom_arriere); });
+    relie(menus.taille_reelle, [vue] { vue(CommandeVue::taille_reelle); });
+    relie(menus.ajuster, [vue] { vue(CommandeVue::ajuster); });
+    relie(menus.presentation, [vue] { vue(CommandeVue::presentation); });
     relie(menus.motifs, [this] { bascule(*menus.motifs); });
     relie(menus.numerotation, [this] { bascule(*menus.numerotation); });
     relie(menus.tableau, [this] {

@@ -98,6 +98,10 @@ class FenetrePrincipale : public Fiche {
     std::function<void()> exporte_ped, montre_statistiques, montre_classe;
     // "Tableau de la famille": the front end shows the family as a table.
     std::function<void()> montre_tableau;
+    // The zoom of the family's picture and the presentation on a projector: the front end's
+    // view, which ticks "Ajuster à la fenêtre" while the picture fits the window.
+    enum class CommandeVue { zoom_avant, zoom_arriere, taille_reelle, ajuster, presentation };
+    std::function<void(CommandeVue)> commande_vue;
 
   private:
     void cree_controles();

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int majuscule = 0x2000;
 constexpr int ctrl = 0x4000;
+constexpr int touche_f11 = 122;
 
 } // namespace
 
@@ -99,6 +100,27 @@ void Menus::cree_affichage(Fiche& f) {
     dans_ce_programme->checked = true;
     dans_la_population = entree(f, affichage, "Danslapop1", "Dans la population", 204);
     frequences = entree(f, affichage, "Frequences1", "Fréquences des allèles…", 205);
+    cree_zoom(f);
+}
+
+void Menus::cree_zoom(Fiche& f) {
+    separateur_zoom = trait(f, affichage, "N5");
+    zoom_avant = entree(f, affichage, "ZoomAvant1", "", 206);
+    zoom_arriere = entree(f, affichage, "ZoomArriere1", "", 207);
+    taille_reelle = entree(f, affichage, "TailleReelle1", "", 208);
+    ajuster = entree(f, affichage, "Ajuster1", "", 209);
+    presentation = entree(f, affichage, "Presentation1", "", 210);
+    ecrit(*zoom_avant, msg::zoom_avant, Langue::francais);
+    ecrit(*zoom_arriere, msg::zoom_arriere, Langue::francais);
+    ecrit(*taille_reelle, msg::taille_reelle, Langue::francais);
+    ecrit(*ajuster, msg::ajuster_a_la_fenetre, Langue::francais);
+    ecrit(*presentation, msg::presentation_plein_ecran, Langue::francais);
+    zoom_avant->raccourci = ctrl | '=';
+    zoom_avant->raccourci_bis = ctrl | '+';
+    zoom_arriere->raccourci = ctrl | '-';
+    taille_reelle->raccourci = ctrl | '0';
+    presentation->raccourci = touche_f11;
+    ajuster->checked = true;
 }
 
 void Menus::cree_options(Fiche& f) {

@@ -36,6 +36,8 @@ struct Menus {
     // prior they start from.
     Menu *affichage, *tableau, *separateur_probabilites, *probabilites, *separateur_a_priori;
     Menu *dans_ce_programme, *dans_la_population, *frequences;
+    // The picture's zoom, served by the front end; the fitted view is ticked while it holds.
+    Menu *separateur_zoom, *zoom_avant, *zoom_arriere, *taille_reelle, *ajuster, *presentation;
 
   private:
     static Menu* entree(Fiche& f, Menu* parent, const char* nom, const char* texte, int tag);
@@ -43,6 +45,7 @@ struct Menus {
     void cree_fichier_et_edition(Fiche& f);
     void cree_lecon(Fiche& f);
     void cree_affichage(Fiche& f);
+    void cree_zoom(Fiche& f);
     void cree_options(Fiche& f);
     void cree_outils(Fiche& f);
     void cree_aide(Fiche& f);

@@ -113,15 +113,19 @@ void ChoixGenes::lit_gene(int g, std::size_t entete) {
     modele.nb_genotypes_gene[g] = 0;
     j = lit_genotypes(g, j);
     lit_relations(g, j);
+    // A line for the gene's name over the list, then one for each phenotype.
     f.vues.liste_phenotypes(g).height =
-        fois_un_et_demi(f.vues.mesure_hauteur().height) * modele.nb_phenotypes[g];
+        fois_un_et_demi(f.vues.mesure_hauteur().height) * (modele.nb_phenotypes[g] + 1);
 }
 
 std::size_t ChoixGenes::lit_phenotypes(int g, std::size_t j) {
     const auto& lignes = banque->lignes;
     for (; j < lignes.size() && !contient(lignes[j], "["); ++j) {
         ++modele.nb_phenotypes[g];
-        f.vues.liste_phenotypes(g).items.push_back(texte_choix_phenotype(lignes[j]));
+        RadioGroupe& liste = f.vues.liste_phenotypes(g);
+        liste.items.push_back(texte_choix_phenotype(lignes[j]));
+        // The pupil reads the phenotype as the labels write it.
+        liste.textes_lus.push_back("[" + nom_phenotype(lignes[j]) + "]");
         // The legend holds ten entries over both genes.
         if (modele.nb_phenotypes_total < max_legende) {
             ++modele.nb_phenotypes_total;

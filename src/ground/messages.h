@@ -202,6 +202,13 @@ inline const Texte aide_sommaire{"Sommaire de l'aide", "Help contents"};
 inline const Texte aide_clavier{"Raccourcis clavier", "Keyboard shortcuts"};
 inline const Texte aide_a_propos{"À propos d'Orvan", "About Orvan"};
 
+// The family's picture in the window, under "Affichage".
+inline const Texte zoom_avant{"Zoom avant", "Zoom in"};
+inline const Texte zoom_arriere{"Zoom arrière", "Zoom out"};
+inline const Texte taille_reelle{"Taille réelle", "Actual size"};
+inline const Texte ajuster_a_la_fenetre{"Ajuster à la fenêtre", "Fit to window"};
+inline const Texte presentation_plein_ecran{"Présentation plein écran", "Full-screen presentation"};
+
 // The platform's dialogs.
 inline const Texte ouvrir{"Ouvrir", "Open"};
 inline const Texte enregistrer{"Enregistrer", "Save"};

@@ -231,7 +231,9 @@ void AccesFamilleQt::place_anneau() {
         return;
     }
     const int m = AnneauFocus::marge;
-    anneau_->setGeometry(w->geometry().adjusted(-m, -m, m, m));
+    // The symbol's widget stands in the picture's view, the ring over every control.
+    const QRect symbole(w->mapTo(fenetre_.surface(), QPoint(0, 0)), w->size());
+    anneau_->setGeometry(symbole.adjusted(-m, -m, m, m));
     anneau_->raise();
     anneau_->show();
     anneau_->update();

@@ -39,6 +39,8 @@ class AccesFamilleQt : public QObject {
     // Chosen from elsewhere (the table): the ring moves there; prend_focus gives it the focus.
     void choisit(int k, bool prend_focus);
     QWidget* widget_individu(int k) const;
+    // The ring around the individual with the focus, where its symbol now stands.
+    void place_anneau();
     // When the individual with the focus changes.
     std::function<void(int)> apres_changement;
 
@@ -55,7 +57,6 @@ class AccesFamilleQt : public QObject {
     void plie_fratrie(int k, bool plier);
     void suit_panneaux();
     void ordonne_tabulation();
-    void place_anneau();
     int individu_du_widget(const QObject* w) const;
 
     FenetrePrincipale& f_;

@@ -1,11 +1,14 @@
 #include "qt/famille_qt.h"
 
 #include "app/fenetre_principale.h"
+#include "app/scene_fenetre.h"
 #include "ground/messages.h"
 #include "qt/conversions_qt.h"
 #include "qt/export_image.h"
 #include "qt/fenetre_qt.h"
 #include "qt/image_famille.h"
+#include "qt/vue_scene.h"
+#include "scene/compose_scene.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +19,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -76,48 +78,135 @@ std::optional<FamilleQt::ChoixImage> dialogue_qt(QWidget* parent, const QString&
     return FamilleQt::ChoixImage{chemin, echelles ? echelles->currentData().toInt() : echelle};
 }
 
-QRegion region(const std::vector<TexteNumero>& numeros) {
-    QRegion r;
-    for (const TexteNumero& n : numeros)
-        r += n.zone;
-    return r;
-}
-
 } // namespace
 
 FamilleQt::FamilleQt(FenetrePrincipale& f, FenetreQt& fenetre)
-    : f_(f), fenetre_(fenetre), habillage_(f) {
+    : f_(f), fenetre_(fenetre), habillage_(f), vue_(new VueScene(f, fenetre, nullptr)) {
     habillage_.attache(fenetre_);
     options_.restaure(f_.menus, f_.probabilites.frequences);
-    fenetre_.surface()->installEventFilter(this);
+    fenetre_.pose_fond(vue_);
+    confie_la_famille_a_la_vue();
+    vue_->apres_changement = [this] { vue_changee(); };
     dialogue = [this](const QString& nom, int echelle, QSize taille) {
         return dialogue_qt(&fenetre_, nom, echelle, taille, f_.textes);
     };
     f_.exporte_image = [this] { exporte_depuis_menu(); };
+    f_.commande_vue = [this](FenetrePrincipale::CommandeVue c) { commande(c); };
+    fenetre_.apres_plein_ecran = [this](bool plein) { vue_->presentation(plein); };
 }
 
 FamilleQt::~FamilleQt() {
     f_.exporte_image = nullptr;
+    f_.commande_vue = nullptr;
     Habillage::detache(fenetre_);
+}
+
+void FamilleQt::confie_la_famille_a_la_vue() {
+    for (const Controle* c : {static_cast<const Controle*>(f_.coquille.titre),
+                              static_cast<const Controle*>(f_.coquille.nom_fichier_lu)})
+        dessines_par_la_vue_.insert(c);
+    const Arbre& a = f_.arbre;
+    for (std::size_t u = 0; u <= max_unions; ++u)
+        dessines_par_la_vue_.insert({a.tab_couple[u], a.tab_union[u], a.tab_vertic[u]});
+    for (std::size_t k = 1; k <= max_individus; ++k)
+        dessines_par_la_vue_.insert(
+            {a.tab_trait[k], a.tab_label[k], f_.probabilites.textes[k], f_.probabilites.points[k]});
+    Miroir::Delegation d;
+    d.dessine_ailleurs = [this](const Controle& c) { return dessines_par_la_vue_.count(&c) > 0; };
+    d.sans_dessin = [this](const Controle& c) {
+        const auto& formes = f_.arbre.tab_shape;
+        return std::find(formes.begin() + 1, formes.begin() + max_individus + 1, &c) !=
+               formes.begin() + max_individus + 1;
+    };
+    d.place = [this](const Controle& c) { return place(c); };
+    d.parent_sans_dessin = vue_->viewport();
+    fenetre_.miroir().delegue(std::move(d));
+}
+
+std::optional<QRect> FamilleQt::place(const Controle& c) {
+    if (c.genre == Genre::forme)
+        for (int k = 1; k <= max_individus; ++k)
+            if (&c == f_.arbre.tab_shape[static_cast<std::size_t>(k)]) return place_symbole(k);
+    if (&c == f_.phenotypes.panneau || &c == f_.genotypes.panneau) return place_panneau(c);
+    return std::nullopt;
+}
+
+// In the view's viewport, where the picture has the symbol; nowhere when it has none.
+std::optional<QRect> FamilleQt::place_symbole(int k) const {
+    for (const SymboleScene& s : vue_->scene().symboles)
+        if (s.individu == k) return vue_->vers_ecran(s.boite).toAlignedRect();
+    return QRect();
+}
+
+// The core opens a choice panel under the individual's place in its own layout: the panel keeps
+// that place relative to the individual's symbol in the picture, and stays in view.
+std::optional<QRect> FamilleQt::place_panneau(const Controle& panneau) {
+    const QRect propre(panneau.left, panneau.top, std::max(0, panneau.width),
+                       std::max(0, panneau.height));
+    auto ancre = std::find_if(ancres_.begin(), ancres_.end(),
+                              [&](const auto& a) { return a.first == &panneau; });
+    if (!panneau.affiche()) {
+        if (ancre != ancres_.end()) ancres_.erase(ancre);
+        return propre;
+    }
+    if (ancre == ancres_.end()) {
+        int proche = 0;
+        long long meilleure = -1;
+        for (int k = 1; k <= max_individus; ++k) {
+            const Forme& s = *f_.arbre.tab_shape[static_cast<std::size_t>(k)];
+            if (!s.affiche()) continue;
+            const long long dx = panneau.left - s.left, dy = panneau.top - s.bottom();
+            if (meilleure < 0 || dx * dx + dy * dy < meilleure) {
+                meilleure = dx * dx + dy * dy;
+                proche = k;
+            }
+        }
+        if (!proche) return propre;
+        ancres_.emplace_back(&panneau, proche);
+        ancre = ancres_.end() - 1;
+    }
+    const Forme& s = *f_.arbre.tab_shape[static_cast<std::size_t>(ancre->second)];
+    const std::optional<QRect> symbole = place_symbole(ancre->second);
+    if (!symbole || symbole->isNull()) return propre;
+    const QPoint dans_la_surface =
+        vue_->viewport()->mapTo(fenetre_.surface(), symbole->bottomLeft());
+    QRect r = propre.translated(dans_la_surface - QPoint(s.left, s.bottom()));
+    const QRect vue = vue_->geometry();
+    r.moveLeft(std::max(vue.left(), std::min(r.left(), vue.right() + 1 - r.width())));
+    r.moveTop(std::max(vue.top(), std::min(r.top(), vue.bottom() + 1 - r.height())));
+    return r;
+}
+
+void FamilleQt::commande(FenetrePrincipale::CommandeVue c) {
+    using C = FenetrePrincipale::CommandeVue;
+    switch (c) {
+    case C::zoom_avant:
+        return vue_->zoom_avant();
+    case C::zoom_arriere:
+        return vue_->zoom_arriere();
+    case C::taille_reelle:
+        return vue_->taille_reelle();
+    case C::ajuster:
+        return vue_->ajuste();
+    case C::presentation:
+        return fenetre_.bascule_plein_ecran();
+    }
+}
+
+// The symbols' widgets, the panels beside them and the ring of the focus follow the picture.
+void FamilleQt::vue_changee() {
+    if (dans_le_changement_) return;
+    dans_le_changement_ = true;
+    f_.menus.ajuster->checked = vue_->ajustee();
+    fenetre_.miroir().actualise();
+    if (apres_changement_de_vue) apres_changement_de_vue();
+    dans_le_changement_ = false;
 }
 
 void FamilleQt::actualise() {
     options_.retient(f_.menus, f_.probabilites.frequences);
-    auto numeros = textes_de_numerotation(f_, style_de_la_fenetre(f_));
-    if (numeros == numeros_) return;
-    // Only where a number was or now stands.
-    fenetre_.surface()->update(region(numeros_) + region(numeros));
-    numeros_ = std::move(numeros);
-}
-
-bool FamilleQt::eventFilter(QObject* objet, QEvent* e) {
-    // Before the surface's children: the numbers lie under the controls, as the picture has them.
-    if (e->type() == QEvent::Paint && objet == fenetre_.surface() && !numeros_.empty()) {
-        QPainter p(fenetre_.surface());
-        p.setClipRegion(static_cast<QPaintEvent*>(e)->region());
-        dessine_numeros(p, numeros_);
-    }
-    return false;
+    const DonneesScene donnees = donnees_de_la_scene(f_, options_de_la_fenetre(f_));
+    vue_->montre(compose_scene(donnees));
 }
 
 // A PNG made from the window is at least as sharp as the screen shows the family.

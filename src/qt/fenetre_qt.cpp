@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -62,6 +63,7 @@ void FenetreQt::actualise() {
         attribue_mnemoniques(menuBar()->actions());
     }
     etend_surface();
+    elargit_pour_les_menus();
     // Shown or hidden last: the window appears with its final look, and a window hidden and
     // shown again within one handler is never touched.
     if (isVisible() != fiche_.visible) setVisible(fiche_.visible);
@@ -76,13 +78,13 @@ void FenetreQt::actualise_fenetre() {
     const QSize taille(fiche_.width, fiche_.height);
     if (taille.isValid() && (premiere_ || taille != taille_)) {
         taille_ = taille;
-        resize(taille);
+        resize(taille.boundedTo(place_sur_lecran()));
     }
     // The window manager may shift the window: it is moved only when the core moves it.
     if (premiere_ || fiche_.left != left_ || fiche_.top != top_) {
         left_ = fiche_.left;
         top_ = fiche_.top;
-        move(left_, top_);
+        move(dans_lecran(QPoint(left_, top_)));
     }
     if (premiere_ || fiche_.fond != fond_) {
         fond_ = fiche_.fond;
@@ -101,7 +103,10 @@ void FenetreQt::actualise_fenetre() {
 
 // Hidden controls do not count: scroll bars show only while something shown is out of view.
 void FenetreQt::etend_surface() {
-    const QRect r = surface_->childrenRect();
+    QRect r;
+    for (QObject* o : surface_->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w != fond_widget_ && !w->isHidden())
+            r |= w->geometry();
     const QSize etendue(std::max(0, r.right() + 1), std::max(0, r.bottom() + 1));
     if (etendue == etendue_) return;
     etendue_ = etendue;
@@ -113,10 +118,55 @@ bool FenetreQt::eventFilter(QObject* objet, QEvent* e) {
     return QMainWindow::eventFilter(objet, e);
 }
 
+void FenetreQt::pose_fond(QWidget* fond) {
+    fond_widget_ = fond;
+    fond->setParent(surface_);
+    fond->lower();
+    fond->show();
+    note_partie_visible();
+}
+
+// What the screen shows of a window, its frame apart: at a large scale on a small screen, the
+// program's own size would pass its edges.
+QSize FenetreQt::place_sur_lecran() const {
+    const QScreen* ecran = screen();
+    if (!ecran) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize cadre = frameGeometry().size() - geometry().size();
+    return ecran->availableGeometry().size() - cadre.expandedTo(QSize(0, 0));
+}
+
+// A place where the window's top left corner stays on the screen.
+QPoint FenetreQt::dans_lecran(QPoint coin) const {
+    const QScreen* ecran = screen();
+    if (!ecran) return coin;
+    const QRect r = ecran->availableGeometry();
+    return {std::max(r.left(), std::min(coin.x(), r.right() + 1 - frameGeometry().width())),
+            std::max(r.top(), std::min(coin.y(), r.bottom() + 1 - frameGeometry().height()))};
+}
+
+// Never wider than the screen shows: on a small screen at a large scale, the last menus may
+// still go behind the overflow button.
+void FenetreQt::elargit_pour_les_menus() {
+    const int largeur = std::min(menuBar()->sizeHint().width(), place_sur_lecran().width());
+    if (largeur == largeur_menus_) return;
+    largeur_menus_ = largeur;
+    if (!isFullScreen() && !isMaximized() && width() < largeur) resize(largeur, height());
+}
+
+void FenetreQt::bascule_plein_ecran() {
+    const bool plein = !isFullScreen();
+    if (plein)
+        showFullScreen();
+    else
+        showNormal();
+    if (apres_plein_ecran) apres_plein_ecran(plein);
+}
+
 void FenetreQt::note_partie_visible() {
     const QPoint defilement(zone_->horizontalScrollBar()->value(),
                             zone_->verticalScrollBar()->value());
     const QRect vue(defilement, zone_->viewport()->size());
+    if (fond_widget_ && fond_widget_->geometry() != vue) fond_widget_->setGeometry(vue);
     fiche_.partie_visible =
         Fiche::PartieVisible{vue.left(), vue.top(), vue.right() + 1, vue.bottom() + 1};
 }

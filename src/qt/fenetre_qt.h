@@ -27,6 +27,13 @@ class FenetreQt : public QMainWindow, public Relais {
     QWidget* surface() const { return surface_; }
     QScrollArea* zone() const { return zone_; }
     const Miroir& miroir() const { return miroir_; }
+    Miroir& miroir() { return miroir_; }
+    // A widget under every control that always fills the part of the surface in view (the
+    // family's picture); it does not count in how far the surface reaches.
+    void pose_fond(QWidget* fond);
+    // F11: the window fills the screen, or comes back.
+    void bascule_plein_ecran();
+    std::function<void(bool)> apres_plein_ecran;
     // Runs after the refresh that follows each event.
     std::function<void()> apres_evenement;
     // Closes the window without asking the core: it has already decided.
@@ -43,6 +50,10 @@ class FenetreQt : public QMainWindow, public Relais {
     // Tells the core which part of the surface is in view, after a resize or a scroll.
     void note_partie_visible();
     void etend_surface();
+    // Wide enough for every menu of the bar: none hides behind its overflow button.
+    void elargit_pour_les_menus();
+    QSize place_sur_lecran() const;
+    QPoint dans_lecran(QPoint coin) const;
     Fiche& fiche_;
     QScrollArea* zone_;
     QWidget* surface_;
@@ -53,6 +64,8 @@ class FenetreQt : public QMainWindow, public Relais {
     std::string caption_;
     int left_ = 0, top_ = 0;
     QSize taille_, etendue_;
+    QWidget* fond_widget_ = nullptr;
+    int largeur_menus_ = 0;
     Couleur fond_ = 0;
     bool premier_plan_ = false;
 };

@@ -123,7 +123,8 @@ QKeySequence raccourci_qt(int code) {
     int qt = 0;
     if (touche >= 112 && touche <= 123)
         qt = Qt::Key_F1 + (touche - 112);
-    else if ((touche >= 'A' && touche <= 'Z') || (touche >= '0' && touche <= '9'))
+    else if ((touche >= 'A' && touche <= 'Z') || (touche >= '0' && touche <= '9') ||
+             touche == '=' || touche == '+' || touche == '-')
         qt = touche;
     else if (touche == 46)
         qt = Qt::Key_Delete;

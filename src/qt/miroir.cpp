@@ -35,12 +35,15 @@ void Miroir::cree(std::size_t i) {
         e.reflet = cree_menu(*m);
     } else {
         QWidget* parent = &surface_;
-        if (c.parent)
+        if (delegation_.parent_sans_dessin && delegation_.sans_dessin && delegation_.sans_dessin(c))
+            parent = delegation_.parent_sans_dessin;
+        else if (c.parent)
             if (Reflet* rp = reflet(*c.parent); rp && rp->widget()) parent = rp->widget();
         e.reflet = cree_widget(c, parent);
     }
     if (!e.reflet) return;
     reflets_[&c] = e.reflet;
+    if (delegation_.sans_dessin && delegation_.sans_dessin(c)) e.reflet->dessin_ailleurs();
     if (QWidget* w = e.reflet->widget()) {
         w->setObjectName(QString::fromStdString(c.nom));
         range_sous_les_suivants(i, w);
@@ -149,7 +152,11 @@ void Miroir::actualise() {
         }
         const Controle& c = *composants[i];
         const bool sans_widget = c.genre == Genre::menu || c.genre == Genre::minuterie;
-        if (!e.essaye && (sans_widget || c.affiche())) cree(i);
+        if (e.essaye || !(sans_widget || c.affiche())) continue;
+        if (delegation_.dessine_ailleurs && delegation_.dessine_ailleurs(c))
+            e.essaye = true;
+        else
+            cree(i);
     }
 }
 
@@ -161,7 +168,8 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
         return;
     }
     const Controle& c = r.controle();
-    const QRect geometrie = r.geometrie();
+    std::optional<QRect> ailleurs = delegation_.place ? delegation_.place(c) : std::nullopt;
+    const QRect geometrie = ailleurs ? *ailleurs : r.geometrie();
     if (w->geometry() != geometrie) w->setGeometry(geometrie);
     if (premiere || c.enabled != e.enabled) {
         e.enabled = c.enabled;
@@ -188,6 +196,26 @@ void Miroir::actualise_commun(Entree& e, bool premiere) {
     r.actualise();
     // Last, so that a widget appears with its final look.
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
+}
+
+} // namespace orvan
+
+namespace orvan {
+
+void Miroir::delegue(Delegation d) {
+    delegation_ = std::move(d);
+    for (std::size_t i = 0; i < entrees_.size(); ++i) {
+        Entree& e = entrees_[i];
+        if (!e.reflet || !e.reflet->widget()) continue;
+        const Controle& c = e.reflet->controle();
+        const bool ailleurs = delegation_.dessine_ailleurs && delegation_.dessine_ailleurs(c);
+        if (!ailleurs && !(delegation_.sans_dessin && delegation_.sans_dessin(c))) continue;
+        // Made again where it now belongs at the next pass, if it is to have one.
+        reflets_.erase(&c);
+        delete e.reflet->widget();
+        e.reflet = nullptr;
+        e.essaye = ailleurs;
+    }
 }
 
 } // namespace orvan

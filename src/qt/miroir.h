@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -26,6 +28,18 @@ class Miroir {
     void actualise();
 
     Reflet* reflet(const Controle& c) const;
+
+    // Controls that another widget draws get none of their own (those made already go);
+    // controls placed elsewhere than their own place stand where `place` says. A control placed
+    // elsewhere that draws nothing of its own (the individuals' symbols, over the picture that
+    // draws them) keeps its widget for the mouse, the focus and the screen reader.
+    struct Delegation {
+        std::function<bool(const Controle&)> dessine_ailleurs;
+        std::function<std::optional<QRect>(const Controle&)> place;
+        std::function<bool(const Controle&)> sans_dessin;
+        QWidget* parent_sans_dessin = nullptr; // where those widgets stand
+    };
+    void delegue(Delegation d);
 
   private:
     struct Entree {
@@ -49,6 +63,7 @@ class Miroir {
     Relais& relais_;
     std::vector<Entree> entrees_; // one per control, in the window's order
     std::unordered_map<const Controle*, Reflet*> reflets_;
+    Delegation delegation_;
 };
 
 } // namespace orvan

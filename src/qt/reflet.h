@@ -42,6 +42,8 @@ class Reflet {
     // Whether the widget is disabled with its control; one that stays enabled checks the
     // control itself before it hands the mouse on.
     virtual bool suit_activation() const { return true; }
+    // Another widget draws what this one would: it keeps only its place and its input.
+    virtual void dessin_ailleurs() {}
 };
 
 } // namespace orvan

@@ -45,6 +45,7 @@ SessionQt::SessionQt(std::vector<std::string> arguments)
         tableau().raise();
         tableau().activateWindow();
     };
+    famille.apres_changement_de_vue = [this] { acces.place_anneau(); };
     acces.apres_changement = [this](int k) {
         if (tableau_) tableau_->choisit_ligne(k);
     };

@@ -30,6 +30,7 @@ void FormeQt::actualise() {
 }
 
 void FormeQt::paintEvent(QPaintEvent*) {
+    if (!dessine_) return;
     QPainter p(this);
     dessine_symbole(p, rect(), aspect_);
 }

@@ -24,6 +24,7 @@ class FormeQt : public AvecSouris<QWidget>, public Reflet {
     // An individual that no longer takes a click can still take the keyboard's focus, so that
     // it is read out; its mouse goes nowhere, as the control says.
     bool suit_activation() const override { return false; }
+    void dessin_ailleurs() override { dessine_ = false; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -31,6 +32,7 @@ class FormeQt : public AvecSouris<QWidget>, public Reflet {
   private:
     const Forme& f_;
     AspectSymbole aspect_;
+    bool dessine_ = true;
 };
 
 class LabelQt : public AvecSouris<QWidget>, public Reflet {

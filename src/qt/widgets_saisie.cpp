@@ -26,9 +26,10 @@ void RadioGroupeQt::actualise() {
         caption_ = r_.caption;
         setTitle(texte_qt(caption_));
     }
-    if (r_.items != items_ || r_.caches != caches_) {
+    if (r_.items != items_ || r_.caches != caches_ || r_.textes_lus != textes_lus_) {
         items_ = r_.items;
         caches_ = r_.caches;
+        textes_lus_ = r_.textes_lus;
         while (reserve_.size() < items_.size()) {
             auto* b = new QRadioButton(this);
             // The core decides which item is selected, and whether any is.
@@ -44,7 +45,7 @@ void RadioGroupeQt::actualise() {
         for (std::size_t i = 0; i < reserve_.size(); ++i) {
             QRadioButton* b = reserve_[i];
             if (i < items_.size() && r_.item_montre(static_cast<int>(i))) {
-                b->setText(texte_qt(items_[i]));
+                b->setText(texte_qt(r_.texte_lu(static_cast<int>(i))));
                 b->show();
             } else {
                 b->hide();

@@ -41,6 +41,7 @@ class RadioGroupeQt : public QGroupBox, public Reflet {
     std::string caption_;
     std::vector<std::string> items_;
     std::vector<bool> caches_;
+    std::vector<std::string> textes_lus_;
     int index_ = -2;
     // Buttons are only ever added and hidden, never destroyed: the one being clicked may lose
     // its item in the very handler its click runs.

@@ -39,6 +39,7 @@ struct Ligne {
     std::string texte;
     double taille = taille_petite;
     bool gras = false;
+    RoleTexte role = RoleTexte::autre;
 };
 
 double hauteur_ligne(double taille) {
@@ -57,7 +58,8 @@ TexteScene texte_en(const Ligne& l, double x, double haut, Ancre ancre, int indi
             l.gras,
             ancre,
             Boite{gauche, haut, largeur, montant(l.taille) + descendant(l.taille)},
-            individu};
+            individu,
+            l.role};
 }
 
 // The individuals laid out, numbered from the left in each row.
@@ -112,10 +114,10 @@ class Compositeur {
     std::vector<Ligne> lignes_de(int k) const {
         std::vector<Ligne> l;
         const std::string& affiche = f_.individu(k).phenotype_affiche;
-        if (!affiche.empty()) l.push_back({affiche, taille_etiquette});
+        if (!affiche.empty()) l.push_back({affiche, taille_etiquette, false, RoleTexte::phenotype});
         for (const std::string& p : d_.probabilites[static_cast<std::size_t>(k)])
             for (std::string& morceau : coupe_apres_les_deux_points(p))
-                l.push_back({std::move(morceau), taille_petite});
+                l.push_back({std::move(morceau), taille_petite, false, RoleTexte::probabilite});
         return l;
     }
     int entree_fond(int k) const {
@@ -128,9 +130,15 @@ class Compositeur {
         return entree >= 1 && i < d_.couleurs_legende.size() ? d_.couleurs_legende[i] : blanc;
     }
     Motif motif(int entree) const { return d_.motifs ? motif_de_l_entree(entree) : Motif::aucun; }
+    int union_de_l_enfant(int k) const {
+        for (int u = max_unions; u >= 0; --u)
+            if (f_.union_numero(u).a_pour_enfant(k)) return u;
+        return -1;
+    }
     void place_individu(int k, double gauche, double haut, const std::vector<Ligne>& lignes,
                         const std::string& numero);
     void place_lignes(const Disposition& disp, double ox, const std::vector<double>& hauts);
+    void place_fratrie_pliee(const CoupleScene& c, double x, double y);
     double largeur_legende() const;
     void place_legende(double gauche, double haut);
 
@@ -168,7 +176,8 @@ void Compositeur::place_individu(int k, double centre, double haut,
         y += hauteur_bande + ecart_texte;
     }
     std::vector<Ligne> toutes = lignes;
-    if (!numero.empty()) toutes.insert(toutes.begin(), Ligne{numero, taille_petite, true});
+    if (!numero.empty())
+        toutes.insert(toutes.begin(), Ligne{numero, taille_petite, true, RoleTexte::numero});
     for (const Ligne& l : toutes) {
         s_.textes.push_back(texte_en(l, centre, y, Ancre::milieu, k));
         y += hauteur_ligne(l.taille);
@@ -197,13 +206,17 @@ void Compositeur::place_lignes(const Disposition& disp, double ox,
             s_.traits.push_back({x, y, ox + d.centre(), y});
             s_.traits.push_back({ox + d.centre(), y, ox + d.centre(), haut});
         }
-        if (c.enfants.empty()) continue;
+        if (c.enfants.empty()) {
+            place_fratrie_pliee(c, ox + c.descente, y);
+            continue;
+        }
         const double haut_enfants = hauts[static_cast<std::size_t>(g.generation) + 1];
         const double y_fratrie =
             haut_enfants - ecart_rangees -
             ecart_detours * disp.detours[static_cast<std::size_t>(g.generation) + 1];
         const double x = ox + c.descente;
-        s_.traits.push_back({x, y, x, y_fratrie});
+        const int u = union_de_l_enfant(c.enfants.front());
+        s_.traits.push_back({x, y, x, y_fratrie, RoleTrait::descente, u});
         double debut = x, fin = x;
         for (int k : c.enfants) {
             const double xe = ox + cols[static_cast<std::size_t>(k)].centre();
@@ -211,7 +224,19 @@ void Compositeur::place_lignes(const Disposition& disp, double ox,
             debut = std::min(debut, xe);
             fin = std::max(fin, xe);
         }
-        s_.traits.push_back({debut, y_fratrie, fin, y_fratrie});
+        s_.traits.push_back({debut, y_fratrie, fin, y_fratrie, RoleTrait::fratrie, u});
+    }
+}
+
+// A folded sibship keeps the top of the line down to it, between the partners' columns, where a
+// click unfolds it.
+void Compositeur::place_fratrie_pliee(const CoupleScene& c, double x, double y) {
+    for (int u = max_unions; u >= 0; --u) {
+        const Union& v = f_.union_numero(u);
+        if (v.nb_enfants > 0 && v.a_pour_partenaire(c.gauche) && v.a_pour_partenaire(c.droite)) {
+            s_.traits.push_back({x, y, x, y + cote_symbole, RoleTrait::descente, u});
+            return;
+        }
     }
 }
 

@@ -46,6 +46,8 @@ struct BlocDispose {
     double centre(int k) const { return colonnes.at(k).centre(); }
 };
 
+struct Fratries;
+
 class Disposeur {
   public:
     Disposeur(const Famille& f, const Largeurs& l);
@@ -61,6 +63,10 @@ class Disposeur {
     Bloc bloc_de(int k, int generation);
     void ajoute_mariages(Bloc& b, int de, int generation);
     BlocDispose dispose_bloc(const Bloc& b);
+    BlocDispose dispose_fratrie(const std::vector<Bloc>& enfants);
+    Fratries dispose_fratries(const Bloc& b, const std::vector<std::size_t>& ordre);
+    std::vector<double> place_la_rangee(const Bloc& b, const std::vector<std::size_t>& ordre,
+                                        Fratries& fr, BlocDispose& bd);
     void place_detours(const Bloc& b, BlocDispose& bd);
 
     const Famille& f_;
@@ -123,56 +129,78 @@ Bloc Disposeur::bloc_de(int k, int generation) {
     return b;
 }
 
-// The sibships side by side; the first individual of the row over its first sibship, so that
-// the line down to it leaves between it and its first spouse right over the children's middle;
-// each later spouse over its own sibship's middle, or next to the one before. A line down that
-// would reach the next sibship's first child pushes the sibships after it to the right.
-BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
-    const std::size_t n = b.mariages.size();
-    std::vector<std::size_t> ordre; // the unions in the order of their spouses in the row
+// The unions in the order of their spouses in the row, those without a spouse shown last.
+std::vector<std::size_t> ordre_des_unions(const Bloc& b) {
+    std::vector<std::size_t> ordre;
     for (std::size_t j = 1; j < b.haut.size(); ++j)
-        for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t i = 0; i < b.mariages.size(); ++i)
             if (b.mariages[i].conjoint == b.haut[j]) ordre.push_back(i);
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < b.mariages.size(); ++i)
         if (!b.mariages[i].conjoint) ordre.push_back(i);
-    std::vector<BlocDispose> fratries(n);
-    std::vector<std::pair<int, int>> bornes(n); // each sibship's first and last child
+    return ordre;
+}
+
+// The sibships of a block's top row, side by side from 0 in the given order, each with its
+// first and last child: the line down to it aims at their middle.
+struct Fratries {
+    std::vector<BlocDispose> blocs;
+    std::vector<std::pair<int, int>> bornes;
+    bool a_des_enfants(std::size_t i) const { return bornes[i].first != 0; }
+    double milieu(std::size_t i) const {
+        return (blocs[i].centre(bornes[i].first) + blocs[i].centre(bornes[i].second)) / 2;
+    }
+    double premier(std::size_t i) const { return blocs[i].centre(bornes[i].first); }
+};
+
+// A sibship's blocks side by side; two children without spouses stand close.
+BlocDispose Disposeur::dispose_fratrie(const std::vector<Bloc>& enfants) {
+    BlocDispose fratrie;
+    double g = 0;
+    for (std::size_t j = 0; j < enfants.size(); ++j) {
+        BlocDispose e = dispose_bloc(enfants[j]);
+        const bool isole =
+            enfants[j].mariages.empty() && (j == 0 || enfants[j - 1].mariages.empty());
+        if (j > 0 && !isole) g += ecart_blocs;
+        e.decale(g);
+        g += e.largeur;
+        fratrie.colonnes.merge(e.colonnes);
+        fratrie.couples.insert(fratrie.couples.end(), e.couples.begin(), e.couples.end());
+    }
+    fratrie.largeur = g;
+    return fratrie;
+}
+
+Fratries Disposeur::dispose_fratries(const Bloc& b, const std::vector<std::size_t>& ordre) {
+    const std::size_t n = b.mariages.size();
+    Fratries fr{std::vector<BlocDispose>(n), std::vector<std::pair<int, int>>(n)};
     double x = 0;
     for (std::size_t i : ordre) {
         const auto& enfants = b.mariages[i].enfants;
         if (enfants.empty()) continue;
-        double g = 0;
-        for (std::size_t j = 0; j < enfants.size(); ++j) {
-            BlocDispose e = dispose_bloc(enfants[j]);
-            const bool isole =
-                enfants[j].mariages.empty() && (j == 0 || enfants[j - 1].mariages.empty());
-            if (j > 0 && !isole) g += ecart_blocs;
-            e.decale(g);
-            g += e.largeur;
-            fratries[i].colonnes.merge(e.colonnes);
-            fratries[i].couples.insert(fratries[i].couples.end(), e.couples.begin(),
-                                       e.couples.end());
-        }
-        fratries[i].largeur = g;
-        bornes[i] = {enfants.front().haut.front(), enfants.back().haut.front()};
-        fratries[i].decale(x);
-        x += g + ecart_blocs;
+        fr.blocs[i] = dispose_fratrie(enfants);
+        fr.bornes[i] = {enfants.front().haut.front(), enfants.back().haut.front()};
+        fr.blocs[i].decale(x);
+        x += fr.blocs[i].largeur + ecart_blocs;
     }
-    const auto a_des_enfants = [&](std::size_t i) { return !b.mariages[i].enfants.empty(); };
-    const auto milieu = [&](std::size_t i) {
-        return (fratries[i].centre(bornes[i].first) + fratries[i].centre(bornes[i].second)) / 2;
-    };
-    BlocDispose bd;
+    return fr;
+}
+
+// The first individual of the row over its first sibship, so that the line down to it leaves
+// between it and its first spouse right over the children's middle; each later spouse over its
+// own sibship's middle, or next to the one before. A line down that would reach the next
+// sibship's first child pushes the sibships after it to the right. Gives each union's line down.
+std::vector<double> Disposeur::place_la_rangee(const Bloc& b, const std::vector<std::size_t>& ordre,
+                                               Fratries& fr, BlocDispose& bd) {
     const int premier = b.haut.front();
     double droite = largeur(premier);
-    if (!ordre.empty() && a_des_enfants(ordre[0]) && b.mariages[ordre[0]].conjoint)
-        droite = milieu(ordre[0]);
+    if (!ordre.empty() && fr.a_des_enfants(ordre[0]) && b.mariages[ordre[0]].conjoint)
+        droite = fr.milieu(ordre[0]);
     bd.colonnes[premier] = {b.generation, droite - largeur(premier), largeur(premier)};
-    std::vector<double> descentes(n, 0);
+    std::vector<double> descentes(b.mariages.size(), 0);
     for (std::size_t r = 0; r < ordre.size(); ++r) {
         const std::size_t i = ordre[r];
         const Mariage& m = b.mariages[i];
-        const double descente = a_des_enfants(i) ? std::max(milieu(i), droite) : droite;
+        const double descente = fr.a_des_enfants(i) ? std::max(fr.milieu(i), droite) : droite;
         descentes[i] = descente;
         if (m.conjoint) {
             bd.colonnes[m.conjoint] = {b.generation, descente, largeur(m.conjoint)};
@@ -180,18 +208,26 @@ BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
         }
         for (std::size_t s = r + 1; s < ordre.size(); ++s) {
             const std::size_t j = ordre[s];
-            if (!a_des_enfants(j)) continue;
-            const double decalage = descente + ecart_descente - fratries[j].centre(bornes[j].first);
+            if (!fr.a_des_enfants(j)) continue;
+            const double decalage = descente + ecart_descente - fr.premier(j);
             if (decalage > 0)
                 for (std::size_t t = s; t < ordre.size(); ++t)
-                    fratries[ordre[t]].decale(decalage);
+                    fr.blocs[ordre[t]].decale(decalage);
             break;
         }
     }
-    for (std::size_t i = 0; i < n; ++i) {
+    return descentes;
+}
+
+BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
+    const std::vector<std::size_t> ordre = ordre_des_unions(b);
+    Fratries fr = dispose_fratries(b, ordre);
+    BlocDispose bd;
+    const std::vector<double> descentes = place_la_rangee(b, ordre, fr, bd);
+    for (std::size_t i = 0; i < b.mariages.size(); ++i) {
         const Mariage& m = b.mariages[i];
-        bd.colonnes.merge(fratries[i].colonnes);
-        bd.couples.insert(bd.couples.end(), fratries[i].couples.begin(), fratries[i].couples.end());
+        bd.colonnes.merge(fr.blocs[i].colonnes);
+        bd.couples.insert(bd.couples.end(), fr.blocs[i].couples.begin(), fr.blocs[i].couples.end());
         if (!m.conjoint) continue;
         CoupleScene c{m.de, m.conjoint, {}, descentes[i], 0, 0};
         for (const Bloc& e : m.enfants)

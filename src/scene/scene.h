@@ -27,6 +27,10 @@ struct Boite {
 
 enum class Ancre { debut, milieu, fin };
 
+// What a text of an individual says: a click on its phenotype acts as on its symbol, a click on
+// its probabilities opens their table.
+enum class RoleTexte { autre, numero, phenotype, probabilite };
+
 struct TexteScene {
     std::string texte;
     double x = 0, y = 0; // the anchor on the baseline
@@ -35,6 +39,7 @@ struct TexteScene {
     Ancre ancre = Ancre::milieu;
     Boite boite;      // every ink of the text stands inside
     int individu = 0; // whose text it is; 0 for the title, the numbers of generations, the legend
+    RoleTexte role = RoleTexte::autre;
 };
 
 struct SymboleScene {
@@ -55,8 +60,14 @@ struct PaveScene {
     bool cercle = false; // a round sample (the legend's women) or the carrier's dot
 };
 
+// The lines a hand may take: the line down from a couple folds its sibship, the sibship's own
+// line slides it sideways.
+enum class RoleTrait { autre, descente, fratrie };
+
 struct TraitScene {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    RoleTrait role = RoleTrait::autre;
+    int union_famille = -1; // the union whose sibship a line down or a sibship's line is
     // The box the stroke covers, its width included.
     Boite boite() const;
 };

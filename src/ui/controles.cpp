@@ -39,7 +39,13 @@ void RadioGroupe::vide() {
     inactifs.clear();
     caches.clear();
     textes_items.clear();
+    textes_lus.clear();
     index = -1;
+}
+
+const std::string& RadioGroupe::texte_lu(int i) const {
+    const auto k = static_cast<std::size_t>(i);
+    return k < textes_lus.size() && !textes_lus[k].empty() ? textes_lus[k] : items.at(k);
 }
 
 bool RadioGroupe::item_actif(int i) const {

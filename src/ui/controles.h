@@ -132,6 +132,10 @@ struct RadioGroupe : Controle {
     std::vector<bool> caches;
     bool item_montre(int i) const;
     int nb_montres() const;
+    // What the user reads for item i, when it reads otherwise than the item itself (the item
+    // stays what the handlers and the log know).
+    std::vector<std::string> textes_lus;
+    const std::string& texte_lu(int i) const;
 };
 
 struct CaseACocher : Controle {

@@ -84,6 +84,8 @@ TEST(ModeleCaracteres, GroupesABOEtPanneauDesPhenotypes) {
     Session s;
     choisit_genes(s, 1);
     EXPECT_EQ(s->phenotypes.premier_phenotype->items, (Textes{"A,", "B,", "AB,", "O,"}));
+    // The pupil reads them as the labels write them.
+    EXPECT_EQ(s->phenotypes.premier_phenotype->textes_lus, (Textes{"[A]", "[B]", "[AB]", "[O]"}));
     EXPECT_FALSE(s->couleurs.nom_legende[5]->visible);
     // O from the rhesus entry's colour line; B keeps the red that d had.
     EXPECT_EQ(s->couleurs.figure_legende[4]->remplissage, bleu);
@@ -93,8 +95,9 @@ TEST(ModeleCaracteres, GroupesABOEtPanneauDesPhenotypes) {
               (Textes{"A,A", "A,O", "O,A", "B,B", "B,O", "O,B", "A,B", "B,A", "O,O"}));
     EXPECT_EQ(tries(enonces(*s, 1)), tries(abo));
 
-    // One and a half line heights a phenotype, rounded before the product: 4 x 20.
-    EXPECT_EQ(s->phenotypes.premier_phenotype->height, 80);
+    // One and a half line heights for the gene's name and for each phenotype, rounded before
+    // the product: 5 x 20.
+    EXPECT_EQ(s->phenotypes.premier_phenotype->height, 100);
     EXPECT_EQ(s->phenotypes.groupe_nb_descendants->top,
               s->phenotypes.premier_phenotype->bottom() + 5);
     EXPECT_EQ(s->phenotypes.groupe_nb_descendants->left, s->phenotypes.premier_phenotype->left);

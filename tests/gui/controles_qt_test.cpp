@@ -5,6 +5,7 @@
 
 #include "qt/image_depart_en_cache.h"
 #include "qt/session_qt.h"
+#include "qt/vue_scene.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,9 +41,8 @@ class ControlesQtTest : public QObject {
         QCOMPARE(minuterie->interval(), 10);
         QTRY_COMPARE(tics, 1);
         QVERIFY(!minuterie->isActive());
-        auto* titre = session_->fenetre.findChild<QWidget*>("titre");
-        const Taille t = session_->plateforme.mesure("Après le tic", f.coquille.titre->police);
-        QCOMPARE(titre->width(), t.largeur);
+        // The picture's title follows the core's caption.
+        QCOMPARE(session_->famille.vue().scene().titre, std::string("Après le tic"));
         QTest::qWait(50);
         QCOMPARE(tics, 1);
     }

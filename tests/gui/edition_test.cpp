@@ -1,12 +1,14 @@
 // The pupil arranges the family with the real mouse: a sibship line dragged, a vertical line
 // clicked, a panel dragged by its frame; the family area scrolls to what lies out of view.
 #include "../grande_famille.h"
+#include "scene_montree.h"
 #include "session_demarree.h"
 #include "suites.h"
 
 #include "qt/session_qt.h"
 
 #include <QListView>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -46,44 +48,60 @@ class EditionTest : public QObject {
 
     void glisser_une_ligne_de_fratrie_deplace_ses_enfants() {
         ouvre_grande_famille();
-        QWidget* ligne = trouve("union_enfant1");
-        QCOMPARE(ligne->x(), 519);
-        QTest::mousePress(ligne, Qt::LeftButton, {}, QPoint(20, 2));
+        QWidget* vue = vue_a_taille_reelle();
+        const orvan::Panel& ligne = *session_->form.arbre.tab_union[1];
+        QCOMPARE(ligne.left, 519);
+        const auto trait = trait_montre(*session_, RoleTrait::fratrie, 1);
+        QVERIFY(trait);
+        const QPoint prise = sur_le_trait(*session_, *trait, 20);
+        QTest::mousePress(vue, Qt::LeftButton, {}, prise);
         {
-            // A move within what is already drawn touches the line alone.
+            // A move within what is already drawn moves no widget: the view draws the line.
             GuetteurGeometrie guetteur(session_->fenetre);
-            QTest::mouseMove(ligne, QPoint(5, 3));
-            QCOMPARE(guetteur.touches, QStringList{"union_enfant1"});
+            QTest::mouseMove(vue, prise + QPoint(-15, 1));
+            QCOMPARE(guetteur.touches, QStringList{});
         }
-        QCOMPARE(ligne->x(), 504);
-        QTest::mouseMove(ligne, QPoint(65, 3));
-        QCOMPARE(ligne->x(), 549);
-        QCOMPARE(trouve("Shape12")->x(), 594);
-        QTest::mouseRelease(ligne, Qt::LeftButton, {}, QPoint(20, 3));
+        QCOMPARE(ligne.left, 504);
+        QTest::mouseMove(vue, prise + QPoint(30, 1));
+        QCOMPARE(ligne.left, 549);
+        const auto gauche = [this](int k) { return session_->form.arbre.tab_shape[k]->left; };
+        QCOMPARE(gauche(12), 594);
+        QTest::mouseRelease(vue, Qt::LeftButton, {}, prise + QPoint(30, 1));
 
         QCOMPARE(session_->form.journal.lignes().back(), std::string("decal_fratrie(1,30)"));
         QCOMPARE(session_->form.journal.lignes().size(), grande_famille.size() + 1);
-        QCOMPARE(trouve("Shape12")->x(), 624);
-        QCOMPARE(trouve("Panel12")->x(), 594 + 17 - 2 + 30);
-        QCOMPARE(trouve("Label12")->x(), session_->form.arbre.tab_label[12]->left);
-        QCOMPARE(ligne->x(), 549);
-        QCOMPARE(trouve("Shape9")->x(), 634);
+        // The children moved in the family; the spouse outside the sibship stayed.
+        QCOMPARE(gauche(12), 624);
+        QCOMPARE(session_->form.arbre.tab_trait[12]->left, 594 + 17 - 2 + 30);
+        QCOMPARE(gauche(9), 634);
+        // In the picture, its tick and its label stand on the child's symbol.
+        const QRectF symbole12 = *symbole_montre(*session_, 12);
+        QCOMPARE(texte_montre(*session_, 12, RoleTexte::phenotype)->center().x(),
+                 symbole12.center().x());
+        bool coche = false;
+        for (const TraitScene& t : vue_famille(*session_).scene().traits)
+            coche |= t.x1 == t.x2 && vue_famille(*session_).vers_ecran(t.boite()).center().x() ==
+                                         symbole12.center().x();
+        QVERIFY(coche);
+        QCOMPARE(ligne.left, 549);
 
         // A click without a move writes a shift of 0.
-        QTest::mouseClick(ligne, Qt::LeftButton, {}, QPoint(20, 2));
+        const QPoint ici = sur_le_trait(*session_, *trait_montre(*session_, RoleTrait::fratrie, 1));
+        QTest::mouseClick(vue, Qt::LeftButton, {}, ici);
         QCOMPARE(session_->form.journal.lignes().back(), std::string("decal_fratrie(1,0)"));
     }
 
     void cliquer_une_verticale_plie_puis_deplie() {
         ouvre_grande_famille();
-        QWidget* verticale = trouve("vertic1");
-        const int hauteur = verticale->height();
-        QTest::mouseClick(verticale, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(verticale->height(), hauteur - 30);
-        QVERIFY(!trouve("Shape10")->isVisible() && !trouve("union_enfant1")->isVisible());
-        QTest::mouseClick(verticale, Qt::LeftButton, {}, QPoint(2, 5));
-        QCOMPARE(verticale->height(), hauteur);
-        QVERIFY(trouve("Shape15")->isVisible() && trouve("Label15")->isVisible());
+        QWidget* vue = vue_famille(*session_).viewport();
+        const orvan::Panel& verticale = *session_->form.arbre.tab_vertic[1];
+        const int hauteur = verticale.height;
+        QTest::mouseClick(vue, Qt::LeftButton, {}, descente(1));
+        QCOMPARE(verticale.height, hauteur - 30);
+        QVERIFY(!symbole_montre(*session_, 10) && !trait_montre(*session_, RoleTrait::fratrie, 1));
+        QTest::mouseClick(vue, Qt::LeftButton, {}, descente(1));
+        QCOMPARE(verticale.height, hauteur);
+        QVERIFY(symbole_montre(*session_, 15) && texte_montre(*session_, 15, RoleTexte::phenotype));
         QCOMPARE(session_->form.journal.lignes().back(), std::string("all_okclick"));
     }
 
@@ -119,12 +137,22 @@ class EditionTest : public QObject {
 
     void les_curseurs_disent_ce_que_fait_la_souris() {
         ouvre_grande_famille();
+        QWidget* vue = vue_famille(*session_).viewport();
+        const auto curseur_sur = [vue](QPoint p) {
+            QTest::mouseMove(vue, p);
+            return vue->testAttribute(Qt::WA_SetCursor) ? vue->cursor().shape() : Qt::ArrowCursor;
+        };
+        QCOMPARE(
+            curseur_sur(sur_le_trait(*session_, *trait_montre(*session_, RoleTrait::fratrie, 1))),
+            Qt::SizeHorCursor);
+        QCOMPARE(curseur_sur(descente(1)), Qt::SizeVerCursor);
+        QCOMPARE(curseur_sur(descente(0)), Qt::ArrowCursor);
+        // The generation-2 line is disabled: no cursor of its own.
+        QVERIFY(!session_->form.arbre.tab_union[0]->enabled);
+        QCOMPARE(
+            curseur_sur(sur_le_trait(*session_, *trait_montre(*session_, RoleTrait::fratrie, 0))),
+            Qt::ArrowCursor);
         session_->fenetre.traite([this] { session_->form.historique.montre(); });
-        QCOMPARE(trouve("union_enfant1")->cursor().shape(), Qt::SizeHorCursor);
-        QCOMPARE(trouve("vertic1")->cursor().shape(), Qt::SizeVerCursor);
-        QVERIFY(!trouve("vertic0")->testAttribute(Qt::WA_SetCursor));
-        // Qt shows no cursor of its own on a disabled widget: the generation-2 line is one.
-        QVERIFY(!trouve("union_enfant0")->isEnabled());
         QCOMPARE(trouve("GroupBox1")->cursor().shape(), Qt::SizeAllCursor);
         // The controls inside a panel keep the arrow.
         for (const char* nom : {"evenements", "BitBtn12", "ret_arr"}) {
@@ -135,30 +163,35 @@ class EditionTest : public QObject {
 
     void la_zone_defile_seulement_quand_il_faut() {
         QScrollArea* zone = session_->fenetre.zone();
+        VueScene& vue = vue_famille(*session_);
         QVERIFY(!zone->horizontalScrollBar()->isVisible());
         QVERIFY(!zone->verticalScrollBar()->isVisible());
         ouvre_grande_famille();
-        QTRY_VERIFY(zone->horizontalScrollBar()->isVisible());
-        QVERIFY(!zone->verticalScrollBar()->isVisible());
-        // The last child can be brought into view.
-        zone->ensureWidgetVisible(trouve("Shape15"));
-        QTRY_VERIFY(zone->viewport()->rect().contains(
-            trouve("Shape15")->geometry().translated(session_->fenetre.surface()->pos())));
+        // Fitted, the whole family stands in the window.
+        QVERIFY(vue.ajustee());
+        QVERIFY(QRectF(vue.viewport()->rect()).contains(*symbole_montre(*session_, 15)));
+        QVERIFY(!vue.horizontalScrollBar()->isVisible() &&
+                !zone->horizontalScrollBar()->isVisible());
+        // At its own size it is wider than the window, not higher.
+        vue.taille_reelle();
+        QTRY_VERIFY(vue.horizontalScrollBar()->isVisible());
+        QVERIFY(!vue.verticalScrollBar()->isVisible());
+        vue.horizontalScrollBar()->setValue(vue.horizontalScrollBar()->maximum());
+        QTRY_VERIFY(QRectF(vue.viewport()->rect()).contains(*symbole_montre(*session_, 15)));
 
         // Folded, nothing lies beyond the window any more.
-        QTest::mouseClick(trouve("vertic1"), Qt::LeftButton, {}, QPoint(2, 5));
-        QTRY_VERIFY(!zone->horizontalScrollBar()->isVisible());
+        QTest::mouseClick(vue.viewport(), Qt::LeftButton, {}, descente(1));
+        QTRY_VERIFY(!vue.horizontalScrollBar()->isVisible());
 
         // A small window scrolls both ways; the layout keeps the window size of the core.
         session_->fenetre.resize(400, 150);
-        QTRY_VERIFY(zone->horizontalScrollBar()->isVisible() &&
-                    zone->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(vue.horizontalScrollBar()->isVisible() && vue.verticalScrollBar()->isVisible());
         ouvre_grande_famille();
         QCOMPARE(session_->form.width, 698);
-        QCOMPARE(trouve("Shape3")->x(), 99);
+        QCOMPARE(session_->form.arbre.tab_shape[3]->left, 99);
         session_->fenetre.resize(1100, 800);
-        QTRY_VERIFY(!zone->horizontalScrollBar()->isVisible() &&
-                    !zone->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(!vue.horizontalScrollBar()->isVisible() &&
+                    !vue.verticalScrollBar()->isVisible());
     }
 
     void lhistorique_garde_sa_derniere_ligne_en_vue() {
@@ -178,6 +211,18 @@ class EditionTest : public QObject {
 
   private:
     QWidget* trouve(const char* nom) { return session_->fenetre.findChild<QWidget*>(nom); }
+
+    // The family at its own size, where a pixel of the view is one of the core's.
+    QWidget* vue_a_taille_reelle() {
+        vue_famille(*session_).taille_reelle();
+        return vue_famille(*session_).viewport();
+    }
+
+    // On the line down from union u's couple, 5 units under its top.
+    QPoint descente(int u) {
+        const auto t = trait_montre(*session_, RoleTrait::descente, u);
+        return t ? sur_le_trait(*session_, *t, 5) : QPoint();
+    }
 
     void ouvre_grande_famille() {
         FenetrePrincipale& f = session_->form;

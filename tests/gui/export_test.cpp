@@ -4,9 +4,11 @@
 #include "session_demarree.h"
 #include "suites.h"
 
+#include "app/scene_fenetre.h"
 #include "ground/couleurs.h"
 #include "qt/conversions_qt.h"
 #include "qt/dessin_famille.h"
+#include "qt/dessin_scene.h"
 #include "qt/disposition_etiquette.h"
 #include "qt/export_image.h"
 #include "qt/export_sans_affichage.h"
@@ -14,6 +16,8 @@
 #include "qt/image_famille.h"
 #include "qt/impression_qt.h"
 #include "qt/session_qt.h"
+#include "qt/vue_scene.h"
+#include "scene/compose_scene.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -137,7 +141,10 @@ class ExportTest : public QObject {
         QCOMPARE(f.arbre.tab_label[1]->caption, std::string("[D,O]"));
         QCOMPARE(f.arbre.tab_label[2]->caption, std::string("[d,A]"));
         QCOMPARE(h->motif(*f.arbre.tab_shape[1]), Motif::aucun);
-        const QImage sans = symbole->grab().toImage();
+        // The symbol's widget stands over its place in the view, which draws the picture.
+        const QRect zone(symbole->mapTo(session_->fenetre.surface(), QPoint(0, 0)),
+                         symbole->size());
+        const QImage sans = surface(zone);
         const QImage imprimee_sans = capture_de_la_fenetre();
         coche(*f.menus.motifs);
         QVERIFY(h->motif(*f.arbre.tab_shape[1]) != Motif::aucun);
@@ -145,32 +152,28 @@ class ExportTest : public QObject {
         QVERIFY(h->motif(*f.arbre.tab_label[1]) != Motif::aucun);
         QVERIFY(h->motif(*f.arbre.tab_label[1]) != h->motif(*f.arbre.tab_label[2]));
         QCOMPARE(h->motif(*f.arbre.tab_shape[1]), h->motif(*f.couleurs.figure_legende[1]));
-        QVERIFY(part_differente(sans, symbole->grab().toImage()) > 0.05);
+        QVERIFY(part_differente(sans, surface(zone)) > 0.05);
         // Printing captures the window: the patterns are printed too.
-        const QRect zone(symbole->pos(), symbole->size());
         const QImage imprimee = capture_de_la_fenetre().copy(zone);
         QVERIFY(part_differente(imprimee_sans.copy(zone), imprimee) > 0.05);
         // The print window's controls are drawn plainly.
         QVERIFY(!Habillage::de(session_->impression));
     }
 
+    // A phenotype is written under its symbol, black on the picture's white, whatever the fill
+    // of the symbol, enabled or not: never light letters on a colour.
     void le_texte_dune_etiquette_se_lit_sur_son_fond() {
         ouvre("deux_genes.gen");
-        FenetrePrincipale& f = session_->form;
-        // Child 5, [D,O], enabled, on the blue of O: white letters, no black ones.
-        QCOMPARE(f.arbre.tab_label[5]->fond, rgb(0, 0, 255));
-        QVERIFY(f.arbre.tab_label[5]->enabled);
-        auto* etiquette = session_->fenetre.findChild<QWidget*>("Label5");
-        QVERIFY(etiquette);
-        const QImage image = etiquette->grab().toImage();
-        QVERIFY(pixels_proches(image, Qt::white) > 10);
-        QCOMPARE(pixels_proches(image, Qt::black), 0);
-        // Founder 1, disabled, on the same blue: light letters, never the old grey.
-        QVERIFY(!f.arbre.tab_label[1]->enabled);
-        const QImage inactive = session_->fenetre.findChild<QWidget*>("Label1")->grab().toImage();
-        const QColor attenue = couleur_qt(texte_inactif(rgb(0, 0, 0), rgb(0, 0, 255)));
-        QVERIFY(pixels_proches(inactive, attenue) > 10);
-        QCOMPARE(pixels_proches(inactive, QColor(128, 128, 128)), 0);
+        const FenetrePrincipale& f = session_->form;
+        QVERIFY(!f.arbre.tab_label[1]->enabled && f.arbre.tab_label[5]->enabled);
+        for (int k : {1, 5}) {
+            const TexteScene* t = texte_de(k, RoleTexte::phenotype);
+            QVERIFY(t);
+            QCOMPARE(t->texte, f.famille.individu(k).phenotype_affiche);
+            const QImage image = surface(dans_la_surface(t->boite));
+            QVERIFY(pixels_proches(image, Qt::black) > 10);
+            QCOMPARE(pixels_proches(image, QColor(0, 0, 255)), 0);
+        }
     }
 
     // "[AB,Rh-]" is wider than a symbol: in the window as in the exported picture, every label
@@ -185,9 +188,12 @@ class ExportTest : public QObject {
             const Forme& s = *f.arbre.tab_shape[k];
             const Label& l = *f.arbre.tab_label[k];
             const QRect symbole(s.left, s.top, s.width, s.height);
-            auto* widget = session_->fenetre.findChild<QWidget*>(QString("Label%1").arg(k));
-            QVERIFY(widget && widget->isVisible());
-            QVERIFY2(symbole.contains(widget->geometry()), l.caption.c_str());
+            // In the window, the phenotype stands in the symbol's column, under it.
+            const TexteScene* t = texte_de(k, RoleTexte::phenotype);
+            QVERIFY2(t, l.caption.c_str());
+            const Boite& b = symbole_de(k)->boite;
+            QVERIFY(t->boite.y >= b.bas());
+            QVERIFY(std::abs(t->boite.x + t->boite.largeur / 2 - (b.x + b.largeur / 2)) < 1);
             const DispositionEtiquette d =
                 dispose_etiquette(l, texte_qt(l.caption), police_du_dessin(l.police, export_));
             QVERIFY2(symbole.contains(d.zone), l.caption.c_str());
@@ -198,33 +204,29 @@ class ExportTest : public QObject {
 
     void les_numeros_suivent_la_famille() {
         ouvre("trois_generations.gen");
-        FamilleQt& famille = session_->famille;
-        QVERIFY(famille.numeros().empty());
+        QVERIFY(numeros().empty());
         coche(*session_->form.menus.numerotation);
         QStringList textes;
-        for (const TexteNumero& n : famille.numeros())
-            textes << n.texte;
+        for (const TexteScene* n : numeros())
+            textes << texte_qt(n->texte);
         // Five children of the founders with two spouses, seven grandchildren.
         QCOMPARE(textes.size(), 2 + 7 + 7 + 3);
         for (const char* t : {"I", "II", "III", "I-1", "I-2", "II-7", "III-7"})
             QVERIFY2(textes.contains(t), t);
         QVERIFY(!textes.contains("II-8") && !textes.contains("III-8"));
-        // "I-1" stands under founder 1.
-        const Forme& fondateur = *session_->form.arbre.tab_shape[1];
-        const auto i1 = std::find_if(famille.numeros().begin(), famille.numeros().end(),
-                                     [](const TexteNumero& n) { return n.texte == "I-1"; });
-        QVERIFY(i1->zone.top() > fondateur.bottom());
-        QVERIFY(i1->zone.left() < fondateur.left + fondateur.width / 2);
-        QVERIFY(i1->zone.right() > fondateur.left + fondateur.width / 2);
-        // Painted on the surface, under the symbol, and so printed.
-        const auto encre = [this](const QRect& zone) {
-            return pixels_proches(surface(zone), Qt::black);
-        };
-        QVERIFY(encre(i1->zone) > 5);
-        const QRect ancienne = i1->zone;
+        // "I-1" stands under founder 1, drawn in the view.
+        const TexteScene* i1 = texte_de(1, RoleTexte::numero);
+        QVERIFY(i1 && i1->texte == "I-1");
+        const Boite& fondateur = symbole_de(1)->boite;
+        QVERIFY(i1->boite.y >= fondateur.bas());
+        QVERIFY(i1->boite.x < fondateur.x + fondateur.largeur / 2);
+        QVERIFY(i1->boite.droite() > fondateur.x + fondateur.largeur / 2);
+        const QRect zone = dans_la_surface(i1->boite);
+        QVERIFY(pixels_proches(surface(zone), Qt::black) > 5);
         coche(*session_->form.menus.numerotation);
-        QVERIFY(famille.numeros().empty());
-        QCOMPARE(encre(ancienne), 0);
+        QVERIFY(numeros().empty());
+        // The picture went back to the one without numbers (the labels took their place).
+        QVERIFY(part_differente(surface(), dessin_de_la_fenetre()) < 0.001);
     }
 
     void lexport_du_menu_ecrit_ce_que_montre_la_fenetre() {
@@ -310,7 +312,7 @@ class ExportTest : public QObject {
         demarre(session_);
         QVERIFY(session_->form.menus.numerotation->checked);
         QVERIFY(!session_->form.menus.motifs->checked);
-        QVERIFY(!session_->famille.numeros().empty());
+        QVERIFY(!numeros().empty());
         coche(*session_->form.menus.numerotation);
         coche(*session_->form.menus.motifs);
         session_.reset();
@@ -348,6 +350,31 @@ class ExportTest : public QObject {
     }
 
     // The picture that printing takes of the window.
+    const VueScene& vue() const { return session_->famille.vue(); }
+    const TexteScene* texte_de(int k, RoleTexte role) const {
+        for (const TexteScene& t : vue().scene().textes)
+            if (t.individu == k && t.role == role) return &t;
+        return nullptr;
+    }
+    const SymboleScene* symbole_de(int k) const {
+        for (const SymboleScene& s : vue().scene().symboles)
+            if (s.individu == k) return &s;
+        return nullptr;
+    }
+    // The individuals' numbers and those of the generations.
+    std::vector<const TexteScene*> numeros() const {
+        std::vector<const TexteScene*> n;
+        for (const TexteScene& t : vue().scene().textes)
+            if (t.role == RoleTexte::numero ||
+                (t.individu == 0 && (t.texte == "I" || t.texte == "II" || t.texte == "III")))
+                n.push_back(&t);
+        return n;
+    }
+    QRect dans_la_surface(const Boite& b) const {
+        const QRect r = vue().vers_ecran(b).toAlignedRect();
+        return r.translated(vue().viewport()->mapTo(session_->fenetre.surface(), QPoint(0, 0)));
+    }
+
     QImage capture_de_la_fenetre() {
         const Capture c = capture_widget(*session_->fenetre.surface());
         return image_qt(c).copy();
@@ -364,13 +391,16 @@ class ExportTest : public QObject {
         return image;
     }
 
-    // The family as the export draws it, over the window's background and at its size.
+    // The scene the export draws of the family, over the window's background, where the view
+    // stands and at its zoom.
     QImage dessin_de_la_fenetre() {
         const FenetrePrincipale& f = session_->form;
         QImage image(session_->fenetre.surface()->size(), QImage::Format_RGB32);
         image.fill(couleur_qt(f.fond));
         QPainter p(&image);
-        dessine_famille(p, f, style_de_la_fenetre(f));
+        p.translate(dans_la_surface(Boite{}).topLeft());
+        p.scale(vue().zoom(), vue().zoom());
+        dessine_scene(p, compose_scene(donnees_de_la_scene(f, options_de_la_fenetre(f))));
         return image;
     }
 

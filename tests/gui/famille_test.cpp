@@ -1,4 +1,5 @@
 // A pupil builds a family with the mouse on the real widgets.
+#include "scene_montree.h"
 #include "session_demarree.h"
 #include "suites.h"
 
@@ -19,18 +20,24 @@ class FamilleTest : public QObject {
     void cleanup() { session_.reset(); }
 
     void les_deux_fondateurs_choisis_donnent_des_enfants() {
-        choisit_fondateur("Shape1", 0);
+        choisit_fondateur(trouve("Shape1"), QPoint(5, 5), 0);
         QCOMPARE(session_->form.arbre.tab_label[1]->caption, std::string("[D]"));
         QVERIFY(!enfant_visible(3));
         QTRY_VERIFY(!trouve("Image1")->isVisible());
 
-        // The label lies over the symbol: a click on it opens the founder as well.
-        choisit_fondateur("Label2", 1);
+        // The label lies over the symbol: a click on it opens the founder as well, for another
+        // choice.
+        const auto label = texte_montre(*session_, 1, RoleTexte::phenotype);
+        QVERIFY(label);
+        choisit_fondateur(vue_famille(*session_).viewport(), label->center().toPoint(), 1);
+        QCOMPARE(session_->form.arbre.tab_label[1]->caption, std::string("[d]"));
+        QVERIFY(!enfant_visible(3));
+        choisit_fondateur(trouve("Shape2"), QPoint(5, 5), 1);
         const int n = session_->form.famille.dernier_indiv() - 2;
         QVERIFY(n >= 3 && n <= 6);
         for (int k = 3; k <= 2 + n; ++k)
             QVERIFY(enfant_visible(k));
-        QVERIFY(trouve("union_enfant0")->isVisible());
+        QVERIFY(trait_montre(*session_, RoleTrait::fratrie, 0));
         QCOMPARE(session_->form.journal.lignes().back(), std::string("all_okclick"));
     }
 
@@ -42,10 +49,9 @@ class FamilleTest : public QObject {
         return w && w->isVisible();
     }
 
-    void choisit_fondateur(const char* nom, int phenotype) {
-        QWidget* symbole = trouve(nom);
-        QVERIFY(symbole && symbole->isVisible());
-        QTest::mouseClick(symbole, Qt::LeftButton, {}, QPoint(5, 5));
+    void choisit_fondateur(QWidget* ou, QPoint point, int phenotype) {
+        QVERIFY(ou && ou->isVisible());
+        QTest::mouseClick(ou, Qt::LeftButton, {}, point);
         QWidget* panneau = trouve("choix_alleles");
         QVERIFY(panneau && panneau->isVisible());
         auto* groupe = dynamic_cast<RadioGroupeQt*>(trouve("prem_allele"));

@@ -1,5 +1,6 @@
 // The main window as a pupil first sees it, and the way the widgets hand the user's actions to
 // the core and show what the core decided.
+#include "scene_montree.h"
 #include "session_demarree.h"
 #include "suites.h"
 
@@ -70,22 +71,28 @@ class FenetrePrincipaleTest : public QObject {
         QCOMPARE(f.size(), QSize(698, 559));
         QCOMPARE(f.windowTitle(), QString::fromStdString(session_->form.caption));
 
-        auto* titre = widget<LabelQt>(f, "titre");
-        QVERIFY(titre);
-        QVERIFY(titre->isVisible());
-        QVERIFY(titre->texte().startsWith("Daltonisme d"));
-        // The core sized the label with the very font it is painted in.
-        const Taille t = session_->plateforme.mesure(session_->form.coquille.titre->caption,
-                                                     session_->form.coquille.titre->police);
-        QCOMPARE(titre->size(), QSize(t.largeur, t.hauteur));
+        // The picture's title, whole in the view and centred in the picture.
+        VueScene& vue = vue_famille(*session_);
+        const Scene& scene = vue.scene();
+        QVERIFY(QString::fromStdString(scene.titre).startsWith("Daltonisme d"));
+        const auto titre =
+            std::find_if(scene.textes.begin(), scene.textes.end(),
+                         [&](const TexteScene& t) { return t.texte == scene.titre; });
+        QVERIFY(titre != scene.textes.end());
+        QVERIFY(QRectF(vue.viewport()->rect()).contains(vue.vers_ecran(titre->boite)));
+        QCOMPARE(titre->boite.x + titre->boite.largeur / 2, scene.largeur / 2);
 
         auto* homme = f.findChild<QWidget*>("Shape1");
         auto* femme = f.findChild<QWidget*>("Shape2");
         QVERIFY(homme && femme);
         QVERIFY(homme->isVisible());
         QVERIFY(femme->isVisible());
-        QCOMPARE(homme->pos(), QPoint(698 / 2 - 60, 50));
-        QCOMPARE(femme->pos(), QPoint(698 / 2 + 25, 50));
+        QCOMPARE(session_->form.arbre.tab_shape[1]->left, 698 / 2 - 60);
+        QCOMPARE(session_->form.arbre.tab_shape[2]->left, 698 / 2 + 25);
+        QCOMPARE(session_->form.arbre.tab_shape[1]->top, 50);
+        // Their widgets stand where the picture draws them.
+        QCOMPARE(homme->geometry(), symbole_montre(*session_, 1)->toAlignedRect());
+        QCOMPARE(femme->geometry(), symbole_montre(*session_, 2)->toAlignedRect());
 
         auto* aide = f.findChild<QWidget*>("Panel_info");
         QVERIFY(aide && aide->isVisible());
@@ -170,25 +177,25 @@ class FenetrePrincipaleTest : public QObject {
     }
 
     void un_widget_fait_tard_passe_sous_les_controles_crees_apres() {
-        // The pedigree's lines are created before its symbols: a line shown after a symbol
-        // still passes under it.
+        // The panel's first gene box is created before its second: shown after it, in the
+        // same place, it still passes under it.
         FenetrePrincipale& f = session_->form;
-        Forme& symbole = *f.arbre.tab_shape[40];
-        Panel& trait = *f.arbre.tab_trait[40];
-        QVERIFY(!symbole.visible && !trait.visible);
-        symbole.left = 500;
-        symbole.top = 400;
-        symbole.visible = true;
+        Groupe& premier = *f.genotypes.boites[1];
+        Groupe& second = *f.genotypes.boites[2];
+        QVERIFY(!premier.visible && !second.visible);
+        f.genotypes.panneau->visible = true;
+        for (RadioGroupe* r : {f.genotypes.radio_genotype[1], f.genotypes.radio_genotype[2]})
+            r->visible = false;
+        second.visible = true;
         session_->fenetre.actualise();
-        trait.left = 510;
-        trait.top = 380;
-        trait.width = 5;
-        trait.height = 40;
-        trait.visible = true;
+        premier.left = second.left;
+        premier.top = second.top;
+        premier.visible = true;
         session_->fenetre.actualise();
-        QWidget* surface = session_->fenetre.surface();
-        QCOMPARE(surface->childAt(512, 410), surface->findChild<QWidget*>("Shape40"));
-        QCOMPARE(surface->childAt(512, 390), surface->findChild<QWidget*>("Panel40"));
+        QWidget* panneau = session_->fenetre.findChild<QWidget*>("Group_choix_geno");
+        QVERIFY(panneau && panneau->findChild<QWidget*>("GroupBox2")->isVisible());
+        const QPoint dedans(second.left + 20, second.top + 30);
+        QCOMPARE(panneau->childAt(dedans), panneau->findChild<QWidget*>("GroupBox3"));
     }
 
     void la_souris_arrive_au_coeur_en_coordonnees_du_controle() {

@@ -19,10 +19,15 @@ int main(int argc, char** argv) {
     // The options a pupil ticked in the program on this machine must not reach the tests.
     QTemporaryDir reglages;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    // `gui_tests NomDeLaSuite [options of QtTest]` runs that suite alone.
+    const QString seule = argc > 1 && argv[1][0] != '-' ? QString(argv[1]) : QString();
     int echecs = 0;
     for (const FabriqueSuite& fabrique : suites()) {
         const std::unique_ptr<QObject> suite = fabrique();
-        echecs += QTest::qExec(suite.get(), argc, argv);
+        if (seule.isEmpty())
+            echecs += QTest::qExec(suite.get(), argc, argv);
+        else if (seule == suite->metaObject()->className())
+            echecs += QTest::qExec(suite.get(), argc - 1, argv + 1);
     }
     return echecs == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // A pupil changes a son's sex and genotype with the mouse: right click, "féminin", another
 // genotype, "Ok".
+#include "scene_montree.h"
 #include "session_demarree.h"
 #include "suites.h"
 
@@ -7,8 +8,10 @@
 #include "qt/widgets_saisie.h"
 
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace orvan;
@@ -36,8 +39,9 @@ class ChangementGenotypeTest : public QObject {
         QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::carre);
         QWidget* symbole = trouve("Shape3");
         QVERIFY(symbole && symbole->isVisible());
-        const QRect place_label = trouve("Label3")->geometry();
-        const QRgb coin = symbole->grab().toImage().pixel(3, 3);
+        const auto place_label = texte_montre(*session_, 3, RoleTexte::phenotype);
+        QVERIFY(place_label);
+        const QRgb coin = coin_du_symbole(symbole);
 
         QTest::mouseClick(symbole, Qt::RightButton, {}, QPoint(3, 3));
         auto* panneau = dynamic_cast<QGroupBox*>(trouve("Group_choix_geno"));
@@ -54,7 +58,7 @@ class ChangementGenotypeTest : public QObject {
         clique_item("choix_sexe", 1);
         QCOMPARE(f.arbre.tab_shape[3]->contour, Contour::cercle);
         QCOMPARE(f.journal.lignes().back(), std::string("choix_sexeclick.1"));
-        QVERIFY(symbole->grab().toImage().pixel(3, 3) != coin);
+        QVERIFY(coin_du_symbole(symbole) != coin);
         QVERIFY(panneau->isVisible());
 
         // A woman: the sons' genotypes are greyed and keep their places, the daughters' join
@@ -72,13 +76,24 @@ class ChangementGenotypeTest : public QObject {
         // The tooltips read the genotype plainly, the label's as its symbol's.
         QCOMPARE(symbole->toolTip(), QStringLiteral("XD,Xd"));
         QCOMPARE(f.arbre.tab_label[3]->caption, std::string("[D]"));
-        QCOMPARE(trouve("Label3")->toolTip(), QStringLiteral("XD,Xd"));
-        QCOMPARE(trouve("Label3")->geometry().topLeft(), place_label.topLeft());
+        const auto label = texte_montre(*session_, 3, RoleTexte::phenotype);
+        QVERIFY(label);
+        QWidget* vue = vue_famille(*session_).viewport();
+        const QPoint milieu = label->center().toPoint();
+        QHelpEvent bulle(QEvent::ToolTip, milieu, vue->mapToGlobal(milieu));
+        QApplication::sendEvent(vue, &bulle);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("XD,Xd"));
+        QCOMPARE(label->topLeft(), place_label->topLeft());
         QCOMPARE(f.journal.lignes().back(), std::string("bitbtn8click"));
     }
 
   private:
     QWidget* trouve(const char* nom) { return session_->fenetre.findChild<QWidget*>(nom); }
+
+    // The view draws the symbol under its widget.
+    QRgb coin_du_symbole(QWidget* symbole) {
+        return vue_famille(*session_).viewport()->grab(symbole->geometry()).toImage().pixel(3, 3);
+    }
 
     // On the item's round mark: the empty right part of a button takes no clicks.
     void clique_item(const char* groupe, int item) {
