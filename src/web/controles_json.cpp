@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <map>
+#include <vector>
 
 namespace orvan {
 
@@ -74,6 +75,11 @@ void ajoute_le_genre(const Controle& c, json& j) {
         if (g->fond) j["fond"] = css(*g->fond);
     } else if (const auto* r = dynamic_cast<const RadioGroupe*>(&c)) {
         j["items"] = r->items;
+        // What the pupil reads: "[D]" for the item "D,", which the handlers and the log know.
+        std::vector<std::string> lus;
+        for (std::size_t i = 0; i < r->items.size(); ++i)
+            lus.push_back(r->texte_lu(static_cast<int>(i)));
+        j["textes_lus"] = std::move(lus);
         j["index"] = r->index;
         j["inactifs"] = drapeaux(r->inactifs, r->items.size());
         j["caches"] = drapeaux(r->caches, r->items.size());

@@ -226,7 +226,7 @@ class Miroir {
     e.querySelectorAll("label").forEach((l, k) => {
       Object.assign(l.style, { top: 14 + k * pas + "px", height: pas + "px" });
       const r = l.firstChild;
-      l.lastChild.textContent = texte_affiche(c.items[k]);
+      l.lastChild.textContent = texte_affiche((c.textes_lus || c.items)[k]);
       r.checked = k === c.index;
       r.disabled = !c.actif || c.inactifs[k];
       l.classList.toggle("inactif", r.disabled);
