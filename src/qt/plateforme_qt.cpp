@@ -18,6 +18,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace orvan {
@@ -84,22 +85,27 @@ void PlateformeQt::montre_question(const BoiteMessage& b, SuiteDe<bool> suite) {
                 QMessageBox::Yes) == QMessageBox::Yes);
 }
 
-// Save, Discard and Cancel take the places and the keys that the desktop gives them.
+// The three answers take the places and the keys that the desktop gives Save, Discard and
+// Cancel. They are buttons of the core's words, not Qt's standard ones: Qt names those again in
+// its own words when the language changes, which the change made at start-up does while the
+// question of a family left unsaved is open ("Save" for "Take it back").
 void PlateformeQt::montre_question_trois(const BoiteMessage& b,
                                          std::function<void(ReponseTrois)> suite) {
     prepare_dialogue();
-    QMessageBox m(QMessageBox::Warning, texte_qt(b.titre), texte_qt(b.texte),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, fenetre_);
-    m.setDefaultButton(QMessageBox::Save);
-    m.setEscapeButton(QMessageBox::Cancel);
-    const QMessageBox::StandardButton boutons[] = {QMessageBox::Save, QMessageBox::Discard,
-                                                   QMessageBox::Cancel};
-    for (std::size_t i = 0; i < 3 && i < b.boutons.size(); ++i)
-        m.button(boutons[i])->setText(texte_qt(b.boutons[i]));
-    const int r = m.exec();
-    suite(r == QMessageBox::Save      ? ReponseTrois::accepte
-          : r == QMessageBox::Discard ? ReponseTrois::refuse
-                                      : ReponseTrois::annule);
+    QMessageBox m(QMessageBox::Warning, texte_qt(b.titre), texte_qt(b.texte), QMessageBox::NoButton,
+                  fenetre_);
+    const auto texte = [&b](std::size_t i) {
+        return i < b.boutons.size() ? texte_qt(b.boutons[i]) : QString();
+    };
+    QPushButton* accepte = m.addButton(texte(0), QMessageBox::AcceptRole);
+    QPushButton* refuse = m.addButton(texte(1), QMessageBox::DestructiveRole);
+    QPushButton* annule = m.addButton(texte(2), QMessageBox::RejectRole);
+    m.setDefaultButton(accepte);
+    m.setEscapeButton(annule);
+    m.exec();
+    suite(m.clickedButton() == accepte  ? ReponseTrois::accepte
+          : m.clickedButton() == refuse ? ReponseTrois::refuse
+                                        : ReponseTrois::annule);
 }
 
 void PlateformeQt::montre_avertissement(const BoiteMessage& b) {

@@ -7,6 +7,7 @@
 #include "qt/menus_qt.h"
 #include "qt/minuterie_qt.h"
 #include "qt/plateforme_qt.h"
+#include "qt/traductions_qt.h"
 #include "ui/fiche.h"
 
 #include <QAbstractButton>
@@ -95,15 +96,26 @@ class PlateformeQtTest : public QObject {
                              [&r](ReponseTrois reponse) { r = reponse; });
             return r;
         };
+        // The button of each role, as the desktop places Save, Discard and Cancel.
+        const auto bouton = [](QMessageBox& b, QMessageBox::ButtonRole role) {
+            for (QAbstractButton* x : b.buttons())
+                if (b.buttonRole(x) == role) return x;
+            return static_cast<QAbstractButton*>(nullptr);
+        };
         QStringList boutons;
         repond([&](QMessageBox& b) {
-            for (const auto bouton : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
-                boutons << b.button(bouton)->text();
-            b.button(QMessageBox::Discard)->click();
+            // The language set at start-up reaches the box while it is open.
+            installe_traductions_qt("fr");
+            installe_traductions_qt("en");
+            QCoreApplication::processEvents();
+            for (const auto role :
+                 {QMessageBox::AcceptRole, QMessageBox::DestructiveRole, QMessageBox::RejectRole})
+                boutons << bouton(b, role)->text();
+            bouton(b, QMessageBox::DestructiveRole)->click();
         });
         QCOMPARE(demande(), ReponseTrois::refuse);
         QCOMPARE(boutons, QStringList({"Enregistrer", "Ne pas enregistrer", "Annuler"}));
-        repond([](QMessageBox& b) { b.button(QMessageBox::Save)->click(); });
+        repond([&](QMessageBox& b) { bouton(b, QMessageBox::AcceptRole)->click(); });
         QCOMPARE(demande(), ReponseTrois::accepte);
         repond([](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); });
         QCOMPARE(demande(), ReponseTrois::annule);
