@@ -12,6 +12,9 @@ namespace {
 constexpr double ecart_blocs = 24;
 // The line down to a sibship keeps this far from the next sibship's first child.
 constexpr double ecart_descente = 12;
+// A logged shift may run to the bound of the positions: the picture slides a sibship no
+// further than a wide screen, which keeps the picture within what can be drawn.
+constexpr double glissement_max = 1920;
 
 using Largeurs = std::array<double, max_individus + 1>;
 
@@ -297,8 +300,10 @@ void Disposeur::glisse_fratries(const Bloc& b, const std::vector<std::size_t>& o
     for (std::size_t r = 0; r < n; ++r) {
         const std::size_t i = avec[r];
         const int u = b.mariages[i].union_famille;
-        const double voulu =
-            u >= 0 && u <= max_unions ? decalages_[static_cast<std::size_t>(u)] : 0;
+        const double voulu = u >= 0 && u <= max_unions
+                                 ? std::clamp(decalages_[static_cast<std::size_t>(u)],
+                                              -glissement_max, glissement_max)
+                                 : 0;
         const double plus_pres = std::max(std::min(0.0, descente + ecart_descente - fr.premier(i)),
                                           droite + ecart_blocs - fr.blocs[i].gauche());
         const double decalage = std::max(plus_pres, std::min(voulu, plus_loin[r]));
