@@ -58,6 +58,7 @@ void FenetrePrincipale::relie_historique() {
     r.avant_rejeu = [this] {
         arbre.ped.regle_gametes = RegleGametes::melange_libre;
         arbre.ped.couples_homme_femme = false;
+        arbre.ped.decalages_fratries = {};
     };
     r.rejoue_evenement = [this](const Evenement& e) { rejoue_evenement(*this, e); };
     r.apres_rejeu = [this] { couleurs.recolore(); };

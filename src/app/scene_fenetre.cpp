@@ -79,6 +79,8 @@ DonneesScene donnees_de_la_scene(const FenetrePrincipale& f, const OptionsScene&
     d.nb_entrees_gene1 = f.genes.modele.nb_phenotypes[1];
     d.motifs = options.motifs;
     d.numerotation = options.numerotation;
+    for (std::size_t u = 0; u < d.decalages_fratries.size(); ++u)
+        d.decalages_fratries[u] = f.arbre.ped.decalages_fratries[u];
     if (options.probabilites) ecrit_probabilites(f, *options.probabilites, d);
     return d;
 }

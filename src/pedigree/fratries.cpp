@@ -55,6 +55,8 @@ void Arbre::apparait_disparait_fratrie(int u) {
 void Arbre::decale_fratrie(int u, int delta) {
     f.journal.stock_ev(ev::DecalageFratrie{u, delta});
     if (u < 0 || u > max_unions) return;
+    std::int32_t& total = ped.decalages_fratries[static_cast<std::size_t>(u)];
+    total = decale_borne(total, delta);
     const Union& un = famille.union_numero(u);
     for (int j = un.premier_enfant; j < un.premier_enfant + un.nb_enfants; ++j) {
         if (!individu_valide(j)) continue;

@@ -34,6 +34,8 @@ struct Pedigree {
     std::array<std::string, 4> gam_parent1, gam_parent2;
     // The rule the family's children are drawn with: its log says which.
     RegleGametes regle_gametes = RegleGametes::melange_libre;
+    // Per union, the total of its sibship's logged shifts: the picture slides the sibship by it.
+    std::array<std::int32_t, max_unions + 1> decalages_fratries{};
     // A sex choice keeps couples a man and a woman: its log says so.
     bool couples_homme_femme = false;
 

@@ -24,6 +24,7 @@ void Arbre::init_pedigree() {
     f.genes.modele.vide_table_genotypes();
     ped.gam_parent1 = {};
     ped.gam_parent2 = {};
+    ped.decalages_fratries = {};
     vide_unions();
 }
 

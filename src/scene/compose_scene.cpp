@@ -289,7 +289,7 @@ Scene Compositeur::compose() {
             l = std::max(l, largeur_texte(ligne.texte, ligne.taille) + 2);
         largeurs[i] = l + 2 * marge_colonne;
     }
-    const Disposition disp = dispose(f_, largeurs);
+    const Disposition disp = dispose(f_, largeurs, d_.decalages_fratries);
 
     // Per row, its tallest column.
     std::vector<double> hauteurs(static_cast<std::size_t>(disp.rangees) + 1, 0);

@@ -1,6 +1,7 @@
 #include "scene/disposition.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace orvan {
@@ -11,6 +12,9 @@ namespace {
 constexpr double ecart_blocs = 24;
 // The line down to a sibship keeps this far from the next sibship's first child.
 constexpr double ecart_descente = 12;
+// A logged shift may run to the bound of the positions: the picture slides a sibship no
+// further than a wide screen, which keeps the picture within what can be drawn.
+constexpr double glissement_max = 1920;
 
 using Largeurs = std::array<double, max_individus + 1>;
 
@@ -20,6 +24,7 @@ struct Bloc;
 // shown) and the blocks of its children.
 struct Mariage {
     int de = 0, conjoint = 0;
+    int union_famille = -1; // the family's union, whose logged shift moves the sibship
     std::vector<Bloc> enfants;
 };
 
@@ -44,13 +49,25 @@ struct BlocDispose {
             c.descente += dx;
     }
     double centre(int k) const { return colonnes.at(k).centre(); }
+    double gauche() const {
+        double g = std::numeric_limits<double>::infinity();
+        for (const auto& [k, c] : colonnes)
+            g = std::min(g, c.gauche);
+        return g;
+    }
+    double droite() const {
+        double d = -std::numeric_limits<double>::infinity();
+        for (const auto& [k, c] : colonnes)
+            d = std::max(d, c.droite());
+        return d;
+    }
 };
 
 struct Fratries;
 
 class Disposeur {
   public:
-    Disposeur(const Famille& f, const Largeurs& l);
+    Disposeur(const Famille& f, const Largeurs& l, const DecalagesFratries& decalages);
     Disposition dispose();
 
   private:
@@ -67,35 +84,47 @@ class Disposeur {
     Fratries dispose_fratries(const Bloc& b, const std::vector<std::size_t>& ordre);
     std::vector<double> place_la_rangee(const Bloc& b, const std::vector<std::size_t>& ordre,
                                         Fratries& fr, BlocDispose& bd);
+    void glisse_fratries(const Bloc& b, const std::vector<std::size_t>& ordre, Fratries& fr,
+                         const std::vector<double>& descentes) const;
     void place_detours(const Bloc& b, BlocDispose& bd);
 
     const Famille& f_;
-    std::vector<Union> unions_; // one per couple: the latest crossing of two partners
+    // One per couple: the latest crossing of two partners, and its number in the family.
+    std::vector<Union> unions_;
+    std::vector<int> numeros_unions_;
     const Largeurs& largeurs_;
+    const DecalagesFratries& decalages_;
     std::array<bool, max_individus + 1> place_{};
     Disposition d_;
 };
 
-Disposeur::Disposeur(const Famille& f, const Largeurs& l) : f_(f), largeurs_(l) {
-    for (const Union& u : f.unions_tirees()) {
+Disposeur::Disposeur(const Famille& f, const Largeurs& l, const DecalagesFratries& decalages)
+    : f_(f), largeurs_(l), decalages_(decalages) {
+    const std::vector<Union> tirees = f.unions_tirees();
+    for (std::size_t n = 0; n < tirees.size(); ++n) {
+        const Union& u = tirees[n];
         const auto meme_couple = [&u](const Union& v) {
             return v.a_pour_partenaire(u.partenaire1) && v.a_pour_partenaire(u.partenaire2);
         };
         const auto i = std::find_if(unions_.begin(), unions_.end(), meme_couple);
-        if (i == unions_.end())
+        if (i == unions_.end()) {
             unions_.push_back(u);
-        else
+            numeros_unions_.push_back(static_cast<int>(n));
+        } else {
             *i = u;
+            numeros_unions_[static_cast<std::size_t>(i - unions_.begin())] = static_cast<int>(n);
+        }
     }
 }
 
 void Disposeur::ajoute_mariages(Bloc& b, int de, int generation) {
-    for (const Union& u : unions_) {
+    for (std::size_t n = 0; n < unions_.size(); ++n) {
+        const Union& u = unions_[n];
         if (!u.a_pour_partenaire(de) || u.partenaire1 == u.partenaire2) continue;
         const int autre = u.partenaire1 == de ? u.partenaire2 : u.partenaire1;
         // A couple of the row met again from its other partner's side.
         if (std::find(b.haut.begin(), b.haut.end(), autre) != b.haut.end()) continue;
-        Mariage m{de, 0, {}};
+        Mariage m{de, 0, numeros_unions_[n], {}};
         if (montre(autre)) {
             marque(autre);
             b.haut.push_back(autre);
@@ -124,7 +153,7 @@ Bloc Disposeur::bloc_de(int k, int generation) {
     if (f_.partenaire_du_conjoint() == k && montre(attente)) {
         marque(attente);
         b.haut.push_back(attente);
-        b.mariages.push_back({k, attente, {}});
+        b.mariages.push_back({k, attente, -1, {}});
     }
     return b;
 }
@@ -150,6 +179,7 @@ struct Fratries {
         return (blocs[i].centre(bornes[i].first) + blocs[i].centre(bornes[i].second)) / 2;
     }
     double premier(std::size_t i) const { return blocs[i].centre(bornes[i].first); }
+    double dernier(std::size_t i) const { return blocs[i].centre(bornes[i].second); }
 };
 
 // A sibship's blocks side by side; two children without spouses stand close.
@@ -224,6 +254,7 @@ BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
     Fratries fr = dispose_fratries(b, ordre);
     BlocDispose bd;
     const std::vector<double> descentes = place_la_rangee(b, ordre, fr, bd);
+    glisse_fratries(b, ordre, fr, descentes);
     for (std::size_t i = 0; i < b.mariages.size(); ++i) {
         const Mariage& m = b.mariages[i];
         bd.colonnes.merge(fr.blocs[i].colonnes);
@@ -242,6 +273,44 @@ BlocDispose Disposeur::dispose_bloc(const Bloc& b) {
     for (const auto& [k, c] : bd.colonnes)
         bd.largeur = std::max(bd.largeur, c.droite());
     return bd;
+}
+
+// A sibship the pupil slid stands off by its logged shift, its parents where they were. Those
+// beside it give way: no two sibships' blocks meet, and no sibship's line reaches the line down
+// to another sibship of the row. A shift those bounds refuse goes as far as they let it.
+void Disposeur::glisse_fratries(const Bloc& b, const std::vector<std::size_t>& ordre, Fratries& fr,
+                                const std::vector<double>& descentes) const {
+    std::vector<std::size_t> avec; // the sibships with children, from the left
+    for (std::size_t i : ordre)
+        if (fr.a_des_enfants(i)) avec.push_back(i);
+    if (avec.empty()) return;
+    const std::size_t n = avec.size();
+    // How far right each one may go while those after it can still give way; never less than
+    // where it stands unshifted.
+    constexpr double infini = std::numeric_limits<double>::infinity();
+    std::vector<double> plus_loin(n, infini);
+    for (std::size_t r = n - 1; r-- > 0;) {
+        const std::size_t i = avec[r], j = avec[r + 1];
+        const double avant_descente = descentes[j] - ecart_descente - fr.dernier(i);
+        const double avant_bloc =
+            plus_loin[r + 1] + fr.blocs[j].gauche() - ecart_blocs - fr.blocs[i].droite();
+        plus_loin[r] = std::max(0.0, std::min(avant_descente, avant_bloc));
+    }
+    double droite = -infini, descente = -infini;
+    for (std::size_t r = 0; r < n; ++r) {
+        const std::size_t i = avec[r];
+        const int u = b.mariages[i].union_famille;
+        const double voulu = u >= 0 && u <= max_unions
+                                 ? std::clamp(decalages_[static_cast<std::size_t>(u)],
+                                              -glissement_max, glissement_max)
+                                 : 0;
+        const double plus_pres = std::max(std::min(0.0, descente + ecart_descente - fr.premier(i)),
+                                          droite + ecart_blocs - fr.blocs[i].gauche());
+        const double decalage = std::max(plus_pres, std::min(voulu, plus_loin[r]));
+        fr.blocs[i].decale(decalage);
+        droite = fr.blocs[i].droite();
+        descente = descentes[i];
+    }
 }
 
 // The couples of the row that are not side by side go over it: a line that passes over
@@ -306,8 +375,9 @@ Disposition Disposeur::dispose() {
 
 } // namespace
 
-Disposition dispose(const Famille& famille, const Largeurs& largeurs) {
-    return Disposeur(famille, largeurs).dispose();
+Disposition dispose(const Famille& famille, const Largeurs& largeurs,
+                    const DecalagesFratries& decalages) {
+    return Disposeur(famille, largeurs, decalages).dispose();
 }
 
 } // namespace orvan

@@ -3,8 +3,8 @@
 // partner, each sibship under its couple and the sibships of neighbouring couples side by
 // side. The family is a tree (a spouse is always new): each individual's descendants stand in
 // a block of columns of their own, under it and its spouses, which no other block enters. The
-// model's logged positions only say who is shown: a family's picture never depends on how its log
-// moved it, so no two columns ever overlap.
+// model's logged positions only say who is shown; of what the log moved, only each sibship's
+// total shift counts, and the sibships beside it give way, so no two columns ever overlap.
 #pragma once
 
 #include "famille/famille.h"
@@ -43,7 +43,11 @@ struct Disposition {
     int rangees = 0;          // the lowest row
 };
 
+// Per union of the family, how far its sibship was slid sideways in all.
+using DecalagesFratries = std::array<double, max_unions + 1>;
+
 // largeurs: each individual's column width (its widest text or its symbol, with its margins).
-Disposition dispose(const Famille& famille, const std::array<double, max_individus + 1>& largeurs);
+Disposition dispose(const Famille& famille, const std::array<double, max_individus + 1>& largeurs,
+                    const DecalagesFratries& decalages = {});
 
 } // namespace orvan

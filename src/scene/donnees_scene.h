@@ -32,6 +32,8 @@ struct DonneesScene {
     // picture's numbering.
     std::array<std::string, max_individus + 1> noms{};
     std::array<std::string, max_individus + 1> descriptions{};
+    // Per union, how far the pupil slid its sibship sideways in all.
+    std::array<double, max_unions + 1> decalages_fratries{};
 };
 
 } // namespace orvan

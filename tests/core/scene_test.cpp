@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -28,7 +29,7 @@ std::vector<std::string> fichiers_gen() {
 
 // A pupil's session at random: one or two genes, founders and spouses chosen, numbers of
 // children, cancels, shifts of sibships, sexes and colours changed, in any order.
-std::vector<std::string> journal_au_hasard(unsigned graine) {
+std::vector<std::string> journal_au_hasard(unsigned graine, int decalage_max = 60) {
     std::mt19937 g(graine);
     const auto tire = [&g](int n) { return static_cast<int>(g() % static_cast<unsigned>(n)); };
     const auto nombre = [&tire](int n) { return std::to_string(tire(n)); };
@@ -52,7 +53,8 @@ std::vector<std::string> journal_au_hasard(unsigned graine) {
             l.push_back(tire(10) ? "all_okclick" : "all_annulclick");
             break;
         case 3:
-            l.push_back("decal_fratrie(" + nombre(5) + "," + std::to_string(tire(120) - 60) + ")");
+            l.push_back("decal_fratrie(" + nombre(5) + "," +
+                        std::to_string(tire(2 * decalage_max) - decalage_max) + ")");
             break;
         case 4:
             l.push_back("choix_sexeclick." + nombre(2));
@@ -155,5 +157,48 @@ TEST(Scene, des_familles_au_hasard_ne_se_chevauchent_pas) {
         s->historique.rejoue_journal();
         verifie(*s, "graine " + std::to_string(graine),
                 graine % 2 ? APriori::programme : APriori::population);
+    }
+}
+
+TEST(Scene, des_fratries_glissees_loin_ne_se_chevauchent_pas) {
+    for (unsigned graine = 1; graine <= 150; ++graine) {
+        Session s;
+        s->journal.lignes() = journal_au_hasard(graine, 600);
+        s->historique.rejoue_journal();
+        verifie(*s, "graine " + std::to_string(graine), APriori::programme);
+    }
+}
+
+namespace {
+
+// Each symbol's centre, from founder 1's.
+std::map<int, double> centres(const FenetrePrincipale& f) {
+    const Scene scene = compose_scene(donnees_de_la_scene(f, {}));
+    double origine = 0;
+    for (const SymboleScene& x : scene.symboles)
+        if (x.individu == 1) origine = x.boite.x;
+    std::map<int, double> c;
+    for (const SymboleScene& x : scene.symboles)
+        c[x.individu] = x.boite.x - origine;
+    return c;
+}
+
+} // namespace
+
+// The founders' sibship slid 40 to the right then 15 back: their children, the children's
+// spouses and the grandchildren stand 25 further right from the founders, each replay of the
+// log alike.
+TEST(Scene, une_fratrie_glissee_emmene_ses_descendants) {
+    Session s;
+    ASSERT_TRUE(s->historique.ouvre_fichier(ORVAN_SOURCE_DATA "/exemples/daltonisme.gen"));
+    const auto avant = centres(*s);
+    s->journal.lignes().push_back("decal_fratrie(0,40)");
+    s->journal.lignes().push_back("decal_fratrie(0,-15)");
+    for (int rejeu = 0; rejeu < 2; ++rejeu) {
+        s->historique.rejoue_journal();
+        const auto apres = centres(*s);
+        ASSERT_EQ(apres.size(), avant.size());
+        for (const auto& [k, x] : avant)
+            EXPECT_DOUBLE_EQ(apres.at(k) - x, k <= 2 ? 0 : 25) << k;
     }
 }

@@ -51,6 +51,14 @@ class EditionTest : public QObject {
         QWidget* vue = vue_a_taille_reelle();
         const orvan::Panel& ligne = *session_->form.arbre.tab_union[1];
         QCOMPARE(ligne.left, 519);
+        // Where the view shows an individual, from the sibship's first parent.
+        const int parent = session_->form.famille.union_numero(1).partenaire1;
+        const auto montre = [this, parent](int k) {
+            return symbole_montre(*session_, k)->center().x() -
+                   symbole_montre(*session_, parent)->center().x();
+        };
+        const double premier_avant = montre(10), enfant_avant = montre(12),
+                     conjoint_avant = montre(9);
         const auto trait = trait_montre(*session_, RoleTrait::fratrie, 1);
         QVERIFY(trait);
         const QPoint prise = sur_le_trait(*session_, *trait, 20);
@@ -74,6 +82,10 @@ class EditionTest : public QObject {
         QCOMPARE(gauche(12), 624);
         QCOMPARE(session_->form.arbre.tab_trait[12]->left, 594 + 17 - 2 + 30);
         QCOMPARE(gauche(9), 634);
+        // In the picture the children moved alike, from parents that stayed together.
+        QCOMPARE(montre(10) - premier_avant, 30.0);
+        QCOMPARE(montre(12) - enfant_avant, 30.0);
+        QCOMPARE(montre(9), conjoint_avant);
         // In the picture, its tick and its label stand on the child's symbol.
         const QRectF symbole12 = *symbole_montre(*session_, 12);
         QCOMPARE(texte_montre(*session_, 12, RoleTexte::phenotype)->center().x(),
