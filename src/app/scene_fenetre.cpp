@@ -7,6 +7,7 @@
 #include "probabilites/frequences.h"
 #include "probabilites/textes_probabilites.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -59,6 +60,12 @@ std::string texte_montre(const Label* l) {
     return l && l->affiche() ? l->caption : std::string();
 }
 
+bool montre_un_phenotype(const Famille& famille) {
+    for (int k = 1; k <= std::max(2, famille.dernier_indiv()); ++k)
+        if (!famille.individu(k).phenotype_affiche.empty()) return true;
+    return false;
+}
+
 } // namespace
 
 OptionsScene options_de_la_fenetre(const FenetrePrincipale& f) {
@@ -73,7 +80,9 @@ DonneesScene donnees_de_la_scene(const FenetrePrincipale& f, const OptionsScene&
     d.titre = texte_montre(f.coquille.titre);
     if (d.titre.empty()) d.titre = f.textes(msg::la_famille);
     d.sous_titre = texte_montre(f.coquille.nom_fichier_lu);
-    d.noms_legende = f.couleurs.noms_de_la_legende();
+    // The legend says what the colours mean once a colour means something: a family with no
+    // phenotype shown yet has none, and its founders' panels stand where it would be.
+    if (montre_un_phenotype(f.famille)) d.noms_legende = f.couleurs.noms_de_la_legende();
     for (std::size_t i = 1; i <= d.noms_legende.size(); ++i)
         d.couleurs_legende.push_back(f.couleurs.figure_legende[i]->remplissage);
     d.nb_entrees_gene1 = f.genes.modele.nb_phenotypes[1];
