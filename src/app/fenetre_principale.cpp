@@ -115,6 +115,12 @@ void FenetrePrincipale::relie_menus() {
     relie(menus.classe, [this] {
         if (montre_classe) montre_classe();
     });
+    relie_menus_affichage();
+}
+
+// Affichage: the view's zoom and presentation, the picture's options, the probabilities.
+void FenetrePrincipale::relie_menus_affichage() {
+    const auto relie = [](Menu* m, std::function<void()> h) { m->on_click = std::move(h); };
     const auto vue = [this](CommandeVue c) {
         if (commande_vue) commande_vue(c);
     };

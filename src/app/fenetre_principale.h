@@ -106,6 +106,7 @@ class FenetrePrincipale : public Fiche {
   private:
     void cree_controles();
     void relie_menus();
+    void relie_menus_affichage();
     void relie_historique();
     void relie_pedigree();
     void relie_exercices();

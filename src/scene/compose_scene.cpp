@@ -141,6 +141,8 @@ class Compositeur {
     void place_fratrie_pliee(const CoupleScene& c, double x, double y);
     double largeur_legende() const;
     void place_legende(double gauche, double haut);
+    double place_legende_sous(double largeur, double y);
+    void place_generations(const Disposition& disp, double ox, const std::vector<double>& hauts);
 
     const DonneesScene& d_;
     const Famille& f_;
@@ -328,23 +330,32 @@ Scene Compositeur::compose() {
                        lignes[static_cast<std::size_t>(n.k)],
                        d_.numerotation ? numero_texte(n) : std::string());
     }
-    if (d_.numerotation)
-        for (int g = 1; g <= disp.rangees; ++g) {
-            const Ligne l{chiffre_romain(g), taille_generation, true};
-            const double haut =
-                hauts[static_cast<std::size_t>(g)] + cote_symbole / 2 - hauteur_ligne(l.taille) / 2;
-            s_.textes.push_back(texte_en(l, ox - ecart_generations, haut, Ancre::fin, 0));
-        }
+    if (d_.numerotation) place_generations(disp, ox, hauts);
     place_lignes(disp, ox, hauts);
-    if (!d_.noms_legende.empty()) {
-        y += ecart_legende - 2 * ecart_rangees + ecart_rangees;
-        place_legende(marge + (largeur - largeur_legende()) / 2, y);
-        const bool deux_rangees = static_cast<int>(d_.noms_legende.size()) > d_.nb_entrees_gene1 &&
-                                  d_.nb_entrees_gene1 > 0;
-        y += hauteur_rangee_legende * (deux_rangees ? 2 : 1) + (deux_rangees ? ecart_texte * 2 : 0);
-    }
+    if (!d_.noms_legende.empty()) y = place_legende_sous(largeur, y);
     s_.hauteur = std::ceil(y + marge);
     return s_;
+}
+
+// The generations' numbers (I, II...) in their column, each level with its row's symbols.
+void Compositeur::place_generations(const Disposition& disp, double ox,
+                                    const std::vector<double>& hauts) {
+    for (int g = 1; g <= disp.rangees; ++g) {
+        const Ligne l{chiffre_romain(g), taille_generation, true};
+        const double haut =
+            hauts[static_cast<std::size_t>(g)] + cote_symbole / 2 - hauteur_ligne(l.taille) / 2;
+        s_.textes.push_back(texte_en(l, ox - ecart_generations, haut, Ancre::fin, 0));
+    }
+}
+
+// The legend centred under the family, from y; the height it reaches.
+double Compositeur::place_legende_sous(double largeur, double y) {
+    y += ecart_legende - 2 * ecart_rangees + ecart_rangees;
+    place_legende(marge + (largeur - largeur_legende()) / 2, y);
+    const bool deux_rangees =
+        static_cast<int>(d_.noms_legende.size()) > d_.nb_entrees_gene1 && d_.nb_entrees_gene1 > 0;
+    return y + hauteur_rangee_legende * (deux_rangees ? 2 : 1) +
+           (deux_rangees ? ecart_texte * 2 : 0);
 }
 
 } // namespace
