@@ -6,24 +6,28 @@
 
 namespace orvan {
 
-QString dossier_exemples(const QString& dossier_programme) {
-    const LieuxDonnee lieux{QStringLiteral("Exemples"), QStringLiteral("../data/exemples"),
-                            QStringLiteral("Exemples")};
-    return trouve_donnee(dossier_programme, lieux, true);
-}
-
 namespace {
+
+const LieuxDonnee lieux_exemples{QStringLiteral("Exemples"), QStringLiteral("../data/exemples"),
+                                 QStringLiteral("Exemples")};
 
 // Qt keeps the side bar's places for every program and every run: a copy of the program built
 // or installed elsewhere left its own examples' place there, which would show beside this one
 // under the same name.
 bool place_d_une_autre_copie(const QUrl& place, const QUrl& exemples) {
+    if (place == exemples) return false;
     const QString chemin = place.toLocalFile();
-    return place != exemples && (chemin.endsWith(QLatin1String("/Exemples")) ||
-                                 chemin.endsWith(QLatin1String("/data/exemples")));
+    for (QString lieu :
+         {lieux_exemples.pres_du_programme, lieux_exemples.dans_le_depot, lieux_exemples.installe})
+        if (chemin.endsWith(QLatin1Char('/') + lieu.remove(QLatin1String("../")))) return true;
+    return false;
 }
 
 } // namespace
+
+QString dossier_exemples(const QString& dossier_programme) {
+    return trouve_donnee(dossier_programme, lieux_exemples, true);
+}
 
 QList<QUrl> places_du_dialogue(const QList<QUrl>& usuelles, const QString& exemples) {
     if (exemples.isEmpty()) return usuelles;
