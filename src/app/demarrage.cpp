@@ -129,13 +129,13 @@ void Coquille::dihybridisme() {
 }
 
 void Coquille::nouveau_caractere() {
-    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
+    f.arbre.finit_les_questions();
     abandonne_la_famille(question_caractere->caption,
                          [this] { minuterie_demarrage->enabled = true; });
 }
 
 void Coquille::autre_famille() {
-    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
+    f.arbre.finit_les_questions();
     abandonne_la_famille(f.textes(msg::perdre_parents), [this] { recommence_la_famille(); });
 }
 

@@ -14,7 +14,7 @@ constexpr int touche_f1 = 112;
 } // namespace
 
 void Coquille::ouvre_menu_fichier() {
-    if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
+    f.arbre.finit_les_questions();
 }
 
 void Coquille::quitter() {

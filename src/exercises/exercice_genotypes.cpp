@@ -40,9 +40,7 @@ void ExerciceGenotypes::relie_pedigree() {
                 if (k <= 2) f.lance_disparition();
             };
         }
-    f.image_depart->on_mouse_down = [this](Bouton, int, int) {
-        if (f.arbre.questionne_genotypes()) f.arbre.regen_shape();
-    };
+    f.image_depart->on_mouse_down = [this](Bouton, int, int) { f.arbre.finit_les_questions(); };
 }
 
 // Started again while it runs, it would take the states it set itself for those to give back.
@@ -163,7 +161,7 @@ void ExerciceGenotypes::termine() {
 // every individual clickable and every genotype hidden with nothing on screen to say why: the
 // exercise ends as after a question.
 void ExerciceGenotypes::ferme_hors_question() {
-    if (!question_en_cours && f.arbre.questionne_genotypes()) f.arbre.regen_shape();
+    if (!question_en_cours) f.arbre.finit_les_questions();
 }
 
 void ExerciceGenotypes::aide() {

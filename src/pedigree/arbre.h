@@ -56,7 +56,10 @@ class Arbre {
     void relache_ligne_fratrie();
     // A click on vertical line u folds its sibship, or unfolds it.
     void apparait_disparait_fratrie(int u);
+    // Ends the genotype questions: every symbol takes back the state and the click it had.
     void regen_shape();
+    // The same, when questions are under way; nothing otherwise.
+    void finit_les_questions();
 
     void montre_fondateurs();
     void cache_fondateurs();

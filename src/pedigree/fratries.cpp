@@ -7,7 +7,7 @@
 namespace orvan {
 
 void Arbre::presse_ligne_fratrie(int u, int x, int y) {
-    if (ped.mode_interro_geno) regen_shape();
+    finit_les_questions();
     EtatDeplacement& e = f.panneaux_mobiles.etat;
     e.souris_x = x;
     e.souris_y = y;
@@ -68,6 +68,10 @@ void Arbre::decale_fratrie(int u, int delta) {
         tab_shape[j]->left = p.gauche;
         tab_label[j]->left = decale_borne(tab_label[j]->left, delta);
     }
+}
+
+void Arbre::finit_les_questions() {
+    if (ped.mode_interro_geno) regen_shape();
 }
 
 void Arbre::regen_shape() {
